@@ -1,0 +1,31 @@
+#pragma once
+// File-system operations that differ between Windows and the native build.
+// Reading and writing file contents uses <cstdio> with 8-bit paths everywhere; these
+// are the operations stdio lacks or does differently on Windows.
+// Implemented in src/win32/port (Windows) and src/posix (native).
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace files {
+
+// Replaces `target` by `source` in one step (both in the same folder). The old target
+// stays intact until the new file is complete on disk. False on failure.
+bool Replace(const std::string& source, const std::string& target);
+
+// Renames `from` to `to`; fails when `to` exists.
+bool Rename(const std::string& from, const std::string& to);
+
+bool Remove(const std::string& path);
+bool Copy(const std::string& from, const std::string& to); // overwrites
+bool Exists(const std::string& path);
+
+// Names (not paths) of the files in `folder` whose names end with `suffix`
+// (compared without regard to case), in the order the system lists them.
+std::vector<std::string> List(const std::string& folder, const std::string& suffix);
+
+// Flushes a file written through stdio down to the disk, so that it can safely replace
+// an older copy.
+bool Sync(std::FILE* file);
+
+} // namespace files

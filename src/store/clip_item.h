@@ -1,0 +1,111 @@
+#pragma once
+// One cut, or one collection of cuts.
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+// Item kinds. 1, 8 and 15 equal the clipboard formats CF_TEXT, CF_DIB and CF_HDROP;
+// 49152 is a fixed code, not the run-time number of the registered Rich Text format.
+enum : uint16_t {
+    CLIP_COLLECTION = 0,
+    CLIP_TEXT = 1,
+    CLIP_BITMAP = 8,
+    CLIP_FILES = 15,
+    CLIP_FILES_WIDE = 115,
+    CLIP_RTF = 49152,
+};
+
+enum : uint16_t {
+    CLIP_HAS_HTML = 0x0002, // html is not empty
+    CLIP_MODIFIED = 0x8000, // collections only: differs from its file, must be saved
+};
+
+class CClipItem;
+
+// An ordered list that owns its items. Items never move in memory while listed, so
+// raw pointers to them (the highlighted entry, the item being dragged) stay valid.
+using ClipList = std::vector<std::unique_ptr<CClipItem>>;
+
+struct PixelSize {
+    int cx = 0;
+    int cy = 0;
+    bool operator==(const PixelSize& o) const { return cx == o.cx && cy == o.cy; }
+};
+
+struct PixelRect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    bool operator==(const PixelRect& o) const {
+        return left == o.left && top == o.top && right == o.right && bottom == o.bottom;
+    }
+};
+
+class CClipItem {
+public:
+    // Empty item: type CLIP_TEXT, everything else empty or zero. Used by the file readers.
+    CClipItem();
+    virtual ~CClipItem();
+
+    // Copy: same caption, text, html, preview, type, flags, size and owner; fileOffset 0;
+    // a copy of the DIB; no children.
+    CClipItem(const CClipItem& other);
+    CClipItem& operator=(const CClipItem&) = delete;
+
+    // --- constructors by kind (each sets caption, preview and size by the rules) ---
+    static std::unique_ptr<CClipItem> FromText(const std::string& text);        // CLIP_TEXT
+    static std::unique_ptr<CClipItem> FromRtf(const std::string& rtfSource);    // CLIP_RTF
+    // UTF-16 text up to its first NUL (or all of it); narrowed to 8 bits; CLIP_TEXT.
+    static std::unique_ptr<CClipItem> FromWideText(const std::u16string& text);
+    // A file list as it follows the DROPFILES header: NUL-terminated paths ended by an
+    // empty one, 8-bit (CLIP_FILES) or UTF-16 little-endian (CLIP_FILES_WIDE). Reading
+    // never goes past `size` bytes.
+    static std::unique_ptr<CClipItem> FromFileList(const uint8_t* data, size_t size, bool wide);
+    // A packed DIB; bumps `bitmapCounter` (wrapping at 200) for the caption.
+    static std::unique_ptr<CClipItem> FromDib(std::vector<uint8_t> dib, uint8_t& bitmapCounter);
+    // A collection node named `name` with no children (the file reader fills it).
+    static std::unique_ptr<CClipItem> NewCollection(const std::string& name);
+
+    // --- derived texts ---
+    void SetCaptionFromText(const std::string& text); // sets size and caption
+    void SetPreview(const std::string& text);
+    // Sets text and rebuilds size, caption and preview for the item's type
+    // (for Rich Text from its plain text).
+    void SetContentText(const std::string& text);
+
+    bool IsTextLike() const;
+    const char* GetFileExtension() const; // ".txt", ".rtf" or ".bmp"
+    bool HasHtml() const { return (flags & CLIP_HAS_HTML) != 0; }
+    void SetHtml(const std::string& value); // keeps CLIP_HAS_HTML in step with html
+
+    // --- content that may still lie in the owner's file (fileOffset != 0) ---
+    std::string LoadText() const;
+    void Materialize();
+    PixelSize GetPreviewSize();
+
+    // Index of the item's picture in the menu's image list.
+    int GetIconIndex() const;
+
+    // The file that holds this item's collection (owner), or the collection's own file
+    // for a collection node.
+    std::string CollectionFilePath() const;
+
+public:
+    CClipItem* owner = nullptr;
+    std::string caption;
+    std::string text;
+    std::string html;
+    std::string preview;
+    uint16_t type = CLIP_TEXT;
+    uint16_t flags = 0;
+    uint32_t fileOffset = 0;
+    uint32_t size = 0;
+    std::vector<uint8_t> dib; // packed DIB; empty = no DIB (or not loaded yet)
+    ClipList children;
+};
+
+// Where a bitmap of w x h pixels is drawn inside `rect` (scaled to fit, centred).
+PixelRect BitmapDrawRect(int w, int h, const PixelRect& rect);

@@ -1,0 +1,65 @@
+// Windows implementation of the file operations (8-bit "A" functions: the program's
+// texts and paths are in the ANSI code page throughout).
+#include "platform/files.h"
+
+#include <windows.h>
+#include <io.h>
+
+#include <cctype>
+
+namespace files {
+
+bool Replace(const std::string& source, const std::string& target) {
+    return MoveFileExA(source.c_str(), target.c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
+bool Rename(const std::string& from, const std::string& to) {
+    return MoveFileA(from.c_str(), to.c_str()) != 0;
+}
+
+bool Remove(const std::string& path) { return DeleteFileA(path.c_str()) != 0; }
+
+bool Copy(const std::string& from, const std::string& to) {
+    return CopyFileA(from.c_str(), to.c_str(), FALSE) != 0;
+}
+
+bool Exists(const std::string& path) {
+    DWORD attr = GetFileAttributesA(path.c_str());
+    return attr != INVALID_FILE_ATTRIBUTES && !(attr & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::vector<std::string> List(const std::string& folder, const std::string& suffix) {
+    std::vector<std::string> names;
+    std::string pattern = folder;
+    if (!pattern.empty() && pattern.back() != '\\' && pattern.back() != '/')
+        pattern += '\\';
+    pattern += '*';
+    WIN32_FIND_DATAA fd;
+    HANDLE h = FindFirstFileA(pattern.c_str(), &fd);
+    if (h == INVALID_HANDLE_VALUE)
+        return names;
+    do {
+        if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+            continue;
+        std::string name = fd.cFileName;
+        if (name.size() < suffix.size())
+            continue;
+        bool match = true;
+        for (size_t i = 0; i < suffix.size() && match; ++i)
+            match = std::tolower(static_cast<unsigned char>(name[name.size() - suffix.size() + i])) ==
+                    std::tolower(static_cast<unsigned char>(suffix[i]));
+        if (match)
+            names.push_back(name);
+    } while (FindNextFileA(h, &fd));
+    FindClose(h);
+    return names;
+}
+
+bool Sync(std::FILE* file) {
+    if (std::fflush(file) != 0)
+        return false;
+    return _commit(_fileno(file)) == 0;
+}
+
+} // namespace files
