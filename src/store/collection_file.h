@@ -1,0 +1,57 @@
+#pragma once
+// Whole collection files: "Clipboard.qbx" with the preferences and the active collection,
+// and "<name>.qbx" for every other collection, all in the program's folder.
+#include "store/clip_item.h"
+#include "store/preferences.h"
+#include "store/qbx_prefs.h"
+#include "store/qbx_records.h"
+
+#include <memory>
+#include <string>
+
+// Reads "Clipboard.qbx" into the preferences (corrected for this screen) and appends its
+// items to `activeList`, content in memory. A missing file gives one item that says the
+// active collection has been created; a short or foreign file leaves everything as it is.
+void LoadActiveCollection(CPreferences& prefs, ClipList& activeList, ScreenSize screen);
+
+// Writes "Clipboard.qbx" from the preferences and the active list. False when the file
+// could not be written; the previous file is then intact.
+bool SaveActiveCollection(const CPreferences& prefs, ClipList& activeList);
+
+// A collection node for `name` with the items of "<name>.qbx". The items' content stays
+// in the file (fileOffset); their owner is the node. A missing, short or foreign file gives
+// an empty node, and the file is left alone.
+std::unique_ptr<CClipItem> LoadCollection(const std::string& name);
+
+// Writes "<name>.qbx" for a collection node, keeping the previous file as "<name>.bak".
+// Content still in the file is copied from the previous file; an item whose content cannot
+// be found there is written as a text item captioned "Error! ...". Clears CLIP_MODIFIED.
+// False when the file could not be written; the previous file and backup are then intact
+// and the node is unchanged.
+bool SaveCollection(CClipItem& collection, const CPreferences& prefs);
+
+// ---- the same by path, for the qbx tool ----
+
+enum class QbxFileStatus {
+    Missing, // cannot be opened
+    Short,   // fewer than 16 bytes
+    Foreign, // another magic string
+    Valid,
+};
+
+struct QbxReadResult {
+    QbxFileStatus status = QbxFileStatus::Missing;
+    uint64_t fileSize = 0;
+    bool whole = false;  // the preference block and every record are complete
+    uint64_t stopAt = 0; // where the incomplete part begins (when not whole)
+    size_t records = 0;  // complete records read
+};
+
+// Reads a collection file: the preference block into `prefs` (when given; as stored,
+// without corrections) and the item records appended to `items`.
+QbxReadResult ReadQbxFile(const std::string& path, QbxLayout layout, CPreferences* prefs,
+                          ClipList& items, RecordContent content);
+
+// Writes a collection file whose items all have their content in memory.
+bool WriteQbxFile(const std::string& path, QbxLayout layout, const CPreferences& prefs,
+                  ClipList& items);

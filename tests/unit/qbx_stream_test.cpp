@@ -1,0 +1,179 @@
+#include "store/qbx_stream.h"
+
+#include "qbx_test_files.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Bytes written by `write`, read back through a temporary file.
+template <typename F> Bytes Written(F write) {
+    std::FILE* f = std::tmpfile();
+    QbxWriter out(f);
+    write(out);
+    EXPECT_TRUE(out.Ok());
+    std::rewind(f);
+    Bytes b;
+    int c;
+    while ((c = std::fgetc(f)) != EOF)
+        b.push_back(static_cast<uint8_t>(c));
+    std::fclose(f);
+    return b;
+}
+
+// A reader over `bytes` kept open for the test.
+class ReaderOver {
+public:
+    explicit ReaderOver(const Bytes& bytes) : m_file(std::tmpfile()) {
+        if (!bytes.empty())
+            std::fwrite(bytes.data(), 1, bytes.size(), m_file);
+        std::rewind(m_file);
+        m_reader = std::make_unique<QbxReader>(m_file);
+    }
+    ~ReaderOver() { std::fclose(m_file); }
+    QbxReader& operator*() { return *m_reader; }
+    QbxReader* operator->() { return m_reader.get(); }
+
+private:
+    std::FILE* m_file;
+    std::unique_ptr<QbxReader> m_reader;
+};
+
+Bytes Prefix(const Bytes& b, size_t n) {
+    return Bytes(b.begin(), b.begin() + n);
+}
+
+} // namespace
+
+TEST(QbxString, LengthPrefixesChangeAt255And65534) {
+    struct Case {
+        size_t length;
+        Bytes prefix;
+    } cases[] = {
+        {0, {0x00}},
+        {5, {0x05}},
+        {254, {0xFE}},
+        {255, {0xFF, 0xFF, 0x00}},
+        {300, {0xFF, 0x2C, 0x01}},
+        {65533, {0xFF, 0xFD, 0xFF}},
+        {65534, {0xFF, 0xFF, 0xFF, 0xFE, 0xFF, 0x00, 0x00}},
+        {70000, {0xFF, 0xFF, 0xFF, 0x70, 0x11, 0x01, 0x00}},
+    };
+    for (const Case& c : cases) {
+        std::string s(c.length, 'x');
+        Bytes b = Written([&](QbxWriter& w) { w.WriteString(s); });
+        ASSERT_EQ(b.size(), c.prefix.size() + c.length) << c.length;
+        EXPECT_EQ(Prefix(b, c.prefix.size()), c.prefix) << c.length;
+        EXPECT_EQ(QbxStringSize(c.length), b.size());
+
+        ReaderOver r(b);
+        std::string back;
+        ASSERT_TRUE(r->ReadString(back)) << c.length;
+        EXPECT_EQ(back, s);
+        EXPECT_EQ(r->Remaining(), 0u);
+    }
+}
+
+TEST(QbxString, IntegersAreLittleEndianAndBytesPassUnchanged) {
+    std::string binary("a\0\xff\r\n", 5);
+    Bytes b = Written([&](QbxWriter& w) {
+        w.WriteU16(0xC000);
+        w.WriteU32(0x01020304);
+        w.WriteString(binary);
+    });
+    EXPECT_EQ(b, (Bytes{0x00, 0xC0, 0x04, 0x03, 0x02, 0x01, 5, 'a', 0, 0xFF, '\r', '\n'}));
+    ReaderOver r(b);
+    uint16_t w16;
+    uint32_t w32;
+    std::string s;
+    ASSERT_TRUE(r->ReadU16(w16) && r->ReadU32(w32) && r->ReadString(s));
+    EXPECT_EQ(w16, 0xC000);
+    EXPECT_EQ(w32, 0x01020304u);
+    EXPECT_EQ(s, binary);
+}
+
+TEST(QbxString, WideFormIsNarrowedUpToItsFirstNul) {
+    // 0xFF 0xFFFE, then a one-byte unit count, then UTF-16: "Пр" "é" "A" NUL "B".
+    Bytes b = {0xFF, 0xFE, 0xFF, 6};
+    for (uint16_t u : {0x041F, 0x0440, 0x00E9, 0x0041, 0x0000, 0x0042})
+        AppendU16(b, u);
+    b.push_back('z'); // the next field starts right after the six units
+    ReaderOver r(b);
+    std::string s;
+    ASSERT_TRUE(r->ReadString(s));
+    EXPECT_EQ(s, "\xCF\xF0\xE9"
+                 "A");
+    uint8_t next;
+    ASSERT_TRUE(r->ReadU8(next));
+    EXPECT_EQ(next, 'z');
+
+    // The unit count may itself take the three-byte form.
+    Bytes longForm = {0xFF, 0xFE, 0xFF, 0xFF, 0x2C, 0x01};
+    for (int i = 0; i < 300; ++i)
+        AppendU16(longForm, 0x0410);
+    ReaderOver r2(longForm);
+    ASSERT_TRUE(r2->ReadString(s));
+    EXPECT_EQ(s, std::string(300, '\xC0'));
+}
+
+TEST(QbxString, LengthsPastTheEndFailWithoutReading) {
+    std::vector<Bytes> hostile = {
+        {0x05, 'a', 'b'},                                // short by three bytes
+        {0xFF, 0x2C},                                    // prefix itself cut
+        {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 'a'}, // claims 4 GB
+        {0xFF, 0xFE, 0xFF, 0x03, 0x41, 0x00, 0x42},      // odd byte count: 3 units, 1.5 there
+        {0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F, 0x41, 0x00}, // 2G units
+        {0xFF, 0xFE, 0xFF, 0xFF, 0xFE, 0xFF, 0x00}, // a wide mark inside the wide form
+    };
+    for (const Bytes& b : hostile) {
+        ReaderOver r(b);
+        std::string s = "old";
+        EXPECT_FALSE(r->ReadString(s)) << b.size();
+        EXPECT_FALSE(r->Ok());
+        uint8_t x;
+        EXPECT_FALSE(r->ReadU8(x)) << "a failed reader stays failed";
+    }
+}
+
+TEST(QbxString, HeadKeepsTheBeginningAndReportsTheFullLength) {
+    std::string text(70000, 'q');
+    text[0] = 'A';
+    Bytes b = Written([&](QbxWriter& w) {
+        w.WriteString(text);
+        w.WriteU8(0x5A);
+    });
+    ReaderOver r(b);
+    std::string head;
+    uint32_t length = 0;
+    ASSERT_TRUE(r->ReadStringHead(head, 10, length));
+    EXPECT_EQ(length, 70000u);
+    EXPECT_EQ(head, text.substr(0, 10));
+    uint8_t next;
+    ASSERT_TRUE(r->ReadU8(next));
+    EXPECT_EQ(next, 0x5A);
+}
+
+TEST(QbxReader, SeekAndSkipStayInsideTheFile) {
+    ReaderOver r(Bytes{1, 2, 3, 4});
+    EXPECT_EQ(r->Size(), 4u);
+    ASSERT_TRUE(r->Seek(4));
+    EXPECT_EQ(r->Remaining(), 0u);
+    ASSERT_TRUE(r->Seek(1));
+    ASSERT_TRUE(r->Skip(2));
+    uint8_t x;
+    ASSERT_TRUE(r->ReadU8(x));
+    EXPECT_EQ(x, 4);
+    EXPECT_FALSE(r->Skip(1));
+    ReaderOver r2(Bytes{1, 2});
+    EXPECT_FALSE(r2->Seek(3));
+}
+
+TEST(QbxWriter, ReportsAFailedWrite) {
+    std::FILE* f = std::fopen("/dev/full", "wb");
+    ASSERT_NE(f, nullptr);
+    std::setvbuf(f, nullptr, _IONBF, 0);
+    QbxWriter w(f);
+    w.WriteString("hello");
+    EXPECT_FALSE(w.Ok());
+    std::fclose(f);
+}

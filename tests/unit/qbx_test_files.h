@@ -1,0 +1,101 @@
+#pragma once
+// Temporary program folders and byte-level file helpers for the collection file tests.
+#include "store/program_files.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+using Bytes = std::vector<uint8_t>;
+
+// A fresh folder under the system's temp folder that acts as the program's folder for the
+// test's lifetime; removed afterwards.
+class TempProgramFolder {
+public:
+    TempProgramFolder() {
+        char pattern[] = "/tmp/qbxtest.XXXXXX";
+        const char* made = mkdtemp(pattern);
+        EXPECT_NE(made, nullptr);
+        m_dir = made ? made : "/tmp";
+        SetProgramPath(m_dir + "/quillbox.exe");
+    }
+    ~TempProgramFolder() {
+        std::string cmd = "chmod -R u+w '" + m_dir + "' && rm -rf '" + m_dir + "'";
+        if (std::system(cmd.c_str()) != 0)
+            ADD_FAILURE() << "could not remove " << m_dir;
+    }
+    const std::string& Dir() const { return m_dir; }
+    std::string Path(const std::string& name) const { return m_dir + "/" + name; }
+
+private:
+    std::string m_dir;
+};
+
+inline Bytes ReadAll(const std::string& path) {
+    Bytes out;
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f)
+        return out;
+    int c;
+    while ((c = std::fgetc(f)) != EOF)
+        out.push_back(static_cast<uint8_t>(c));
+    std::fclose(f);
+    return out;
+}
+
+inline void WriteAll(const std::string& path, const Bytes& bytes) {
+    std::FILE* f = std::fopen(path.c_str(), "wb");
+    ASSERT_NE(f, nullptr) << path;
+    if (!bytes.empty()) {
+        ASSERT_EQ(std::fwrite(bytes.data(), 1, bytes.size(), f), bytes.size());
+    }
+    std::fclose(f);
+}
+
+inline void Append(Bytes& b, const std::string& s) {
+    b.insert(b.end(), s.begin(), s.end());
+}
+inline void Append(Bytes& b, std::initializer_list<uint8_t> l) {
+    b.insert(b.end(), l);
+}
+inline void AppendU16(Bytes& b, uint16_t v) {
+    Append(b, {uint8_t(v), uint8_t(v >> 8)});
+}
+inline void AppendU32(Bytes& b, uint32_t v) {
+    Append(b, {uint8_t(v), uint8_t(v >> 8), uint8_t(v >> 16), uint8_t(v >> 24)});
+}
+// A short string with its one-byte length.
+inline void AppendShort(Bytes& b, const std::string& s) {
+    b.push_back(static_cast<uint8_t>(s.size()));
+    Append(b, s);
+}
+
+// The magic string and a preference block of zeros: the smallest valid file.
+inline Bytes EmptyCollectionFile() {
+    Bytes b;
+    AppendShort(b, "QBX_2.9");
+    b.resize(40, 0);
+    return b;
+}
+
+// A small packed DIB: BITMAPINFOHEADER of w x h at 24 bits and its pixel rows.
+inline Bytes MakeDib(int32_t w, int32_t h) {
+    Bytes b;
+    AppendU32(b, 40);
+    AppendU32(b, static_cast<uint32_t>(w));
+    AppendU32(b, static_cast<uint32_t>(h));
+    AppendU16(b, 1);
+    AppendU16(b, 24);
+    AppendU32(b, 0);
+    uint32_t stride = (static_cast<uint32_t>(w) * 3 + 3) & ~3u;
+    uint32_t rows = static_cast<uint32_t>(h < 0 ? -h : h);
+    AppendU32(b, stride * rows);
+    b.resize(40, 0);
+    for (uint32_t i = 0; i < stride * rows; ++i)
+        b.push_back(static_cast<uint8_t>(i * 7));
+    return b;
+}
