@@ -23,6 +23,7 @@ enum : uint16_t {
 };
 
 class CClipItem;
+class IDataOffer;
 
 // An ordered list that owns its items. Items never move in memory while listed, so
 // raw pointers to them (the highlighted entry, the item being dragged) stay valid.
@@ -56,8 +57,8 @@ public:
     CClipItem& operator=(const CClipItem&) = delete;
 
     // --- constructors by kind (each sets caption, preview and size by the rules) ---
-    static std::unique_ptr<CClipItem> FromText(const std::string& text);        // CLIP_TEXT
-    static std::unique_ptr<CClipItem> FromRtf(const std::string& rtfSource);    // CLIP_RTF
+    static std::unique_ptr<CClipItem> FromText(const std::string& text);     // CLIP_TEXT
+    static std::unique_ptr<CClipItem> FromRtf(const std::string& rtfSource); // CLIP_RTF
     // UTF-16 text up to its first NUL (or all of it); narrowed to 8 bits; CLIP_TEXT.
     static std::unique_ptr<CClipItem> FromWideText(const std::u16string& text);
     // A file list as it follows the DROPFILES header: NUL-terminated paths ended by an
@@ -72,14 +73,18 @@ public:
     // --- derived texts ---
     void SetCaptionFromText(const std::string& text); // sets size and caption
     void SetPreview(const std::string& text);
-    // Sets text and rebuilds size, caption and preview for the item's type
-    // (for Rich Text from its plain text).
+    // Sets text (now held in memory, so fileOffset becomes 0) and rebuilds size and preview
+    // for the item's type (for Rich Text from its plain text). The caption is kept: an
+    // edited or scheduled item keeps the name the user sees.
     void SetContentText(const std::string& text);
 
     bool IsTextLike() const;
     const char* GetFileExtension() const; // ".txt", ".rtf" or ".bmp"
     bool HasHtml() const { return (flags & CLIP_HAS_HTML) != 0; }
     void SetHtml(const std::string& value); // keeps CLIP_HAS_HTML in step with html
+    // Replaces html by the offered data of `htmlFormat` up to its terminating NUL (none
+    // when the format is absent or empty).
+    void AttachHtml(const IDataOffer& offer, unsigned htmlFormat);
 
     // --- content that may still lie in the owner's file (fileOffset != 0) ---
     std::string LoadText() const;
@@ -107,5 +112,6 @@ public:
     ClipList children;
 };
 
-// Where a bitmap of w x h pixels is drawn inside `rect` (scaled to fit, centred).
+// Where a bitmap of w x h pixels is drawn inside `rect`: shrunk to fit with its aspect
+// kept, never enlarged, centred. A negative height (top-down DIB) counts by its size.
 PixelRect BitmapDrawRect(int w, int h, const PixelRect& rect);

@@ -1,0 +1,213 @@
+#include "store/clip_item.h"
+
+#include "platform/data_offer.h"
+#include "player/schedule.h"
+#include "store/dib_header.h"
+#include "store/rtf_text.h"
+#include "store/text_rules.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+constexpr size_t kMaxWidePathUnits = 260;
+constexpr uint8_t kBitmapCounterWrap = 200;
+
+// One path of an 8-bit list starting at `pos`; a path cut by the end of the block counts.
+std::string NextPath(const uint8_t* data, size_t size, size_t& pos) {
+    const uint8_t* start = data + pos;
+    const void* nul = std::memchr(start, 0, size - pos);
+    const size_t length =
+        nul ? static_cast<size_t>(static_cast<const uint8_t*>(nul) - start) : size - pos;
+    pos += nul ? length + 1 : length;
+    return std::string(reinterpret_cast<const char*>(start), length);
+}
+
+// One path of a UTF-16 list, narrowed, at most its first 260 units.
+std::string NextWidePath(const uint8_t* data, size_t size, size_t& pos) {
+    std::u16string units;
+    while (pos + 1 < size) {
+        const char16_t u = static_cast<char16_t>(data[pos] | data[pos + 1] << 8);
+        pos += 2;
+        if (u == 0)
+            break;
+        if (units.size() < kMaxWidePathUnits)
+            units += u;
+    }
+    if (pos + 1 >= size && pos < size)
+        pos = size; // an odd last byte belongs to no unit
+    return NarrowUtf16(units);
+}
+
+} // namespace
+
+CClipItem::CClipItem() = default;
+CClipItem::~CClipItem() = default;
+
+CClipItem::CClipItem(const CClipItem& other)
+    : owner(other.owner), caption(other.caption), text(other.text), html(other.html),
+      preview(other.preview), type(other.type), flags(other.flags), fileOffset(0), size(other.size),
+      dib(other.dib) {}
+
+std::unique_ptr<CClipItem> CClipItem::FromText(const std::string& text) {
+    auto item = std::make_unique<CClipItem>();
+    item->type = CLIP_TEXT;
+    item->text = text;
+    item->SetCaptionFromText(text);
+    item->SetPreview(text);
+    return item;
+}
+
+std::unique_ptr<CClipItem> CClipItem::FromRtf(const std::string& rtfSource) {
+    auto item = std::make_unique<CClipItem>();
+    item->type = CLIP_RTF;
+    item->text = rtfSource;
+    const std::string plain = RtfPlainText(rtfSource);
+    item->SetCaptionFromText(plain);
+    item->SetPreview(plain);
+    return item;
+}
+
+std::unique_ptr<CClipItem> CClipItem::FromWideText(const std::u16string& text) {
+    return FromText(NarrowUtf16(text));
+}
+
+std::unique_ptr<CClipItem> CClipItem::FromFileList(const uint8_t* data, size_t size, bool wide) {
+    auto item = std::make_unique<CClipItem>();
+    item->type = wide ? CLIP_FILES_WIDE : CLIP_FILES;
+    std::string first;
+    size_t count = 0;
+    size_t pos = 0;
+    while (data != nullptr && pos < size) {
+        std::string path = wide ? NextWidePath(data, size, pos) : NextPath(data, size, pos);
+        if (path.empty())
+            break;
+        if (count++ == 0)
+            first = path;
+        item->text += path;
+        item->text += "\r\n";
+    }
+    item->caption = FileListCaption(first, count);
+    item->size = static_cast<uint32_t>(item->text.size());
+    item->SetPreview(item->text);
+    return item;
+}
+
+std::unique_ptr<CClipItem> CClipItem::FromDib(std::vector<uint8_t> dib, uint8_t& bitmapCounter) {
+    auto item = std::make_unique<CClipItem>();
+    item->type = CLIP_BITMAP;
+    item->size = static_cast<uint32_t>(dib.size());
+    bitmapCounter = static_cast<uint8_t>(bitmapCounter + 1);
+    item->caption = BitmapCaption(bitmapCounter, ReadDibHeader(dib));
+    if (bitmapCounter >= kBitmapCounterWrap)
+        bitmapCounter = 0;
+    item->dib = std::move(dib);
+    return item;
+}
+
+std::unique_ptr<CClipItem> CClipItem::NewCollection(const std::string& name) {
+    auto item = std::make_unique<CClipItem>();
+    item->type = CLIP_COLLECTION;
+    item->caption = name;
+    return item;
+}
+
+void CClipItem::SetCaptionFromText(const std::string& value) {
+    size = static_cast<uint32_t>(value.size());
+    caption = CaptionFromText(value);
+}
+
+void CClipItem::SetPreview(const std::string& value) {
+    preview = PreviewFromText(value);
+}
+
+void CClipItem::SetContentText(const std::string& value) {
+    text = value;
+    fileOffset = 0;
+    if (type == CLIP_RTF) {
+        const std::string plain = RtfPlainText(value);
+        size = static_cast<uint32_t>(plain.size());
+        SetPreview(plain);
+    } else {
+        size = static_cast<uint32_t>(value.size());
+        SetPreview(value);
+    }
+}
+
+void CClipItem::SetHtml(const std::string& value) {
+    html = value;
+    if (html.empty())
+        flags &= static_cast<uint16_t>(~CLIP_HAS_HTML);
+    else
+        flags |= CLIP_HAS_HTML;
+}
+
+void CClipItem::AttachHtml(const IDataOffer& offer, unsigned htmlFormat) {
+    SetHtml(std::string());
+    std::vector<uint8_t> data;
+    if (!offer.IsFormatAvailable(htmlFormat) || !offer.GetData(htmlFormat, data))
+        return;
+    const void* nul = std::memchr(data.data(), 0, data.size());
+    const size_t length =
+        nul ? static_cast<size_t>(static_cast<const uint8_t*>(nul) - data.data()) : data.size();
+    SetHtml(std::string(reinterpret_cast<const char*>(data.data()), length));
+}
+
+bool CClipItem::IsTextLike() const {
+    return type == CLIP_TEXT || type == CLIP_FILES || type == CLIP_FILES_WIDE || type == CLIP_RTF;
+}
+
+const char* CClipItem::GetFileExtension() const {
+    if (type == CLIP_RTF)
+        return ".rtf";
+    return IsTextLike() ? ".txt" : ".bmp";
+}
+
+int CClipItem::GetIconIndex() const {
+    int mark = 0;
+    const ScheduleMarks schedule = ScheduleMarksOf(caption);
+    if (schedule.scheduled)
+        mark = schedule.startSet ? 3 : 2;
+    else if (!caption.empty() && caption.front() == '+' && caption.back() == '+')
+        mark = 1;
+
+    if (HasHtml())
+        return mark + 11;
+    if (schedule.scheduled && schedule.mediaPlayer)
+        return mark + 23;
+    switch (type) {
+    case CLIP_TEXT:
+        return mark + 3;
+    case CLIP_RTF:
+        return mark + 7;
+    case CLIP_FILES:
+    case CLIP_FILES_WIDE:
+        return mark + 19;
+    default:
+        return mark + 15;
+    }
+}
+
+PixelRect BitmapDrawRect(int w, int h, const PixelRect& rect) {
+    // Sizes as drawn: a top-down DIB has a negative height but is drawn upright.
+    int64_t width = std::llabs(static_cast<int64_t>(w));
+    int64_t height = std::llabs(static_cast<int64_t>(h));
+    const int64_t boxW = std::max<int64_t>(0, int64_t(rect.right) - rect.left);
+    const int64_t boxH = std::max<int64_t>(0, int64_t(rect.bottom) - rect.top);
+    if (width > boxW) {
+        height = boxW * height / width;
+        width = boxW;
+    }
+    if (height > boxH) {
+        width = boxH * width / height;
+        height = boxH;
+    }
+    PixelRect out;
+    out.left = static_cast<int>(rect.left + (boxW - width) / 2);
+    out.top = static_cast<int>(rect.top + (boxH - height) / 2);
+    out.right = static_cast<int>(out.left + width);
+    out.bottom = static_cast<int>(out.top + height);
+    return out;
+}

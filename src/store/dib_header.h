@@ -1,0 +1,32 @@
+#pragma once
+// What the program reads from the header of a packed DIB: its size for the caption and the
+// preview, its colour count, and where its pixel bits begin.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct DibHeader {
+    bool valid = false; // the block holds a header of a known kind in full
+    bool core = false;  // 12-byte header with 16-bit sizes and 3-byte colour entries
+    uint32_t headerSize = 0;
+    int32_t width = 0;
+    int32_t height = 0; // negative for a top-down DIB
+    uint16_t bitCount = 0;
+    uint32_t compression = 0;
+    uint32_t colours = 0; // entries in the colour table
+};
+
+// Never reads past `size`. A block too short for the header its size field names, or a
+// header of an unknown size, gives valid == false and zero sizes.
+DibHeader ReadDibHeader(const uint8_t* data, size_t size);
+inline DibHeader ReadDibHeader(const std::vector<uint8_t>& dib) {
+    return ReadDibHeader(dib.data(), dib.size());
+}
+
+// Offset of the pixel bits (header, bit-field masks, colour table); 0 when the header is
+// not valid or they would lie beyond the block.
+size_t DibBitsOffset(const std::vector<uint8_t>& dib);
+
+// "Bitmap 007 (1024x768x16M) 24 bits True Color", from the counter value and the header.
+std::string BitmapCaption(unsigned number, const DibHeader& header);
