@@ -175,7 +175,10 @@ int HexValue(unsigned char c) {
 // Bytes that end a run of plain text.
 struct StopBytes {
     bool stop[256] = {};
-    StopBytes() { stop['\\'] = stop['{'] = stop['}'] = stop['\r'] = stop['\n'] = true; }
+    StopBytes() {
+        for (unsigned char c : {'\\', '{', '}', '\r', '\n'})
+            stop[c] = true;
+    }
 };
 const StopBytes kStops;
 
