@@ -7,8 +7,9 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <string>
-#include <unistd.h>
 
 namespace {
 
@@ -108,15 +109,18 @@ double Seconds(Clock::time_point from) {
 
 int main() {
     const std::string doc = MakeDocument(20u << 20);
-    char path[] = "/tmp/qbx_bench_rtf_XXXXXX.rtf";
-    const int fd = mkstemps(path, 4);
-    if (fd < 0 || write(fd, doc.data(), doc.size()) != static_cast<ssize_t>(doc.size())) {
-        std::perror("temporary file");
+    // unrtf writes the pictures it meets into its working folder, so it runs in one of its own.
+    char dirTemplate[] = "/tmp/qbx_bench_rtf_XXXXXX";
+    if (mkdtemp(dirTemplate) == nullptr) {
+        std::perror("temporary folder");
         return 1;
     }
-    close(fd);
+    const std::filesystem::path dir = dirTemplate;
+    const std::string path = (dir / "bench.rtf").string();
+    std::ofstream(path, std::ios::binary)
+        .write(doc.data(), static_cast<std::streamsize>(doc.size()));
     const double mb = static_cast<double>(doc.size()) / 1e6;
-    std::printf("document: %.1f MB in %s\n", mb, path);
+    std::printf("document: %.1f MB in %s\n", mb, path.c_str());
 
     double best = 1e9;
     size_t outSize = 0;
@@ -134,13 +138,14 @@ int main() {
     if (std::system("command -v unrtf >/dev/null 2>&1") != 0) {
         std::printf("unrtf: not installed, no comparison\n");
     } else {
-        const std::string cmd = std::string("unrtf --text ") + path + " >/dev/null 2>&1";
+        const std::string cmd =
+            "cd '" + dir.string() + "' && unrtf --text bench.rtf >/dev/null 2>&1";
         const auto start = Clock::now();
         const int rc = std::system(cmd.c_str());
         const double t = Seconds(start);
         std::printf("unrtf --text: exit %d, %.3f s = %.1f MB/s\n", rc, t, mb / t);
         std::printf("ratio: quillbox reader is %.1fx faster than unrtf\n", t / best);
     }
-    std::remove(path);
+    std::filesystem::remove_all(dir);
     return 0;
 }

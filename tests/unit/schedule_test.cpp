@@ -128,15 +128,3 @@ TEST(Schedule, MenuCaptionShowsOnlyTheStartTime) {
     EXPECT_EQ(TitleOf("Alarm <06:45,2,*,* *:* *:*,* *:*,*,*,* 00>"), "Alarm");
     EXPECT_EQ(TitleOf("Notes \t "), "Notes");
 }
-
-TEST(Schedule, MarksForTheMenuPicture) {
-    ScheduleMarks m = ScheduleMarksOf("Clock <*:*,*,*,* *:* 00:15,* *:*,*,*,* 02>");
-    EXPECT_TRUE(m.scheduled);
-    EXPECT_FALSE(m.startSet);
-    EXPECT_TRUE(m.mediaPlayer);
-    m = ScheduleMarksOf("Run <06:45,*,*,* *:* *:*,* *:*,*,*,* 03>");
-    EXPECT_TRUE(m.startSet);
-    EXPECT_FALSE(m.mediaPlayer);
-    m = ScheduleMarksOf(kNews);
-    EXPECT_TRUE(m.mediaPlayer);
-}

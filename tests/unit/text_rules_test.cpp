@@ -47,12 +47,6 @@ TEST(NarrowUtf16, KeepsLatin1AndPutsCyrillicOnItsAnsiPlaces) {
     EXPECT_EQ(NarrowUtf16(u"\u0100"), std::string(1, static_cast<char>((0x100 - 848) & 0xFF)));
 }
 
-TEST(NarrowUtf16, StopsAtTheFirstNul) {
-    const char16_t units[] = {u'a', u'b', 0, u'c'};
-    EXPECT_EQ(NarrowUtf16(units, 4), "ab");
-    EXPECT_EQ(NarrowUtf16(units, 1), "a");
-}
-
 TEST(WidenFileList, EndsEachPathAndTheList) {
     EXPECT_EQ(WidenFileList("C:\\a.txt\r\nD:\\b\r\n"),
               std::u16string(u"C:\\a.txt\0D:\\b\0\0\0", 16));
