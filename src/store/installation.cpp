@@ -126,8 +126,10 @@ int CheckInstalledCopy(const InstallContext& ctx, bool install) {
         return INSTALL_RENAME_FAILED;
     if (!files::Copy(ctx.exePath, registered)) {
         // Keep the user's working copy in place rather than leave only the ".old" file.
+        unsigned error = ctx.lastError.Get();
         files::Remove(registered);
         files::Rename(old, registered);
+        ctx.lastError.Set(error);
         return INSTALL_COPY_FAILED;
     }
     // The user guide and the hot-icon picture travel along when they exist.

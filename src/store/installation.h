@@ -2,6 +2,7 @@
 // The program installs itself: autostart value, entry in the list of installed programs,
 // Start menu shortcut; a newer copy replaces the registered executable in place; and
 // "UNINSTALL" removes it all again.
+#include "platform/last_error.h"
 #include "platform/registry.h"
 #include "platform/shell.h"
 
@@ -35,10 +36,12 @@ struct CivilDate {
     unsigned day = 0;
 };
 
-// What installation works with: the registry, the shell and the running executable's path.
+// What installation works with: the registry, the shell, the system's error code and the
+// running executable's path.
 struct InstallContext {
     IRegistry& registry;
     IShell& shell;
+    ILastError& lastError;
     std::string exePath;
 };
 
@@ -55,7 +58,8 @@ std::string AutostartValue(const std::string& exePath, bool enabled);
 std::string ReplaceExtension(const std::string& path, const std::string& ext);
 
 // With install false, only tells whether another copy is registered (INSTALL_OTHER_COPY);
-// with install true, replaces that copy's executable by this one and starts it.
+// with install true, replaces that copy's executable by this one and starts it. On a
+// failure the system's error code is that of the step that failed.
 int CheckInstalledCopy(const InstallContext& ctx, bool install);
 
 // At every normal start: registers this copy for autostart when another path (or none) is

@@ -1,5 +1,6 @@
 #include "store/installation.h"
 
+#include "fakes/fake_last_error.h"
 #include "fakes/fake_registry.h"
 #include "fakes/fake_shell.h"
 #include "platform/files.h"
@@ -59,7 +60,8 @@ protected:
     std::string root, exe, registered;
     FakeRegistry registry;
     FakeShell shell;
-    InstallContext ctx{registry, shell, ""};
+    FakeLastError lastError;
+    InstallContext ctx{registry, shell, lastError, ""};
     const CivilDate today{2024, 3, 5};
 };
 

@@ -1,4 +1,5 @@
 // The shell port and the program's registration against the real registry and shell.
+#include "win32/port/last_error_win32.h"
 #include "win32/port/registry_win32.h"
 #include "win32/port/shell_win32.h"
 
@@ -223,7 +224,8 @@ TEST_F(ShellWin32Test, RegistrationAndUninstallInTheRealRegistry) {
 
     const std::string exe = temp / "quillbox.exe";
     WriteTextFile(exe, "MZ");
-    InstallContext ctx{reg, noting, exe};
+    Win32LastError lastError;
+    InstallContext ctx{reg, noting, lastError, exe};
     EXPECT_EQ(CheckInstalledCopy(ctx, false), INSTALL_NOT_REGISTERED);
     EXPECT_FALSE(RegisterInstallation(ctx, {2024, 12, 31}));
     EXPECT_EQ(Query(RegHive::CurrentUser, RUN_KEY, "Quillbox"), exe);
@@ -247,4 +249,47 @@ TEST_F(ShellWin32Test, RegistrationAndUninstallInTheRealRegistry) {
     RegCloseKey(k);
     EXPECT_EQ(GetFileAttributesA(shortcut.c_str()), INVALID_FILE_ATTRIBUTES);
     EXPECT_EQ(noting.noted, std::vector<std::string>{exe});
+}
+
+TEST_F(ShellWin32Test, InstallsOverTheRegisteredCopyAndStartsIt) {
+    // A small program that ends by itself stands for the new version.
+    char system[MAX_PATH] = "";
+    GetSystemDirectoryA(system, MAX_PATH);
+    const std::string program = std::string(system) + "\\hostname.exe";
+    if (GetFileAttributesA(program.c_str()) == INVALID_FILE_ATTRIBUTES)
+        GTEST_SKIP() << program << " is not there to be started";
+    ASSERT_TRUE(CreateDirectoryA((temp / "new").c_str(), nullptr));
+    ASSERT_TRUE(CreateDirectoryA((temp / "old").c_str(), nullptr));
+    const std::string exe = temp / "new\\quillbox.exe";
+    const std::string registered = temp / "old\\Quillbox.exe";
+    ASSERT_TRUE(CopyFileA(program.c_str(), exe.c_str(), FALSE));
+    WriteTextFile(temp / "new\\quillbox.doc", "guide");
+    WriteTextFile(registered, "old version");
+
+    Win32Registry reg;
+    NotingShell noting;
+    RegistrationSnapshot snapshot(reg, ShortcutPath(noting));
+    reg.WriteString(RegHive::CurrentUser, RUN_KEY, PRODUCT_NAME, registered + " NOAUTO");
+    Win32LastError lastError;
+    InstallContext ctx{reg, noting, lastError, exe};
+    EXPECT_EQ(CheckInstalledCopy(ctx, false), INSTALL_OTHER_COPY);
+
+    // The new executable is locked: the copy fails, the old version is put back, and the
+    // error code is the copy's, not that of the clean-up after it.
+    HANDLE lock = CreateFileA(exe.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+    SetLastError(0);
+    EXPECT_EQ(CheckInstalledCopy(ctx, true), INSTALL_COPY_FAILED);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_SHARING_VIOLATION));
+    CloseHandle(lock);
+    EXPECT_EQ(ReadTextFile(registered), "old version");
+
+    EXPECT_EQ(CheckInstalledCopy(ctx, true), INSTALL_DONE);
+    EXPECT_EQ(ReadTextFile(temp / "old\\Quillbox.old"), "old version");
+    EXPECT_EQ(ReadTextFile(registered), ReadTextFile(program));
+    EXPECT_EQ(ReadTextFile(temp / "old\\Quillbox.doc"), "guide");
+    // The started copy may still hold its file for a moment; wait before the folder goes.
+    for (int i = 0; i < 100 && !DeleteFileA(registered.c_str()); ++i)
+        Sleep(50);
 }
