@@ -4,7 +4,6 @@
 #include "win32/port/registry_win32.h"
 
 #include "store/program_files.h"
-#include "store/settings.h"
 #include "temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -127,37 +126,4 @@ TEST(MenuFontWin32, FontFromTheSettingsFile) {
     EXPECT_EQ(lf.lfItalic, 1);
     EXPECT_EQ(lf.lfWeight, 0);
     EXPECT_EQ(FormatFontSetting(FromLogFont(lf), dpi), "Arial,10,204,1");
-}
-
-TEST(SettingsWin32, WriteSettingFillsTheFileAndTheRegistryCopy) {
-    TempFolder temp;
-    SetProgramPath(temp / "quillbox.exe");
-    Win32IniFile ini;
-    Win32Registry reg;
-    HKEY k;
-    bool keyExisted =
-        RegOpenKeyExA(HKEY_CURRENT_USER, SETTINGS_REGISTRY_KEY, 0, KEY_READ, &k) == ERROR_SUCCESS;
-    if (keyExisted)
-        RegCloseKey(k);
-    std::string before;
-    bool had = reg.ReadString(RegHive::CurrentUser, SETTINGS_REGISTRY_KEY, "Video", before);
-
-    WriteSetting(ini, reg, "Video", "1.2.3.4");
-    EXPECT_EQ(ReadSetting(ini, "Video", "0.0.160.120"), "1.2.3.4");
-    EXPECT_NE(ReadTextFile(temp / "quillbox.ini").find("Video=1.2.3.4"), std::string::npos);
-    std::string v;
-    EXPECT_TRUE(reg.ReadString(RegHive::CurrentUser, SETTINGS_REGISTRY_KEY, "Video", v));
-    EXPECT_EQ(v, "1.2.3.4");
-
-    DeleteFileA((temp / "quillbox.ini").c_str());
-    EXPECT_EQ(ReadSetting(ini, "Video", "0.0.160.120"), "0.0.160.120");
-
-    if (had)
-        reg.WriteString(RegHive::CurrentUser, SETTINGS_REGISTRY_KEY, "Video", before);
-    else
-        reg.DeleteValue(RegHive::CurrentUser, SETTINGS_REGISTRY_KEY, "Video");
-    if (!keyExisted) {
-        reg.DeleteKey(RegHive::CurrentUser, SETTINGS_REGISTRY_KEY);
-        reg.DeleteKey(RegHive::CurrentUser, SETTINGS_PARENT_KEY);
-    }
 }
