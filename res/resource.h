@@ -1,0 +1,136 @@
+// Resource ids, shared by the resource script and the code. Plain #defines only: the resource
+// compiler reads this file, and portable code may include it without <windows.h>.
+#pragma once
+
+// ---- Frame, product name, program icon, context menu ----
+#define IDR_MAINFRAME 128 // string 128 is the product name; menu 128 the context menus
+#define IDS_WEB_WELCOME 130
+
+// ---- Icons of the taskbar and the program ----
+#define IDI_NORMAL 153
+#define IDI_PAUSED 185
+#define IDI_BUSY 188
+
+// ---- Dialogs ----
+#define IDD_ABOUT 100
+#define IDD_INPUT 101
+#define IDD_CAMERA 102
+#define IDD_SCHEDULE 104
+#define IDD_VIDEO 105
+
+// ---- Commands between copies of the program ----
+#define ID_UNINSTALL_REQUEST 2003
+#define ID_APP_ABOUT 57664 // show the About box
+#define ID_APP_EXIT 57665  // save and end: a newer copy installs over this one
+
+// ---- Texts of the string table (the string table holds the texts themselves) ----
+#define IDS_VERSION 3000
+#define IDS_HOTKEY_FAILED 3001
+#define IDS_QBX_FILE_ERROR 3002
+#define IDS_INSTALL_CAPTION 3003
+#define IDS_INSTALL_QUESTION 3004
+#define IDS_INSTALL_RUNNING 3005
+#define IDS_INSTALL_STOPPED 3006
+#define IDS_REMOVE_ALL_QUESTION 3007
+#define IDS_PAUSED_TIP 3009
+#define IDS_UNINSTALL_CAPTION 3018
+#define IDS_UNINSTALL_QUESTION 3019
+#define IDS_ACTIVE_CREATED 3062
+
+// ---- Service window commands (wParam 0, the command in lParam) ----
+#define ID_OPEN_MAIN_MENU 32792
+#define ID_SAVE_AND_RELOAD 32793
+#define ID_OPEN_CONTEXT_MENU 32794
+
+// ---- Commands of menu resource 128; each id also numbers its help text ----
+#define ID_PASTE_AS 32773
+#define ID_PASTE_TEXT 32774
+#define ID_PASTE_UPPER 32775
+#define ID_PASTE_LOWER 32776
+#define ID_PASTE_HTML 32777
+#define ID_PASTE_UNIX 32778
+#define ID_PLAYER 32779
+#define ID_PLAYER_STOP 32780
+#define ID_PLAYER_PLAY 32781
+#define ID_PLAYER_SKIP 32782
+#define ID_SCHEDULER 32784
+#define ID_SCHEDULER_START 32785
+#define ID_SCHEDULER_STOP 32786
+#define ID_SCHEDULE_EDIT 32787
+#define ID_PASTE_ALL 32800
+#define ID_COLLECTION_NEW 32801
+#define ID_RENAME 32802
+#define ID_EDIT 32803
+#define ID_DELETE 32804
+#define ID_REMOVE_ALL 32805
+#define ID_PRINT 32806
+#define ID_RUN 32807
+#define ID_CAMERA 32808
+#define ID_SAVE_REFRESH 32809
+#define ID_PAUSE_SERVICE 32810
+#define ID_CONTINUE_SERVICE 32811
+#define ID_CLOSE 32812
+#define ID_PREFERENCES 32821
+#define ID_HOTKEYS_MENU 32822
+#define ID_HK_ALT_SHIFT_INS 32823
+#define ID_HK_CTRL_SHIFT_INS 32824
+#define ID_HK_CTRL_SHIFT_V 32825
+#define ID_HK_MOUSE_AT_TOP 32826
+#define ID_HK_USER 32827
+#define ID_HOT_WINDOW_MENU 32828
+#define ID_HOT_STYLE_FIRST 32829 // "None"; 32829 + style, up to 32836 "Quillbox Menu"
+#define ID_HOT_STYLE_LAST 32836
+#define ID_HOT_MOUSE_ON_ICON 32837
+#define ID_TRAY_ICON 32838
+#define ID_RIGHT_CLICK_MENU 32839
+#define ID_LEFT_CLICK_MENU 32840
+#define ID_SUPER_HOT_KEY_MENU 32841
+#define ID_SUPER_HOT_KEY_FIRST 32842 // "None"; 32842 + choice, up to 32846
+#define ID_SUPER_HOT_KEY_LAST 32846
+#define ID_PASTE_EMULATION_MENU 32847
+#define ID_PASTE_SHIFT_INS 32848
+#define ID_PASTE_CTRL_V 32849
+#define ID_PASTE_DROP_FILE 32850
+#define ID_INSERT_MENU 32851
+#define ID_INSERT_HEAD 32852
+#define ID_INSERT_TAIL 32853
+#define ID_SOUND_MENU 32854
+#define ID_SOUND_FIRST 32855 // "None"; 32855 + choice, up to 32861 "Default"
+#define ID_SOUND_LAST 32861
+#define ID_AUTOSAVE 32862
+#define ID_FORMATS_MENU 32863
+#define ID_FMT_TEXT 32864
+#define ID_FMT_RTF 32865
+#define ID_FMT_HTML 32866
+#define ID_FMT_BITMAP 32867
+#define ID_FMT_FILES 32868
+#define ID_FMT_MULTIMEDIA 32869
+#define ID_EXTENSIONS_MENU 32870
+#define ID_EXT_TIME 32871
+#define ID_EXT_URLS 32872
+#define ID_EXT_DOCS_OPENSAVE 32873
+#define ID_EXT_DOCS_RECENT 32874
+#define ID_EXT_APPLY 32875
+#define ID_LIMITS_MENU 32876
+#define ID_MAX_ITEMS 32877
+#define ID_MIN_TEXT_SIZE 32878
+#define ID_MAX_ITEM_SIZE 32879
+#define ID_COUNTER_1 32880
+#define ID_COUNTER_2 32881
+#define ID_COUNTER_3 32882
+#define ID_AUTOSTART_MENU 32883
+#define ID_DISABLE_AUTOSTART 32884
+#define ID_KEEP_CLIPBOARD_EMPTY 32885
+#define ID_FONT_MENU 32886
+#define ID_FONT 32887
+#define ID_LANGUAGE_MENU 32888
+#define ID_LANGUAGE_FIRST 32889 // "English"; 32889 + index, up to 32892 "Russian"
+#define ID_LANGUAGE_LAST 32892
+#define ID_ABOUT 32894
+
+// ---- Status ids of the main menu's popups (also the ids of their help texts) ----
+#define ID_STATUS_TIME 32895
+#define ID_STATUS_URLS 32896
+#define ID_STATUS_DOCS_OPENSAVE 32897
+#define ID_STATUS_DOCS_RECENT 32898
+#define ID_STATUS_COLLECTION 32899
