@@ -2,6 +2,8 @@
 // Windows constants that the portable logic needs, with the platform's own values, so that
 // code outside src/win32 never includes <windows.h>. Add constants here in the group they
 // belong to; src/win32 checks a sample of them against the real headers.
+// The names are macros in <windows.h>: a file that includes it cannot include this header,
+// so portable headers do not include it either (only portable .cpp files do).
 #include <cstdint>
 
 namespace win {
@@ -44,10 +46,6 @@ constexpr unsigned WM_DRAWCLIPBOARD = 0x0308;
 constexpr unsigned WM_CHANGECBCHAIN = 0x030D;
 constexpr unsigned WM_HOTKEY = 0x0312;
 constexpr unsigned WM_USER = 0x0400;
-
-// Framework command ids kept for the single-instance protocol.
-constexpr unsigned ID_APP_ABOUT = 57664;
-constexpr unsigned ID_APP_EXIT = 57665;
 
 // Virtual keys.
 constexpr unsigned VK_TAB = 0x09;
@@ -102,6 +100,9 @@ constexpr int IDNO = 7;
 constexpr unsigned NIM_ADD = 0;
 constexpr unsigned NIM_MODIFY = 1;
 constexpr unsigned NIM_DELETE = 2;
+constexpr unsigned NIF_MESSAGE = 0x1;
+constexpr unsigned NIF_ICON = 0x2;
+constexpr unsigned NIF_TIP = 0x4;
 
 // Global memory flags (clipboard blocks).
 constexpr unsigned GMEM_MOVEABLE = 0x0002;

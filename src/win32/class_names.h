@@ -1,0 +1,5 @@
+#pragma once
+// Names the system knows the program's windows by (not user text, never translated).
+// A second copy finds the first by the frame's title (string 128), not by these.
+constexpr const char* FRAME_CLASS = "QuillboxFrame";
+constexpr const char* SERVICE_CLASS = "QuillboxService";

@@ -1,0 +1,126 @@
+#pragma once
+// Owners of Win32 handles: each closes, deletes or frees its handle exactly once, when it
+// goes out of scope or is reset. Move-only.
+#include <windows.h>
+
+#include <utility>
+
+#include "platform/handles.h"
+
+// The portable code's opaque handles and the Win32 ones.
+inline HWND ToHwnd(WindowHandle h) {
+    return reinterpret_cast<HWND>(h);
+}
+inline WindowHandle FromHwnd(HWND h) {
+    return reinterpret_cast<WindowHandle>(h);
+}
+
+template <typename Traits> class UniqueHandle {
+public:
+    using Handle = typename Traits::Handle;
+
+    UniqueHandle() = default;
+    explicit UniqueHandle(Handle h) : m_h(h) {}
+    ~UniqueHandle() { Reset(); }
+    UniqueHandle(UniqueHandle&& other) noexcept : m_h(other.Release()) {}
+    UniqueHandle& operator=(UniqueHandle&& other) noexcept {
+        if (this != &other)
+            Reset(other.Release());
+        return *this;
+    }
+    UniqueHandle(const UniqueHandle&) = delete;
+    UniqueHandle& operator=(const UniqueHandle&) = delete;
+
+    Handle Get() const { return m_h; }
+    explicit operator bool() const { return m_h != Traits::Invalid(); }
+
+    // Gives the handle up without closing it.
+    Handle Release() { return std::exchange(m_h, Traits::Invalid()); }
+    void Reset(Handle h = Traits::Invalid()) {
+        Handle old = std::exchange(m_h, h);
+        if (old != Traits::Invalid())
+            Traits::Close(old);
+    }
+
+private:
+    Handle m_h = Traits::Invalid();
+};
+
+struct KernelHandleTraits { // processes, threads, events: null when absent
+    using Handle = HANDLE;
+    static Handle Invalid() { return nullptr; }
+    static void Close(Handle h) { ::CloseHandle(h); }
+};
+
+struct FileHandleTraits { // CreateFile: INVALID_HANDLE_VALUE when absent
+    using Handle = HANDLE;
+    static Handle Invalid() { return INVALID_HANDLE_VALUE; }
+    static void Close(Handle h) { ::CloseHandle(h); }
+};
+
+template <typename T> struct GdiObjectTraits { // fonts, bitmaps, brushes, pens, regions
+    using Handle = T;
+    static Handle Invalid() { return nullptr; }
+    static void Close(Handle h) { ::DeleteObject(h); }
+};
+
+struct MenuTraits {
+    using Handle = HMENU;
+    static Handle Invalid() { return nullptr; }
+    static void Close(Handle h) { ::DestroyMenu(h); }
+};
+
+struct IconTraits { // icons made or loaded with LR_DEFAULTSIZE etc.; never shared icons
+    using Handle = HICON;
+    static Handle Invalid() { return nullptr; }
+    static void Close(Handle h) { ::DestroyIcon(h); }
+};
+
+struct ModuleTraits {
+    using Handle = HMODULE;
+    static Handle Invalid() { return nullptr; }
+    static void Close(Handle h) { ::FreeLibrary(h); }
+};
+
+using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
+using UniqueFile = UniqueHandle<FileHandleTraits>;
+using UniqueFont = UniqueHandle<GdiObjectTraits<HFONT>>;
+using UniqueBitmap = UniqueHandle<GdiObjectTraits<HBITMAP>>;
+using UniqueBrush = UniqueHandle<GdiObjectTraits<HBRUSH>>;
+using UniquePen = UniqueHandle<GdiObjectTraits<HPEN>>;
+using UniqueMenu = UniqueHandle<MenuTraits>;
+using UniqueIcon = UniqueHandle<IconTraits>;
+using UniqueModule = UniqueHandle<ModuleTraits>;
+
+// Selects a GDI object into a device context and puts the previous one back on scope exit.
+class SelectedObject {
+public:
+    SelectedObject(HDC dc, HGDIOBJ obj) : m_dc(dc), m_old(::SelectObject(dc, obj)) {}
+    ~SelectedObject() {
+        if (m_old && m_old != HGDI_ERROR)
+            ::SelectObject(m_dc, m_old);
+    }
+    SelectedObject(const SelectedObject&) = delete;
+    SelectedObject& operator=(const SelectedObject&) = delete;
+
+private:
+    HDC m_dc;
+    HGDIOBJ m_old;
+};
+
+// A window's device context from GetDC, released on scope exit.
+class WindowDC {
+public:
+    explicit WindowDC(HWND window) : m_window(window), m_dc(::GetDC(window)) {}
+    ~WindowDC() {
+        if (m_dc)
+            ::ReleaseDC(m_window, m_dc);
+    }
+    WindowDC(const WindowDC&) = delete;
+    WindowDC& operator=(const WindowDC&) = delete;
+    HDC Get() const { return m_dc; }
+
+private:
+    HWND m_window;
+    HDC m_dc;
+};

@@ -1,0 +1,83 @@
+#include "window.h"
+
+namespace {
+// What a message answers when its handler threw: creation fails, everything else gets the
+// system's default processing.
+LRESULT AnswerAfterFailure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_NCCREATE)
+        return FALSE;
+    if (msg == WM_CREATE)
+        return -1;
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+} // namespace
+
+CWindow::~CWindow() {
+    // A derived class destroys its window in its own destructor, while its handlers still
+    // exist; this only catches a window left over, without calling into a half-gone object.
+    if (m_hWnd) {
+        SetWindowLongPtrA(m_hWnd, GWLP_USERDATA, 0);
+        DestroyWindow(m_hWnd);
+    }
+}
+
+bool CWindow::RegisterWindowClass(const char* className, HICON icon, UINT style) {
+    WNDCLASSEXA wc = {};
+    wc.cbSize = sizeof wc;
+    wc.style = style;
+    wc.lpfnWndProc = &CWindow::WindowProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hIcon = icon;
+    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    wc.lpszClassName = className;
+    return RegisterClassExA(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+bool CWindow::CreateWindowObject(DWORD exStyle, const char* className, const char* title,
+                                 DWORD style, const RECT& rect, HWND parent, HMENU menuOrId) {
+    if (m_hWnd)
+        return false;
+    HWND hwnd = CreateWindowExA(exStyle, className, title, style, rect.left, rect.top,
+                                rect.right - rect.left, rect.bottom - rect.top, parent, menuOrId,
+                                GetModuleHandleA(nullptr), this);
+    if (!hwnd)
+        m_hWnd = nullptr; // a failed creation is over; no stale handle stays behind
+    return hwnd != nullptr;
+}
+
+LRESULT CWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    return DefaultProc(msg, wParam, lParam);
+}
+
+LRESULT CWindow::DefaultProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    return DefWindowProcA(m_hWnd, msg, wParam, lParam);
+}
+
+LRESULT CALLBACK CWindow::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    CWindow* self = nullptr;
+    if (msg == WM_NCCREATE) {
+        self = static_cast<CWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        if (self) {
+            self->m_hWnd = hwnd;
+            SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        }
+    } else {
+        self = reinterpret_cast<CWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    }
+    // Messages before WM_NCCREATE (WM_GETMINMAXINFO) and after detaching.
+    if (!self)
+        return DefWindowProcA(hwnd, msg, wParam, lParam);
+
+    LRESULT result;
+    try {
+        result = self->HandleMessage(msg, wParam, lParam);
+    } catch (...) {
+        result = AnswerAfterFailure(hwnd, msg, wParam, lParam);
+    }
+    if (msg == WM_NCDESTROY) {
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+        self->m_hWnd = nullptr;
+    }
+    return result;
+}
