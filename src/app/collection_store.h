@@ -1,0 +1,17 @@
+#pragma once
+// The collection files as start-up and shutdown use them: "Clipboard.qbx" with the
+// preferences and the active collection, and the external collections.
+class CServiceWnd;
+
+class ICollectionStore {
+public:
+    virtual ~ICollectionStore() = default;
+    virtual void LoadActiveCollection(CServiceWnd& service) = 0;
+    virtual void LoadCollections(CServiceWnd& service) = 0;
+    virtual void SaveActiveCollection(CServiceWnd& service) = 0;
+    // Writes every external collection marked CLIP_MODIFIED.
+    virtual void SaveModifiedCollections(CServiceWnd& service) = 0;
+};
+
+// The store of the program: the collection files beside the executable.
+ICollectionStore& ProgramCollectionStore();

@@ -1,0 +1,125 @@
+#include "app/service_wnd.h"
+
+#include <cctype>
+
+#include "app/collection_store.h"
+#include "app/interface_resources.h"
+#include "platform/focus.h"
+#include "platform/installation.h"
+#include "platform/service_window.h"
+#include "platform/ui_strings.h"
+#include "platform/win_constants.h"
+#include "resource.h"
+#include "store/temp_files.h"
+
+bool g_bAutostartDisabled = false;
+
+namespace {
+constexpr size_t TIP_MAX = 63;
+
+bool EqualsNoCase(const std::string& a, const char* b) {
+    size_t i = 0;
+    for (; i < a.size() && b[i]; ++i)
+        if (std::tolower(static_cast<unsigned char>(a[i])) !=
+            std::tolower(static_cast<unsigned char>(b[i])))
+            return false;
+    return i == a.size() && !b[i];
+}
+} // namespace
+
+CServiceWnd::CServiceWnd(const ServicePorts& ports, int screenWidth, uint32_t tickNow)
+    : m_dwLastFilesTick(tickNow), m_dwLastTextTick(tickNow), m_dwLastBitmapTick(tickNow),
+      m_ports(ports) {
+    m_ptHot.x = static_cast<int16_t>(screenWidth - 120);
+    m_ptHot.y = 60;
+    m_nid.uFlags = win::NIF_MESSAGE | win::NIF_ICON | win::NIF_TIP;
+    m_nid.uCallbackMessage = win::WM_USER;
+    m_nid.szTip = LoadUiString(IDR_MAINFRAME).substr(0, TIP_MAX);
+}
+
+CServiceWnd::~CServiceWnd() = default;
+
+bool CServiceWnd::Create(WindowHandle parent) {
+    m_ptMenu = ScreenPoint{-1, -1};
+    m_hWnd = m_ports.window.CreateServiceWindow(parent);
+    if (!m_hWnd)
+        return false;
+    m_hWndParent = parent;
+    RememberTarget();
+
+    m_ports.resources.CreateMenuFont(*this);
+    m_ports.store.LoadActiveCollection(*this);
+    m_ports.store.LoadCollections(*this);
+    // The file has just set m_nLanguage.
+    m_ports.resources.LoadLanguage(*this, m_nLanguage);
+
+    // HOOK(hot keys): RegisterHotKeys() and the mouse-at-top timer; when it fails, show
+    // text 3001 with caption 128 (MB_ICONEXCLAMATION) and go on.
+
+    m_nid.hWnd = m_hWnd;
+    // HOOK(taskbar icon): unless OPT_NO_TRAY_ICON, SetTrayIcon(add).
+
+    if (g_bAutostartDisabled)
+        m_dwOptions |= OPT_NO_AUTOSTART;
+    else
+        m_dwOptions &= ~OPT_NO_AUTOSTART;
+
+    DeleteTempFiles();
+
+    m_dwState |= ST_VIEWER_ON;
+    // HOOK(capture): OnDrawClipboard() once, then join the clipboard-viewer chain.
+    // HOOK(hot window): when (m_nHotStyle & 0x0F) != 0, create the hot window of that style.
+    // HOOK(scheduler): when OPT_SCHEDULER_ON, start timer 4 (2000 ms).
+    return true;
+}
+
+void CServiceWnd::Close() {
+    // HOOK(main menu): destroy m_pMainMenu if it exists.
+    // HOOK(hot window): destroy and delete m_pHotWnd, clear it.
+    m_ports.resources.FreeLanguage(*this);
+    m_ports.window.DestroyParent();
+}
+
+void CServiceWnd::OnUninstallRequest() {
+    m_dwState |= ST_UNINSTALL;
+    Close();
+}
+
+void CServiceWnd::OnDestroy() {
+    // Logoff may reach the window twice (query, then end); the work is done once.
+    if (!m_hWnd)
+        return;
+    if (m_dwState & ST_UNINSTALL) {
+        m_ports.installation.Uninstall();
+    } else {
+        m_ports.store.SaveActiveCollection(*this);
+        m_ports.store.SaveModifiedCollections(*this);
+    }
+    m_pSelItem = nullptr;
+    m_pDragItem = nullptr;
+    m_activeList.clear();
+    m_collectionList.clear();
+
+    // HOOK(hot window): destroy it if any.
+    // HOOK(taskbar icon): clear the icon flags of m_nid; unless OPT_NO_TRAY_ICON, delete it.
+    // HOOK(capture): leave the viewer chain unless m_hWndNextViewer is NO_NEXT_VIEWER.
+    // HOOK(hot keys): UnregisterHotKeys() (ids 1 to 6).
+
+    m_ports.resources.DeleteMenuFont(*this);
+    m_hWnd = 0;
+    DeleteTempFiles();
+}
+
+void CServiceWnd::RememberTarget() {
+    const WindowHandle window = m_ports.focus.ForegroundWindow();
+    if (!window || window == m_hWndParent)
+        return;
+    // HOOK(hot window): also ignore the hot window itself.
+    // The taskbar ("Shell_TrayWnd") becomes the foreground window when it is clicked.
+    std::string cls = m_ports.focus.TopLevelClassName(window).substr(0, 10);
+    if (EqualsNoCase(cls, "Shell_Tray"))
+        return;
+    m_hWndTarget = window;
+    // HOOK(hot window): with the hot-menu window, clear m_hWndTargetFocus and stop here.
+    m_hWndTargetFocus = m_ports.focus.FocusWindowOf(window);
+}

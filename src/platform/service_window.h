@@ -1,0 +1,13 @@
+#pragma once
+// The system window behind the service: the hidden child of the main frame that receives
+// every message driving the program.
+#include "platform/handles.h"
+
+class IServiceWindow {
+public:
+    virtual ~IServiceWindow() = default;
+    // Creates the hidden child window (control id 1) of `parent`; 0 on failure.
+    virtual WindowHandle CreateServiceWindow(WindowHandle parent) = 0;
+    // Destroys the parent frame, which destroys the service window with it.
+    virtual void DestroyParent() = 0;
+};

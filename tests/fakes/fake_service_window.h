@@ -1,0 +1,29 @@
+#pragma once
+#include "app/service_wnd.h"
+#include "fakes/call_log.h"
+#include "platform/service_window.h"
+
+// The service's window. Destroying the parent frame destroys the service window, which
+// the system announces with WM_DESTROY: here a direct call of OnDestroy.
+class FakeServiceWindow final : public IServiceWindow {
+public:
+    explicit FakeServiceWindow(CallLog& log) : m_log(log) {}
+
+    WindowHandle handle = 0x1001; // 0: creation fails
+    CServiceWnd* service = nullptr;
+    WindowHandle parentSeen = 0;
+
+    WindowHandle CreateServiceWindow(WindowHandle parent) override {
+        m_log.Add("create window");
+        parentSeen = parent;
+        return handle;
+    }
+    void DestroyParent() override {
+        m_log.Add("destroy frame");
+        if (service)
+            service->OnDestroy();
+    }
+
+private:
+    CallLog& m_log;
+};

@@ -1,0 +1,176 @@
+// Start-up and shutdown of the service through fake ports: order, the one save, uninstall.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+
+#include "app/service_wnd.h"
+#include "fakes/fake_collection_store.h"
+#include "fakes/fake_focus.h"
+#include "fakes/fake_installation.h"
+#include "fakes/fake_interface_resources.h"
+#include "fakes/fake_message_box.h"
+#include "fakes/fake_service_window.h"
+#include "platform/files.h"
+#include "store/program_files.h"
+#include "store/temp_files.h"
+
+namespace {
+constexpr WindowHandle kFrame = 0x500;
+constexpr WindowHandle kEditor = 0x900;
+constexpr WindowHandle kEditorField = 0x901;
+
+class ServiceTest : public ::testing::Test {
+protected:
+    CallLog log;
+    FakeServiceWindow window{log};
+    FakeFocus focus;
+    FakeMessageBox boxes;
+    FakeInstallation installation{log};
+    FakeCollectionStore store{log};
+    FakeInterfaceResources resources{log};
+    CServiceWnd service{ServicePorts{window, focus, boxes, installation, store, resources}, 1024,
+                        4242};
+
+    void SetUp() override {
+        window.service = &service;
+        g_bAutostartDisabled = false;
+    }
+};
+
+TEST_F(ServiceTest, StartsWithTheHotWindowPlacedFromTheScreenWidth) {
+    EXPECT_EQ(service.m_ptHot.x, 1024 - 120);
+    EXPECT_EQ(service.m_ptHot.y, 60);
+    EXPECT_EQ(service.m_dwLastTextTick, 4242u);
+    EXPECT_EQ(service.m_nid.szTip, "Quillbox");
+    EXPECT_EQ(service.m_hWndNextViewer, NO_NEXT_VIEWER);
+}
+
+TEST_F(ServiceTest, CreateLoadsTheFileBeforeTheLanguageItNames) {
+    store.onLoadActive = [](CServiceWnd& s) { s.m_nLanguage = 2; };
+    ASSERT_TRUE(service.Create(kFrame));
+    EXPECT_EQ(window.parentSeen, kFrame);
+    EXPECT_EQ(log.calls, (std::vector<std::string>{"create window", "font", "load active",
+                                                   "load collections", "language 2"}));
+    EXPECT_EQ(service.GetSafeHwnd(), window.handle);
+    EXPECT_EQ(service.m_nid.hWnd, window.handle);
+    EXPECT_TRUE(service.m_dwState & ST_VIEWER_ON);
+    EXPECT_EQ(service.m_ptMenu.x, -1);
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(ServiceTest, FailedWindowCreationLoadsAndLaterSavesNothing) {
+    window.handle = 0;
+    EXPECT_FALSE(service.Create(kFrame));
+    EXPECT_EQ(log.calls, (std::vector<std::string>{"create window"}));
+    service.OnDestroy();
+    EXPECT_EQ(log.Count("save active"), 0);
+}
+
+TEST_F(ServiceTest, AutostartBitFollowsTheCheckNotTheFile) {
+    store.onLoadActive = [](CServiceWnd& s) { s.m_dwOptions |= OPT_NO_AUTOSTART; };
+    ASSERT_TRUE(service.Create(kFrame));
+    EXPECT_FALSE(service.m_dwOptions & OPT_NO_AUTOSTART);
+
+    CallLog log2;
+    FakeServiceWindow window2{log2};
+    FakeCollectionStore store2{log2};
+    FakeInterfaceResources resources2{log2};
+    CServiceWnd other{ServicePorts{window2, focus, boxes, installation, store2, resources2}, 800,
+                      0};
+    g_bAutostartDisabled = true;
+    ASSERT_TRUE(other.Create(kFrame));
+    EXPECT_TRUE(other.m_dwOptions & OPT_NO_AUTOSTART);
+    EXPECT_EQ(other.m_dwOptions & ~OPT_NO_AUTOSTART, OPT_DEFAULTS & ~OPT_NO_AUTOSTART);
+}
+
+TEST_F(ServiceTest, RemembersTheUsersWindowButNotItsOwnFrameOrTheTaskbar) {
+    focus.classOf[kEditor] = "Notepad";
+    focus.focusOf[kEditor] = kEditorField;
+    focus.classOf[0x700] = "Shell_TrayWnd";
+    focus.foreground = kEditor;
+    ASSERT_TRUE(service.Create(kFrame));
+    EXPECT_EQ(service.m_hWndTarget, kEditor);
+    EXPECT_EQ(service.m_hWndTargetFocus, kEditorField);
+
+    for (WindowHandle w : {kFrame, WindowHandle{0x700}, WindowHandle{0}}) {
+        focus.foreground = w;
+        service.RememberTarget();
+        EXPECT_EQ(service.m_hWndTarget, kEditor) << w;
+        EXPECT_EQ(service.m_hWndTargetFocus, kEditorField) << w;
+    }
+}
+
+TEST_F(ServiceTest, CloseSavesOnceEvenWhenTheSessionEndComesAfter) {
+    ASSERT_TRUE(service.Create(kFrame));
+    log.calls.clear();
+
+    service.Close();
+    EXPECT_EQ(log.calls, (std::vector<std::string>{"free language", "destroy frame", "save active",
+                                                   "save modified", "delete font"}));
+
+    // The session end that follows a query reaches a window that is already gone.
+    service.OnDestroy();
+    service.Close();
+    EXPECT_EQ(log.Count("save active"), 1);
+    EXPECT_EQ(log.Count("save modified"), 1);
+}
+
+TEST_F(ServiceTest, UninstallRequestUninstallsInsteadOfSaving) {
+    ASSERT_TRUE(service.Create(kFrame));
+    service.OnUninstallRequest();
+    EXPECT_TRUE(service.m_dwState & ST_UNINSTALL);
+    EXPECT_EQ(log.Count("uninstall"), 1);
+    EXPECT_EQ(log.Count("save active"), 0);
+    EXPECT_EQ(log.Count("save modified"), 0);
+    EXPECT_LT(log.IndexOf("destroy frame"), log.IndexOf("uninstall"));
+}
+
+TEST(TempFiles, NamesMatchTheTemporaryPatternOnly) {
+    for (const char* name : {"~QBX~0001.txt", "~qbx~ABCD.rtf", "~QBX~FFFF.", "~QbX~12aB.bmp.old"})
+        EXPECT_TRUE(IsTempFileName(name)) << name;
+    for (const char* name : {"~QBX~001.txt", "~QBX~00001.txt", "QBX~0001.txt", "~QBX~0001",
+                             "Clipboard.qbx", "", "~QBX~"})
+        EXPECT_FALSE(IsTempFileName(name)) << name;
+}
+
+class TempFolderTest : public ServiceTest {
+protected:
+    std::string dir;
+
+    void SetUp() override {
+        ServiceTest::SetUp();
+        char pattern[] = "/tmp/qbx-service-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        dir = pattern;
+        SetProgramPath(dir + "/quillbox.exe");
+    }
+    void TearDown() override {
+        for (const std::string& name : files::List(dir, ""))
+            files::Remove(dir + "/" + name);
+        std::remove(dir.c_str());
+        SetProgramPath("");
+    }
+    void Touch(const std::string& name) { std::ofstream(dir + "/" + name) << "x"; }
+    bool Has(const std::string& name) { return files::Exists(dir + "/" + name); }
+};
+
+TEST_F(TempFolderTest, LeftOverTemporaryFilesGoAtStartAndAtShutdown) {
+    Touch("~QBX~0001.txt");
+    Touch("~qbx~00A2.rtf");
+    Touch("~QBX~1.txt");
+    Touch("Clipboard.qbx");
+    ASSERT_TRUE(service.Create(kFrame));
+    EXPECT_FALSE(Has("~QBX~0001.txt"));
+    EXPECT_FALSE(Has("~qbx~00A2.rtf"));
+    EXPECT_TRUE(Has("~QBX~1.txt"));
+    EXPECT_TRUE(Has("Clipboard.qbx"));
+
+    Touch("~QBX~0003.bmp"); // a printed item leaves its file
+    service.Close();
+    EXPECT_FALSE(Has("~QBX~0003.bmp"));
+    EXPECT_TRUE(Has("Clipboard.qbx"));
+}
+} // namespace
