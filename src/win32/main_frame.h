@@ -1,0 +1,33 @@
+#pragma once
+// The main frame: a top-level window titled with the product name that is never shown.
+// A second copy of the program finds the first by its title and sends it commands; the
+// frame also hears when the session ends.
+#include "service_host.h"
+#include "window.h"
+
+class CMainFrame final : public CWindow {
+public:
+    explicit CMainFrame(const HostPorts& ports);
+    ~CMainFrame() override;
+
+    // Creates the hidden frame and, inside it, the service window. False when either fails.
+    bool LoadFrame();
+    CServiceWnd& Service() { return m_wndService.Service(); }
+
+protected:
+    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    LRESULT OnCreate();
+    void OnDestroy();
+    void OnNcDestroy();
+    LRESULT OnQueryEndSession();
+    void OnEndSession(bool ending);
+    void OnClose();
+    bool OnCommand(unsigned id);
+
+    CServiceHost m_wndService;
+    // HOOK(player): m_wndPlayer, the video window from dialog template 105.
+    // HOOK(menus): m_hMenuDocsOpenSave and m_hMenuDocsRecent, built at creation and freed
+    // with FreeEntryMenu when the frame goes.
+};

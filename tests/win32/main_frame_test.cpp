@@ -1,0 +1,137 @@
+// The hidden frame and its service window as a second copy and the session see them:
+// found by title, never shown, and every way of ending saves exactly once.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "class_names.h"
+#include "fakes/fake_collection_store.h"
+#include "fakes/fake_focus.h"
+#include "fakes/fake_installation.h"
+#include "fakes/fake_interface_resources.h"
+#include "fakes/fake_message_box.h"
+#include "handles.h"
+#include "main_frame.h"
+#include "port/running_copy_win32.h"
+#include "resource.h"
+
+namespace {
+// Handles what is queued; true once the quit message of the frame came.
+bool PumpUntilQuit() {
+    MSG msg;
+    const DWORD deadline = GetTickCount() + 5000;
+    while (GetTickCount() < deadline) {
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_QUIT)
+                return true;
+            DispatchMessageA(&msg);
+        }
+        Sleep(10);
+    }
+    return false;
+}
+
+class MainFrameTest : public ::testing::Test {
+protected:
+    CallLog log;
+    FakeFocus focus;
+    FakeMessageBox boxes;
+    FakeInstallation installation{log};
+    FakeCollectionStore store{log};
+    FakeInterfaceResources resources{log};
+    CMainFrame frame{HostPorts{focus, boxes, installation, store, resources}};
+
+    void SetUp() override { ASSERT_TRUE(frame.LoadFrame()); }
+    void TearDown() override {
+        // The frame's end posts a quit message; it must not reach the next test.
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+        }
+    }
+    HWND Frame() const { return frame.Handle(); }
+};
+
+TEST_F(MainFrameTest, HiddenFrameTitledQuillboxHoldsTheHiddenServiceWindow) {
+    EXPECT_EQ(FindWindowA(nullptr, "Quillbox"), Frame());
+    EXPECT_FALSE(IsWindowVisible(Frame()));
+    const LONG style = GetWindowLongA(Frame(), GWL_STYLE);
+    EXPECT_EQ(style & WS_OVERLAPPEDWINDOW, WS_OVERLAPPEDWINDOW);
+    EXPECT_EQ(GetParent(Frame()), nullptr);
+
+    HWND service = GetDlgItem(Frame(), 1);
+    ASSERT_NE(service, nullptr);
+    EXPECT_EQ(FromHwnd(service), frame.Service().GetSafeHwnd());
+    EXPECT_FALSE(IsWindowVisible(service));
+    EXPECT_TRUE(GetWindowLongA(service, GWL_STYLE) & WS_CHILD);
+    char cls[64] = "";
+    GetClassNameA(service, cls, sizeof cls);
+    EXPECT_STREQ(cls, SERVICE_CLASS);
+    EXPECT_EQ(log.Count("load active"), 1);
+    EXPECT_EQ(log.Count("save active"), 0);
+}
+
+TEST_F(MainFrameTest, SessionEndSavesOnceAndEndsTheMessageLoop) {
+    EXPECT_EQ(SendMessageA(Frame(), WM_QUERYENDSESSION, 0, 0), TRUE);
+    EXPECT_EQ(frame.Handle(), nullptr);
+    EXPECT_EQ(FindWindowA(nullptr, "Quillbox"), nullptr);
+    EXPECT_EQ(log.Count("save active"), 1);
+    EXPECT_EQ(log.Count("save modified"), 1);
+    EXPECT_TRUE(PumpUntilQuit());
+}
+
+TEST_F(MainFrameTest, EndSessionWithoutQueryStillSavesButACancelledOneDoesNot) {
+    SendMessageA(Frame(), WM_ENDSESSION, FALSE, 0);
+    EXPECT_TRUE(IsWindow(Frame())) << "the session goes on";
+    SendMessageA(Frame(), WM_ENDSESSION, TRUE, 0);
+    EXPECT_EQ(frame.Handle(), nullptr);
+    EXPECT_EQ(log.Count("save active"), 1);
+}
+
+TEST_F(MainFrameTest, ExitCommandAndCloseSaveBeforeTheyReturn) {
+    SendMessageA(Frame(), WM_COMMAND, ID_APP_EXIT, 0);
+    EXPECT_EQ(frame.Handle(), nullptr);
+    EXPECT_EQ(log.Count("save active"), 1);
+    EXPECT_LT(log.IndexOf("free language"), log.IndexOf("save active"));
+
+    ASSERT_TRUE(frame.LoadFrame());
+    SendMessageA(Frame(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(frame.Handle(), nullptr);
+    EXPECT_EQ(log.Count("save active"), 2);
+}
+
+TEST_F(MainFrameTest, AboutRequestLeavesTheCopyRunning) {
+    Win32RunningCopy copy;
+    const WindowHandle found = copy.Find("Quillbox");
+    ASSERT_EQ(found, FromHwnd(Frame()));
+    copy.PostCommand(found, ID_APP_ABOUT);
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessageA(&msg);
+    EXPECT_TRUE(IsWindow(Frame()));
+    EXPECT_EQ(log.Count("save active"), 0);
+}
+
+TEST_F(MainFrameTest, UninstallRequestFromAnotherCopyUninstallsInsteadOfSaving) {
+    Win32RunningCopy copy;
+    copy.PostCommand(copy.Find("Quillbox"), ID_UNINSTALL_REQUEST);
+    EXPECT_TRUE(PumpUntilQuit());
+    EXPECT_EQ(frame.Handle(), nullptr);
+    EXPECT_EQ(log.Count("uninstall"), 1);
+    EXPECT_EQ(log.Count("save active"), 0);
+}
+
+TEST_F(MainFrameTest, AFrameObjectThatGoesFirstStillSaves) {
+    CallLog log2;
+    FakeCollectionStore store2{log2};
+    HWND hwnd = nullptr;
+    {
+        CMainFrame other{HostPorts{focus, boxes, installation, store2, resources}};
+        ASSERT_TRUE(other.LoadFrame());
+        hwnd = other.Handle();
+    }
+    EXPECT_FALSE(IsWindow(hwnd));
+    EXPECT_EQ(log2.Count("save active"), 1);
+}
+} // namespace
