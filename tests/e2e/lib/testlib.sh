@@ -1,0 +1,103 @@
+# Helpers for the end-to-end test scripts (tests/e2e/t_*.sh). The runner sources this file
+# and sets: QBX_ROOT, QBX_BUILD, QBX_PROGRAM_DIR (a fresh program folder with Quillbox.exe and
+# qbx.exe), QBX_SCREENS, QBX_REASON (where fail writes its reason), QBX_PIDS (the Wine
+# processes this test started; the runner ends those left over), DISPLAY and the Wine
+# settings. A test script exits 0 when it passed; `fail` ends it with a reason.
+# Never sleep to synchronise: wait_for a condition.
+
+QBX_TIMEOUT=${QBX_TIMEOUT:-60} # seconds; generous, for a busy two-core machine
+QBXCTL="$QBX_BUILD/mingw/e2e/qbxctl.exe"
+QBX_NATIVE="$QBX_BUILD/native/qbx"
+
+fail() {
+    printf '%s\n' "$*" >"$QBX_REASON"
+    printf 'FAIL: %s\n' "$*" >&2
+    exit 1
+}
+
+note() { printf '%s\n' "$*" >&2; }
+
+# wait_for "what is awaited" [-t SECONDS] COMMAND...: polls COMMAND until it succeeds.
+wait_for() {
+    local what=$1 timeout=$QBX_TIMEOUT
+    shift
+    if [ "${1:-}" = -t ]; then
+        timeout=$2
+        shift 2
+    fi
+    local deadline=$((SECONDS + timeout))
+    while ! "$@" >/dev/null 2>&1; do
+        [ "$SECONDS" -lt "$deadline" ] || fail "timed out after ${timeout}s waiting for $what"
+        sleep 0.2
+    done
+}
+
+assert_eq() { # actual expected what
+    [ "$1" = "$2" ] || fail "$3: expected '$2', got '$1'"
+}
+
+assert_true() { # what command...
+    local what=$1
+    shift
+    "$@" >/dev/null 2>&1 || fail "$what"
+}
+
+assert_false() { # what command...
+    local what=$1
+    shift
+    ! "$@" >/dev/null 2>&1 || fail "$what"
+}
+
+# A process is alive until it has exited; a reaped or zombie child counts as ended.
+proc_alive() {
+    local state
+    state=$(ps -o stat= -p "$1" 2>/dev/null) || return 1
+    [ -n "$state" ] && [ "${state#Z}" = "$state" ]
+}
+
+proc_ended() { ! proc_alive "$1"; }
+
+# Exit status of an ended child process.
+exit_status() {
+    wait "$1" 2>/dev/null
+}
+
+# start_quillbox [ARGS...]: runs Quillbox.exe from the program folder in the background;
+# sets QUILLBOX_PID.
+start_quillbox() {
+    (cd "$QBX_PROGRAM_DIR" && exec wine Quillbox.exe "$@") >>"$QBX_PROGRAM_DIR/../quillbox.out" 2>&1 &
+    QUILLBOX_PID=$!
+    echo "$QUILLBOX_PID" >>"$QBX_PIDS"
+}
+
+# run_wine PROGRAM [ARGS...] in the foreground (helpers that end by themselves).
+run_wine() { wine "$@"; }
+
+qbxctl() { wine "$QBXCTL" "$@"; }
+
+# wait_frame [SECONDS]: the running copy's hidden frame "Quillbox" exists.
+wait_frame() {
+    qbxctl wait-window Quillbox "${1:-$QBX_TIMEOUT}" ||
+        fail "no window titled Quillbox appeared within ${1:-$QBX_TIMEOUT}s"
+}
+
+# frame_info KEY: one field of `qbxctl info Quillbox` (found, count, visible, style ...).
+frame_info() {
+    qbxctl info Quillbox | tr ' \r' '\n\n' | sed -n "s/^$1=//p"
+}
+
+wait_ended() { # pid what
+    wait_for "$2 to end" proc_ended "$1"
+}
+
+screenshot() { # name
+    mkdir -p "$QBX_SCREENS"
+    import -display "$DISPLAY" -window root "$QBX_SCREENS/$1.png" 2>/dev/null ||
+        note "screenshot $1 failed"
+}
+
+clip_set() { printf '%s' "$1" | xclip -display "$DISPLAY" -selection clipboard -i; }
+clip_get() { xclip -display "$DISPLAY" -selection clipboard -o 2>/dev/null; }
+
+# The program's file of collection NAME (with .qbx) in the program folder.
+program_file() { printf '%s/%s' "$QBX_PROGRAM_DIR" "$1"; }

@@ -1,0 +1,136 @@
+// Looks at and drives the program's windows from outside, for the end-to-end tests.
+//   qbxctl wait-window TITLE SECONDS     exit 0 once a top-level window has that title
+//   qbxctl wait-gone TITLE SECONDS       exit 0 once no top-level window has that title
+//   qbxctl info TITLE                    one line of facts about the window (see Info)
+//   qbxctl post TITLE COMMAND            post WM_COMMAND (wParam COMMAND) to the window
+//   qbxctl send TITLE COMMAND            send it and wait for the answer
+//   qbxctl close TITLE                   post WM_CLOSE
+//   qbxctl answer CAPTION BUTTON SECONDS wait for a message box and press IDYES(6)/IDNO(7)/...
+// Exit codes: 0 done, 1 not found or timed out, 2 bad arguments.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace {
+struct FindState {
+    const char* title;
+    const char* cls; // null: any class
+    HWND found;
+    int count;
+};
+
+BOOL CALLBACK FindTopLevel(HWND hwnd, LPARAM lParam) {
+    auto* st = reinterpret_cast<FindState*>(lParam);
+    char text[512];
+    char cls[256];
+    if (GetWindowTextA(hwnd, text, sizeof text) < 0)
+        return TRUE;
+    if (std::strcmp(text, st->title) != 0)
+        return TRUE;
+    if (st->cls && (!GetClassNameA(hwnd, cls, sizeof cls) || std::strcmp(cls, st->cls) != 0))
+        return TRUE;
+    if (!st->found)
+        st->found = hwnd;
+    ++st->count;
+    return TRUE;
+}
+
+FindState Find(const char* title, const char* cls = nullptr) {
+    FindState st = {title, cls, nullptr, 0};
+    EnumWindows(FindTopLevel, reinterpret_cast<LPARAM>(&st));
+    return st;
+}
+
+// Polls every 50 ms until `want` says yes or the deadline passes.
+template <typename Pred> bool WaitFor(double seconds, Pred want) {
+    const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(seconds * 1000);
+    for (;;) {
+        if (want())
+            return true;
+        if (GetTickCount64() >= deadline)
+            return false;
+        Sleep(50);
+    }
+}
+
+void Print(const std::string& line) {
+    std::fputs(line.c_str(), stdout);
+    std::fputc('\n', stdout);
+    std::fflush(stdout);
+}
+
+// "found=1 count=N visible=0 style=HEX class=NAME pid=N service=1 service_visible=0"
+int Info(const char* title) {
+    FindState st = Find(title);
+    if (!st.found) {
+        Print("found=0");
+        return 1;
+    }
+    char cls[256] = "";
+    GetClassNameA(st.found, cls, sizeof cls);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(st.found, &pid);
+    HWND service = GetDlgItem(st.found, 1);
+    char line[600];
+    std::snprintf(line, sizeof line,
+                  "found=1 count=%d visible=%d style=%08lx class=%s pid=%lu service=%d "
+                  "service_visible=%d",
+                  st.count, IsWindowVisible(st.found) ? 1 : 0,
+                  static_cast<unsigned long>(GetWindowLongA(st.found, GWL_STYLE)), cls,
+                  static_cast<unsigned long>(pid), service ? 1 : 0,
+                  service && IsWindowVisible(service) ? 1 : 0);
+    Print(line);
+    return 0;
+}
+
+// Message box text: the static control that is not an icon.
+std::string MessageBoxText(HWND box) {
+    char text[4096] = "";
+    HWND child = nullptr;
+    while ((child = FindWindowExA(box, child, "Static", nullptr)) != nullptr) {
+        if (GetWindowTextA(child, text, sizeof text) > 0)
+            return text;
+    }
+    return std::string();
+}
+
+int Answer(const char* caption, int button, double seconds) {
+    HWND box = nullptr;
+    if (!WaitFor(seconds, [&] { return (box = Find(caption, "#32770").found) != nullptr; }))
+        return 1;
+    Print(MessageBoxText(box));
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
+    return 0;
+}
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 3)
+        return 2;
+    const std::string cmd = argv[1];
+    const char* title = argv[2];
+    if (cmd == "wait-window" && argc == 4)
+        return WaitFor(std::atof(argv[3]), [&] { return Find(title).found != nullptr; }) ? 0 : 1;
+    if (cmd == "wait-gone" && argc == 4)
+        return WaitFor(std::atof(argv[3]), [&] { return Find(title).found == nullptr; }) ? 0 : 1;
+    if (cmd == "info")
+        return Info(title);
+    if (cmd == "answer" && argc == 5)
+        return Answer(title, std::atoi(argv[3]), std::atof(argv[4]));
+
+    HWND window = Find(title).found;
+    if (!window)
+        return 1;
+    if (cmd == "post" && argc == 4)
+        return PostMessageA(window, WM_COMMAND, std::strtoul(argv[3], nullptr, 0), 0) ? 0 : 1;
+    if (cmd == "send" && argc == 4) {
+        SendMessageA(window, WM_COMMAND, std::strtoul(argv[3], nullptr, 0), 0);
+        return 0;
+    }
+    if (cmd == "close")
+        return PostMessageA(window, WM_CLOSE, 0, 0) ? 0 : 1;
+    return 2;
+}

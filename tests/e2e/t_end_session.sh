@@ -1,0 +1,11 @@
+# Ending the Wine session (as at logoff) ends the program through its orderly shutdown,
+# which also clears the temporary files it left.
+start_quillbox
+wait_frame
+printf 'left over' >"$(program_file '~QBX~0001.txt')"
+
+wineboot -e || fail "wineboot -e failed"
+wait_ended "$QUILLBOX_PID" "Quillbox.exe after the session end"
+assert_false "a Quillbox frame survived the session end" qbxctl info Quillbox
+assert_false "the shutdown did not delete the temporary file" \
+    test -e "$(program_file '~QBX~0001.txt')"

@@ -1,0 +1,23 @@
+# "UNINSTALL" asks first; No changes nothing; Yes with a copy running asks that copy to
+# uninstall, and it ends.
+start_quillbox
+first=$QUILLBOX_PID
+wait_frame
+
+start_quillbox UNINSTALL
+asker=$QUILLBOX_PID
+qbxctl wait-window "Uninstall Quillbox" "$QBX_TIMEOUT" || fail "no question 'Uninstall Quillbox'"
+screenshot uninstall-question
+text=$(qbxctl answer "Uninstall Quillbox" 7 5) || fail "could not answer No"
+case "$text" in
+*"Are you sure you want to uninstall Quillbox?"*) ;;
+*) fail "question text: '$text'" ;;
+esac
+wait_ended "$asker" "Quillbox.exe UNINSTALL after No"
+assert_true "the running copy ended after No" proc_alive "$first"
+
+start_quillbox uninstall
+asker=$QUILLBOX_PID
+qbxctl answer "Uninstall Quillbox" 6 "$QBX_TIMEOUT" >/dev/null || fail "could not answer Yes"
+wait_ended "$asker" "Quillbox.exe uninstall after Yes"
+wait_ended "$first" "the running copy after the uninstall request"
