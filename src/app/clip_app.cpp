@@ -3,7 +3,7 @@
 #include <cctype>
 
 #include "app/service_wnd.h"
-#include "platform/installation.h"
+#include "app/install_port.h"
 #include "platform/message_box.h"
 #include "platform/running_copy.h"
 #include "platform/ui_strings.h"

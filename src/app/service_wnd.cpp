@@ -3,9 +3,8 @@
 #include <cctype>
 
 #include "app/collection_store.h"
-#include "app/interface_resources.h"
+#include "app/install_port.h"
 #include "platform/focus.h"
-#include "platform/installation.h"
 #include "platform/service_window.h"
 #include "platform/ui_strings.h"
 #include "platform/win_constants.h"
@@ -47,11 +46,11 @@ bool CServiceWnd::Create(WindowHandle parent) {
     m_hWndParent = parent;
     RememberTarget();
 
-    m_ports.resources.CreateMenuFont(*this);
+    m_font = m_ports.window.CreateMenuFont();
     m_ports.store.LoadActiveCollection(*this);
     m_ports.store.LoadCollections(*this);
     // The file has just set m_nLanguage.
-    m_ports.resources.LoadLanguage(*this, m_nLanguage);
+    LoadLanguage(m_nLanguage, m_ports.languages, m_nLanguage, m_hLangDll);
 
     // HOOK(hot keys): RegisterHotKeys() and the mouse-at-top timer; when it fails, show
     // text 3001 with caption 128 (MB_ICONEXCLAMATION) and go on.
@@ -76,7 +75,7 @@ bool CServiceWnd::Create(WindowHandle parent) {
 void CServiceWnd::Close() {
     // HOOK(main menu): destroy m_pMainMenu if it exists.
     // HOOK(hot window): destroy and delete m_pHotWnd, clear it.
-    m_ports.resources.FreeLanguage(*this);
+    m_hLangDll.Free();
     m_ports.window.DestroyParent();
 }
 
@@ -105,7 +104,6 @@ void CServiceWnd::OnDestroy() {
     // HOOK(capture): leave the viewer chain unless m_hWndNextViewer is NO_NEXT_VIEWER.
     // HOOK(hot keys): UnregisterHotKeys() (ids 1 to 6).
 
-    m_ports.resources.DeleteMenuFont(*this);
     m_hWnd = 0;
     DeleteTempFiles();
 }

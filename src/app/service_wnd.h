@@ -7,6 +7,7 @@
 
 #include "platform/handles.h"
 #include "store/clip_item.h"
+#include "store/language.h"
 #include "store/preferences.h"
 
 class IServiceWindow;
@@ -14,7 +15,7 @@ class IFocus;
 class IMessageBox;
 class IInstallation;
 class ICollectionStore;
-class IInterfaceResources;
+class ILanguageLoader;
 class CHotWnd;
 class CMainMenu;
 class CCamera;
@@ -53,7 +54,7 @@ struct ServicePorts {
     IMessageBox& messages;
     IInstallation& installation;
     ICollectionStore& store;
-    IInterfaceResources& resources;
+    ILanguageLoader& languages;
 };
 
 // Answer of the autostart check at start-up: autostart is disabled.
@@ -88,7 +89,7 @@ public:
     ClipList m_collectionList;
     CHotWnd* m_pHotWnd = nullptr; // owned; made by the hot window unit
     FontHandle m_font = 0;
-    ModuleHandle m_hLangDll = 0;
+    CLanguageLibrary m_hLangDll; // the loaded language library, if any
     MenuHandle m_hTrackedMenu = 0;
     MenuHandle m_hSelMenu = 0;
     int32_t m_nSelId = -1;

@@ -8,6 +8,9 @@ public:
     virtual ~IServiceWindow() = default;
     // Creates the hidden child window (control id 1) of `parent`; 0 on failure.
     virtual WindowHandle CreateServiceWindow(WindowHandle parent) = 0;
+    // Makes the menu font from the "Font" setting the window's font (WM_GETFONT answers
+    // with it), replacing an older one, and returns it; the window deletes it when it goes.
+    virtual FontHandle CreateMenuFont() = 0;
     // Destroys the parent frame, which destroys the service window with it.
     virtual void DestroyParent() = 0;
 };

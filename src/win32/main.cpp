@@ -10,9 +10,10 @@
 #include "app_runtime.h"
 #include "main_frame.h"
 #include "port/focus_win32.h"
+#include "port/ini_file_win32.h"
 #include "port/installation_win32.h"
-#include "port/interface_resources_win32.h"
 #include "port/message_box_win32.h"
+#include "port/resources_win32.h"
 #include "port/running_copy_win32.h"
 #include "store/program_files.h"
 
@@ -50,15 +51,17 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
 
     Win32RunningCopy running;
     Win32MessageBox messages;
-    Win32Installation installation;
+    Win32Installation installation(ProgramPath());
     CClipApp app(AppPorts{running, messages, installation});
     if (!app.InitInstance(commandLine ? commandLine : ""))
         return 0;
 
     CAppRuntime runtime;
     Win32Focus focus;
-    Win32InterfaceResources resources;
-    CMainFrame frame(HostPorts{focus, messages, installation, ProgramCollectionStore(), resources});
+    Win32LanguageLoader languages;
+    Win32IniFile settings;
+    CMainFrame frame(
+        HostPorts{focus, messages, installation, ProgramCollectionStore(), languages, settings});
     if (!frame.LoadFrame())
         return 0;
     return RunMessageLoop();

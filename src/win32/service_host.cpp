@@ -1,11 +1,12 @@
 #include "service_host.h"
 
 #include "class_names.h"
-#include "handles.h"
+#include "port/menu_font_win32.h"
 
 CServiceHost::CServiceHost(const HostPorts& ports)
-    : m_service(ServicePorts{*this, ports.focus, ports.messages, ports.installation, ports.store,
-                             ports.resources},
+    : m_settings(ports.settings),
+      m_service(ServicePorts{*this, ports.focus, ports.messages, ports.installation, ports.store,
+                             ports.languages},
                 GetSystemMetrics(SM_CXSCREEN), GetTickCount()) {}
 
 CServiceHost::~CServiceHost() {
@@ -29,6 +30,13 @@ WindowHandle CServiceHost::CreateServiceWindow(WindowHandle parent) {
     return FromHwnd(Handle());
 }
 
+FontHandle CServiceHost::CreateMenuFont() {
+    UniqueFont font(::CreateMenuFont(m_settings));
+    if (font) // else the font in use stays
+        m_font = std::move(font);
+    return reinterpret_cast<FontHandle>(m_font.Get());
+}
+
 void CServiceHost::DestroyParent() {
     if (HWND frame = GetParent(Handle()))
         DestroyWindow(frame);
@@ -39,6 +47,16 @@ LRESULT CServiceHost::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY:
         m_service.OnDestroy();
         return 0;
+    case WM_GETFONT:
+        // A plain window keeps no font; this one answers with the menu font it owns.
+        return reinterpret_cast<LRESULT>(m_font.Get());
+    case WM_SETFONT:
+        return 0; // the font comes from the "Font" setting only
+    case WM_NCDESTROY:
+        // Nothing draws with the menu font once the window is gone.
+        m_service.m_font = 0;
+        m_font.Reset();
+        return DefaultProc(msg, wParam, lParam);
     default:
         return DefaultProc(msg, wParam, lParam);
     }

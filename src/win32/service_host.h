@@ -2,6 +2,7 @@
 // The hidden service window: a child of the main frame (control id 1) that hosts the
 // portable service and forwards the messages that drive it.
 #include "app/service_wnd.h"
+#include "handles.h"
 #include "platform/service_window.h"
 #include "window.h"
 
@@ -9,15 +10,17 @@ class IFocus;
 class IMessageBox;
 class IInstallation;
 class ICollectionStore;
-class IInterfaceResources;
+class ILanguageLoader;
+class IIniFile;
 
-// The ports the service uses besides its own window.
+// The ports the service uses besides its own window, and the settings file of the font.
 struct HostPorts {
     IFocus& focus;
     IMessageBox& messages;
     IInstallation& installation;
     ICollectionStore& store;
-    IInterfaceResources& resources;
+    ILanguageLoader& languages;
+    const IIniFile& settings;
 };
 
 class CServiceHost final : public CWindow, public IServiceWindow {
@@ -31,11 +34,14 @@ public:
 
     // IServiceWindow
     WindowHandle CreateServiceWindow(WindowHandle parent) override;
+    FontHandle CreateMenuFont() override;
     void DestroyParent() override;
 
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    const IIniFile& m_settings;
+    UniqueFont m_font; // before m_service: the service's m_font points at it
     CServiceWnd m_service;
 };

@@ -3,6 +3,9 @@
 start_quillbox
 wait_frame
 printf 'left over' >"$(program_file '~QBX~0001.txt')"
+# Wine starts the registered autostart programs when a session begins; the next Wine
+# program after this session's end would start a copy nobody ends.
+reset_registration
 
 wineboot -e || fail "wineboot -e failed"
 wait_ended "$QUILLBOX_PID" "Quillbox.exe after the session end"

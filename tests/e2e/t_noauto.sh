@@ -7,6 +7,7 @@ for arg in NOAUTO noauto; do
     assert_eq "$?" 0 "exit status of Quillbox.exe $arg"
 done
 assert_false "a Quillbox frame exists after NOAUTO" qbxctl info Quillbox
+assert_eq "$(autostart_value)" "" "autostart value after NOAUTO"
 assert_false "NOAUTO wrote Clipboard.qbx" test -e "$(program_file Clipboard.qbx)"
 
 # The same program starts normally without the argument.

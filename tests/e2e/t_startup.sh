@@ -1,7 +1,8 @@
-# The program starts into one hidden frame "Quillbox" holding the hidden service window, and
-# ends with status 0 when the frame is closed.
+# The program starts into one hidden frame "Quillbox" holding the hidden service window,
+# registers itself for autostart, and ends with status 0 when the frame is closed.
 start_quillbox
 wait_frame
+assert_eq "$(autostart_value)" "$(windows_path "$QBX_PROGRAM_DIR/Quillbox.exe")" "autostart value"
 info=$(qbxctl info Quillbox)
 note "$info"
 assert_eq "$(frame_info count)" 1 "frames titled Quillbox"

@@ -15,9 +15,11 @@ case "$text" in
 esac
 wait_ended "$asker" "Quillbox.exe UNINSTALL after No"
 assert_true "the running copy ended after No" proc_alive "$first"
+[ -n "$(autostart_value)" ] || fail "No removed the autostart value"
 
 start_quillbox uninstall
 asker=$QUILLBOX_PID
 qbxctl answer "Uninstall Quillbox" 6 "$QBX_TIMEOUT" >/dev/null || fail "could not answer Yes"
 wait_ended "$asker" "Quillbox.exe uninstall after Yes"
 wait_ended "$first" "the running copy after the uninstall request"
+assert_eq "$(autostart_value)" "" "autostart value after the uninstallation"

@@ -1,6 +1,6 @@
 #pragma once
 #include "fakes/call_log.h"
-#include "platform/installation.h"
+#include "app/install_port.h"
 
 class FakeInstallation final : public IInstallation {
 public:

@@ -18,6 +18,10 @@ public:
         parentSeen = parent;
         return handle;
     }
+    FontHandle CreateMenuFont() override {
+        m_log.Add("font");
+        return 0xF0;
+    }
     void DestroyParent() override {
         m_log.Add("destroy frame");
         if (service)

@@ -10,11 +10,13 @@
 #include "fakes/fake_collection_store.h"
 #include "fakes/fake_focus.h"
 #include "fakes/fake_installation.h"
-#include "fakes/fake_interface_resources.h"
 #include "fakes/fake_message_box.h"
+#include "fakes/fake_resources.h"
 #include "fakes/fake_service_window.h"
 #include "platform/files.h"
+#include "platform/ui_strings.h"
 #include "store/program_files.h"
+#include "store/language.h"
 #include "store/temp_files.h"
 
 namespace {
@@ -30,14 +32,16 @@ protected:
     FakeMessageBox boxes;
     FakeInstallation installation{log};
     FakeCollectionStore store{log};
-    FakeInterfaceResources resources{log};
-    CServiceWnd service{ServicePorts{window, focus, boxes, installation, store, resources}, 1024,
+    FakeLanguageLoader languages;
+    CServiceWnd service{ServicePorts{window, focus, boxes, installation, store, languages}, 1024,
                         4242};
 
     void SetUp() override {
         window.service = &service;
         g_bAutostartDisabled = false;
+        SetProgramPath("/programs/quillbox/quillbox.exe");
     }
+    void TearDown() override { SetProgramPath(""); }
 };
 
 TEST_F(ServiceTest, StartsWithTheHotWindowPlacedFromTheScreenWidth) {
@@ -49,16 +53,29 @@ TEST_F(ServiceTest, StartsWithTheHotWindowPlacedFromTheScreenWidth) {
 }
 
 TEST_F(ServiceTest, CreateLoadsTheFileBeforeTheLanguageItNames) {
+    languages.libraries[LanguageLibraryPath(2)].strings[3009] = "Quillbox pihen";
     store.onLoadActive = [](CServiceWnd& s) { s.m_nLanguage = 2; };
     ASSERT_TRUE(service.Create(kFrame));
     EXPECT_EQ(window.parentSeen, kFrame);
     EXPECT_EQ(log.calls, (std::vector<std::string>{"create window", "font", "load active",
-                                                   "load collections", "language 2"}));
+                                                   "load collections"}));
+    EXPECT_EQ(service.m_nLanguage, 2);
+    EXPECT_TRUE(service.m_hLangDll.IsLoaded());
+    EXPECT_EQ(LoadUiString(3009), "Quillbox pihen");
+    EXPECT_EQ(service.m_font, FontHandle{0xF0});
     EXPECT_EQ(service.GetSafeHwnd(), window.handle);
     EXPECT_EQ(service.m_nid.hWnd, window.handle);
     EXPECT_TRUE(service.m_dwState & ST_VIEWER_ON);
     EXPECT_EQ(service.m_ptMenu.x, -1);
     EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(ServiceTest, ALanguageWithoutItsLibraryFallsBackToEnglish) {
+    store.onLoadActive = [](CServiceWnd& s) { s.m_nLanguage = 1; };
+    ASSERT_TRUE(service.Create(kFrame));
+    EXPECT_EQ(service.m_nLanguage, 0);
+    EXPECT_FALSE(service.m_hLangDll.IsLoaded());
+    EXPECT_EQ(LoadUiString(128), "Quillbox");
 }
 
 TEST_F(ServiceTest, FailedWindowCreationLoadsAndLaterSavesNothing) {
@@ -77,9 +94,7 @@ TEST_F(ServiceTest, AutostartBitFollowsTheCheckNotTheFile) {
     CallLog log2;
     FakeServiceWindow window2{log2};
     FakeCollectionStore store2{log2};
-    FakeInterfaceResources resources2{log2};
-    CServiceWnd other{ServicePorts{window2, focus, boxes, installation, store2, resources2}, 800,
-                      0};
+    CServiceWnd other{ServicePorts{window2, focus, boxes, installation, store2, languages}, 800, 0};
     g_bAutostartDisabled = true;
     ASSERT_TRUE(other.Create(kFrame));
     EXPECT_TRUE(other.m_dwOptions & OPT_NO_AUTOSTART);
@@ -103,13 +118,25 @@ TEST_F(ServiceTest, RemembersTheUsersWindowButNotItsOwnFrameOrTheTaskbar) {
     }
 }
 
-TEST_F(ServiceTest, CloseSavesOnceEvenWhenTheSessionEndComesAfter) {
+TEST_F(ServiceTest, CloseSavesOnceAndReleasesTheItemsAndTheLanguage) {
+    languages.libraries[LanguageLibraryPath(3)].strings[128] = "Quillbox";
+    store.onLoadActive = [](CServiceWnd& s) {
+        s.m_nLanguage = 3;
+        s.m_activeList.push_back(CClipItem::FromText("first cut"));
+    };
     ASSERT_TRUE(service.Create(kFrame));
+    service.m_collectionList.push_back(CClipItem::NewCollection("Work"));
+    service.m_pSelItem = service.m_activeList.front().get();
+    ASSERT_EQ(languages.live, 1);
     log.calls.clear();
 
     service.Close();
-    EXPECT_EQ(log.calls, (std::vector<std::string>{"free language", "destroy frame", "save active",
-                                                   "save modified", "delete font"}));
+    EXPECT_EQ(log.calls,
+              (std::vector<std::string>{"destroy frame", "save active", "save modified"}));
+    EXPECT_TRUE(service.m_activeList.empty());
+    EXPECT_TRUE(service.m_collectionList.empty());
+    EXPECT_EQ(service.m_pSelItem, nullptr);
+    EXPECT_EQ(languages.live, 0) << "the language library stays loaded";
 
     // The session end that follows a query reaches a window that is already gone.
     service.OnDestroy();

@@ -99,5 +99,24 @@ screenshot() { # name
 clip_set() { printf '%s' "$1" | xclip -display "$DISPLAY" -selection clipboard -i; }
 clip_get() { xclip -display "$DISPLAY" -selection clipboard -o 2>/dev/null; }
 
+# The autostart value of the current user ("Quillbox" under ...\Run); empty when missing.
+RUN_KEY='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
+autostart_value() {
+    wine reg query "$RUN_KEY" /v Quillbox 2>/dev/null | tr -d '\r' |
+        sed -n 's/^ *Quillbox *REG_SZ *//p'
+}
+
+# Every test starts with no copy registered: a copy registered by an earlier test in its
+# own folder would make the program ask whether to install over it.
+reset_registration() {
+    wine reg delete "$RUN_KEY" /v Quillbox /f >/dev/null 2>&1
+    return 0
+}
+
+# The Windows path of a file in the program folder, in lower case as the program names it.
+windows_path() { # unix path
+    wine winepath -w "$1" 2>/dev/null | tr -d '\r' | tr '[:upper:]' '[:lower:]'
+}
+
 # The program's file of collection NAME (with .qbx) in the program folder.
 program_file() { printf '%s/%s' "$QBX_PROGRAM_DIR" "$1"; }
