@@ -1,0 +1,123 @@
+// The content of items whose collection keeps it in its file until it is needed.
+#include "store/clip_item.h"
+
+#include "platform/ui_strings.h"
+#include "store/program_files.h"
+#include "store/qbx_records.h"
+#include "store/qbx_stream.h"
+
+#include <new>
+
+namespace {
+
+constexpr unsigned IDS_QBX_FILE_ERROR = 3002;
+
+constexpr PixelSize kPreviewMax{240, 160};
+constexpr PixelSize kNoPicture{32, 32};
+
+// Reads the DIB (length word and bytes) at the reader's position.
+bool ReadDib(QbxReader& in, std::vector<uint8_t>& dib) {
+    uint32_t length;
+    if (!in.ReadU32(length) || length > in.Remaining())
+        return false;
+    try {
+        std::vector<uint8_t> bytes(length);
+        if (!in.ReadBytes(bytes.data(), length))
+            return false;
+        dib.swap(bytes);
+        return true;
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+}
+
+int32_t Le32(const std::vector<uint8_t>& b, size_t at) {
+    return static_cast<int32_t>(
+        static_cast<uint32_t>(b[at]) | static_cast<uint32_t>(b[at + 1]) << 8 |
+        static_cast<uint32_t>(b[at + 2]) << 16 | static_cast<uint32_t>(b[at + 3]) << 24);
+}
+
+int Le16(const std::vector<uint8_t>& b, size_t at) {
+    return b[at] | b[at + 1] << 8;
+}
+
+} // namespace
+
+std::string CClipItem::CollectionFilePath() const {
+    const CClipItem* node = type == CLIP_COLLECTION ? this : owner;
+    if (!node)
+        return std::string();
+    return ProgramFilePath(node->caption + ".qbx");
+}
+
+std::string CClipItem::LoadText() const {
+    if (fileOffset == 0 || !IsTextLike())
+        return text;
+    FilePtr f = OpenForReading(CollectionFilePath());
+    QbxReader in(f.get());
+    if (!in.Ok())
+        return std::string();
+    std::string stored;
+    // The offset comes from an earlier reading; the file may have changed since.
+    if (in.Size() <= fileOffset || !in.Seek(fileOffset) || !in.ReadString(stored))
+        return LoadUiString(IDS_QBX_FILE_ERROR);
+    return stored;
+}
+
+void CClipItem::Materialize() {
+    if (fileOffset == 0)
+        return;
+    FilePtr f = OpenForReading(CollectionFilePath());
+    QbxReader in(f.get());
+    bool found = in.Ok() && in.Size() > fileOffset && in.Seek(fileOffset);
+    if (IsTextLike()) {
+        std::string stored;
+        // Unlike LoadText, a file that cannot be opened also gives the error text: the item
+        // leaves its file now, and an empty text would pass for real content.
+        if (found && in.ReadString(stored))
+            text.swap(stored);
+        else
+            text = LoadUiString(IDS_QBX_FILE_ERROR);
+    } else if (dib.empty()) {
+        std::vector<uint8_t> bytes;
+        std::string storedHtml;
+        if (found && ReadDib(in, bytes) && in.ReadString(storedHtml)) {
+            dib.swap(bytes);
+            SetHtml(storedHtml);
+        } else {
+            text = LoadUiString(IDS_QBX_FILE_ERROR);
+        }
+    }
+    fileOffset = 0;
+}
+
+PixelSize CClipItem::GetPreviewSize() {
+    if (IsTextLike() || type == CLIP_COLLECTION)
+        return kPreviewMax;
+    if (dib.empty() && fileOffset != 0) {
+        FilePtr f = OpenForReading(CollectionFilePath());
+        QbxReader in(f.get());
+        if (!in.Ok() || in.Size() <= fileOffset || !in.Seek(fileOffset) || !ReadDib(in, dib))
+            return kNoPicture;
+    }
+    if (dib.size() < 12)
+        return kNoPicture;
+    uint32_t headerSize = static_cast<uint32_t>(Le32(dib, 0));
+    int width, height;
+    if (headerSize == 12) { // BITMAPCOREHEADER
+        width = Le16(dib, 4);
+        height = Le16(dib, 6);
+    } else if (headerSize >= 40 && dib.size() >= 40) { // BITMAPINFOHEADER and its successors
+        width = Le32(dib, 4);
+        height = Le32(dib, 8);
+        if (height < 0) // top-down rows
+            height = height == INT32_MIN ? 0 : -height;
+    } else {
+        return kNoPicture;
+    }
+    if (width <= 0 || height <= 0)
+        return kNoPicture;
+    if (width < 241 && height < 161)
+        return {width, height};
+    return kPreviewMax;
+}

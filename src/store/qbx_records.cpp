@@ -1,0 +1,120 @@
+#include "store/qbx_records.h"
+
+#include "store/rtf_text.h"
+
+#include <cstring>
+#include <new>
+
+namespace {
+
+const char kMagic[] = "QBX_2.9";
+constexpr size_t kMagicLength = 7;
+// The preview holds at most this much of the text; the rest need not be read for it.
+constexpr size_t kPreviewSource = 511;
+
+} // namespace
+
+bool IsTextLikeType(uint16_t type) {
+    return type == CLIP_TEXT || type == CLIP_FILES || type == CLIP_FILES_WIDE || type == CLIP_RTF;
+}
+
+void WriteMagic(QbxWriter& out) {
+    out.WriteString(kMagic);
+}
+
+bool ReadExactMagic(QbxReader& in) {
+    uint8_t head[8];
+    if (!in.Seek(0) || !in.ReadBytes(head, sizeof head))
+        return false;
+    return head[0] == kMagicLength && std::memcmp(head + 1, kMagic, kMagicLength) == 0;
+}
+
+bool IsCurrentVersion(std::FILE* file) {
+    uint8_t head[8];
+    if (!file || std::fseek(file, 0, SEEK_SET) != 0 || std::fread(head, 1, 8, file) != 8)
+        return false;
+    return std::memcmp(head + 1, kMagic, kMagicLength) == 0;
+}
+
+void SetSizeAndPreview(CClipItem& item, const std::string& text) {
+    if (item.type == CLIP_RTF) {
+        std::string plain = RtfToPlainText(text);
+        item.size = static_cast<uint32_t>(plain.size());
+        item.SetPreview(plain);
+    } else {
+        item.size = static_cast<uint32_t>(text.size());
+        item.SetPreview(text);
+    }
+}
+
+bool ReadItemRecord(QbxReader& in, CClipItem& item, RecordContent content) {
+    if (!in.ReadString(item.caption) || !in.ReadU16(item.type))
+        return false;
+    item.fileOffset = static_cast<uint32_t>(in.Tell());
+    if (IsTextLikeType(item.type)) {
+        if (content == RecordContent::Drop && item.type != CLIP_RTF) {
+            // Size and preview need only the length and the beginning.
+            std::string head;
+            uint32_t length;
+            if (!in.ReadStringHead(head, kPreviewSource, length))
+                return false;
+            item.SetPreview(head);
+            item.size = length;
+        } else {
+            if (!in.ReadString(item.text))
+                return false;
+            SetSizeAndPreview(item, item.text);
+            if (content == RecordContent::Drop)
+                std::string().swap(item.text);
+        }
+    } else {
+        uint32_t length;
+        if (!in.ReadU32(length) || length > in.Remaining())
+            return false;
+        item.size = length;
+        bool keep = content == RecordContent::Keep;
+        if (keep) {
+            try {
+                item.dib.assign(length, 0);
+            } catch (const std::bad_alloc&) {
+                keep = false; // the item stays, without its picture
+            }
+        }
+        if (keep ? !in.ReadBytes(item.dib.data(), length) : !in.Skip(length))
+            return false;
+    }
+    std::string html;
+    if (!in.ReadString(html))
+        return false;
+    item.SetHtml(html);
+    return true;
+}
+
+uint64_t WriteRecordParts(QbxWriter& out, const std::string& caption, uint16_t type,
+                          const std::string& text, const std::vector<uint8_t>& dib,
+                          const std::string& html) {
+    out.WriteString(caption);
+    out.WriteU16(type);
+    uint64_t contentPos = out.Tell();
+    if (IsTextLikeType(type)) {
+        out.WriteString(text);
+    } else {
+        out.WriteU32(static_cast<uint32_t>(dib.size()));
+        out.WriteBytes(dib.data(), dib.size());
+    }
+    out.WriteString(html);
+    return contentPos;
+}
+
+bool WriteItemRecord(QbxWriter& out, CClipItem& item) {
+    if (!IsTextLikeType(item.type)) {
+        if (item.dib.size() > UINT32_MAX)
+            return false;
+        item.size = static_cast<uint32_t>(item.dib.size());
+    }
+    uint64_t contentPos =
+        WriteRecordParts(out, item.caption, item.type, item.text, item.dib, item.html);
+    if (item.fileOffset != 0)
+        item.fileOffset = static_cast<uint32_t>(contentPos);
+    return out.Ok();
+}

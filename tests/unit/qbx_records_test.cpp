@@ -1,0 +1,202 @@
+#include "store/collection_file.h"
+
+#include "qbx_test_files.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::unique_ptr<CClipItem> Item(const std::string& caption, uint16_t type, const std::string& text,
+                                const std::string& html = "") {
+    auto item = std::make_unique<CClipItem>();
+    item->caption = caption;
+    item->type = type;
+    item->text = text;
+    item->SetHtml(html);
+    return item;
+}
+
+std::unique_ptr<CClipItem> Bitmap(const std::string& caption, const Bytes& dib) {
+    auto item = Item(caption, CLIP_BITMAP, "");
+    item->dib = dib;
+    item->size = static_cast<uint32_t>(dib.size());
+    return item;
+}
+
+Bytes RecordsOf(const std::string& path) {
+    Bytes all = ReadAll(path);
+    return all.size() < 40 ? Bytes() : Bytes(all.begin() + 40, all.end());
+}
+
+ClipList ReadItems(const std::string& path, QbxReadResult* result = nullptr,
+                   RecordContent content = RecordContent::Keep) {
+    ClipList items;
+    QbxReadResult r = ReadQbxFile(path, QbxLayout::Active, nullptr, items, content);
+    if (result)
+        *result = r;
+    return items;
+}
+
+} // namespace
+
+TEST(ItemRecord, TextRecordIsThirteenBytes) {
+    TempProgramFolder dir;
+    ClipList items;
+    items.push_back(Item("abc", CLIP_TEXT, "hello"));
+    ASSERT_TRUE(WriteQbxFile(dir.Path("t.qbx"), QbxLayout::Active, CPreferences(), items));
+    EXPECT_EQ(RecordsOf(dir.Path("t.qbx")),
+              (Bytes{0x03, 'a', 'b', 'c', 0x01, 0x00, 0x05, 'h', 'e', 'l', 'l', 'o', 0x00}));
+    EXPECT_EQ(items[0]->fileOffset, 0u) << "content in memory stays in memory";
+}
+
+TEST(ItemRecord, BitmapRecordCarriesItsLengthWordAndHtml) {
+    TempProgramFolder dir;
+    Bytes dib = MakeDib(3, 2);
+    ClipList items;
+    items.push_back(Bitmap("pic", dib));
+    items[0]->size = 1; // the writer takes the DIB's own byte count
+    items[0]->SetHtml("<b>");
+    ASSERT_TRUE(WriteQbxFile(dir.Path("b.qbx"), QbxLayout::Active, CPreferences(), items));
+
+    Bytes expected = {0x03, 'p', 'i', 'c', 0x08, 0x00};
+    AppendU32(expected, static_cast<uint32_t>(dib.size()));
+    expected.insert(expected.end(), dib.begin(), dib.end());
+    Append(expected, {0x03, '<', 'b', '>'});
+    EXPECT_EQ(RecordsOf(dir.Path("b.qbx")), expected);
+    EXPECT_EQ(items[0]->size, dib.size());
+}
+
+TEST(ItemRecord, EveryKindRoundTrips) {
+    TempProgramFolder dir;
+    ClipList items;
+    items.push_back(Item("plain", CLIP_TEXT, std::string(70000, 'x') + "\r\nend", "<p>x</p>"));
+    items.push_back(Item("rich", CLIP_RTF, "{\\rtf1 Hello}"));
+    items.push_back(Item("files", CLIP_FILES, "C:\\a\\x.txt\r\nC:\\a\\y.txt\r\n"));
+    items.push_back(Item("wide", CLIP_FILES_WIDE, "C:\\\xCF\xF0.txt\r\n"));
+    items.push_back(Bitmap("pic", MakeDib(5, -4)));
+    items.push_back(Item("", CLIP_TEXT, std::string("nul\0inside", 10)));
+    ASSERT_TRUE(WriteQbxFile(dir.Path("r.qbx"), QbxLayout::Active, CPreferences(), items));
+
+    QbxReadResult r;
+    ClipList back = ReadItems(dir.Path("r.qbx"), &r);
+    EXPECT_TRUE(r.whole);
+    ASSERT_EQ(back.size(), items.size());
+    for (size_t i = 0; i < items.size(); ++i) {
+        SCOPED_TRACE(items[i]->caption);
+        EXPECT_EQ(back[i]->caption, items[i]->caption);
+        EXPECT_EQ(back[i]->type, items[i]->type);
+        EXPECT_EQ(back[i]->text, items[i]->text);
+        EXPECT_EQ(back[i]->dib, items[i]->dib);
+        EXPECT_EQ(back[i]->html, items[i]->html);
+        EXPECT_EQ(back[i]->flags, items[i]->flags);
+        EXPECT_EQ(back[i]->fileOffset, 0u);
+        EXPECT_EQ(back[i]->owner, nullptr);
+    }
+    EXPECT_EQ(back[0]->size, 70005u);
+    EXPECT_TRUE(back[0]->HasHtml());
+    EXPECT_EQ(back[4]->size, items[4]->dib.size());
+}
+
+TEST(ItemRecord, ACutRecordIsDroppedAndTheOnesBeforeKept) {
+    TempProgramFolder dir;
+    ClipList items;
+    items.push_back(Item("one", CLIP_TEXT, "first"));
+    items.push_back(Item("two", CLIP_RTF, "{\\rtf1 second}", "<i>"));
+    items.push_back(Bitmap("three", MakeDib(2, 2)));
+    ASSERT_TRUE(WriteQbxFile(dir.Path("full.qbx"), QbxLayout::Active, CPreferences(), items));
+    Bytes full = ReadAll(dir.Path("full.qbx"));
+    {
+        ClipList two;
+        two.push_back(Item("one", CLIP_TEXT, "first"));
+        two.push_back(Item("two", CLIP_RTF, "{\\rtf1 second}", "<i>"));
+        ASSERT_TRUE(WriteQbxFile(dir.Path("two.qbx"), QbxLayout::Active, CPreferences(), two));
+    }
+    const size_t thirdStart = ReadAll(dir.Path("two.qbx")).size();
+
+    // Every cut inside the third record loses only that record.
+    for (size_t cut = thirdStart + 1; cut < full.size(); ++cut) {
+        WriteAll(dir.Path("cut.qbx"), Bytes(full.begin(), full.begin() + cut));
+        QbxReadResult r;
+        ClipList back = ReadItems(dir.Path("cut.qbx"), &r);
+        ASSERT_EQ(back.size(), 2u) << "cut at " << cut;
+        EXPECT_FALSE(r.whole);
+        EXPECT_EQ(r.stopAt, thirdStart);
+        EXPECT_EQ(back[1]->html, "<i>");
+    }
+}
+
+TEST(ItemRecord, HostileLengthsEndTheFileWithoutBeingBelieved) {
+    TempProgramFolder dir;
+    Bytes good = EmptyCollectionFile();
+    AppendShort(good, "ok");
+    AppendU16(good, CLIP_TEXT);
+    AppendShort(good, "kept");
+    good.push_back(0);
+
+    struct Case {
+        const char* what;
+        Bytes tail;
+    };
+    Bytes giantDib = {0x01, 'b'};
+    AppendU16(giantDib, CLIP_BITMAP);
+    AppendU32(giantDib, 0xFFFFFFF0);
+    Append(giantDib, {1, 2, 3, 4});
+    Bytes giantText = {0x01, 't', 0x01, 0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F, 'x'};
+    Bytes giantCaption = {0xFF, 0xFF, 0xFF, 0x00, 0x00, 0x00, 0x40};
+    Bytes oddWide = {0x01, 'w', 0x01, 0x00, 0xFF, 0xFE, 0xFF, 0x02, 'A', 0x00, 'B'};
+    Bytes noHtml = {0x01, 'h', 0x01, 0x00, 0x01, 'x'};
+    for (const Case& c : {Case{"giant DIB", giantDib}, Case{"giant text", giantText},
+                          Case{"giant caption", giantCaption}, Case{"odd UTF-16", oddWide},
+                          Case{"html missing", noHtml}}) {
+        Bytes file = good;
+        file.insert(file.end(), c.tail.begin(), c.tail.end());
+        WriteAll(dir.Path("h.qbx"), file);
+        for (RecordContent content : {RecordContent::Keep, RecordContent::Drop}) {
+            QbxReadResult r;
+            ClipList back = ReadItems(dir.Path("h.qbx"), &r, content);
+            ASSERT_EQ(back.size(), 1u) << c.what;
+            EXPECT_EQ(back[0]->size, 4u) << c.what;
+            EXPECT_FALSE(r.whole) << c.what;
+            EXPECT_EQ(r.stopAt, good.size()) << c.what;
+        }
+    }
+}
+
+TEST(ItemRecord, UnknownTypesAreStoredAsBlocks) {
+    TempProgramFolder dir;
+    ClipList items;
+    items.push_back(Bitmap("odd", {1, 2, 3}));
+    items[0]->type = 7;
+    ASSERT_TRUE(WriteQbxFile(dir.Path("u.qbx"), QbxLayout::Active, CPreferences(), items));
+    EXPECT_EQ(RecordsOf(dir.Path("u.qbx")),
+              (Bytes{0x03, 'o', 'd', 'd', 0x07, 0x00, 0x03, 0, 0, 0, 1, 2, 3, 0x00}));
+    ClipList back = ReadItems(dir.Path("u.qbx"));
+    ASSERT_EQ(back.size(), 1u);
+    EXPECT_EQ(back[0]->dib, (Bytes{1, 2, 3}));
+}
+
+TEST(FileVersion, MagicIsComparedExactlyByReadersAndLooselyByTheVersionTest) {
+    TempProgramFolder dir;
+    Bytes file = EmptyCollectionFile();
+    WriteAll(dir.Path("v.qbx"), file);
+    std::FILE* f = std::fopen(dir.Path("v.qbx").c_str(), "rb");
+    EXPECT_TRUE(IsCurrentVersion(f));
+    std::fclose(f);
+
+    file[0] = 9; // another length byte: still the current version, but not a valid file
+    WriteAll(dir.Path("v.qbx"), file);
+    f = std::fopen(dir.Path("v.qbx").c_str(), "rb");
+    EXPECT_TRUE(IsCurrentVersion(f));
+    std::fclose(f);
+    ClipList items;
+    EXPECT_EQ(ReadQbxFile(dir.Path("v.qbx"), QbxLayout::Active, nullptr, items, RecordContent::Keep)
+                  .status,
+              QbxFileStatus::Foreign);
+
+    file[0] = 7;
+    file[7] = '8';
+    WriteAll(dir.Path("v.qbx"), file);
+    f = std::fopen(dir.Path("v.qbx").c_str(), "rb");
+    EXPECT_FALSE(IsCurrentVersion(f));
+    std::fclose(f);
+}
