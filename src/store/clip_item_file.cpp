@@ -74,10 +74,9 @@ void CClipItem::Materialize() {
         std::string stored;
         // Unlike LoadText, a file that cannot be opened also gives the error text: the item
         // leaves its file now, and an empty text would pass for real content.
-        if (found && in.ReadString(stored))
-            text.swap(stored);
-        else
-            text = LoadUiString(IDS_QBX_FILE_ERROR);
+        if (!found || !in.ReadString(stored))
+            stored = LoadUiString(IDS_QBX_FILE_ERROR);
+        SetContentText(stored);
     } else if (dib.empty()) {
         std::vector<uint8_t> bytes;
         std::string storedHtml;

@@ -201,8 +201,9 @@ bool SaveCollection(CClipItem& collection, const CPreferences& prefs) {
             item.caption = "Error! " + item.caption;
             item.type = CLIP_TEXT;
             item.dib.clear();
-            item.text.clear();
-            SetSizeAndPreview(item, LoadUiString(IDS_QBX_FILE_ERROR));
+            item.SetContentText(LoadUiString(IDS_QBX_FILE_ERROR));
+            item.text.clear(); // the text stays in the file
+            item.fileOffset = m.newOffset;
         }
     }
     collection.flags &= static_cast<uint16_t>(~CLIP_MODIFIED);

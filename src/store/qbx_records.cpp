@@ -1,7 +1,5 @@
 #include "store/qbx_records.h"
 
-#include "store/rtf_text.h"
-
 #include <cstring>
 #include <new>
 
@@ -36,21 +34,10 @@ bool IsCurrentVersion(std::FILE* file) {
     return std::memcmp(head + 1, kMagic, kMagicLength) == 0;
 }
 
-void SetSizeAndPreview(CClipItem& item, const std::string& text) {
-    if (item.type == CLIP_RTF) {
-        std::string plain = RtfToPlainText(text);
-        item.size = static_cast<uint32_t>(plain.size());
-        item.SetPreview(plain);
-    } else {
-        item.size = static_cast<uint32_t>(text.size());
-        item.SetPreview(text);
-    }
-}
-
 bool ReadItemRecord(QbxReader& in, CClipItem& item, RecordContent content) {
     if (!in.ReadString(item.caption) || !in.ReadU16(item.type))
         return false;
-    item.fileOffset = static_cast<uint32_t>(in.Tell());
+    const uint32_t contentPos = static_cast<uint32_t>(in.Tell());
     if (IsTextLikeType(item.type)) {
         if (content == RecordContent::Drop && item.type != CLIP_RTF) {
             // Size and preview need only the length and the beginning.
@@ -61,9 +48,10 @@ bool ReadItemRecord(QbxReader& in, CClipItem& item, RecordContent content) {
             item.SetPreview(head);
             item.size = length;
         } else {
-            if (!in.ReadString(item.text))
+            std::string text;
+            if (!in.ReadString(text))
                 return false;
-            SetSizeAndPreview(item, item.text);
+            item.SetContentText(text);
             if (content == RecordContent::Drop)
                 std::string().swap(item.text);
         }
@@ -87,6 +75,7 @@ bool ReadItemRecord(QbxReader& in, CClipItem& item, RecordContent content) {
     if (!in.ReadString(html))
         return false;
     item.SetHtml(html);
+    item.fileOffset = contentPos;
     return true;
 }
 

@@ -48,7 +48,3 @@ bool WriteItemRecord(QbxWriter& out, CClipItem& item);
 uint64_t WriteRecordParts(QbxWriter& out, const std::string& caption, uint16_t type,
                           const std::string& text, const std::vector<uint8_t>& dib,
                           const std::string& html);
-
-// Sets size and preview from an item's text as the readers and constructors do: for Rich
-// Text from its plain text.
-void SetSizeAndPreview(CClipItem& item, const std::string& text);

@@ -1,19 +1,16 @@
 #include "store/qbx_stream.h"
 
+#include "store/text_rules.h"
+
 #include <algorithm>
 #include <climits>
+#include <iterator>
 
 namespace {
 
 constexpr uint8_t kLongPrefix = 0xFF;
 constexpr uint16_t kWideMark = 0xFFFE;
 constexpr uint16_t kDwordMark = 0xFFFF;
-
-// UTF-16 to 8 bits as the clip items do it: Latin-1 stays, and the Cyrillic block lands on
-// its Windows-1251 places.
-char NarrowUnit(uint16_t unit) {
-    return static_cast<char>(unit < 0x100 ? unit : (unit - 848) & 0xFF);
-}
 
 } // namespace
 
@@ -123,26 +120,27 @@ bool QbxReader::ReadWide(std::string& out, uint32_t units, size_t keep, uint32_t
     if (uint64_t(units) * 2 > Remaining())
         return Fail();
     // Narrowed piece by piece, so a long string costs no more memory than what is kept.
+    // As everywhere, the narrowed text ends at the first NUL unit.
     uint8_t buf[4096];
+    char16_t piece[sizeof buf / 2];
     uint64_t left = units;
-    bool ended = false; // the narrowed text ends at the first NUL unit
+    bool ended = false;
     out.clear();
     length = 0;
     while (left > 0) {
-        size_t n = static_cast<size_t>(std::min<uint64_t>(left, sizeof buf / 2));
+        size_t n = static_cast<size_t>(std::min<uint64_t>(left, std::size(piece)));
         if (!ReadBytes(buf, n * 2))
             return false;
-        for (size_t i = 0; i < n && !ended; ++i) {
-            uint16_t unit = static_cast<uint16_t>(buf[2 * i] | buf[2 * i + 1] << 8);
-            if (unit == 0) {
-                ended = true;
-            } else {
-                if (length < keep)
-                    out.push_back(NarrowUnit(unit));
-                ++length;
-            }
-        }
         left -= n;
+        if (ended)
+            continue;
+        for (size_t i = 0; i < n; ++i)
+            piece[i] = static_cast<char16_t>(buf[2 * i] | buf[2 * i + 1] << 8);
+        std::string narrow = NarrowUtf16(piece, n);
+        ended = narrow.size() < n;
+        length += static_cast<uint32_t>(narrow.size());
+        if (out.size() < keep)
+            out.append(narrow, 0, std::min(narrow.size(), keep - out.size()));
     }
     return true;
 }

@@ -13,5 +13,5 @@ int CmdRtfToText(Args args) {
     std::string rtf;
     if (!ReadWholeFile(args.empty() ? "-" : args[0], rtf))
         return kExitBadInput;
-    return WriteStdout(RtfToPlainText(rtf)) ? kExitOk : kExitBadInput;
+    return WriteStdout(RtfPlainText(rtf)) ? kExitOk : kExitBadInput;
 }

@@ -48,7 +48,7 @@ int CmdShow(Args args) {
     if (html) {
         out = item.html;
     } else if (item.IsTextLike()) {
-        out = item.type == CLIP_RTF && !raw ? RtfToPlainText(item.text) : item.text;
+        out = item.type == CLIP_RTF && !raw ? RtfPlainText(item.text) : item.text;
     } else if (item.type == CLIP_BITMAP && !raw) {
         if (item.dib.empty()) {
             Complain("item " + args[1] + " holds no picture");
