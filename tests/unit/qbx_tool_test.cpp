@@ -1,0 +1,252 @@
+// The qbx tool, run as a program on temporary files.
+#include "store/collection_file.h"
+
+#include "qbx_test_files.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#ifdef QBX_TOOL_PATH
+
+namespace {
+
+struct ToolRun {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string Quote(const std::string& s) {
+    std::string q = "'";
+    for (char c : s)
+        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+
+std::string Slurp(const std::string& path) {
+    Bytes b = ReadAll(path);
+    return std::string(b.begin(), b.end());
+}
+
+// Runs qbx with `args` in `dir`, stdin from `input`.
+ToolRun Qbx(const TempProgramFolder& dir, const std::vector<std::string>& args,
+            const std::string& input = "") {
+    WriteAll(dir.Path("stdin.txt"), Bytes(input.begin(), input.end()));
+    std::string cmd = "cd " + Quote(dir.Dir()) + " && " + Quote(QBX_TOOL_PATH);
+    for (const std::string& a : args)
+        cmd += " " + Quote(a);
+    cmd += " <stdin.txt >stdout.bin 2>stderr.txt";
+    int status = std::system(cmd.c_str());
+    ToolRun r;
+    r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    r.out = Slurp(dir.Path("stdout.bin"));
+    r.err = Slurp(dir.Path("stderr.txt"));
+    return r;
+}
+
+// One line ending in a newline.
+bool OneLine(const std::string& s) {
+    return !s.empty() && s.back() == '\n' && s.find('\n') == s.size() - 1;
+}
+
+const char kRtf[] = "{\\rtf1{\\fonttbl{\\f0 Arial;}}\\f0 Hello\\par World}";
+
+// Clipboard.qbx with a text, a Rich Text, a file list and a bitmap.
+void WriteSample(const Bytes& dib) {
+    ClipList items;
+    items.push_back(CClipItem::FromText("first line\r\nsecond"));
+    items[0]->SetHtml("<p>first</p>");
+    items.push_back(CClipItem::FromRtf(kRtf));
+    const char files[] = "C:\\a\\x.txt\0C:\\a\\y.txt\0";
+    items.push_back(
+        CClipItem::FromFileList(reinterpret_cast<const uint8_t*>(files), sizeof files, false));
+    uint8_t counter = 6;
+    items.push_back(CClipItem::FromDib(dib, counter));
+    ASSERT_TRUE(SaveActiveCollection(CPreferences(), items));
+}
+
+time_t ModTime(const std::string& path) {
+    struct stat st;
+    return stat(path.c_str(), &st) == 0 ? st.st_mtime : 0;
+}
+
+} // namespace
+
+TEST(QbxTool, ListsAndShowsEveryKind) {
+    TempProgramFolder dir;
+    Bytes dib = MakeDib(3, 2);
+    WriteSample(dib);
+
+    ToolRun list = Qbx(dir, {"list", "Clipboard.qbx"});
+    EXPECT_EQ(list.exitCode, 0) << list.err;
+    EXPECT_EQ(list.out, "1\ttext\t18\tfirst line second\n"
+                        "2\trtf\t12\tHello World\n"
+                        "3\tfiles\t24\tx.txt + 1 file\n"
+                        "4\tbitmap\t" +
+                            std::to_string(dib.size()) +
+                            "\tBitmap 007 (3x2x16M) 24 bits True Color\n");
+
+    EXPECT_EQ(Qbx(dir, {"show", "Clipboard.qbx", "1"}).out, "first line\r\nsecond");
+    EXPECT_EQ(Qbx(dir, {"show", "Clipboard.qbx", "1", "--html"}).out, "<p>first</p>");
+    EXPECT_EQ(Qbx(dir, {"show", "Clipboard.qbx", "2"}).out, "Hello\r\nWorld");
+    EXPECT_EQ(Qbx(dir, {"show", "--raw", "Clipboard.qbx", "2"}).out, kRtf);
+    EXPECT_EQ(Qbx(dir, {"show", "Clipboard.qbx", "3"}).out, "C:\\a\\x.txt\r\nC:\\a\\y.txt\r\n");
+
+    ToolRun bmp = Qbx(dir, {"show", "Clipboard.qbx", "4"});
+    EXPECT_EQ(bmp.exitCode, 0) << bmp.err;
+    Bytes header;
+    Append(header, "BM");
+    AppendU32(header, static_cast<uint32_t>(14 + dib.size()));
+    AppendU32(header, 0);
+    AppendU32(header, 14 + 40); // 24 bits: no colour table
+    ASSERT_EQ(bmp.out.size(), 14 + dib.size());
+    EXPECT_EQ(Bytes(bmp.out.begin(), bmp.out.begin() + 14), header);
+    EXPECT_EQ(Bytes(bmp.out.begin() + 14, bmp.out.end()), dib);
+    EXPECT_EQ(Qbx(dir, {"show", "Clipboard.qbx", "4", "--raw"}).out,
+              std::string(dib.begin(), dib.end()));
+
+    ToolRun check = Qbx(dir, {"check", "Clipboard.qbx"});
+    EXPECT_EQ(check.exitCode, 0);
+    EXPECT_EQ(check.out, "Clipboard.qbx: whole, 4 items, " +
+                             std::to_string(ReadAll(dir.Path("Clipboard.qbx")).size()) +
+                             " bytes\n");
+}
+
+TEST(QbxTool, BadInputGetsOneLineAndChangesNothing) {
+    TempProgramFolder dir;
+    WriteSample(MakeDib(2, 2));
+    Bytes whole = ReadAll(dir.Path("Clipboard.qbx"));
+    const size_t cutAt = whole.size() - 5; // inside the bitmap's DIB
+    WriteAll(dir.Path("Cut.qbx"), Bytes(whole.begin(), whole.begin() + cutAt));
+    WriteAll(dir.Path("Empty.qbx"), {});
+    Bytes foreign = whole;
+    foreign[2] = 'Z';
+    WriteAll(dir.Path("Foreign.qbx"), foreign);
+    WriteAll(dir.Path("Short.qbx"), Bytes(whole.begin(), whole.begin() + 12));
+
+    struct Case {
+        std::vector<std::string> args;
+        int exitCode;
+        const char* mentions;
+    } cases[] = {
+        {{"list", "Missing.qbx"}, 1, "no such file"},
+        {{"list", "Empty.qbx"}, 1, "empty"},
+        {{"list", "Short.qbx"}, 1, "too short"},
+        {{"prefs", "Foreign.qbx"}, 1, "not a collection file"},
+        {{"check", "Foreign.qbx"}, 1, "QBX_2.9"},
+        {{"check", "Cut.qbx"}, 1, "DIB bytes"},
+        {{"show", "Clipboard.qbx", "0"}, 1, "bad item number"},
+        {{"show", "Clipboard.qbx", "5"}, 1, "no item 5"},
+        {{"show", "Clipboard.qbx", "x1"}, 1, "bad item number"},
+        {{"show", "Cut.qbx", "4"}, 1, "incomplete"},
+        {{"list", "Clipboard.qbx", "--bogus"}, 1, "unknown option"},
+        {{"set", "Clipboard.qbx", "m_nSound=x"}, 1, "not a number"},
+        {{"set", "Clipboard.qbx", "m_nMaxItems=256"}, 1, "out of range"},
+        {{"set", "Clipboard.qbx", "m_nOops=1"}, 1, "no preference field"},
+        {{"set", "Cut.qbx", "m_nSound=1"}, 1, "not changed"},
+        {{"set", "Foreign.qbx", "m_nSound=1"}, 1, "not a collection file"},
+        {{"list"}, 2, "usage"},
+        {{"show", "Clipboard.qbx"}, 2, "usage"},
+        {{"show", "Clipboard.qbx", "1", "--raw", "--html"}, 2, "usage"},
+        {{"frobnicate", "Clipboard.qbx"}, 2, "unknown command"},
+        {{}, 2, "usage"},
+    };
+    std::vector<std::string> names = {"Clipboard.qbx", "Cut.qbx", "Empty.qbx", "Foreign.qbx",
+                                      "Short.qbx"};
+    std::vector<Bytes> before;
+    for (const std::string& n : names)
+        before.push_back(ReadAll(dir.Path(n)));
+    for (const Case& c : cases) {
+        ToolRun r = Qbx(dir, c.args);
+        std::string what = c.args.empty() ? "(none)" : c.args[0] + " " + c.args.back();
+        EXPECT_EQ(r.exitCode, c.exitCode) << what << ": " << r.err;
+        if (c.exitCode == 2 && c.args.size() < 2) {
+            EXPECT_NE(r.err.find(c.mentions), std::string::npos) << what << ": " << r.err;
+            continue; // the usage text has several lines
+        }
+        EXPECT_TRUE(OneLine(r.err)) << what << ": " << r.err;
+        EXPECT_NE(r.err.find(c.mentions), std::string::npos) << what << ": " << r.err;
+    }
+    for (size_t i = 0; i < names.size(); ++i)
+        EXPECT_EQ(ReadAll(dir.Path(names[i])), before[i]) << names[i];
+    EXPECT_NE(access(dir.Path("Missing.qbx").c_str(), F_OK), 0);
+
+    // A cut file still lists its whole items, then says where it ends.
+    ToolRun cut = Qbx(dir, {"list", "Cut.qbx"});
+    EXPECT_EQ(cut.exitCode, 1);
+    EXPECT_EQ(std::count(cut.out.begin(), cut.out.end(), '\n'), 3);
+    EXPECT_NE(cut.err.find("item 4 at byte"), std::string::npos) << cut.err;
+}
+
+TEST(QbxTool, ReadingCommandsLeaveTheFileAlone) {
+    TempProgramFolder dir;
+    WriteSample(MakeDib(4, 4));
+    const std::string path = dir.Path("Clipboard.qbx");
+    ASSERT_EQ(chmod(path.c_str(), 0444), 0);
+    struct timespec old[2] = {{1000000, 0}, {1000000, 0}};
+    ASSERT_EQ(utimensat(AT_FDCWD, path.c_str(), old, 0), 0);
+    const Bytes before = ReadAll(path);
+    for (std::vector<std::string> args : {std::vector<std::string>{"list", "Clipboard.qbx"},
+                                          {"show", "Clipboard.qbx", "2"},
+                                          {"show", "Clipboard.qbx", "4"},
+                                          {"prefs", "Clipboard.qbx"},
+                                          {"check", "Clipboard.qbx"},
+                                          {"prefs", "--collection", "Clipboard.qbx"}}) {
+        EXPECT_EQ(Qbx(dir, args).exitCode, 0) << args[0];
+    }
+    EXPECT_EQ(ReadAll(path), before);
+    EXPECT_EQ(ModTime(path), 1000000);
+    EXPECT_NE(access((path + ".tmp").c_str(), F_OK), 0) << "no temporary file";
+}
+
+TEST(QbxTool, PrefsAndSet) {
+    TempProgramFolder dir;
+    // A missing file is created with the defaults.
+    ToolRun created = Qbx(dir, {"set", "Clipboard.qbx", "m_nMaxItems=20", "m_nUserHotKeyVk=0x51",
+                                "m_nUserHotKeyMods=2", "m_ptHot.x=-28", "m_dwOptions=0xF91F"});
+    ASSERT_EQ(created.exitCode, 0) << created.err;
+    Bytes file = ReadAll(dir.Path("Clipboard.qbx"));
+    ASSERT_EQ(file.size(), 40u);
+    EXPECT_EQ(file[12], 20);
+    EXPECT_EQ(file[30], 0x51);
+    EXPECT_EQ(file[31], 0x02);
+
+    ToolRun prefs = Qbx(dir, {"prefs", "Clipboard.qbx"});
+    EXPECT_EQ(prefs.exitCode, 0);
+    EXPECT_NE(prefs.out.find("m_dwOptions=0xF91F\n"), std::string::npos) << prefs.out;
+    EXPECT_NE(prefs.out.find("m_nMaxItems=20\n"), std::string::npos);
+    EXPECT_NE(prefs.out.find("m_nUserHotKeyVk=0x51\nm_nUserHotKeyMods=0x2\n"), std::string::npos);
+    EXPECT_NE(prefs.out.find("m_ptHot.x=-28\nm_ptHot.y=60\n"), std::string::npos);
+    EXPECT_NE(prefs.out.find("m_nHotMenuWidth=100\n"), std::string::npos);
+    // The same bytes read as another collection's file swap the hot-key fields.
+    ToolRun asCollection = Qbx(dir, {"prefs", "Clipboard.qbx", "--collection"});
+    EXPECT_NE(asCollection.out.find("m_nUserHotKeyVk=0x2\nm_nUserHotKeyMods=0x51\n"),
+              std::string::npos);
+
+    // Items stay when preferences change; other files put the modifiers first.
+    WriteSample(MakeDib(2, 2));
+    ASSERT_EQ(rename(dir.Path("Clipboard.qbx").c_str(), dir.Path("Work.qbx").c_str()), 0);
+    Bytes items = ReadAll(dir.Path("Work.qbx"));
+    ASSERT_EQ(Qbx(dir, {"set", "Work.qbx", "m_nUserHotKeyVk=0x41", "m_nSound=3"}).exitCode, 0);
+    Bytes changed = ReadAll(dir.Path("Work.qbx"));
+    ASSERT_EQ(changed.size(), items.size());
+    EXPECT_EQ(changed[31], 0x41);
+    EXPECT_EQ(changed[39], 3);
+    EXPECT_EQ(Bytes(changed.begin() + 40, changed.end()), Bytes(items.begin() + 40, items.end()));
+}
+
+TEST(QbxTool, RtfToText) {
+    TempProgramFolder dir;
+    ToolRun fromStdin = Qbx(dir, {"rtf2text"}, kRtf);
+    EXPECT_EQ(fromStdin.exitCode, 0);
+    EXPECT_EQ(fromStdin.out, "Hello\r\nWorld");
+    WriteAll(dir.Path("doc.rtf"), Bytes(std::begin(kRtf), std::end(kRtf) - 1));
+    EXPECT_EQ(Qbx(dir, {"rtf2text", "doc.rtf"}).out, "Hello\r\nWorld");
+    EXPECT_EQ(Qbx(dir, {"rtf2text", "nothing.rtf"}).exitCode, 1);
+}
+
+#endif // QBX_TOOL_PATH
