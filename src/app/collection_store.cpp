@@ -1,24 +1,34 @@
 #include "app/collection_store.h"
 
 #include "app/service_wnd.h"
+#include "platform/screen.h"
+#include "store/collection_file.h"
 
 namespace {
 // The collection files of the program folder.
 class ProgramStore final : public ICollectionStore {
 public:
-    // HOOK(collection files): LoadActiveCollection reads "Clipboard.qbx" into the
-    // preferences and m_activeList.
-    void LoadActiveCollection(CServiceWnd&) override {}
+    explicit ProgramStore(const IScreen& screen) : m_screen(screen) {}
+
+    void LoadActiveCollection(CServiceWnd& service) override {
+        ::LoadActiveCollection(service, service.m_activeList, m_screen.Size());
+    }
     // HOOK(collections): LoadCollections fills m_collectionList from the .qbx files.
     void LoadCollections(CServiceWnd&) override {}
-    // HOOK(collection files): SaveActiveCollection writes "Clipboard.qbx".
-    void SaveActiveCollection(CServiceWnd&) override {}
+    // A write that fails leaves the previous file whole; at shutdown there is nobody to
+    // tell, and the next start reads that file.
+    void SaveActiveCollection(CServiceWnd& service) override {
+        ::SaveActiveCollection(service, service.m_activeList);
+    }
     // HOOK(collections): SaveModifiedCollections.
     void SaveModifiedCollections(CServiceWnd&) override {}
+
+private:
+    const IScreen& m_screen;
 };
 } // namespace
 
-ICollectionStore& ProgramCollectionStore() {
-    static ProgramStore store;
+ICollectionStore& ProgramCollectionStore(const IScreen& screen) {
+    static ProgramStore store(screen);
     return store;
 }

@@ -2,6 +2,7 @@
 // The collection files as start-up and shutdown use them: "Clipboard.qbx" with the
 // preferences and the active collection, and the external collections.
 class CServiceWnd;
+class IScreen;
 
 class ICollectionStore {
 public:
@@ -13,5 +14,6 @@ public:
     virtual void SaveModifiedCollections(CServiceWnd& service) = 0;
 };
 
-// The store of the program: the collection files beside the executable.
-ICollectionStore& ProgramCollectionStore();
+// The store of the program: the collection files beside the executable. The screen
+// places a hot window that a file brings from a larger screen.
+ICollectionStore& ProgramCollectionStore(const IScreen& screen);

@@ -2,6 +2,7 @@
 // The 32-byte preference block at offset 8 of every collection file. Only "Clipboard.qbx"
 // is read for preferences; other collection files carry the block too, with the two
 // user hot-key bytes in the other order.
+#include "platform/screen.h"
 #include "store/preferences.h"
 
 #include <array>
@@ -20,11 +21,6 @@ PrefBlock EncodePrefBlock(const CPreferences& prefs, QbxLayout layout);
 // The block's fields as stored. The options word replaces bits 0 to 27 of m_dwOptions;
 // bits 28 to 31 keep their value in `prefs`. Nothing is corrected here.
 void DecodePrefBlock(const PrefBlock& block, QbxLayout layout, CPreferences& prefs);
-
-struct ScreenSize {
-    int cx = 0;
-    int cy = 0;
-};
 
 // What reading "Clipboard.qbx" makes of the stored values: a hot key to open the menu
 // with, a hot-window position on this screen, a sane hot-menu width, and the item limits

@@ -15,6 +15,7 @@
 #include "port/message_box_win32.h"
 #include "port/resources_win32.h"
 #include "port/running_copy_win32.h"
+#include "port/screen_win32.h"
 #include "store/program_files.h"
 
 namespace {
@@ -60,8 +61,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     Win32Focus focus;
     Win32LanguageLoader languages;
     Win32IniFile settings;
-    CMainFrame frame(
-        HostPorts{focus, messages, installation, ProgramCollectionStore(), languages, settings});
+    Win32Screen screen;
+    CMainFrame frame(HostPorts{focus, messages, installation, ProgramCollectionStore(screen),
+                               languages, settings});
     if (!frame.LoadFrame())
         return 0;
     return RunMessageLoop();

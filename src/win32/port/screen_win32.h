@@ -1,0 +1,7 @@
+#pragma once
+#include "platform/screen.h"
+
+class Win32Screen final : public IScreen {
+public:
+    ScreenSize Size() const override;
+};
