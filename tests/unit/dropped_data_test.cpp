@@ -1,0 +1,137 @@
+#include "app/dropped_data.h"
+
+#include <gtest/gtest.h>
+
+#include "fakes/fake_data_offer.h"
+#include "platform/win_constants.h"
+#include "store/collections.h"
+
+namespace {
+
+constexpr RegisteredFormats kFormats{0xC0A1, 0xC0A2};
+
+// A CF_HDROP block: the DROPFILES header, then the paths each ended by NUL, then a NUL.
+std::vector<uint8_t> DropFiles(const std::vector<std::string>& paths, bool wide) {
+    std::vector<uint8_t> b(win::DROPFILES_SIZE, 0);
+    b[0] = uint8_t(win::DROPFILES_SIZE);
+    b[16] = wide ? 1 : 0;
+    auto put = [&](char c) {
+        b.push_back(uint8_t(c));
+        if (wide)
+            b.push_back(0);
+    };
+    for (const auto& p : paths) {
+        for (char c : p)
+            put(c);
+        put('\0');
+    }
+    put('\0');
+    return b;
+}
+
+class DroppedData : public ::testing::Test {
+protected:
+    DroppedData() {
+        prefs.m_dwOptions |= OPT_INSERT_HEAD | OPT_FMT_TEXT | OPT_FMT_RTF | OPT_FMT_HTML;
+        prefs.m_dwOptions &= ~(OPT_FMT_FILES | OPT_FMT_BITMAP);
+    }
+    size_t Drop() { return AddDroppedData(offer, kFormats, prefs, active); }
+
+    CPreferences prefs;
+    ClipList active;
+    FakeDataOffer offer;
+};
+
+} // namespace
+
+TEST_F(DroppedData, FileListsNarrowAndWideWhateverTheFormatOptions) {
+    offer.blocks[win::CF_HDROP] = DropFiles({"C:\\a\\x.txt", "C:\\a\\y.txt"}, true);
+    EXPECT_EQ(Drop(), 1u);
+    ASSERT_EQ(active.size(), 1u);
+    EXPECT_EQ(active[0]->type, CLIP_FILES_WIDE);
+    EXPECT_EQ(active[0]->text, "C:\\a\\x.txt\r\nC:\\a\\y.txt\r\n");
+
+    offer.blocks[win::CF_HDROP] = DropFiles({"C:\\b.doc"}, false);
+    EXPECT_EQ(Drop(), 1u);
+    EXPECT_EQ(active[0]->type, CLIP_FILES);
+    EXPECT_EQ(active[0]->text, "C:\\b.doc\r\n");
+}
+
+TEST_F(DroppedData, BrokenFileHeaderAddsNothing) {
+    auto block = DropFiles({"C:\\x"}, false);
+    block[0] = 200; // list offset past the end of the block
+    offer.blocks[win::CF_HDROP] = block;
+    EXPECT_EQ(Drop(), 0u);
+    offer.blocks[win::CF_HDROP] = {1, 2, 3};
+    EXPECT_EQ(Drop(), 0u);
+    EXPECT_TRUE(active.empty());
+}
+
+TEST_F(DroppedData, RichTextWinsOverTextAndTakesTheHtml) {
+    offer.SetText(kFormats.rtf, "{\\rtf1 Rich words}");
+    offer.SetWideText(win::CF_UNICODETEXT, u"Rich words");
+    offer.SetText(kFormats.html, "<b>Rich</b> words");
+    EXPECT_EQ(Drop(), 1u);
+    ASSERT_EQ(active.size(), 1u);
+    EXPECT_EQ(active[0]->type, CLIP_RTF);
+    EXPECT_EQ(active[0]->html, "<b>Rich</b> words");
+    EXPECT_TRUE(active[0]->HasHtml());
+
+    prefs.m_dwOptions &= ~OPT_FMT_RTF;
+    offer.SetWideText(win::CF_UNICODETEXT, u"Other words");
+    EXPECT_EQ(Drop(), 1u);
+    EXPECT_EQ(active[0]->type, CLIP_TEXT);
+    EXPECT_EQ(active[0]->text, "Other words");
+}
+
+TEST_F(DroppedData, TextFallsBackToEightBitAndReusesRichText) {
+    active.push_back(CClipItem::FromText("first"));
+    active.push_back(CClipItem::FromRtf("{\\rtf1 Same words}"));
+    CClipItem* rich = active[1].get();
+    prefs.m_dwOptions &= ~OPT_FMT_RTF;
+    offer.SetText(win::CF_TEXT, "Same words");
+    offer.unreadable.insert(win::CF_UNICODETEXT);
+    offer.SetWideText(win::CF_UNICODETEXT, u"ignored");
+    EXPECT_EQ(Drop(), 1u);
+    ASSERT_EQ(active.size(), 2u);
+    EXPECT_EQ(active[0].get(), rich);
+}
+
+TEST_F(DroppedData, NoSizeLimitsButTrimmed) {
+    prefs.m_nMinTextSize = 100;
+    prefs.m_nMaxItems = 2;
+    active.push_back(CClipItem::FromText(std::string(150, 'a')));
+    active.push_back(CClipItem::FromText(std::string(160, 'b')));
+    offer.SetText(win::CF_TEXT, "tiny");
+    EXPECT_EQ(Drop(), 1u);
+    ASSERT_EQ(active.size(), 2u);
+    EXPECT_EQ(active[0]->text, "tiny");
+    EXPECT_EQ(active[1]->text, std::string(150, 'a'));
+}
+
+TEST_F(DroppedData, BitmapReplacesAnEqualOneAndIsMarkedWithHtml) {
+    std::vector<uint8_t> dib(40 + 4 * 4, 0);
+    dib[0] = 40;
+    dib[4] = 2;
+    dib[8] = 2;
+    dib[12] = 1;
+    dib[14] = 32;
+    uint8_t counter = 0;
+    active.push_back(CClipItem::FromDib(dib, counter));
+    offer.blocks[win::CF_DIB] = dib;
+    offer.SetText(kFormats.html, "<img>");
+    prefs.m_nBitmapCounter = 41;
+    EXPECT_EQ(Drop(), 1u);
+    ASSERT_EQ(active.size(), 1u);
+    EXPECT_EQ(active[0]->type, CLIP_BITMAP);
+    EXPECT_EQ(active[0]->dib, dib);
+    EXPECT_EQ(prefs.m_nBitmapCounter, 42);
+    EXPECT_EQ(active[0]->caption.substr(active[0]->caption.size() - 7), " + HTML");
+
+    prefs.m_dwOptions &= ~OPT_FMT_HTML;
+    offer.blocks[win::CF_DIB][20] = 1; // another picture
+    EXPECT_EQ(Drop(), 1u);
+    ASSERT_EQ(active.size(), 2u);
+    EXPECT_FALSE(active[0]->HasHtml());
+    EXPECT_EQ(active[0]->caption.find("HTML"), std::string::npos);
+}
