@@ -1,0 +1,161 @@
+#include "app/collection_commands.h"
+
+#include "platform/files.h"
+#include "platform/ui_strings.h"
+#include "platform/win_constants.h"
+#include "store/collection_list.h"
+#include "store/collections.h"
+#include "store/program_files.h"
+
+namespace {
+
+// String-table ids.
+constexpr unsigned IDS_PRODUCT = 128;
+constexpr unsigned IDS_ASK_CLEAR_ACTIVE = 3007;
+constexpr unsigned IDS_ASK_REMOVE_COLLECTION = 3008;
+constexpr unsigned IDS_NEW_COLLECTION = 3026;
+constexpr unsigned IDS_RENAME_COLLECTION = 3027;
+constexpr unsigned IDS_RENAME_ITEM = 3028;
+
+const char kNewCollectionText[] = "New collection";
+
+bool IsBlank(const std::string& s) { return s.find_first_not_of(" \t") == std::string::npos; }
+
+bool HasCollectionNamed(const ClipList& collections, const std::string& name) {
+    for (const auto& node : collections)
+        if (SameFileName(node->caption, name))
+            return true;
+    return false;
+}
+
+} // namespace
+
+std::string FormatWithValue(const std::string& pattern, const std::string& value) {
+    std::string out;
+    bool replaced = false;
+    for (size_t i = 0; i < pattern.size(); ++i) {
+        if (pattern[i] == '%' && i + 1 < pattern.size()) {
+            if (pattern[i + 1] == '%') {
+                out += '%';
+                ++i;
+                continue;
+            }
+            if (pattern[i + 1] == 's' && !replaced) {
+                out += value;
+                replaced = true;
+                ++i;
+                continue;
+            }
+        }
+        out += pattern[i];
+    }
+    return out;
+}
+
+CommandEnd CollectionCommands::NewCollection() {
+    std::string entered = kNewCollectionText;
+    bool copyActive = true;
+    if (m_prompts.InputText(LoadUiString(IDS_NEW_COLLECTION), entered, &copyActive) !=
+        InputResult::Ok)
+        return CommandEnd::Nothing;
+    std::string name;
+    if (!CleanCollectionName(entered, name))
+        return CommandEnd::Nothing;
+    // Never take over another collection's file, listed or not.
+    if (HasCollectionNamed(m_collections, name) || files::Exists(CollectionPath(name)))
+        return CommandEnd::Nothing;
+    const bool added = copyActive ? AddCopyOfActive(name) : AddEmptyCollection(name);
+    return added ? CommandEnd::RebuildMenus : CommandEnd::Nothing;
+}
+
+// The active collection's file becomes the new collection's, and is then written anew.
+bool CollectionCommands::AddCopyOfActive(const std::string& name) {
+    if (!SaveActiveCollection(m_prefs, m_active))
+        return false;
+    if (!files::Rename(ProgramFilePath("Clipboard.qbx"), CollectionPath(name)))
+        return false;
+    m_collections.push_back(LoadCollection(name));
+    SaveActiveCollection(m_prefs, m_active);
+    return true;
+}
+
+bool CollectionCommands::AddEmptyCollection(const std::string& name) {
+    auto node = CClipItem::NewCollection(name);
+    node->flags |= CLIP_MODIFIED;
+    CClipItem& added = *node;
+    m_collections.push_back(std::move(node));
+    // Writes the file with the header and no items.
+    if (SaveCollection(added, m_prefs))
+        return true;
+    m_collections.pop_back();
+    return false;
+}
+
+CommandEnd CollectionCommands::RenameItem(CClipItem& item) {
+    std::string caption = item.caption;
+    const InputResult result = m_prompts.InputText(LoadUiString(IDS_RENAME_ITEM), caption, nullptr);
+    if (result == InputResult::Closed)
+        return CommandEnd::Nothing;
+    if (result == InputResult::Ok && !IsBlank(caption) && caption != item.caption) {
+        item.caption = caption;
+        if (item.owner)
+            item.owner->flags |= CLIP_MODIFIED;
+    }
+    return CommandEnd::SaveAndReload;
+}
+
+CommandEnd CollectionCommands::RenameCollection(const std::string& oldName) {
+    std::string entered = oldName;
+    const InputResult result =
+        m_prompts.InputText(LoadUiString(IDS_RENAME_COLLECTION), entered, nullptr);
+    if (result == InputResult::Closed)
+        return CommandEnd::Nothing;
+    std::string name;
+    if (result == InputResult::Ok && CleanCollectionName(entered, name) &&
+        !SameFileName(name, oldName) &&
+        files::Rename(CollectionPath(oldName), CollectionPath(name))) {
+        if (CClipItem* node = FindCollection(m_collections, oldName))
+            node->caption = name;
+    }
+    return CommandEnd::SaveAndReload;
+}
+
+CommandEnd CollectionCommands::DeleteItem(CClipItem* item) {
+    if (item) {
+        CClipItem* owner = item->owner;
+        if (DetachItem(owner ? owner->children : m_active, item) && owner)
+            owner->flags |= CLIP_MODIFIED;
+    }
+    return CommandEnd::SaveAndReload;
+}
+
+CommandEnd CollectionCommands::DeleteCollection(const std::string& name) {
+    // Only a listed collection: the name decides which files are touched.
+    if (!FindCollection(m_collections, name))
+        return CommandEnd::Nothing;
+    const std::string text = FormatWithValue(LoadUiString(IDS_ASK_REMOVE_COLLECTION), name);
+    const unsigned flags = win::MB_YESNO | win::MB_ICONEXCLAMATION | win::MB_TOPMOST;
+    if (m_prompts.ShowMessage(text, LoadUiString(IDS_PRODUCT), flags) != win::IDYES)
+        return CommandEnd::Nothing;
+    const std::string backup = CollectionPath(name, ".bak");
+    files::Remove(backup);
+    if (files::Rename(CollectionPath(name), backup)) {
+        // Drop the node now, so that saving cannot bring the file back.
+        while (CClipItem* node = FindCollection(m_collections, name))
+            DetachItem(m_collections, node);
+    }
+    return CommandEnd::SaveAndReload;
+}
+
+CommandEnd CollectionCommands::ClearActive() {
+    const unsigned flags = win::MB_YESNO | win::MB_ICONQUESTION | win::MB_TOPMOST;
+    if (m_prompts.ShowMessage(LoadUiString(IDS_ASK_CLEAR_ACTIVE), LoadUiString(IDS_PRODUCT),
+                              flags) != win::IDYES)
+        return CommandEnd::Nothing;
+    ClearList(m_active);
+    return CommandEnd::SaveAndReload;
+}
+
+CommandEnd CollectionCommands::RemoveAll(const CClipItem& item) {
+    return item.owner ? DeleteCollection(item.owner->caption) : ClearActive();
+}
