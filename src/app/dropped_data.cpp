@@ -37,13 +37,6 @@ bool Fetch(const IDataOffer& offer, unsigned format, std::vector<uint8_t>& data)
     return format != 0 && offer.IsFormatAvailable(format) && offer.GetData(format, data);
 }
 
-void AttachHtml(CClipItem& item, const IDataOffer& offer, unsigned cfHtml) {
-    item.SetHtml(std::string());
-    std::vector<uint8_t> data;
-    if (Fetch(offer, cfHtml, data))
-        item.SetHtml(NarrowString(data));
-}
-
 // The file list of a CF_HDROP block: a DROPFILES header whose pFiles gives the list's
 // offset and whose fWide says whether the paths are UTF-16.
 std::unique_ptr<CClipItem> FilesItem(const std::vector<uint8_t>& data) {
@@ -82,7 +75,7 @@ size_t AddDroppedData(const IDataOffer& offer, const RegisteredFormats& formats,
         CClipItem* rich = InsertItem(active, std::move(item), prefs);
         ++inserted;
         if (options & OPT_FMT_HTML)
-            AttachHtml(*rich, offer, formats.html);
+            rich->AttachHtml(offer, formats.html);
         textTaken = true;
     }
 
@@ -99,7 +92,7 @@ size_t AddDroppedData(const IDataOffer& offer, const RegisteredFormats& formats,
             ++inserted;
             text->SetHtml(std::string());
             if (options & OPT_FMT_HTML)
-                AttachHtml(*text, offer, formats.html);
+                text->AttachHtml(offer, formats.html);
         }
     }
 
@@ -110,7 +103,7 @@ size_t AddDroppedData(const IDataOffer& offer, const RegisteredFormats& formats,
         ++inserted;
         bitmap->SetHtml(std::string());
         if (options & OPT_FMT_HTML) {
-            AttachHtml(*bitmap, offer, formats.html);
+            bitmap->AttachHtml(offer, formats.html);
             if (bitmap->HasHtml())
                 bitmap->caption += " + HTML";
         }

@@ -43,7 +43,7 @@ std::unique_ptr<CClipItem> RemoveDuplicates(ClipList& active, const CClipItem& n
     const bool newIsRtf = newItem.type == CLIP_RTF;
     const bool newIsPlain = newItem.type == CLIP_TEXT;
     // The plain form of new Rich Text, to find a plain-text item it supersedes.
-    const std::string plain = newIsRtf ? RtfToPlainText(text) : std::string();
+    const std::string plain = newIsRtf ? RtfPlainText(text) : std::string();
     std::unique_ptr<CClipItem> reused;
 
     for (auto it = active.begin(); it != active.end();) {
@@ -57,7 +57,7 @@ std::unique_ptr<CClipItem> RemoveDuplicates(ClipList& active, const CClipItem& n
         } else if (newIsRtf && e.type == CLIP_TEXT) {
             drop = e.text == plain;
         } else if (!reused && newIsPlain && e.type == CLIP_RTF && e.size == text.size() &&
-                   RtfToPlainText(e.text) == text) {
+                   RtfPlainText(e.text) == text) {
             // The richer item comes forward instead of a plain duplicate.
             reused = std::move(*it);
             it = active.erase(it);

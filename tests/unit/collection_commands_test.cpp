@@ -25,8 +25,9 @@ protected:
     }
     // What the program does after a command that asks for it.
     void Finish(CommandEnd end) {
-        if (end == CommandEnd::SaveAndReload)
+        if (end == CommandEnd::SaveAndReload) {
             ASSERT_TRUE(SaveAndReload(prefs, active, collections, kScreen));
+        }
     }
     void AddCollection(const std::string& name, const std::vector<std::string>& texts) {
         auto node = CClipItem::NewCollection(name);

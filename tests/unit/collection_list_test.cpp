@@ -14,9 +14,9 @@ namespace {
 const ScreenSize kScreen{1024, 768};
 
 Bytes EmptyCollectionBytes(const std::string& magic = "QBX_2.9") {
-    Bytes b{uint8_t(magic.size())};
-    b.insert(b.end(), magic.begin(), magic.end());
-    b.resize(40, 0);
+    Bytes b(40, 0);
+    b[0] = uint8_t(magic.size());
+    std::copy(magic.begin(), magic.end(), b.begin() + 1);
     return b;
 }
 
