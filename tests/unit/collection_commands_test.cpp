@@ -132,10 +132,11 @@ TEST_F(Commands, RenameCollectionRefusalsStillSaveAndReload) {
 TEST_F(Commands, RenameItemMarksItsCollection) {
     AddCollection("Work", {"w1", "w2"});
     CClipItem* item = collections[0]->children[1].get();
+    const std::string before = item->caption;
     Answer(InputResult::Ok, "Renamed <*>");
     EXPECT_EQ(commands.RenameItem(*item), CommandEnd::SaveAndReload);
     EXPECT_EQ(prompts.asked[0].prompt, "Rename item:");
-    EXPECT_EQ(prompts.asked[0].initialText, item->caption);
+    EXPECT_EQ(prompts.asked[0].initialText, before);
     EXPECT_TRUE(collections[0]->flags & CLIP_MODIFIED);
     Finish(CommandEnd::SaveAndReload);
     EXPECT_EQ(collections[0]->children[1]->caption, "Renamed <*>");
