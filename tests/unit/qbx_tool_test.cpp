@@ -250,3 +250,89 @@ TEST(QbxTool, RtfToText) {
 }
 
 #endif // QBX_TOOL_PATH
+
+#ifdef QBX_TOOL_PATH
+
+namespace {
+
+// The captions of the items of `file`, first to last, as qbx list shows them.
+std::vector<std::string> Captions(const TempProgramFolder& dir, const std::string& file) {
+    ToolRun list = Qbx(dir, {"list", file});
+    EXPECT_EQ(list.exitCode, 0) << list.err;
+    std::vector<std::string> captions;
+    size_t start = 0;
+    while (start < list.out.size()) {
+        size_t end = list.out.find('\n', start);
+        std::string line = list.out.substr(start, end - start);
+        captions.push_back(line.substr(line.rfind('\t') + 1));
+        start = end + 1;
+    }
+    return captions;
+}
+
+} // namespace
+
+TEST(QbxTool, AddFollowsTheCaptureRules) {
+    TempProgramFolder dir;
+    using V = std::vector<std::string>;
+    ASSERT_EQ(Qbx(dir, {"set", "Work.qbx", "m_nMaxItems=3", "m_nMaxItemSizeKB=1"}).exitCode, 0);
+
+    const Bytes before = ReadAll(dir.Path("Work.qbx"));
+    for (const std::string& refused : {std::string("ab"), std::string(1025, 'x')}) {
+        ToolRun r = Qbx(dir, {"add", "Work.qbx", "--text", refused});
+        EXPECT_EQ(r.exitCode, 1) << refused.size();
+        EXPECT_NE(r.err.find("not added"), std::string::npos) << r.err;
+    }
+    EXPECT_EQ(ReadAll(dir.Path("Work.qbx")), before);
+
+    for (const char* text : {"hello", "world", "hello"})
+        ASSERT_EQ(Qbx(dir, {"add", "Work.qbx", "--text", text}).exitCode, 0);
+    EXPECT_EQ(Captions(dir, "Work.qbx"), (V{"hello", "world"})) << "a copy moves to the head";
+
+    ASSERT_EQ(Qbx(dir, {"add", "Work.qbx", "--files", "C:\\a\\x.txt", "C:\\a\\y.txt"}).exitCode, 0);
+    ASSERT_EQ(Qbx(dir, {"add", "Work.qbx", "--text", "third"}).exitCode, 0);
+    EXPECT_EQ(Captions(dir, "Work.qbx"), (V{"third", "x.txt + 1 file", "hello"}))
+        << "trimmed from the tail to three";
+
+    // Plain text equal to a Rich Text item's text brings that item forward.
+    const std::string rtf = "{\\rtf1 Rich words}";
+    WriteAll(dir.Path("doc.rtf"), Bytes(rtf.begin(), rtf.end()));
+    ASSERT_EQ(Qbx(dir, {"add", "Work.qbx", "--rtf", "doc.rtf"}).exitCode, 0);
+    ASSERT_EQ(Qbx(dir, {"add", "Work.qbx", "--text", "new"}).exitCode, 0);
+    ASSERT_EQ(Qbx(dir, {"add", "Work.qbx", "--text", "Rich words"}).exitCode, 0);
+    EXPECT_EQ(Captions(dir, "Work.qbx"), (V{"Rich words", "new", "third"}));
+    EXPECT_EQ(Qbx(dir, {"show", "Work.qbx", "1", "--raw"}).out, rtf);
+}
+
+TEST(QbxTool, AddBitmapsAtTheTail) {
+    TempProgramFolder dir;
+    // Neither insert-position bit: items go to the tail, and the tail bit is set.
+    ASSERT_EQ(Qbx(dir, {"set", "Clipboard.qbx", "m_dwOptions=0x1004"}).exitCode, 0);
+    ASSERT_EQ(Qbx(dir, {"add", "Clipboard.qbx", "--text", "first"}).exitCode, 0);
+
+    Bytes dib = MakeDib(3, 2);
+    Bytes bmp;
+    Append(bmp, "BM");
+    AppendU32(bmp, static_cast<uint32_t>(14 + dib.size()));
+    AppendU32(bmp, 0);
+    AppendU32(bmp, 54);
+    bmp.insert(bmp.end(), dib.begin(), dib.end());
+    WriteAll(dir.Path("pic.bmp"), bmp);
+    for (int i = 0; i < 2; ++i)
+        ASSERT_EQ(Qbx(dir, {"add", "Clipboard.qbx", "--bmp", "pic.bmp"}).exitCode, 0);
+    EXPECT_EQ(Captions(dir, "Clipboard.qbx"),
+              (std::vector<std::string>{"first", "Bitmap 002 (3x2x16M) 24 bits True Color"}))
+        << "the equal bitmap went, the counter went on";
+    EXPECT_EQ(Qbx(dir, {"show", "Clipboard.qbx", "2"}).out, std::string(bmp.begin(), bmp.end()));
+    EXPECT_NE(Qbx(dir, {"prefs", "Clipboard.qbx"}).out.find("m_dwOptions=0x1204\n"),
+              std::string::npos);
+
+    WriteAll(dir.Path("bad.bmp"), Bytes(60, 'B'));
+    ToolRun bad = Qbx(dir, {"add", "Clipboard.qbx", "--bmp", "bad.bmp"});
+    EXPECT_EQ(bad.exitCode, 1);
+    EXPECT_TRUE(OneLine(bad.err)) << bad.err;
+    EXPECT_EQ(Qbx(dir, {"add", "Clipboard.qbx", "--bmp"}).exitCode, 2);
+    EXPECT_EQ(Qbx(dir, {"add", "Clipboard.qbx", "--jpeg", "x"}).exitCode, 1);
+}
+
+#endif // QBX_TOOL_PATH

@@ -14,11 +14,15 @@ const char kUsage[] =
     "                                (TAB between them)\n"
     "  show FILE N [--raw | --html]  item N: a text or file list as stored, Rich Text as\n"
     "                                plain text (--raw: its source), a bitmap as a .bmp\n"
-    "                                file; --html: the HTML that came with the item\n"
+    "                                file (--raw: the packed DIB); --html: the HTML that\n"
+    "                                came with the item\n"
     "  prefs FILE                    the preference block as name=value lines, as stored\n"
     "                                (without the corrections the program makes on reading)\n"
     "  set FILE name=value ...       change preference fields (names as printed by prefs);\n"
     "                                creates FILE with the default preferences when missing\n"
+    "  add FILE --text T | --rtf PATH | --bmp PATH | --files PATH...\n"
+    "                                insert an item as a capture would: size limits,\n"
+    "                                duplicates, insert position and capacity of FILE\n"
     "  check FILE                    exit 0 when FILE is a whole collection file, else say\n"
     "                                what is wrong at which byte\n"
     "  rtf2text [FILE]               plain text of a Rich Text document (stdin without FILE)\n"
@@ -35,8 +39,8 @@ struct Command {
 };
 
 const Command kCommands[] = {
-    {"list", CmdList}, {"show", CmdShow},   {"prefs", CmdPrefs},
-    {"set", CmdSet},   {"check", CmdCheck}, {"rtf2text", CmdRtfToText},
+    {"list", CmdList}, {"show", CmdShow},   {"prefs", CmdPrefs},        {"set", CmdSet},
+    {"add", CmdAdd},   {"check", CmdCheck}, {"rtf2text", CmdRtfToText},
 };
 
 } // namespace

@@ -62,6 +62,7 @@ int CmdList(Args args);
 int CmdShow(Args args);
 int CmdPrefs(Args args);
 int CmdSet(Args args);
+int CmdAdd(Args args);
 int CmdCheck(Args args);
 int CmdRtfToText(Args args);
 
