@@ -1,5 +1,7 @@
 #include "store/qbx_prefs.h"
 
+#include "store/collections.h"
+
 namespace {
 
 void Put16(PrefBlock& b, size_t at, uint16_t v) {
@@ -99,12 +101,8 @@ void CorrectPreferences(CPreferences& p, ScreenSize screen) {
     }
     if (p.m_nHotMenuWidth < 16 || p.m_nHotMenuWidth > screen.cy)
         p.m_nHotMenuWidth = 100;
-    if (p.m_nMaxItems < 2)
-        p.m_nMaxItems = 2;
-    else if (p.m_nMaxItems > 120)
-        p.m_nMaxItems = 120;
-    if (p.m_nMinTextSize < 1)
-        p.m_nMinTextSize = 1;
-    else if (p.m_nMinTextSize > 120)
-        p.m_nMinTextSize = 120;
+    // Only the limits: a file with more items than its maximum keeps them all until the
+    // next insertion trims the list.
+    ClampMaxItems(p);
+    ClampMinTextSize(p);
 }
