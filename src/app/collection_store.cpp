@@ -3,6 +3,7 @@
 #include "app/service_wnd.h"
 #include "platform/screen.h"
 #include "store/collection_file.h"
+#include "store/collection_list.h"
 
 namespace {
 // The collection files of the program folder.
@@ -13,15 +14,17 @@ public:
     void LoadActiveCollection(CServiceWnd& service) override {
         ::LoadActiveCollection(service, service.m_activeList, m_screen.Size());
     }
-    // HOOK(collections): LoadCollections fills m_collectionList from the .qbx files.
-    void LoadCollections(CServiceWnd&) override {}
+    void LoadCollections(CServiceWnd& service) override {
+        ::LoadCollections(service.m_collectionList);
+    }
     // A write that fails leaves the previous file whole; at shutdown there is nobody to
     // tell, and the next start reads that file.
     void SaveActiveCollection(CServiceWnd& service) override {
         ::SaveActiveCollection(service, service.m_activeList);
     }
-    // HOOK(collections): SaveModifiedCollections.
-    void SaveModifiedCollections(CServiceWnd&) override {}
+    void SaveModifiedCollections(CServiceWnd& service) override {
+        ::SaveModifiedCollections(service.m_collectionList, service);
+    }
 
 private:
     const IScreen& m_screen;

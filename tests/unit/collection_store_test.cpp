@@ -11,6 +11,8 @@
 #include "platform/screen.h"
 #include "platform/ui_strings.h"
 #include "qbx_test_files.h"
+#include "store/collection_file.h"
+#include "store/collections.h"
 
 #include <gtest/gtest.h>
 
@@ -61,4 +63,25 @@ TEST(ProgramCollectionStore, StartsWithTheCreatedItemAndKeepsWhatWasSaved) {
     EXPECT_EQ(next.wnd.m_nMaxItems, 33);
     EXPECT_EQ(next.wnd.m_ptHot.x, 640 - 120);
     EXPECT_EQ(next.wnd.m_ptHot.y, 60);
+}
+
+TEST(ProgramCollectionStore, ListsTheExternalCollectionsAndWritesModifiedOnes) {
+    TempProgramFolder dir;
+    static FixedScreen screen;
+    ICollectionStore& store = ProgramCollectionStore(screen);
+    auto work = CClipItem::NewCollection("Work");
+    work->children.push_back(CClipItem::FromText("kept"));
+    ASSERT_TRUE(SaveCollection(*work, CPreferences()));
+
+    Service first;
+    store.LoadCollections(first.wnd);
+    ASSERT_EQ(first.wnd.m_collectionList.size(), 1u);
+    AddToCollection(CClipItem::FromText("added"), *first.wnd.m_collectionList[0]);
+    store.SaveModifiedCollections(first.wnd);
+
+    Service next;
+    store.LoadCollections(next.wnd);
+    ASSERT_EQ(next.wnd.m_collectionList.size(), 1u);
+    ASSERT_EQ(next.wnd.m_collectionList[0]->children.size(), 2u);
+    EXPECT_EQ(next.wnd.m_collectionList[0]->children[0]->LoadText(), "added");
 }
