@@ -99,34 +99,28 @@ TEST_F(Commands, NewCollectionRefusesCancelBadNamesAndTakenNames) {
     EXPECT_EQ(ReadAll(folder.Path("Clipboard.qbx")).size() > 40, true);
 }
 
-TEST_F(Commands, RenameCollectionMovesTheFileButNotForCaseOnly) {
+TEST_F(Commands, RenameCollectionMovesTheFileUnlessRefused) {
     AddCollection("Work", {"w1"});
-    Answer(InputResult::Ok, "WORK");
-    EXPECT_EQ(commands.RenameCollection("Work"), CommandEnd::SaveAndReload);
+    AddCollection("Home", {"h1"});
+    Answer(InputResult::Ok, "WORK");    // letter case only
+    Answer(InputResult::Ok, "Home");    // taken
+    Answer(InputResult::Ok, "sub/dir"); // not a file name
+    Answer(InputResult::Cancel, "Other");
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(commands.RenameCollection("Work"), CommandEnd::SaveAndReload) << i;
+    Answer(InputResult::Closed, "Other");
+    EXPECT_EQ(commands.RenameCollection("Work"), CommandEnd::Nothing);
     EXPECT_EQ(prompts.asked[0].prompt, "Rename collection:");
     EXPECT_EQ(prompts.asked[0].initialText, "Work");
-    EXPECT_EQ(collections[0]->caption, "Work");
+    Finish(CommandEnd::SaveAndReload);
+    EXPECT_EQ(TextsOf("Work"), (std::vector<std::string>{"w1"}));
+    EXPECT_EQ(TextsOf("Home"), (std::vector<std::string>{"h1"}));
     EXPECT_TRUE(files::Exists(folder.Path("Work.qbx")));
 
     Answer(InputResult::Ok, "Projects");
     Finish(commands.RenameCollection("Work"));
     EXPECT_FALSE(files::Exists(folder.Path("Work.qbx")));
     EXPECT_EQ(TextsOf("Projects"), (std::vector<std::string>{"w1"}));
-}
-
-TEST_F(Commands, RenameCollectionRefusalsStillSaveAndReload) {
-    AddCollection("Work", {"w1"});
-    AddCollection("Home", {"h1"});
-    Answer(InputResult::Ok, "Home");       // taken
-    Answer(InputResult::Ok, "sub/dir");    // not a file name
-    Answer(InputResult::Cancel, "Other");
-    for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(commands.RenameCollection("Work"), CommandEnd::SaveAndReload);
-    Answer(InputResult::Closed, "Other");
-    EXPECT_EQ(commands.RenameCollection("Work"), CommandEnd::Nothing);
-    Finish(CommandEnd::SaveAndReload);
-    EXPECT_EQ(TextsOf("Work"), (std::vector<std::string>{"w1"}));
-    EXPECT_EQ(TextsOf("Home"), (std::vector<std::string>{"h1"}));
 }
 
 TEST_F(Commands, RenameItemMarksItsCollection) {

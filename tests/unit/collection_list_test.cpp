@@ -66,27 +66,6 @@ TEST(LoadCollections, ListsValidFilesDeletesEmptyOnesLeavesOthers) {
     EXPECT_EQ(ReadAll(folder.Path("Foreign.qbx")), foreign);
 }
 
-TEST(SaveModifiedCollections, WritesOnlyModifiedOnes) {
-    TempProgramFolder folder;
-    MakeCollection("Kept", {"one"});
-    MakeCollection("Changed", {"one"});
-    ClipList collections;
-    LoadCollections(collections);
-    CClipItem* changed = FindCollection(collections, "Changed");
-    CClipItem* kept = FindCollection(collections, "Kept");
-    ASSERT_TRUE(changed && kept);
-    // Unmarked changes stay in memory only.
-    kept->children.clear();
-    AddToCollection(CClipItem::FromText("two"), *changed);
-
-    EXPECT_TRUE(SaveModifiedCollections(collections, CPreferences()));
-    EXPECT_FALSE(changed->flags & CLIP_MODIFIED);
-    ClipList reread;
-    LoadCollections(reread);
-    EXPECT_EQ(FindCollection(reread, "Changed")->children.size(), 2u);
-    EXPECT_EQ(FindCollection(reread, "Kept")->children.size(), 1u);
-}
-
 class SaveAndReloadTest : public ::testing::Test {
 protected:
     TempProgramFolder folder;

@@ -7,22 +7,27 @@
 
 namespace {
 
-std::vector<std::string> Texts(const ClipList& list) {
-    std::vector<std::string> out;
+using Texts = std::vector<std::string>;
+
+Texts TextsOf(const ClipList& list) {
+    Texts out;
     for (const auto& item : list)
         out.push_back(item->text);
     return out;
 }
 
-CPreferences HeadPrefs() {
-    CPreferences p;
-    p.m_dwOptions = (p.m_dwOptions | OPT_INSERT_HEAD) & ~OPT_INSERT_TAIL;
-    return p;
+ClipList ListOf(const Texts& texts) {
+    ClipList list;
+    for (const auto& t : texts)
+        list.push_back(CClipItem::FromText(t));
+    return list;
 }
 
-CPreferences TailPrefs() {
+CPreferences Prefs(bool head) {
     CPreferences p;
     p.m_dwOptions &= ~(OPT_INSERT_HEAD | OPT_INSERT_TAIL);
+    if (head)
+        p.m_dwOptions |= OPT_INSERT_HEAD;
     return p;
 }
 
@@ -34,52 +39,32 @@ void Capture(ClipList& active, std::unique_ptr<CClipItem> item, CPreferences& pr
     TrimToCapacity(active, prefs);
 }
 
-ClipList ListOf(const std::vector<std::string>& texts) {
-    ClipList list;
-    for (const auto& t : texts)
-        list.push_back(CClipItem::FromText(t));
-    return list;
-}
-
 } // namespace
 
-TEST(Capacity, NinthCutDropsTheOldestAtTheFarEnd) {
-    CPreferences head = HeadPrefs();
-    ClipList active;
-    for (int i = 1; i <= 9; ++i)
-        Capture(active, CClipItem::FromText("cut " + std::to_string(i)), head);
-    ASSERT_EQ(active.size(), 8u);
-    EXPECT_EQ(active.front()->text, "cut 9");
-    EXPECT_EQ(active.back()->text, "cut 2");
-
-    CPreferences tail = TailPrefs();
-    active.clear();
-    for (int i = 1; i <= 9; ++i)
-        Capture(active, CClipItem::FromText("cut " + std::to_string(i)), tail);
-    ASSERT_EQ(active.size(), 8u);
-    EXPECT_EQ(active.front()->text, "cut 2");
-    EXPECT_EQ(active.back()->text, "cut 9");
-    EXPECT_TRUE(tail.m_dwOptions & OPT_INSERT_TAIL);
+TEST(Capacity, SurplusLeavesFromTheEndOppositeTheInsertPosition) {
+    for (bool head : {true, false}) {
+        CPreferences prefs = Prefs(head);
+        ClipList active;
+        for (int i = 1; i <= 9; ++i)
+            Capture(active, CClipItem::FromText("cut " + std::to_string(i)), prefs);
+        ASSERT_EQ(active.size(), 8u);
+        EXPECT_EQ(active.front()->text, head ? "cut 9" : "cut 2");
+        EXPECT_EQ(active.back()->text, head ? "cut 2" : "cut 9");
+        EXPECT_EQ((prefs.m_dwOptions & OPT_INSERT_TAIL) != 0, !head);
+    }
 }
 
-TEST(Capacity, MaxItemsIsClampedBeforeTrimming) {
-    CPreferences prefs = HeadPrefs();
+TEST(Capacity, LimitsAreClampedAndMeasured) {
+    CPreferences prefs = Prefs(true);
     ClipList active = ListOf({"a1", "a2", "a3", "a4"});
     prefs.m_nMaxItems = 1;
     EXPECT_EQ(TrimToCapacity(active, prefs), 2u);
     EXPECT_EQ(prefs.m_nMaxItems, 2);
-    EXPECT_EQ(Texts(active), (std::vector<std::string>{"a1", "a2"}));
-
+    EXPECT_EQ(TextsOf(active), (Texts{"a1", "a2"}));
     prefs.m_nMaxItems = 200;
-    ClipList many;
-    for (int i = 0; i < 130; ++i)
-        many.push_back(CClipItem::FromText("x" + std::to_string(i)));
-    EXPECT_EQ(TrimToCapacity(many, prefs), 10u);
+    ClampMaxItems(prefs);
     EXPECT_EQ(prefs.m_nMaxItems, 120);
-}
 
-TEST(Limits, MinTextSizeAndMaxItemSize) {
-    CPreferences prefs;
     prefs.m_nMinTextSize = 0;
     ClampMinTextSize(prefs);
     EXPECT_EQ(prefs.m_nMinTextSize, 1);
@@ -90,89 +75,65 @@ TEST(Limits, MinTextSizeAndMaxItemSize) {
     prefs.m_nMinTextSize = 3;
     prefs.m_nMaxItemSizeKB = 0;
     EXPECT_FALSE(PassesTextLimits(2, prefs));
-    EXPECT_TRUE(PassesTextLimits(3, prefs));
     EXPECT_TRUE(PassesTextLimits(50u << 20, prefs));
     prefs.m_nMaxItemSizeKB = 1;
     EXPECT_TRUE(PassesTextLimits(1024, prefs));
     EXPECT_FALSE(PassesTextLimits(1025, prefs));
-    EXPECT_FALSE(FitsMaxItemSize(1025, prefs));
-    prefs.m_nMaxItemSizeKB = 65535; // no overflow in the KB product
-    EXPECT_TRUE(FitsMaxItemSize(65535u * 1024, prefs));
+    prefs.m_nMaxItemSizeKB = 65535;
     EXPECT_FALSE(FitsMaxItemSize(65535u * 1024 + 1, prefs));
 }
 
 TEST(Duplicates, SameTextTwiceLeavesOneAtTheInsertPosition) {
-    CPreferences prefs = HeadPrefs();
-    ClipList active = ListOf({"first", "same text", "last"});
-    Capture(active, CClipItem::FromText("same text"), prefs);
-    EXPECT_EQ(Texts(active), (std::vector<std::string>{"same text", "first", "last"}));
-
-    CPreferences tail = TailPrefs();
+    CPreferences head = Prefs(true), tail = Prefs(false);
+    ClipList active = ListOf({"first", "same text", "abcd"});
+    Capture(active, CClipItem::FromText("same text"), head);
+    EXPECT_EQ(TextsOf(active), (Texts{"same text", "first", "abcd"}));
     Capture(active, CClipItem::FromText("same text"), tail);
-    EXPECT_EQ(Texts(active), (std::vector<std::string>{"first", "last", "same text"}));
+    Capture(active, CClipItem::FromText("abce"), tail); // same length, other bytes
+    EXPECT_EQ(TextsOf(active), (Texts{"first", "abcd", "same text", "abce"}));
 }
 
-TEST(Duplicates, EqualLengthButDifferentTextIsKept) {
-    CPreferences prefs = HeadPrefs();
-    ClipList active = ListOf({"abcd"});
-    EXPECT_EQ(RemoveDuplicates(active, *CClipItem::FromText("abce"), prefs), nullptr);
-    EXPECT_EQ(active.size(), 1u);
-}
-
-TEST(Duplicates, PlainTextOfRichTextBringsTheRichItemForward) {
-    CPreferences prefs = HeadPrefs();
-    ClipList active;
-    active.push_back(CClipItem::FromText("older"));
+TEST(Duplicates, RichTextAndItsPlainTextAreOneCut) {
+    CPreferences prefs = Prefs(true);
+    ClipList active = ListOf({"older"});
     active.push_back(CClipItem::FromRtf("{\\rtf1 Hello world}"));
     active.push_back(CClipItem::FromText("oldest"));
     CClipItem* rich = active[1].get();
 
+    // Plain text equal to the Rich Text's plain form brings the Rich Text item forward.
     Capture(active, CClipItem::FromText("Hello world"), prefs);
     ASSERT_EQ(active.size(), 3u);
-    EXPECT_EQ(active.front().get(), rich) << "the Rich Text item itself is re-used";
-    EXPECT_EQ(active.front()->type, CLIP_RTF);
-    EXPECT_EQ(active[1]->text, "older");
-}
+    EXPECT_EQ(active.front().get(), rich);
 
-TEST(Duplicates, RichTextReplacesAnEqualPlainItem) {
-    CPreferences prefs = HeadPrefs();
-    ClipList active = ListOf({"Hello world", "other"});
-    auto rich = CClipItem::FromRtf("{\\rtf1 Hello world}");
-    EXPECT_EQ(RemoveDuplicates(active, *rich, prefs), nullptr);
-    EXPECT_EQ(Texts(active), (std::vector<std::string>{"other"}));
-}
-
-TEST(Duplicates, RichTextOfSameLengthAndCaptionIsTheSameCut) {
-    CPreferences prefs = HeadPrefs();
-    ClipList active;
+    // New Rich Text replaces an equal plain item, and Rich Text of the same length
+    // and caption (other markup, same words).
+    active.push_back(CClipItem::FromText("Same words"));
     active.push_back(CClipItem::FromRtf("{\\rtf1\\b Same words}"));
-    active.push_back(CClipItem::FromRtf("{\\rtf1\\i Other word}"));
-    auto rich = CClipItem::FromRtf("{\\rtf1\\i Same words}");
-    RemoveDuplicates(active, *rich, prefs);
-    ASSERT_EQ(active.size(), 1u);
-    EXPECT_EQ(active[0]->text, "{\\rtf1\\i Other word}");
+    active.push_back(CClipItem::FromRtf("{\\rtf1\\b Some words}"));
+    EXPECT_EQ(RemoveDuplicates(active, *CClipItem::FromRtf("{\\rtf1\\i Same words}"), prefs),
+              nullptr);
+    EXPECT_EQ(TextsOf(active),
+              (Texts{"{\\rtf1 Hello world}", "older", "oldest", "{\\rtf1\\b Some words}"}));
 }
 
 TEST(Duplicates, LoweredLimitsPurgeOnTheNextCut) {
-    CPreferences prefs = HeadPrefs();
+    CPreferences prefs = Prefs(true);
     prefs.m_nMinTextSize = 1;
     ClipList active = ListOf({"ab", std::string(2000, 'x'), "long enough", "abc"});
     prefs.m_nMinTextSize = 3;
     prefs.m_nMaxItemSizeKB = 1;
     RemoveDuplicates(active, *CClipItem::FromText("new one"), prefs);
-    EXPECT_EQ(Texts(active), (std::vector<std::string>{"long enough", "abc"}));
+    EXPECT_EQ(TextsOf(active), (Texts{"long enough", "abc"}));
 }
 
-TEST(Bitmaps, EqualBitmapsAreRemoved) {
+TEST(Bitmaps, OnlyEqualBitmapsAreRemoved) {
     uint8_t counter = 0;
     std::vector<uint8_t> dib(64, 7), other(64, 7), shorter(63, 7);
     other[63] = 8;
     ClipList active;
-    active.push_back(CClipItem::FromDib(dib, counter));
-    active.push_back(CClipItem::FromDib(other, counter));
-    active.push_back(CClipItem::FromDib(shorter, counter));
+    for (const auto* bytes : {&dib, &other, &shorter, &dib})
+        active.push_back(CClipItem::FromDib(*bytes, counter));
     active.push_back(CClipItem::FromText(std::string(64, 7)));
-    active.push_back(CClipItem::FromDib(dib, counter));
     RemoveEqualBitmaps(active, dib.data(), dib.size());
     ASSERT_EQ(active.size(), 3u);
     EXPECT_EQ(active[0]->dib, other);
@@ -181,16 +142,13 @@ TEST(Bitmaps, EqualBitmapsAreRemoved) {
 }
 
 TEST(Promote, PastedItemMovesToTheInsertPosition) {
-    CPreferences head = HeadPrefs();
+    CPreferences head = Prefs(true), tail = Prefs(false);
     ClipList active = ListOf({"a", "b", "c"});
     CClipItem* c = active[2].get();
     EXPECT_TRUE(PromoteItem(active, c, head));
-    EXPECT_EQ(Texts(active), (std::vector<std::string>{"c", "a", "b"}));
-
-    CPreferences tail = TailPrefs();
+    EXPECT_EQ(TextsOf(active), (Texts{"c", "a", "b"}));
     EXPECT_TRUE(PromoteItem(active, c, tail));
-    EXPECT_EQ(Texts(active), (std::vector<std::string>{"a", "b", "c"}));
-
+    EXPECT_EQ(TextsOf(active), (Texts{"a", "b", "c"}));
     auto stranger = CClipItem::FromText("x");
     EXPECT_FALSE(PromoteItem(active, stranger.get(), head));
     EXPECT_EQ(active.size(), 3u);
@@ -199,7 +157,6 @@ TEST(Promote, PastedItemMovesToTheInsertPosition) {
 class Drops : public ::testing::Test {
 protected:
     void SetUp() override {
-        active = ListOf({"a0", "a1", "a2", "a3"});
         auto work = CClipItem::NewCollection("Work");
         for (const char* t : {"w0", "w1", "w2"}) {
             work->children.push_back(CClipItem::FromText(t));
@@ -208,65 +165,55 @@ protected:
         collections.push_back(CClipItem::NewCollection("Other"));
         collections.push_back(std::move(work));
     }
-    CClipItem* Work() { return collections[1].get(); }
+    CClipItem& Work() { return *collections[1]; }
 
-    ClipList active;
+    ClipList active = ListOf({"a0", "a1", "a2", "a3"});
     ClipList collections;
 };
 
 TEST_F(Drops, WithinOneListDownwardLandsAfterUpwardBefore) {
-    // a0 dragged down onto a2: after it.
     EXPECT_TRUE(DropOnItem(active, active[0].get(), 0, active[2].get(), 2, false));
-    EXPECT_EQ(Texts(active), (std::vector<std::string>{"a1", "a2", "a0", "a3"}));
-    // a3 dragged up onto a1: before it.
+    EXPECT_EQ(TextsOf(active), (Texts{"a1", "a2", "a0", "a3"}));
     EXPECT_TRUE(DropOnItem(active, active[3].get(), 3, active[0].get(), 0, false));
-    EXPECT_EQ(Texts(active), (std::vector<std::string>{"a3", "a1", "a2", "a0"}));
+    EXPECT_EQ(TextsOf(active), (Texts{"a3", "a1", "a2", "a0"}));
+    CClipItem* a1 = active[1].get();
+    EXPECT_FALSE(DropOnItem(active, a1, 1, a1, 1, false)) << "a move onto itself";
 
-    ClipList& work = Work()->children;
+    ClipList& work = Work().children;
     EXPECT_TRUE(DropOnItem(active, work[0].get(), 0, work[1].get(), 1, false));
-    EXPECT_EQ(Texts(work), (std::vector<std::string>{"w1", "w0", "w2"}));
-    EXPECT_TRUE(Work()->flags & CLIP_MODIFIED);
+    EXPECT_EQ(TextsOf(work), (Texts{"w1", "w0", "w2"}));
+    EXPECT_TRUE(Work().flags & CLIP_MODIFIED);
 }
 
 TEST_F(Drops, AcrossListsLandsBeforeAndChangesOwner) {
-    CClipItem* w2 = Work()->children[2].get();
+    CClipItem* w2 = Work().children[2].get();
     EXPECT_TRUE(DropOnItem(active, w2, 2, active[3].get(), 3, false));
-    EXPECT_EQ(Texts(active), (std::vector<std::string>{"a0", "a1", "a2", "w2", "a3"}));
+    EXPECT_EQ(TextsOf(active), (Texts{"a0", "a1", "a2", "w2", "a3"}));
     EXPECT_EQ(w2->owner, nullptr);
-    EXPECT_TRUE(Work()->flags & CLIP_MODIFIED);
+    EXPECT_TRUE(Work().flags & CLIP_MODIFIED);
 
-    Work()->flags = 0;
+    Work().flags = 0;
     CClipItem* a0 = active[0].get();
-    EXPECT_TRUE(DropOnItem(active, a0, 0, Work()->children[1].get(), 1, false));
-    EXPECT_EQ(Texts(Work()->children), (std::vector<std::string>{"w0", "a0", "w1"}));
-    EXPECT_EQ(a0->owner, Work());
-    EXPECT_TRUE(Work()->flags & CLIP_MODIFIED);
-    EXPECT_EQ(active.size(), 4u);
-}
+    EXPECT_TRUE(DropOnItem(active, a0, 0, Work().children[1].get(), 1, false));
+    EXPECT_EQ(TextsOf(Work().children), (Texts{"w0", "a0", "w1"}));
+    EXPECT_EQ(a0->owner, &Work());
+    EXPECT_TRUE(Work().flags & CLIP_MODIFIED);
 
-TEST_F(Drops, CopyKeepsTheOriginalAndMoveOntoItselfDoesNothing) {
-    CClipItem* a1 = active[1].get();
-    EXPECT_FALSE(DropOnItem(active, a1, 1, a1, 1, false));
-    EXPECT_EQ(Texts(active), (std::vector<std::string>{"a0", "a1", "a2", "a3"}));
-
-    EXPECT_TRUE(DropOnItem(active, a1, 1, Work()->children[0].get(), 0, true));
-    EXPECT_EQ(Texts(active), (std::vector<std::string>{"a0", "a1", "a2", "a3"}));
-    EXPECT_EQ(Texts(Work()->children), (std::vector<std::string>{"a1", "w0", "w1", "w2"}));
-    EXPECT_NE(Work()->children[0].get(), a1);
-    EXPECT_EQ(Work()->children[0]->owner, Work());
+    // A copy leaves the original where it was.
+    CClipItem* a1 = active[0].get();
+    EXPECT_TRUE(DropOnItem(active, a1, 0, Work().children[0].get(), 0, true));
+    EXPECT_EQ(active[0].get(), a1);
+    EXPECT_EQ(Work().children[0]->text, "a1");
+    EXPECT_EQ(Work().children[0]->owner, &Work());
 }
 
 TEST_F(Drops, OnACollectionEntryTheItemGoesToItsHead) {
     CClipItem* a2 = active[2].get();
     EXPECT_TRUE(DropOnCollection(active, collections, a2, "Work", false));
-    EXPECT_EQ(Texts(Work()->children), (std::vector<std::string>{"a2", "w0", "w1", "w2"}));
-    EXPECT_EQ(a2->owner, Work());
-    EXPECT_TRUE(Work()->flags & CLIP_MODIFIED);
-    EXPECT_EQ(active.size(), 3u);
-
+    EXPECT_EQ(TextsOf(Work().children), (Texts{"a2", "w0", "w1", "w2"}));
+    EXPECT_EQ(a2->owner, &Work());
+    EXPECT_TRUE(Work().flags & CLIP_MODIFIED);
     // No collection of that name (names compare byte for byte): the item stays.
-    CClipItem* a0 = active[0].get();
-    EXPECT_FALSE(DropOnCollection(active, collections, a0, "work", false));
-    EXPECT_EQ(active[0].get(), a0);
-    EXPECT_EQ(active.size(), 3u);
+    EXPECT_FALSE(DropOnCollection(active, collections, active[0].get(), "work", false));
+    EXPECT_EQ(TextsOf(active), (Texts{"a0", "a1", "a3"}));
 }
