@@ -133,14 +133,4 @@ TEST_F(ClipAppTest, FailedInstallationReportsTheCodeAndRemovesItself) {
     EXPECT_EQ(boxes.shown[1].flags, win::MB_ICONEXCLAMATION | win::MB_TOPMOST);
     EXPECT_EQ(log.calls, (std::vector<std::string>{"check", "install", "uninstall"}));
 }
-
-TEST_F(ClipAppTest, PercentSignsInTheErrorTextAreShownAsTheyStand) {
-    installation.checkAnswer = INSTALL_OTHER_COPY;
-    installation.installAnswer = INSTALL_RENAME_FAILED;
-    installation.errorText = "100%s %d %n";
-    boxes.otherwise = win::IDYES;
-    EXPECT_FALSE(app.InitInstance(""));
-    ASSERT_EQ(boxes.shown.size(), 2u);
-    EXPECT_EQ(boxes.shown[1].text, "Error(12): 100%s %d %n");
-}
 } // namespace

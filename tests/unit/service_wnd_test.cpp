@@ -44,14 +44,6 @@ protected:
     void TearDown() override { SetProgramPath(""); }
 };
 
-TEST_F(ServiceTest, StartsWithTheHotWindowPlacedFromTheScreenWidth) {
-    EXPECT_EQ(service.m_ptHot.x, 1024 - 120);
-    EXPECT_EQ(service.m_ptHot.y, 60);
-    EXPECT_EQ(service.m_dwLastTextTick, 4242u);
-    EXPECT_EQ(service.m_nid.szTip, "Quillbox");
-    EXPECT_EQ(service.m_hWndNextViewer, NO_NEXT_VIEWER);
-}
-
 TEST_F(ServiceTest, CreateLoadsTheFileBeforeTheLanguageItNames) {
     languages.libraries[LanguageLibraryPath(2)].strings[3009] = "Quillbox pihen";
     store.onLoadActive = [](CServiceWnd& s) { s.m_nLanguage = 2; };

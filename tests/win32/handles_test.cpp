@@ -48,19 +48,6 @@ TEST(Handles, ResetFreesTheOldHandle) {
     EXPECT_FALSE(IsMenu(second));
 }
 
-TEST(Handles, KernelHandlesAreClosed) {
-    HANDLE event = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    ASSERT_NE(event, nullptr);
-    HANDLE twin = nullptr;
-    ASSERT_TRUE(DuplicateHandle(GetCurrentProcess(), event, GetCurrentProcess(), &twin, 0, FALSE,
-                                DUPLICATE_SAME_ACCESS));
-    { UniqueKernelHandle owner(event); }
-    DWORD flags = 0;
-    EXPECT_FALSE(GetHandleInformation(event, &flags));
-    EXPECT_TRUE(GetHandleInformation(twin, &flags));
-    CloseHandle(twin);
-}
-
 TEST(Handles, ASelectedObjectIsPutBack) {
     HDC dc = CreateCompatibleDC(nullptr);
     ASSERT_NE(dc, nullptr);
