@@ -1,5 +1,6 @@
 #include "app_runtime.h"
 
+#include <commctrl.h>
 #include <ole2.h>
 
 #include "app/clip_formats.h"
@@ -14,6 +15,10 @@ SetMenuInfoFn g_pfnSetMenuInfo = &NoSetMenuInfo;
 
 CAppRuntime::CAppRuntime() {
     m_oleReady = SUCCEEDED(OleInitialize(nullptr));
+    // The version 6 controls the manifest asks for: tool tips, hot-key fields, date pickers,
+    // up-down buttons and track bars of the dialogs.
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES | ICC_DATE_CLASSES};
+    InitCommonControlsEx(&controls);
     m_richEdit.Reset(LoadLibraryA("RICHED32.DLL"));
     // HOOK(media player): control containment for the media-player control.
 
