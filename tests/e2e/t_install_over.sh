@@ -33,6 +33,7 @@ start_newer
 qbxctl answer "Quillbox Installation" 6 "$QBX_TIMEOUT" >/dev/null || fail "could not answer Yes"
 wait_ended "$first" "the registered copy after Yes"
 wait_ended "$newer" "the newer copy after installing"
+assert_saved_with 1 "Active collection has been created"
 wait_frame
 installed_pid=$(frame_info pid)
 [ -n "$installed_pid" ] || fail "no installed copy runs"

@@ -23,3 +23,4 @@ qbxctl answer "Uninstall Quillbox" 6 "$QBX_TIMEOUT" >/dev/null || fail "could no
 wait_ended "$asker" "Quillbox.exe uninstall after Yes"
 wait_ended "$first" "the running copy after the uninstall request"
 assert_eq "$(autostart_value)" "" "autostart value after the uninstallation"
+assert_false "the uninstalled copy saved Clipboard.qbx" test -e "$(program_file Clipboard.qbx)"

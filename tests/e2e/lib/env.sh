@@ -10,6 +10,9 @@
 
 e2e_log() { printf 'e2e: %s\n' "$*" >&2; }
 
+# The private display's size; tests compute positions from it.
+export E2E_SCREEN_WIDTH=1280 E2E_SCREEN_HEIGHT=800
+
 e2e_wine_env() {
     export WINEPREFIX="$1"
     export WINEARCH=win64
@@ -30,7 +33,8 @@ e2e_start_display() { # [log file]
     # -displayfd: Xvfb picks a free display number and writes it once it accepts clients.
     # Its own session keeps a Ctrl+C in the terminal from taking the display away before
     # the programs on it have ended.
-    setsid Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset 3>"$fd_file" >"$log" 2>&1 &
+    setsid Xvfb -displayfd 3 -screen 0 "${E2E_SCREEN_WIDTH}x${E2E_SCREEN_HEIGHT}x24" \
+        -nolisten tcp -noreset 3>"$fd_file" >"$log" 2>&1 &
     E2E_XVFB_PID=$!
     local i num=""
     for i in $(seq 1 300); do

@@ -118,5 +118,21 @@ windows_path() { # unix path
     wine winepath -w "$1" 2>/dev/null | tr -d '\r' | tr '[:upper:]' '[:lower:]'
 }
 
-# The program's file of collection NAME (with .qbx) in the program folder.
+# The program's file NAME in the program folder.
 program_file() { printf '%s/%s' "$QBX_PROGRAM_DIR" "$1"; }
+
+# The native qbx tool on a file of the program: qbx COMMAND FILE [ARGS...].
+qbx() {
+    [ -x "$QBX_NATIVE" ] || fail "no $QBX_NATIVE (./dev build makes it)"
+    "$QBX_NATIVE" "$@"
+}
+
+# The active collection was saved whole, and its item N holds TEXT.
+assert_saved_with() { # N text
+    local file
+    file=$(program_file Clipboard.qbx)
+    [ -f "$file" ] || fail "Clipboard.qbx was not written"
+    qbx check "$file" >/dev/null 2>&1 || fail "Clipboard.qbx is not whole: $(qbx check "$file" 2>&1)"
+    qbx show "$file" "$1" | grep -qF -- "$2" ||
+        fail "item $1 of Clipboard.qbx lacks '$2': $(qbx list "$file" 2>&1)"
+}
