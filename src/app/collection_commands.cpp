@@ -19,7 +19,9 @@ constexpr unsigned IDS_RENAME_ITEM = 3028;
 
 const char kNewCollectionText[] = "New collection";
 
-bool IsBlank(const std::string& s) { return s.find_first_not_of(" \t") == std::string::npos; }
+bool IsBlank(const std::string& s) {
+    return s.find_first_not_of(" \t") == std::string::npos;
+}
 
 bool HasCollectionNamed(const ClipList& collections, const std::string& name) {
     for (const auto& node : collections)

@@ -57,8 +57,7 @@ bool CleanCollectionName(const std::string& entered, std::string& name) {
     for (unsigned char c : clean)
         if (c < 0x20 || std::strchr("<>:\"/\\|?*", c))
             return false;
-    if (clean.back() == '.' || IsDeviceName(clean) ||
-        SameFileName(clean + ".qbx", kActiveFileName))
+    if (clean.back() == '.' || IsDeviceName(clean) || SameFileName(clean + ".qbx", kActiveFileName))
         return false;
     name = clean;
     return true;

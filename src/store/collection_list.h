@@ -46,5 +46,4 @@ private:
 // from the files, keeping the remembered preference fields. When something could not be
 // written, nothing is read back - the lists in memory are the only copy of what failed -
 // and the result is false. The caller shows the busy state and rebuilds the menus.
-bool SaveAndReload(CPreferences& prefs, ClipList& active, ClipList& collections,
-                   ScreenSize screen);
+bool SaveAndReload(CPreferences& prefs, ClipList& active, ClipList& collections, ScreenSize screen);

@@ -17,7 +17,9 @@ ClipList& HomeList(ClipList& active, const CClipItem& item) {
     return item.owner ? item.owner->children : active;
 }
 
-bool InsertAtHead(const CPreferences& prefs) { return (prefs.m_dwOptions & OPT_INSERT_HEAD) != 0; }
+bool InsertAtHead(const CPreferences& prefs) {
+    return (prefs.m_dwOptions & OPT_INSERT_HEAD) != 0;
+}
 
 } // namespace
 
@@ -75,7 +77,8 @@ void RemoveEqualBitmaps(ClipList& active, const uint8_t* bytes, size_t size) {
     active.erase(std::remove_if(active.begin(), active.end(),
                                 [&](const std::unique_ptr<CClipItem>& e) {
                                     return !e->IsTextLike() && e->dib.size() == size &&
-                                           (size == 0 || std::memcmp(e->dib.data(), bytes, size) == 0);
+                                           (size == 0 ||
+                                            std::memcmp(e->dib.data(), bytes, size) == 0);
                                 }),
                  active.end());
 }

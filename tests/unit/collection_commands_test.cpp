@@ -161,8 +161,7 @@ TEST_F(Commands, DeleteCollectionKeepsABackupAndANewOneStartsEmpty) {
     ASSERT_EQ(prompts.messages.size(), 1u);
     EXPECT_EQ(prompts.messages[0].text, "Are you sure you wish to remove collection [Work]?");
     EXPECT_EQ(prompts.messages[0].title, "Quillbox");
-    EXPECT_EQ(prompts.messages[0].flags,
-              win::MB_YESNO | win::MB_ICONEXCLAMATION | win::MB_TOPMOST);
+    EXPECT_EQ(prompts.messages[0].flags, win::MB_YESNO | win::MB_ICONEXCLAMATION | win::MB_TOPMOST);
     EXPECT_TRUE(files::Exists(folder.Path("Work.qbx")));
 
     // Modified but deleted: saving must not bring it back.
