@@ -20,7 +20,10 @@ size_t g_allocLimit = SIZE_MAX;
 // A folder of this process's own, removed at exit (kept alive until then on purpose).
 const std::string& Folder() {
     static const std::string* dir = [] {
-        auto* d = new std::string("/tmp/fuzz_collection_file." + std::to_string(getpid()));
+        // In memory when the system offers it: every run writes and reads files.
+        const char* base = access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
+        auto* d = new std::string(std::string(base) + "/fuzz_collection_file." +
+                                  std::to_string(getpid()));
         if (std::system(("mkdir -p " + *d).c_str()) != 0)
             std::abort();
         std::atexit([] {
