@@ -74,24 +74,6 @@ TEST(QbxString, LengthPrefixesChangeAt255And65534) {
     }
 }
 
-TEST(QbxString, IntegersAreLittleEndianAndBytesPassUnchanged) {
-    std::string binary("a\0\xff\r\n", 5);
-    Bytes b = Written([&](QbxWriter& w) {
-        w.WriteU16(0xC000);
-        w.WriteU32(0x01020304);
-        w.WriteString(binary);
-    });
-    EXPECT_EQ(b, (Bytes{0x00, 0xC0, 0x04, 0x03, 0x02, 0x01, 5, 'a', 0, 0xFF, '\r', '\n'}));
-    ReaderOver r(b);
-    uint16_t w16;
-    uint32_t w32;
-    std::string s;
-    ASSERT_TRUE(r->ReadU16(w16) && r->ReadU32(w32) && r->ReadString(s));
-    EXPECT_EQ(w16, 0xC000);
-    EXPECT_EQ(w32, 0x01020304u);
-    EXPECT_EQ(s, binary);
-}
-
 TEST(QbxString, WideFormIsNarrowedUpToItsFirstNul) {
     // 0xFF 0xFFFE, then a one-byte unit count, then UTF-16: "Пр" "é" "A" NUL "B".
     Bytes b = {0xFF, 0xFE, 0xFF, 6};
@@ -153,27 +135,3 @@ TEST(QbxString, HeadKeepsTheBeginningAndReportsTheFullLength) {
     EXPECT_EQ(next, 0x5A);
 }
 
-TEST(QbxReader, SeekAndSkipStayInsideTheFile) {
-    ReaderOver r(Bytes{1, 2, 3, 4});
-    EXPECT_EQ(r->Size(), 4u);
-    ASSERT_TRUE(r->Seek(4));
-    EXPECT_EQ(r->Remaining(), 0u);
-    ASSERT_TRUE(r->Seek(1));
-    ASSERT_TRUE(r->Skip(2));
-    uint8_t x;
-    ASSERT_TRUE(r->ReadU8(x));
-    EXPECT_EQ(x, 4);
-    EXPECT_FALSE(r->Skip(1));
-    ReaderOver r2(Bytes{1, 2});
-    EXPECT_FALSE(r2->Seek(3));
-}
-
-TEST(QbxWriter, ReportsAFailedWrite) {
-    std::FILE* f = std::fopen("/dev/full", "wb");
-    ASSERT_NE(f, nullptr);
-    std::setvbuf(f, nullptr, _IONBF, 0);
-    QbxWriter w(f);
-    w.WriteString("hello");
-    EXPECT_FALSE(w.Ok());
-    std::fclose(f);
-}
