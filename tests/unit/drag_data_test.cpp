@@ -1,0 +1,151 @@
+// What a dragged item offers, and the text blocks that pastes share with it.
+#include <gtest/gtest.h>
+
+#include "app/clip_formats.h"
+#include "app/drag_data.h"
+#include "app/paste_text.h"
+#include "platform/win_constants.h"
+#include "qbx_test_files.h"
+#include "store/collection_file.h"
+#include "store/collections.h"
+
+namespace {
+
+constexpr unsigned kRtf = 0xC0A1;
+constexpr unsigned kHtml = 0xC0A2;
+
+std::string AsText(const std::vector<uint8_t>& block) {
+    EXPECT_FALSE(block.empty());
+    EXPECT_EQ(block.empty() ? 1 : block.back(), 0) << "text blocks end in NUL";
+    return block.empty() ? std::string() : std::string(block.begin(), block.end() - 1);
+}
+
+Bytes Header(uint32_t x, uint32_t y, bool wide) {
+    Bytes b;
+    AppendU32(b, 20);
+    AppendU32(b, x);
+    AppendU32(b, y);
+    AppendU32(b, 1);
+    AppendU32(b, wide ? 1 : 0);
+    return b;
+}
+
+class DragDataTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        g_cfRtf = kRtf;
+        g_cfHtml = kHtml;
+    }
+    void TearDown() override { g_cfRtf = g_cfHtml = 0; }
+    RenderedData out;
+};
+
+TEST_F(DragDataTest, TextConversions) {
+    EXPECT_EQ(UnixToWindowsLines("a\nb\r\nc\rd\n"), "a\r\nb\r\ncd\r\n");
+    EXPECT_EQ(ApplyTextVariant("Mixed 1", PASTE_UPPER), "MIXED 1");
+    EXPECT_EQ(ApplyTextVariant("Mixed 1", PASTE_LOWER), "mixed 1");
+    EXPECT_EQ(ApplyTextVariant("a\nb", PASTE_TEXT), "a\nb");
+    EXPECT_EQ(FirstPath("C:\\a b.txt\r\nC:\\c"), "C:\\a b.txt");
+    EXPECT_EQ(FirstPath(std::string(300, 'x')).size(), 260u);
+}
+
+TEST_F(DragDataTest, FileListBlocksNarrowAndWide) {
+    const std::string list = "C:\\one.txt\r\n\r\nC:\\two\r\n";
+    ASSERT_TRUE(RenderText(list, CLIP_FILES, PASTE_NONE, 10, -3, out));
+    EXPECT_EQ(out.format, win::CF_HDROP);
+    Bytes want = Header(10, uint32_t(-3), false);
+    Append(want, std::string("C:\\one.txt\0C:\\two\0\0", 19));
+    ASSERT_GE(out.block.size(), want.size());
+    EXPECT_EQ(Bytes(out.block.begin(), out.block.begin() + want.size()), want);
+    for (size_t i = want.size(); i < out.block.size(); ++i)
+        EXPECT_EQ(out.block[i], 0) << "padding at " << i;
+
+    // Cyrillic 0xC0 widens to U+0410 in the wide list.
+    ASSERT_TRUE(RenderText("C:\\\xC0\r\n", CLIP_FILES_WIDE, PASTE_NONE, 0, 0, out));
+    want = Header(0, 0, true);
+    for (char16_t u : std::u16string(u"C:\\\u0410\0\0", 6))
+        AppendU16(want, u);
+    ASSERT_GE(out.block.size(), want.size());
+    EXPECT_EQ(Bytes(out.block.begin(), out.block.begin() + want.size()), want);
+
+    EXPECT_FALSE(RenderText("\r\n\r\n", CLIP_FILES, PASTE_NONE, 0, 0, out)) << "no path at all";
+    // A plain-text variant hands over the list as text.
+    ASSERT_TRUE(RenderText(list, CLIP_FILES, PASTE_UPPER, 0, 0, out));
+    EXPECT_EQ(out.format, win::CF_TEXT);
+    EXPECT_EQ(AsText(out.block), "C:\\ONE.TXT\r\n\r\nC:\\TWO\r\n");
+}
+
+TEST_F(DragDataTest, RichTextAsSourceOrAsPlainText) {
+    const std::string rtf = "{\\rtf1 Hello {\\b bold}\\par}";
+    ASSERT_TRUE(RenderText(rtf, CLIP_RTF, PASTE_NONE, 0, 0, out));
+    EXPECT_EQ(out.format, kRtf);
+    EXPECT_EQ(AsText(out.block), rtf);
+    ASSERT_TRUE(RenderText(rtf, CLIP_RTF, PASTE_UPPER, 0, 0, out));
+    EXPECT_EQ(out.format, win::CF_TEXT);
+    EXPECT_EQ(AsText(out.block).substr(0, 10), "HELLO BOLD");
+    EXPECT_FALSE(RenderText("", CLIP_TEXT, PASTE_NONE, 0, 0, out));
+}
+
+TEST_F(DragDataTest, ItemsInMemory) {
+    auto text = CClipItem::FromText("some text");
+    text->SetHtml("<b>x</b>");
+    ASSERT_TRUE(RenderDragData(*text, 0, 0, 0, out));
+    EXPECT_EQ(out.format, win::CF_TEXT);
+    EXPECT_EQ(AsText(out.block), "some text");
+    ASSERT_TRUE(RenderDragData(*text, PASTE_HTML, 0, 0, out));
+    EXPECT_EQ(AsText(out.block), "<b>x</b>");
+
+    uint8_t counter = 0;
+    auto bitmap = CClipItem::FromDib(Bytes(40 + 4, 1), counter);
+    ASSERT_TRUE(RenderDragData(*bitmap, PASTE_TEXT, 0, 0, out));
+    EXPECT_EQ(out.format, win::CF_DIB);
+    EXPECT_EQ(out.block, Bytes(44, 1));
+    bitmap->SetHtml("<img>");
+    ASSERT_TRUE(RenderDragData(*bitmap, 0, 0, 0, out));
+    EXPECT_EQ(out.format, kHtml) << "a bitmap with html offers the html";
+    EXPECT_EQ(AsText(out.block), "<img>");
+
+    bitmap->dib.clear();
+    bitmap->SetHtml("");
+    EXPECT_FALSE(RenderDragData(*bitmap, 0, 0, 0, out));
+}
+
+TEST_F(DragDataTest, ItemsInTheirCollectionFile) {
+    TempProgramFolder folder;
+    ClipList items;
+    items.push_back(CClipItem::FromText("stored text"));
+    items.back()->SetHtml("<p>stored</p>");
+    uint8_t counter = 0;
+    items.push_back(CClipItem::FromDib(Bytes(48, 7), counter));
+    items.back()->SetHtml("<img src=x>");
+    CPreferences prefs;
+    ASSERT_TRUE(WriteQbxFile(folder.Path("Ext.qbx"), QbxLayout::Collection, prefs, items));
+    auto node = LoadCollection("Ext");
+    ASSERT_EQ(node->children.size(), 2u);
+    const CClipItem& storedText = *node->children[0];
+    const CClipItem& storedBitmap = *node->children[1];
+    ASSERT_NE(storedText.fileOffset, 0u);
+
+    ASSERT_TRUE(RenderDragData(storedText, PASTE_LOWER, 0, 0, out));
+    EXPECT_EQ(AsText(out.block), "stored text");
+    ASSERT_TRUE(RenderDragData(storedText, PASTE_HTML, 0, 0, out));
+    EXPECT_EQ(AsText(out.block), "<p>stored</p>");
+    ASSERT_TRUE(RenderDragData(storedBitmap, 0, 0, 0, out));
+    EXPECT_EQ(out.format, win::CF_DIB) << "unlike an active item, its DIB";
+    EXPECT_EQ(out.block, Bytes(48, 7));
+    ASSERT_TRUE(RenderDragData(storedBitmap, PASTE_HTML, 0, 0, out));
+    EXPECT_EQ(out.format, win::CF_TEXT);
+    EXPECT_EQ(AsText(out.block), "<img src=x>");
+
+    CClipItem beyond(storedText);
+    beyond.owner = node.get();
+    beyond.fileOffset = 100000;
+    ASSERT_TRUE(RenderDragData(beyond, 0, 0, 0, out));
+    EXPECT_EQ(out.format, win::CF_TEXT);
+    EXPECT_EQ(AsText(out.block), "QBX file error");
+
+    std::remove(folder.Path("Ext.qbx").c_str());
+    EXPECT_FALSE(RenderDragData(storedText, 0, 0, 0, out)) << "no file, nothing offered";
+}
+
+} // namespace
