@@ -5,7 +5,9 @@
 #include "app/collection_store.h"
 #include "app/install_port.h"
 #include "platform/focus.h"
+#include "platform/message_box.h"
 #include "platform/service_window.h"
+#include "platform/timers.h"
 #include "platform/ui_strings.h"
 #include "platform/win_constants.h"
 #include "resource.h"
@@ -31,6 +33,7 @@ CServiceWnd::CServiceWnd(const ServicePorts& ports, int screenWidth, uint32_t ti
       m_ports(ports) {
     m_ptHot.x = static_cast<int16_t>(screenWidth - 120);
     m_ptHot.y = 60;
+    m_nid.uID = TRAY_ICON_ID;
     m_nid.uFlags = win::NIF_MESSAGE | win::NIF_ICON | win::NIF_TIP;
     m_nid.uCallbackMessage = win::WM_USER;
     m_nid.szTip = LoadUiString(IDR_MAINFRAME).substr(0, TIP_MAX);
@@ -52,11 +55,13 @@ bool CServiceWnd::Create(WindowHandle parent) {
     // The file has just set m_nLanguage.
     LoadLanguage(m_nLanguage, m_ports.languages, m_nLanguage, m_hLangDll);
 
-    // HOOK(hot keys): RegisterHotKeys() and the mouse-at-top timer; when it fails, show
-    // text 3001 with caption 128 (MB_ICONEXCLAMATION) and go on.
+    if (!RegisterHotKeys())
+        m_ports.messages.Show(LoadUiString(IDS_HOTKEY_FAILED), LoadUiString(IDR_MAINFRAME),
+                              win::MB_ICONEXCLAMATION | win::MB_TOPMOST);
 
     m_nid.hWnd = m_hWnd;
-    // HOOK(taskbar icon): unless OPT_NO_TRAY_ICON, SetTrayIcon(add).
+    if (!(m_dwOptions & OPT_NO_TRAY_ICON))
+        SetTrayIcon(true);
 
     if (g_bAutostartDisabled)
         m_dwOptions |= OPT_NO_AUTOSTART;
@@ -66,9 +71,10 @@ bool CServiceWnd::Create(WindowHandle parent) {
     DeleteTempFiles();
 
     m_dwState |= ST_VIEWER_ON;
-    // HOOK(capture): OnDrawClipboard() once, then join the clipboard-viewer chain.
+    JoinViewerChain();
     // HOOK(hot window): when (m_nHotStyle & 0x0F) != 0, create the hot window of that style.
-    // HOOK(scheduler): when OPT_SCHEDULER_ON, start timer 4 (2000 ms).
+    if (m_dwOptions & OPT_SCHEDULER_ON)
+        m_ports.timers.Set(m_hWnd, TIMER_SCHEDULER, SCHEDULER_PERIOD_MS);
     return true;
 }
 
@@ -100,12 +106,21 @@ void CServiceWnd::OnDestroy() {
     m_collectionList.clear();
 
     // HOOK(hot window): destroy it if any.
-    // HOOK(taskbar icon): clear the icon flags of m_nid; unless OPT_NO_TRAY_ICON, delete it.
-    // HOOK(capture): leave the viewer chain unless m_hWndNextViewer is NO_NEXT_VIEWER.
-    // HOOK(hot keys): UnregisterHotKeys() (ids 1 to 6).
+    if (!(m_dwOptions & OPT_NO_TRAY_ICON))
+        SetTrayIcon(false);
+    LeaveViewerChain();
+    UnregisterHotKeys();
 
     m_hWnd = 0;
     DeleteTempFiles();
+}
+
+bool CServiceWnd::OnCommand(uintptr_t wParam, intptr_t lParam) {
+    // HOOK(menus): the selection dispatcher - 32792 opens the main menu, 32793 saves and
+    // reloads, 32794 opens the context menu, an entry id with a command acts on the entry.
+    (void)wParam;
+    (void)lParam;
+    return true;
 }
 
 void CServiceWnd::RememberTarget() {

@@ -6,6 +6,8 @@
 #include <string>
 
 #include "platform/handles.h"
+#include "platform/input_state.h"
+#include "platform/tray_icon.h"
 #include "store/clip_item.h"
 #include "store/language.h"
 #include "store/preferences.h"
@@ -16,6 +18,13 @@ class IMessageBox;
 class IInstallation;
 class ICollectionStore;
 class ILanguageLoader;
+class IClipboard;
+class IViewerChain;
+class IClock;
+class ISound;
+class IHotKeys;
+class ITimers;
+class ITrayIcon;
 class CHotWnd;
 class CMainMenu;
 class CCamera;
@@ -31,21 +40,27 @@ enum : uint32_t {
 // m_hWndNextViewer before the window has joined the clipboard-viewer chain.
 constexpr WindowHandle NO_NEXT_VIEWER = 0xFFFF;
 
-struct ScreenPoint {
-    int32_t x = -1;
-    int32_t y = -1;
+// Ids of the hot keys registered on the service window.
+enum : int {
+    HOTKEY_ALT_SHIFT_INS = 1,
+    HOTKEY_CTRL_SHIFT = 2, // Ctrl+Shift+Insert or Ctrl+Shift+V
+    HOTKEY_USER = 3,
+    HOTKEY_SUPER_FIRST = 4, // 4, 5, 6: the first three items
+    HOTKEY_SUPER_LAST = 6,
 };
 
-// The taskbar icon as the system's icon record (its 88-byte form) carries it.
-struct TrayIconData {
-    uint32_t cbSize = 88;
-    WindowHandle hWnd = 0;
-    uint32_t uID = 128;
-    uint32_t uFlags = 0;           // NIF_MESSAGE | NIF_ICON | NIF_TIP, set by CServiceWnd
-    uint32_t uCallbackMessage = 0; // WM_USER, set by CServiceWnd
-    unsigned iconId = 153;         // icon resource; the Win32 side loads it
-    std::string szTip;             // at most 63 characters
+// Ids of the service window's timers (the players' timers use handles as ids).
+enum : uintptr_t {
+    TIMER_MOUSE_AT_TOP = 1,
+    TIMER_TRAY_HOVER = 2,
+    TIMER_SCHEDULER = 4,
 };
+constexpr unsigned MOUSE_AT_TOP_PERIOD_MS = 400;
+constexpr unsigned TRAY_HOVER_PERIOD_MS = 300;
+constexpr unsigned SCHEDULER_PERIOD_MS = 2000;
+
+// The taskbar icon's id and the message by which it reports the mouse.
+constexpr uint32_t TRAY_ICON_ID = 128;
 
 // The ports the service and its units use. Every one must outlive the service.
 struct ServicePorts {
@@ -55,6 +70,14 @@ struct ServicePorts {
     IInstallation& installation;
     ICollectionStore& store;
     ILanguageLoader& languages;
+    IClipboard& clipboard;
+    IViewerChain& viewers;
+    IClock& clock;
+    ISound& sound;
+    IHotKeys& hotKeys;
+    ITimers& timers;
+    ITrayIcon& tray;
+    IInputState& input;
 };
 
 // Answer of the autostart check at start-up: autostart is disabled.
@@ -78,6 +101,57 @@ public:
     void OnDestroy();
     // Remembers the foreground window and its focus as the paste target.
     void RememberTarget();
+
+    // The selection dispatcher: WM_COMMAND sent or posted to the service window.
+    // wParam 0 with lParam 32792 opens the main menu. Always true.
+    bool OnCommand(uintptr_t wParam, intptr_t lParam);
+    // The service's own commands: pause, continue, scheduler start and stop. False for any
+    // other id.
+    bool OnServiceCommand(unsigned id);
+
+    // --- capture (capture.cpp) ---
+    // WM_DRAWCLIPBOARD: keeps what another program cut, then passes the message on.
+    void OnDrawClipboard(uintptr_t wParam = 0, intptr_t lParam = 0);
+    // WM_CHANGECBCHAIN: `removed` leaves the chain; `next` is the window after it.
+    void OnChangeCbChain(WindowHandle removed, WindowHandle next);
+    // The repeat gate: the format is on the clipboard and its category (files, text,
+    // bitmap) was not checked within the last 500 ms. Renews the category's stamp.
+    bool IsFormatFresh(unsigned format);
+    // Puts a new or re-used item at the insert position and plays the sound. Returns it.
+    CClipItem* InsertItem(std::unique_ptr<CClipItem> item);
+    // Stores the sound choice (above 6 becomes 2) and plays it.
+    void PlaySound(uint8_t choice);
+    // Busy indicator on the taskbar icon and the hot window.
+    void SetBusy(bool busy);
+    // Start-up: captures what is on the clipboard, then joins the viewer chain.
+    void JoinViewerChain();
+    // Shutdown: leaves the chain unless it was never joined.
+    void LeaveViewerChain();
+
+    // --- hot keys (hot_keys.cpp) ---
+    // Registers the hot keys the preferences name and sets the mouse-at-top timer. False
+    // when neither Ctrl+Shift+Insert nor Ctrl+Shift+V could be had.
+    bool RegisterHotKeys();
+    void UnregisterHotKeys();
+    // WM_HOTKEY: `lParam` carries the hot key's virtual key in its high word.
+    void OnHotKey(int id, intptr_t lParam);
+    // Super hot key `id` (4..6) pastes the item at position id - 4.
+    void PasteSuperHotKey(int id);
+
+    // --- timers (service_timers.cpp) ---
+    void OnTimer(uintptr_t id);
+    // The scheduler's check, once a minute while it is on.
+    void RunSchedulerCheck();
+
+    // --- taskbar icon and pause (tray_icon.cpp) ---
+    // Adds the taskbar icon (paused, busy or normal picture) or deletes it.
+    void SetTrayIcon(bool add, bool busy = false);
+    // Picture and tip of the taskbar icon after the paused state changed.
+    void UpdatePauseIndicator();
+    // The taskbar icon's callback message: wParam the icon id, lParam the mouse message.
+    intptr_t OnTrayNotify(uintptr_t wParam, intptr_t lParam);
+    // The hot window in use is the hot-menu window (it offers the menu itself).
+    bool HasHotMenuWindow() const;
 
     WindowHandle GetSafeHwnd() const { return m_hWnd; }
     WindowHandle GetParentFrame() const { return m_hWndParent; }
@@ -117,7 +191,24 @@ public:
     uint32_t m_dwLastBitmapTick;
 
 private:
+    bool OpenClipboardSoon();
+    bool IsExcludedFromCapture();
+    void CaptureFiles(bool& handled);
+    bool CaptureRichText(bool& textGateOpen, bool& handled);
+    void CaptureText(unsigned format, bool textGateOpen, bool& handled);
+    void CaptureBitmap(bool handled);
+    void AfterInsert();
+    void WaitForKeysReleased(unsigned vk);
+    void OnMouseAtTopTick();
+    void OnSchedulerTick();
+
     ServicePorts m_ports;
     WindowHandle m_hWnd = 0;
     WindowHandle m_hWndParent = 0;
+    // Formats by which other programs mark a cut that clipboard tools should not keep.
+    unsigned m_cfNoMonitor = 0;
+    unsigned m_cfViewerIgnore = 0;
+    unsigned m_cfHistory = 0;
+    // Where the pointer was at the previous mouse-at-top tick; x -1 = nowhere recorded.
+    ScreenPoint m_ptLastTop;
 };

@@ -1,6 +1,8 @@
 #pragma once
 // The system window behind the service: the hidden child of the main frame that receives
 // every message driving the program.
+#include <cstdint>
+
 #include "platform/handles.h"
 
 class IServiceWindow {
@@ -13,4 +15,6 @@ public:
     virtual FontHandle CreateMenuFont() = 0;
     // Destroys the parent frame, which destroys the service window with it.
     virtual void DestroyParent() = 0;
+    // Sends the service window WM_COMMAND and waits until it is handled.
+    virtual void SendCommand(uintptr_t wParam, intptr_t lParam) = 0;
 };

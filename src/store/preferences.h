@@ -37,6 +37,9 @@ constexpr uint32_t OPT_PERSISTED_MASK = 0x0FFFFFFF;
 
 // Bit 4 of m_nHotStyle: open the main menu while the mouse rests over the hot-icon.
 constexpr uint8_t HOT_STYLE_MOUSE_ON_ICON = 0x10;
+// The low 4 bits of m_nHotStyle: the style of the hot window; 7 is the hot-menu window.
+constexpr uint8_t HOT_STYLE_MASK = 0x0F;
+constexpr uint8_t HOT_STYLE_HOT_MENU = 7;
 
 struct HotPoint {
     int16_t x = 0;

@@ -82,7 +82,14 @@ struct ModuleTraits {
     static void Close(Handle h) { ::FreeLibrary(h); }
 };
 
+struct GlobalMemoryTraits { // GlobalAlloc blocks not (yet) handed to the clipboard
+    using Handle = HGLOBAL;
+    static Handle Invalid() { return nullptr; }
+    static void Close(Handle h) { ::GlobalFree(h); }
+};
+
 using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
+using UniqueGlobal = UniqueHandle<GlobalMemoryTraits>;
 using UniqueFile = UniqueHandle<FileHandleTraits>;
 using UniqueFont = UniqueHandle<GdiObjectTraits<HFONT>>;
 using UniqueBitmap = UniqueHandle<GdiObjectTraits<HBITMAP>>;
@@ -106,6 +113,26 @@ public:
 private:
     HDC m_dc;
     HGDIOBJ m_old;
+};
+
+// A global memory block locked for reading or writing, unlocked on scope exit. Data() is
+// null when the block could not be locked (a discarded or invalid block).
+class GlobalLocked {
+public:
+    explicit GlobalLocked(HGLOBAL block)
+        : m_block(block), m_data(block ? ::GlobalLock(block) : nullptr) {}
+    ~GlobalLocked() {
+        if (m_data)
+            ::GlobalUnlock(m_block);
+    }
+    GlobalLocked(const GlobalLocked&) = delete;
+    GlobalLocked& operator=(const GlobalLocked&) = delete;
+    void* Data() const { return m_data; }
+    SIZE_T Size() const { return m_data ? ::GlobalSize(m_block) : 0; }
+
+private:
+    HGLOBAL m_block;
+    void* m_data;
 };
 
 // A window's device context from GetDC, released on scope exit.

@@ -55,7 +55,7 @@ LRESULT CMainFrame::OnCreate() {
         return -1;
     // HOOK(player): create m_wndPlayer from dialog template 105 (failure: return -1).
     // HOOK(menus): build the two documents popups.
-    // HOOK(capture): busy indicator off.
+    Service().SetBusy(false);
     // HOOK(menus): enable tool tips for the frame.
     return 0;
 }
@@ -101,6 +101,8 @@ bool CMainFrame::OnCommand(unsigned id) {
         Service().OnUninstallRequest();
         return true;
     default:
-        return false;
+        // The service's own commands (pause, continue, scheduler) also reach it from
+        // outside, for instance from a script that pauses capture.
+        return Service().OnServiceCommand(id);
     }
 }

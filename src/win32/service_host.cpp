@@ -4,9 +4,10 @@
 #include "port/menu_font_win32.h"
 
 CServiceHost::CServiceHost(const HostPorts& ports)
-    : m_settings(ports.settings),
+    : m_settings(ports.settings), m_msgTaskbarCreated(RegisterWindowMessageA("TaskbarCreated")),
       m_service(ServicePorts{*this, ports.focus, ports.messages, ports.installation, ports.store,
-                             ports.languages},
+                             ports.languages, m_clipboard, m_viewers, m_clock, m_sound, m_hotKeys,
+                             m_timers, m_tray, m_input},
                 GetSystemMetrics(SM_CXSCREEN), GetTickCount()) {}
 
 CServiceHost::~CServiceHost() {
@@ -42,8 +43,36 @@ void CServiceHost::DestroyParent() {
         DestroyWindow(frame);
 }
 
+void CServiceHost::SendCommand(uintptr_t wParam, intptr_t lParam) {
+    SendMessageA(Handle(), WM_COMMAND, wParam, lParam);
+}
+
 LRESULT CServiceHost::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == m_msgTaskbarCreated && m_msgTaskbarCreated != 0) {
+        // A new taskbar knows nothing of the icon.
+        if (!(m_service.m_dwOptions & OPT_NO_TRAY_ICON))
+            m_service.SetTrayIcon(true);
+        return 0;
+    }
     switch (msg) {
+    case WM_DRAWCLIPBOARD:
+        m_service.OnDrawClipboard(wParam, lParam);
+        return 0;
+    case WM_CHANGECBCHAIN:
+        m_service.OnChangeCbChain(FromHwnd(reinterpret_cast<HWND>(wParam)),
+                                  FromHwnd(reinterpret_cast<HWND>(lParam)));
+        return 0;
+    case WM_HOTKEY:
+        m_service.OnHotKey(static_cast<int>(wParam), lParam);
+        return 0;
+    case WM_TIMER:
+        m_service.OnTimer(wParam);
+        return 0;
+    case WM_USER: // the taskbar icon's callback
+        return m_service.OnTrayNotify(wParam, lParam);
+    case WM_COMMAND:
+        m_service.OnCommand(wParam, lParam);
+        return 0;
     case WM_DESTROY:
         m_service.OnDestroy();
         return 0;

@@ -4,6 +4,14 @@
 #include "app/service_wnd.h"
 #include "handles.h"
 #include "platform/service_window.h"
+#include "port/clipboard_win32.h"
+#include "port/clock_win32.h"
+#include "port/hot_keys_win32.h"
+#include "port/input_state_win32.h"
+#include "port/sound_win32.h"
+#include "port/timers_win32.h"
+#include "port/tray_icon_win32.h"
+#include "port/viewer_chain_win32.h"
 #include "window.h"
 
 class IFocus;
@@ -36,6 +44,7 @@ public:
     WindowHandle CreateServiceWindow(WindowHandle parent) override;
     FontHandle CreateMenuFont() override;
     void DestroyParent() override;
+    void SendCommand(uintptr_t wParam, intptr_t lParam) override;
 
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -43,5 +52,17 @@ protected:
 private:
     const IIniFile& m_settings;
     UniqueFont m_font; // before m_service: the service's m_font points at it
+    // The system's side of capture, hot keys, timers and the taskbar icon; before m_service,
+    // which uses them from its first to its last moment.
+    Win32Clipboard m_clipboard;
+    Win32ViewerChain m_viewers;
+    Win32Clock m_clock;
+    Win32Sound m_sound;
+    Win32HotKeys m_hotKeys;
+    Win32Timers m_timers;
+    Win32TrayIcon m_tray;
+    Win32InputState m_input;
+    // Sent to every top-level window when the taskbar starts (again, after a crash).
+    const UINT m_msgTaskbarCreated;
     CServiceWnd m_service;
 };

@@ -1,4 +1,7 @@
 #pragma once
+#include <utility>
+#include <vector>
+
 #include "app/service_wnd.h"
 #include "fakes/call_log.h"
 #include "platform/service_window.h"
@@ -21,6 +24,14 @@ public:
     FontHandle CreateMenuFont() override {
         m_log.Add("font");
         return 0xF0;
+    }
+    // Commands the service sent itself, as (wParam, lParam); the service's dispatcher
+    // receives each as the window would pass it on.
+    std::vector<std::pair<uintptr_t, intptr_t>> commands;
+    void SendCommand(uintptr_t wParam, intptr_t lParam) override {
+        commands.emplace_back(wParam, lParam);
+        if (service)
+            service->OnCommand(wParam, lParam);
     }
     void DestroyParent() override {
         m_log.Add("destroy frame");

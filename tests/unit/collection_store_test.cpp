@@ -2,12 +2,7 @@
 #include "app/collection_store.h"
 
 #include "app/service_wnd.h"
-#include "fakes/fake_collection_store.h"
-#include "fakes/fake_focus.h"
-#include "fakes/fake_installation.h"
-#include "fakes/fake_message_box.h"
-#include "fakes/fake_resources.h"
-#include "fakes/fake_service_window.h"
+#include "fakes/fake_service_ports.h"
 #include "platform/screen.h"
 #include "platform/ui_strings.h"
 #include "qbx_test_files.h"
@@ -25,15 +20,8 @@ public:
 };
 
 // A service with fake ports; only its members matter here.
-struct Service {
-    CallLog log;
-    FakeServiceWindow window{log};
-    FakeFocus focus;
-    FakeMessageBox boxes;
-    FakeInstallation installation{log};
-    FakeCollectionStore unused{log};
-    FakeLanguageLoader languages;
-    CServiceWnd wnd{ServicePorts{window, focus, boxes, installation, unused, languages}, 800, 1};
+struct Service : FakeServicePorts {
+    CServiceWnd wnd{Ports(), 800, 1};
 };
 
 } // namespace

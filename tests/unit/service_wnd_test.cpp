@@ -7,12 +7,7 @@
 #include <string>
 
 #include "app/service_wnd.h"
-#include "fakes/fake_collection_store.h"
-#include "fakes/fake_focus.h"
-#include "fakes/fake_installation.h"
-#include "fakes/fake_message_box.h"
-#include "fakes/fake_resources.h"
-#include "fakes/fake_service_window.h"
+#include "fakes/fake_service_ports.h"
 #include "platform/files.h"
 #include "platform/ui_strings.h"
 #include "store/program_files.h"
@@ -24,17 +19,9 @@ constexpr WindowHandle kFrame = 0x500;
 constexpr WindowHandle kEditor = 0x900;
 constexpr WindowHandle kEditorField = 0x901;
 
-class ServiceTest : public ::testing::Test {
+class ServiceTest : public ::testing::Test, protected FakeServicePorts {
 protected:
-    CallLog log;
-    FakeServiceWindow window{log};
-    FakeFocus focus;
-    FakeMessageBox boxes;
-    FakeInstallation installation{log};
-    FakeCollectionStore store{log};
-    FakeLanguageLoader languages;
-    CServiceWnd service{ServicePorts{window, focus, boxes, installation, store, languages}, 1024,
-                        4242};
+    CServiceWnd service{Ports(), 1024, 4242};
 
     void SetUp() override {
         window.service = &service;
@@ -86,7 +73,9 @@ TEST_F(ServiceTest, AutostartBitFollowsTheCheckNotTheFile) {
     CallLog log2;
     FakeServiceWindow window2{log2};
     FakeCollectionStore store2{log2};
-    CServiceWnd other{ServicePorts{window2, focus, boxes, installation, store2, languages}, 800, 0};
+    CServiceWnd other{ServicePorts{window2, focus, boxes, installation, store2, languages,
+                                   clipboard, viewers, clock, sound, hotKeys, timers, tray, input},
+                      800, 0};
     g_bAutostartDisabled = true;
     ASSERT_TRUE(other.Create(kFrame));
     EXPECT_TRUE(other.m_dwOptions & OPT_NO_AUTOSTART);

@@ -1,0 +1,115 @@
+// Hot keys: the key combinations that open the main menu from any program, and the super
+// hot keys that paste the first three items directly.
+#include "app/service_wnd.h"
+#include "platform/clock.h"
+#include "platform/hot_keys.h"
+#include "platform/service_window.h"
+#include "platform/timers.h"
+#include "platform/win_constants.h"
+#include "resource.h"
+
+namespace {
+constexpr uint32_t KEY_POLL_MS = 200;
+// A key that never reads as released (a stuck key, a lost key-up) must not hold the
+// program forever: the wait ends after this many polls in all.
+constexpr int KEY_POLLS_MAX = 50;
+
+// The hot-key control's modifier flags as RegisterHotKey wants them.
+unsigned HotKeyModifiers(uint8_t flags) {
+    unsigned mods = 0;
+    if (flags & win::HOTKEYF_SHIFT)
+        mods |= win::MOD_SHIFT;
+    if (flags & win::HOTKEYF_CONTROL)
+        mods |= win::MOD_CONTROL;
+    if (flags & win::HOTKEYF_ALT)
+        mods |= win::MOD_ALT;
+    if (flags & win::HOTKEYF_EXT)
+        mods |= win::MOD_WIN;
+    return mods;
+}
+} // namespace
+
+bool CServiceWnd::RegisterHotKeys() {
+    IHotKeys& keys = m_ports.hotKeys;
+    if (m_dwOptions & OPT_MOUSE_AT_TOP)
+        m_ports.timers.Set(m_hWnd, TIMER_MOUSE_AT_TOP, MOUSE_AT_TOP_PERIOD_MS);
+    else
+        m_ports.timers.Kill(m_hWnd, TIMER_MOUSE_AT_TOP);
+
+    // 1, 2: Alt+1,2,3 and Ctrl+1,2,3; 3, 4: Alt+F1,F2,F3 and Ctrl+F1,F2,F3.
+    if (m_nSuperHotKey >= 1 && m_nSuperHotKey <= 4) {
+        const unsigned mods = (m_nSuperHotKey & 1) ? win::MOD_ALT : win::MOD_CONTROL;
+        const unsigned firstKey = m_nSuperHotKey <= 2 ? unsigned('1') : win::VK_F1;
+        for (int i = 0; i < 3; ++i)
+            keys.Register(m_hWnd, HOTKEY_SUPER_FIRST + i, mods, firstKey + unsigned(i));
+    }
+    if (m_nUserHotKeyVk != 0)
+        keys.Register(m_hWnd, HOTKEY_USER, HotKeyModifiers(m_nUserHotKeyMods), m_nUserHotKeyVk);
+
+    if ((m_dwOptions & OPT_HK_ALT_SHIFT_INS) &&
+        !keys.Register(m_hWnd, HOTKEY_ALT_SHIFT_INS, win::MOD_ALT | win::MOD_SHIFT, win::VK_INSERT))
+        m_dwOptions &= ~OPT_HK_ALT_SHIFT_INS;
+
+    // The second hot key: the chosen one of Ctrl+Shift+Insert and Ctrl+Shift+V, else the
+    // other; the option bits end up naming the one held.
+    const unsigned ctrlShift = win::MOD_CONTROL | win::MOD_SHIFT;
+    auto tryInsert = [&] {
+        if (!(m_dwOptions & OPT_HK_CTRL_SHIFT_INS))
+            return false;
+        if (keys.Register(m_hWnd, HOTKEY_CTRL_SHIFT, ctrlShift, win::VK_INSERT)) {
+            m_dwOptions &= ~OPT_HK_CTRL_SHIFT_V;
+            return true;
+        }
+        m_dwOptions = (m_dwOptions & ~OPT_HK_CTRL_SHIFT_INS) | OPT_HK_CTRL_SHIFT_V;
+        return false;
+    };
+    auto tryV = [&] {
+        if (!(m_dwOptions & OPT_HK_CTRL_SHIFT_V))
+            return false;
+        if (keys.Register(m_hWnd, HOTKEY_CTRL_SHIFT, ctrlShift, win::VK_V)) {
+            m_dwOptions &= ~OPT_HK_CTRL_SHIFT_INS;
+            return true;
+        }
+        m_dwOptions = (m_dwOptions & ~OPT_HK_CTRL_SHIFT_V) | OPT_HK_CTRL_SHIFT_INS;
+        return false;
+    };
+    return tryInsert() || tryV() || tryInsert();
+}
+
+void CServiceWnd::UnregisterHotKeys() {
+    for (int id = HOTKEY_ALT_SHIFT_INS; id <= HOTKEY_SUPER_LAST; ++id)
+        m_ports.hotKeys.Unregister(m_hWnd, id);
+}
+
+void CServiceWnd::OnHotKey(int id, intptr_t lParam) {
+    if (m_pMainMenu || (m_dwState & ST_BUSY))
+        return;
+    RememberTarget();
+    if (id >= HOTKEY_SUPER_FIRST && id <= HOTKEY_SUPER_LAST) {
+        PasteSuperHotKey(id);
+        return;
+    }
+    if (HasHotMenuWindow())
+        return; // it offers the menu itself
+    // The menu must not see the keys of the hot key still held.
+    WaitForKeysReleased(static_cast<unsigned>((static_cast<uintptr_t>(lParam) >> 16) & 0xFFFF));
+    RememberTarget();
+    m_ports.window.SendCommand(0, ID_OPEN_MAIN_MENU);
+}
+
+void CServiceWnd::WaitForKeysReleased(unsigned vk) {
+    int polls = 0;
+    for (unsigned key : {vk, win::VK_MENU, win::VK_CONTROL, win::VK_SHIFT}) {
+        while (key != 0 && m_ports.input.IsKeyDown(key)) {
+            if (++polls > KEY_POLLS_MAX)
+                return;
+            m_ports.clock.Sleep(KEY_POLL_MS);
+        }
+    }
+}
+
+void CServiceWnd::PasteSuperHotKey(int id) {
+    // HOOK(paste): paste the item at position id - 4 of m_activeList and move it to the
+    // insert position, with the modifier keys released and pressed again around it.
+    (void)id;
+}

@@ -1,0 +1,54 @@
+// The service window's timers: the mouse resting at the top of the screen, the re-arming of
+// the taskbar icon's hover, and the scheduler's minute tick.
+#include "app/service_wnd.h"
+#include "platform/clock.h"
+#include "platform/service_window.h"
+#include "platform/timers.h"
+#include "resource.h"
+
+void CServiceWnd::OnTimer(uintptr_t id) {
+    switch (id) {
+    case TIMER_MOUSE_AT_TOP:
+        OnMouseAtTopTick();
+        break;
+    case TIMER_TRAY_HOVER:
+        m_ports.timers.Kill(m_hWnd, TIMER_TRAY_HOVER);
+        m_bTrayHoverArmed = 1;
+        break;
+    case TIMER_SCHEDULER:
+        OnSchedulerTick();
+        break;
+    default:
+        // HOOK(preferences): the one-shot timer of an in-place toggle.
+        // HOOK(player): the duration timers of playing clips.
+        break;
+    }
+}
+
+void CServiceWnd::OnMouseAtTopTick() {
+    if (m_pMainMenu || (m_dwState & ST_BUSY) || !(m_dwOptions & OPT_MOUSE_AT_TOP))
+        return;
+    const ScreenPoint pt = m_ports.input.CursorPos();
+    // Two ticks in a row on the top row at the same place: passing along the edge, or
+    // arriving there, does not open the menu.
+    if (pt.y == 0 && m_ptLastTop.y == 0 && pt.x == m_ptLastTop.x) {
+        m_ptLastTop = ScreenPoint{};
+        RememberTarget();
+        m_ports.window.SendCommand(0, ID_OPEN_MAIN_MENU);
+    } else {
+        m_ptLastTop = pt;
+    }
+}
+
+void CServiceWnd::OnSchedulerTick() {
+    const int minute = m_ports.clock.LocalNow().minute;
+    if (minute == m_nLastMinute)
+        return;
+    if (m_nLastMinute != -1)
+        RunSchedulerCheck();
+    m_nLastMinute = minute;
+}
+
+void CServiceWnd::RunSchedulerCheck() {
+    // HOOK(scheduler): start and stop the items whose schedule falls on this minute.
+}

@@ -1,0 +1,67 @@
+#include "clipboard_win32.h"
+
+#include <windows.h>
+
+#include <cstring>
+#include <new>
+
+#include "win32/handles.h"
+
+bool Win32Clipboard::IsFormatAvailable(unsigned format) const {
+    return IsClipboardFormatAvailable(format) != FALSE;
+}
+
+bool Win32Clipboard::GetData(unsigned format, std::vector<uint8_t>& data) const {
+    // The clipboard keeps the block; it is only read here.
+    GlobalLocked block(GetClipboardData(format));
+    if (!block.Data())
+        return false;
+    try {
+        const auto* bytes = static_cast<const uint8_t*>(block.Data());
+        data.assign(bytes, bytes + block.Size());
+    } catch (const std::bad_alloc&) {
+        data.clear();
+        return false; // larger than the memory left: as if it could not be had
+    }
+    return true;
+}
+
+size_t Win32Clipboard::DataSize(unsigned format) const {
+    HANDLE block = GetClipboardData(format);
+    return block ? GlobalSize(block) : 0;
+}
+
+bool Win32Clipboard::Open(WindowHandle owner) {
+    return OpenClipboard(ToHwnd(owner)) != FALSE;
+}
+
+void Win32Clipboard::Close() {
+    CloseClipboard();
+}
+
+bool Win32Clipboard::Empty() {
+    return EmptyClipboard() != FALSE;
+}
+
+bool Win32Clipboard::SetData(unsigned format, const std::vector<uint8_t>& data) {
+    // Moveable and shareable, as other programs expect of clipboard blocks.
+    UniqueGlobal block(
+        GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE | GMEM_ZEROINIT, data.empty() ? 1 : data.size()));
+    if (!block)
+        return false;
+    {
+        GlobalLocked locked(block.Get());
+        if (!locked.Data())
+            return false;
+        if (!data.empty())
+            std::memcpy(locked.Data(), data.data(), data.size());
+    }
+    if (!SetClipboardData(format, block.Get()))
+        return false;
+    block.Release(); // the clipboard owns it now
+    return true;
+}
+
+unsigned Win32Clipboard::RegisterFormat(const char* name) {
+    return RegisterClipboardFormatA(name);
+}

@@ -1,0 +1,119 @@
+// Looks at and sets the Windows clipboard from outside, for the end-to-end tests.
+//   clipctl formats                 one line per offered format: "NUMBER NAME BYTES"
+//   clipctl register NAME           the number of the registered format NAME
+//   clipctl set TEXT                TEXT as Unicode text
+//   clipctl set-marked TEXT MARK    TEXT and the registered format MARK (empty data), the way
+//                                   programs mark a cut that clipboard tools should not keep
+// Exit codes: 0 done, 1 the clipboard could not be had, 2 bad arguments.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+namespace {
+const char* StandardName(UINT format) {
+    switch (format) {
+    case CF_TEXT:
+        return "CF_TEXT";
+    case CF_BITMAP:
+        return "CF_BITMAP";
+    case CF_OEMTEXT:
+        return "CF_OEMTEXT";
+    case CF_DIB:
+        return "CF_DIB";
+    case CF_UNICODETEXT:
+        return "CF_UNICODETEXT";
+    case CF_HDROP:
+        return "CF_HDROP";
+    case CF_LOCALE:
+        return "CF_LOCALE";
+    case CF_DIBV5:
+        return "CF_DIBV5";
+    case CF_ENHMETAFILE:
+        return "CF_ENHMETAFILE";
+    case CF_METAFILEPICT:
+        return "CF_METAFILEPICT";
+    case CF_PALETTE:
+        return "CF_PALETTE";
+    default:
+        return nullptr;
+    }
+}
+
+// Another program may hold the clipboard for a moment.
+bool OpenSoon() {
+    for (int i = 0; i < 50; ++i) {
+        if (OpenClipboard(nullptr))
+            return true;
+        Sleep(20);
+    }
+    return false;
+}
+
+int Formats() {
+    if (!OpenSoon())
+        return 1;
+    UINT format = 0;
+    while ((format = EnumClipboardFormats(format)) != 0) {
+        char name[256] = "";
+        if (const char* standard = StandardName(format))
+            std::snprintf(name, sizeof name, "%s", standard);
+        else if (GetClipboardFormatNameA(format, name, sizeof name) <= 0)
+            std::snprintf(name, sizeof name, "#%u", format);
+        HANDLE data = GetClipboardData(format);
+        const unsigned long size =
+            data && format != CF_BITMAP && format != CF_PALETTE && format != CF_ENHMETAFILE
+                ? static_cast<unsigned long>(GlobalSize(data))
+                : 0;
+        std::printf("%u %s %lu\n", format, name, size);
+    }
+    CloseClipboard();
+    return 0;
+}
+
+bool PutBlock(UINT format, const void* bytes, size_t size) {
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE | GMEM_ZEROINIT, size ? size : 1);
+    if (!block)
+        return false;
+    if (void* p = GlobalLock(block)) {
+        if (size)
+            std::memcpy(p, bytes, size);
+        GlobalUnlock(block);
+    }
+    if (SetClipboardData(format, block))
+        return true;
+    GlobalFree(block);
+    return false;
+}
+
+int Set(const char* text, const char* mark) {
+    const int n = MultiByteToWideChar(CP_UTF8, 0, text, -1, nullptr, 0);
+    std::wstring wide(static_cast<size_t>(n), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text, -1, &wide[0], n);
+    if (!OpenSoon())
+        return 1;
+    bool ok = EmptyClipboard() && PutBlock(CF_UNICODETEXT, wide.c_str(), wide.size() * 2);
+    if (ok && mark)
+        ok = PutBlock(RegisterClipboardFormatA(mark), "", 0);
+    CloseClipboard();
+    return ok ? 0 : 1;
+}
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2)
+        return 2;
+    const std::string cmd = argv[1];
+    if (cmd == "formats" && argc == 2)
+        return Formats();
+    if (cmd == "register" && argc == 3) {
+        std::printf("%u\n", RegisterClipboardFormatA(argv[2]));
+        return 0;
+    }
+    if (cmd == "set" && argc == 3)
+        return Set(argv[2], nullptr);
+    if (cmd == "set-marked" && argc == 4)
+        return Set(argv[2], argv[3]);
+    return 2;
+}

@@ -1,0 +1,90 @@
+#pragma once
+#include <cctype>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/clipboard.h"
+
+// The clipboard as a table of formats. Registered names get numbers from 0xC100 on, the
+// same number for a name in any letter case.
+class FakeClipboard final : public IClipboard {
+public:
+    std::map<unsigned, std::vector<uint8_t>> formats;
+    std::set<unsigned> unreadable; // offered, but their data cannot be had
+    int refuseOpens = 0;           // the next opens that fail, as if another program held it
+    int opens = 0;                 // every attempt
+    bool isOpen = false;
+    int empties = 0;
+    WindowHandle owner = 0;
+
+    void Offer(unsigned format, const std::vector<uint8_t>& data) { formats[format] = data; }
+    void OfferText(unsigned format, const std::string& text) {
+        std::vector<uint8_t> data(text.begin(), text.end());
+        data.push_back(0);
+        formats[format] = data;
+    }
+    void OfferWide(const std::u16string& text) {
+        std::vector<uint8_t> data;
+        for (char16_t c : text) {
+            data.push_back(uint8_t(c & 0xFF));
+            data.push_back(uint8_t(c >> 8));
+        }
+        data.push_back(0);
+        data.push_back(0);
+        formats[13] = data;
+    }
+    void Clear() { formats.clear(); }
+
+    bool IsFormatAvailable(unsigned format) const override { return formats.count(format) != 0; }
+    bool GetData(unsigned format, std::vector<uint8_t>& data) const override {
+        auto it = formats.find(format);
+        if (!isOpen || it == formats.end() || unreadable.count(format))
+            return false;
+        data = it->second;
+        return true;
+    }
+    size_t DataSize(unsigned format) const override {
+        auto it = formats.find(format);
+        return isOpen && it != formats.end() && !unreadable.count(format) ? it->second.size() : 0;
+    }
+    bool Open(WindowHandle window) override {
+        ++opens;
+        if (refuseOpens > 0) {
+            --refuseOpens;
+            return false;
+        }
+        isOpen = true;
+        owner = window;
+        return true;
+    }
+    void Close() override { isOpen = false; }
+    bool Empty() override {
+        if (!isOpen)
+            return false;
+        ++empties;
+        formats.clear();
+        return true;
+    }
+    bool SetData(unsigned format, const std::vector<uint8_t>& data) override {
+        if (!isOpen)
+            return false;
+        formats[format] = data;
+        return true;
+    }
+    unsigned RegisterFormat(const char* name) override {
+        std::string key;
+        for (const char* p = name; *p; ++p)
+            key.push_back(char(std::tolower(static_cast<unsigned char>(*p))));
+        auto it = m_registered.find(key);
+        if (it != m_registered.end())
+            return it->second;
+        const unsigned id = 0xC100 + unsigned(m_registered.size());
+        m_registered[key] = id;
+        return id;
+    }
+
+private:
+    std::map<std::string, unsigned> m_registered;
+};

@@ -1,0 +1,41 @@
+#pragma once
+// Every port of the service as a fake, for tests that run the whole service.
+#include "app/service_wnd.h"
+#include "fakes/call_log.h"
+#include "fakes/fake_clipboard.h"
+#include "fakes/fake_clock.h"
+#include "fakes/fake_collection_store.h"
+#include "fakes/fake_focus.h"
+#include "fakes/fake_hot_keys.h"
+#include "fakes/fake_input_state.h"
+#include "fakes/fake_installation.h"
+#include "fakes/fake_message_box.h"
+#include "fakes/fake_resources.h"
+#include "fakes/fake_service_window.h"
+#include "fakes/fake_sound.h"
+#include "fakes/fake_timers.h"
+#include "fakes/fake_tray_icon.h"
+#include "fakes/fake_viewer_chain.h"
+
+struct FakeServicePorts {
+    CallLog log;
+    FakeServiceWindow window{log};
+    FakeFocus focus;
+    FakeMessageBox boxes;
+    FakeInstallation installation{log};
+    FakeCollectionStore store{log};
+    FakeLanguageLoader languages;
+    FakeClipboard clipboard;
+    FakeViewerChain viewers;
+    FakeClock clock;
+    FakeSound sound;
+    FakeHotKeys hotKeys;
+    FakeTimers timers;
+    FakeTrayIcon tray;
+    FakeInputState input;
+
+    ServicePorts Ports() {
+        return ServicePorts{window,  focus, boxes, installation, store,  languages, clipboard,
+                            viewers, clock, sound, hotKeys,      timers, tray,      input};
+    }
+};

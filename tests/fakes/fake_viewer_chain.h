@@ -1,0 +1,31 @@
+#pragma once
+#include <vector>
+
+#include "platform/viewer_chain.h"
+
+// The chain as the service sees it: what joining answers, and every message passed on.
+class FakeViewerChain final : public IViewerChain {
+public:
+    struct Message {
+        WindowHandle to;
+        unsigned message;
+        uintptr_t wParam;
+        intptr_t lParam;
+    };
+    WindowHandle nextOnJoin = 0x2222;
+    WindowHandle joined = 0;
+    std::vector<std::pair<WindowHandle, WindowHandle>> leaves; // (viewer, next)
+    std::vector<Message> forwarded;
+
+    WindowHandle Join(WindowHandle viewer) override {
+        joined = viewer;
+        return nextOnJoin;
+    }
+    bool Leave(WindowHandle viewer, WindowHandle next) override {
+        leaves.emplace_back(viewer, next);
+        return true;
+    }
+    void Forward(WindowHandle next, unsigned message, uintptr_t wParam, intptr_t lParam) override {
+        forwarded.push_back({next, message, wParam, lParam});
+    }
+};

@@ -1,0 +1,417 @@
+// Capture through a fake clipboard and a manual clock: which cuts become which items, the
+// repeat gate, the limits, the side effects, and the viewer chain.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/clip_formats.h"
+#include "fakes/fake_service_ports.h"
+#include "platform/win_constants.h"
+
+namespace {
+constexpr WindowHandle kFrame = 0x500;
+constexpr unsigned CF_TEXT = win::CF_TEXT;
+constexpr unsigned CF_UNICODE = win::CF_UNICODETEXT;
+constexpr unsigned CF_DIB = win::CF_DIB;
+constexpr unsigned CF_HDROP = win::CF_HDROP;
+
+// A bottom-up 24-bit DIB header followed by `total` - 40 bytes of `fill`.
+std::vector<uint8_t> Dib(size_t total, uint8_t fill = 0x55) {
+    std::vector<uint8_t> dib(total, fill);
+    const uint8_t header[16] = {40, 0, 0, 0, 4, 0, 0, 0, 2, 0, 0, 0, 1, 0, 24, 0};
+    std::copy(header, header + 16, dib.begin());
+    return dib;
+}
+
+// A CF_HDROP block: the DROPFILES header and the NUL-separated paths ended by an empty one.
+std::vector<uint8_t> FileDrop(const std::vector<std::string>& paths, bool wide) {
+    std::vector<uint8_t> block(win::DROPFILES_SIZE, 0);
+    block[0] = uint8_t(win::DROPFILES_SIZE); // pFiles
+    block[16] = wide ? 1 : 0;                // fWide
+    auto put = [&](char c) {
+        block.push_back(uint8_t(c));
+        if (wide)
+            block.push_back(0);
+    };
+    for (const std::string& p : paths) {
+        for (char c : p)
+            put(c);
+        put('\0');
+    }
+    put('\0');
+    return block;
+}
+
+std::vector<uint8_t> Dword(uint32_t v) {
+    return {uint8_t(v), uint8_t(v >> 8), uint8_t(v >> 16), uint8_t(v >> 24)};
+}
+
+class CaptureTest : public ::testing::Test, protected FakeServicePorts {
+protected:
+    CServiceWnd service{Ports(), 1024, clock.tick};
+
+    void SetUp() override {
+        window.service = &service;
+        g_cfRtf = clipboard.RegisterFormat(CF_NAME_RTF);
+        g_cfHtml = clipboard.RegisterFormat(CF_NAME_HTML);
+        service.m_dwOptions |= OPT_FMT_HTML;
+        ASSERT_TRUE(service.Create(kFrame));
+        viewers.forwarded.clear();
+        tray.calls.clear();
+    }
+
+    // Another program cuts `text` well after the previous cut.
+    void CutText(const std::string& text) {
+        clipboard.Clear();
+        clipboard.OfferWide(std::u16string(text.begin(), text.end()));
+        clipboard.OfferText(CF_TEXT, text);
+        Notify(600);
+    }
+    void Notify(uint32_t afterMs) {
+        clock.tick += afterMs;
+        service.OnDrawClipboard(0x77, 0);
+    }
+    std::vector<std::string> Texts() const {
+        std::vector<std::string> out;
+        for (const auto& item : service.m_activeList)
+            out.push_back(item->text);
+        return out;
+    }
+    const CClipItem& Item(size_t i) const { return *service.m_activeList.at(i); }
+};
+
+TEST_F(CaptureTest, TextCutBecomesOneItemAndTheNotificationGoesOn) {
+    CutText("hello world");
+    ASSERT_EQ(Texts(), std::vector<std::string>{"hello world"});
+    EXPECT_EQ(Item(0).type, CLIP_TEXT);
+    EXPECT_FALSE(clipboard.isOpen);
+    EXPECT_EQ(clipboard.owner, service.GetSafeHwnd());
+    ASSERT_EQ(viewers.forwarded.size(), 1u);
+    EXPECT_EQ(viewers.forwarded[0].to, viewers.nextOnJoin);
+    EXPECT_EQ(viewers.forwarded[0].message, win::WM_DRAWCLIPBOARD);
+    EXPECT_EQ(viewers.forwarded[0].wParam, 0x77u);
+}
+
+TEST_F(CaptureTest, RichTextStandsForTheWholeCutAndUnicodeBeatsPlainText) {
+    clipboard.OfferText(g_cfRtf, "{\\rtf1 rich \\b words\\b0}");
+    clipboard.OfferWide(u"rich words");
+    clipboard.OfferText(CF_TEXT, "rich words");
+    clipboard.OfferText(g_cfHtml, "<b>rich</b> words");
+    Notify(600);
+    ASSERT_EQ(service.m_activeList.size(), 1u);
+    EXPECT_EQ(Item(0).type, CLIP_RTF);
+    EXPECT_EQ(Item(0).html, "<b>rich</b> words");
+
+    // Without Rich Text the Unicode text is taken, not the (different) 8-bit text.
+    service.m_dwOptions &= ~OPT_FMT_RTF;
+    clipboard.OfferWide(u"wide text");
+    clipboard.OfferText(CF_TEXT, "ansi text");
+    Notify(600);
+    ASSERT_EQ(service.m_activeList.size(), 2u);
+    EXPECT_EQ(Item(0).text, "wide text");
+    EXPECT_EQ(Item(0).type, CLIP_TEXT);
+
+    // 8-bit text only when no Unicode text is offered.
+    clipboard.Clear();
+    clipboard.OfferText(CF_TEXT, "only ansi");
+    Notify(600);
+    EXPECT_EQ(Item(0).text, "only ansi");
+}
+
+TEST_F(CaptureTest, RichTextRefusedForItsLengthStillKeepsTheCutAsText) {
+    service.m_nMaxItemSizeKB = 1;
+    clipboard.OfferText(g_cfRtf, "{\\rtf1 " + std::string(2000, ' ') + "short words}");
+    clipboard.OfferWide(u"short words");
+    Notify(600);
+    ASSERT_EQ(service.m_activeList.size(), 1u);
+    EXPECT_EQ(Item(0).type, CLIP_TEXT);
+    EXPECT_EQ(Item(0).text, "short words");
+}
+
+TEST_F(CaptureTest, ANotificationWithin500MsOfTheLastCheckAddsNothing) {
+    CutText("first");
+    clipboard.OfferWide(u"second");
+    Notify(300);
+    Notify(500); // 500 ms after the previous check, which renewed the stamp
+    EXPECT_EQ(Texts(), std::vector<std::string>{"first"});
+    Notify(501);
+    EXPECT_EQ(Texts(), (std::vector<std::string>{"second", "first"}));
+
+    // Each category has its own stamp: a picture right after a text is kept.
+    clipboard.Offer(CF_DIB, Dib(200));
+    Notify(10);
+    EXPECT_EQ(Item(0).type, CLIP_BITMAP);
+    EXPECT_EQ(service.m_activeList.size(), 3u);
+    EXPECT_EQ(viewers.forwarded.size(), 5u) << "every notification is passed on";
+}
+
+TEST_F(CaptureTest, TheGateMeasuresAcrossTheWrapOfTheTickCount) {
+    clock.tick = 0xFFFFFF00;
+    CutText("before the wrap");
+    clock.tick = 0xFFFFFF00 + 600 - 1; // wraps to a small value
+    CutText("after the wrap");
+    EXPECT_EQ(service.m_activeList.size(), 2u);
+}
+
+TEST_F(CaptureTest, LimitsOfTextsAndPictures) {
+    service.m_nMinTextSize = 3;
+    CutText("ab");
+    EXPECT_TRUE(service.m_activeList.empty()) << "shorter than the minimum";
+
+    service.m_nMaxItemSizeKB = 1;
+    CutText(std::string(1025, 'x'));
+    EXPECT_TRUE(service.m_activeList.empty()) << "a text of 1025 characters with 1 KB";
+    CutText(std::string(1024, 'y'));
+    EXPECT_EQ(service.m_activeList.size(), 1u);
+
+    clipboard.Clear();
+    clipboard.Offer(CF_DIB, Dib(1025));
+    Notify(600);
+    EXPECT_EQ(service.m_activeList.size(), 1u) << "a picture of 1025 bytes with 1 KB";
+    clipboard.Offer(CF_DIB, Dib(1024));
+    Notify(600);
+    EXPECT_EQ(Item(0).type, CLIP_BITMAP);
+
+    service.m_nMaxItemSizeKB = 0;
+    CutText(std::string(5000, 'z'));
+    EXPECT_EQ(Item(0).text.size(), 5000u) << "0 means no upper limit";
+}
+
+TEST_F(CaptureTest, TheSameTextAgainMovesTheKeptItemAndRichTextAbsorbsItsPlainForm) {
+    CutText("alpha text");
+    CutText("beta text");
+    CutText("alpha text");
+    EXPECT_EQ(Texts(), (std::vector<std::string>{"alpha text", "beta text"}));
+
+    clipboard.Clear();
+    clipboard.OfferText(g_cfRtf, "{\\rtf1 gamma text}");
+    Notify(600);
+    CutText("delta text");
+    // Another program copies the same words as plain text: the Rich Text item comes first.
+    CutText("gamma text");
+    ASSERT_EQ(service.m_activeList.size(), 4u);
+    EXPECT_EQ(Item(0).type, CLIP_RTF);
+    EXPECT_EQ(Item(1).text, "delta text");
+}
+
+TEST_F(CaptureTest, CapacityIsKeptAtTheEndOppositeTheInsertPosition) {
+    service.m_nMaxItems = 3;
+    for (const char* t : {"one!", "two!", "three!", "four!"})
+        CutText(t);
+    EXPECT_EQ(Texts(), (std::vector<std::string>{"four!", "three!", "two!"}));
+
+    service.m_dwOptions &= ~(OPT_INSERT_HEAD | OPT_INSERT_TAIL);
+    CutText("five!");
+    EXPECT_EQ(Texts(), (std::vector<std::string>{"three!", "two!", "five!"}));
+    EXPECT_TRUE(service.m_dwOptions & OPT_INSERT_TAIL);
+}
+
+TEST_F(CaptureTest, TextAndPictureOfOneCutAreTwoItemsAndThePictureCarriesTheHtml) {
+    clipboard.OfferWide(u"caption text");
+    clipboard.Offer(CF_DIB, Dib(300));
+    clipboard.OfferText(g_cfHtml, "<img src=x>");
+    Notify(600);
+    ASSERT_EQ(service.m_activeList.size(), 2u);
+    EXPECT_EQ(Item(0).type, CLIP_BITMAP);
+    EXPECT_EQ(Item(0).dib.size(), 300u);
+    EXPECT_EQ(Item(0).html, "<img src=x>");
+    EXPECT_EQ(Item(0).caption.substr(Item(0).caption.size() - 7), " + HTML");
+    EXPECT_EQ(Item(1).text, "caption text");
+    EXPECT_EQ(service.m_nBitmapCounter, 1);
+
+    // The same picture again replaces the kept one.
+    clipboard.Clear();
+    clipboard.Offer(CF_DIB, Dib(300));
+    Notify(600);
+    EXPECT_EQ(service.m_activeList.size(), 2u);
+    EXPECT_EQ(Item(0).type, CLIP_BITMAP);
+    EXPECT_FALSE(Item(0).HasHtml());
+}
+
+TEST_F(CaptureTest, FileListsOfBothWidthsAndMalformedOnes) {
+    clipboard.Offer(CF_HDROP, FileDrop({"C:\\a.txt", "C:\\b.txt"}, true));
+    Notify(600);
+    ASSERT_EQ(service.m_activeList.size(), 1u);
+    EXPECT_EQ(Item(0).type, CLIP_FILES_WIDE);
+    EXPECT_EQ(Item(0).text, "C:\\a.txt\r\nC:\\b.txt\r\n");
+
+    clipboard.Offer(CF_HDROP, FileDrop({"C:\\c.txt"}, false));
+    Notify(600);
+    EXPECT_EQ(Item(0).type, CLIP_FILES);
+
+    std::vector<uint8_t> bad = FileDrop({"C:\\d.txt"}, false);
+    bad[0] = 0xF0; // the list would start beyond the block
+    clipboard.Offer(CF_HDROP, bad);
+    Notify(600);
+    clipboard.Offer(CF_HDROP, std::vector<uint8_t>(8, 0)); // shorter than the header
+    Notify(600);
+    clipboard.Offer(CF_HDROP, FileDrop({}, false)); // no file
+    Notify(600);
+    EXPECT_EQ(service.m_activeList.size(), 2u);
+}
+
+TEST_F(CaptureTest, KeepingTheClipboardEmptyFollowsAnyGatedNotification) {
+    service.m_dwOptions |= OPT_KEEP_CLIPBOARD_EMPTY;
+    CutText("secret words");
+    EXPECT_EQ(clipboard.empties, 1);
+    EXPECT_EQ(service.m_activeList.size(), 1u);
+
+    service.m_nMinTextSize = 50; // refused, but it was a cut
+    CutText("too short");
+    EXPECT_EQ(clipboard.empties, 2);
+
+    clipboard.OfferWide(u"unreadable");
+    clipboard.unreadable.insert(CF_UNICODE);
+    Notify(600);
+    EXPECT_EQ(clipboard.empties, 3);
+
+    clipboard.OfferWide(u"too soon");
+    Notify(100); // fails the gate: not a cut of its own
+    EXPECT_EQ(clipboard.empties, 3);
+    EXPECT_TRUE(clipboard.IsFormatAvailable(CF_UNICODE));
+}
+
+TEST_F(CaptureTest, PausedOrBusyCapturesNothingButPassesEveryNotificationOn) {
+    for (uint32_t state : {uint32_t(ST_PAUSED), uint32_t(ST_BUSY)}) {
+        service.m_dwState |= state;
+        const int opens = clipboard.opens;
+        CutText("not now");
+        EXPECT_TRUE(service.m_activeList.empty());
+        EXPECT_EQ(clipboard.opens, opens) << "the clipboard is left alone";
+        service.m_dwState &= ~state;
+    }
+    EXPECT_EQ(viewers.forwarded.size(), 2u);
+    CutText("now again");
+    EXPECT_EQ(service.m_activeList.size(), 1u);
+}
+
+TEST_F(CaptureTest, SoundAfterEachInsertionAndItsStoredChoice) {
+    service.m_nSound = 9;
+    CutText("beep once");
+    EXPECT_EQ(sound.beeps, std::vector<uint32_t>{win::MB_ICONASTERISK});
+    EXPECT_EQ(service.m_nSound, 2);
+
+    service.PlaySound(1);
+    service.PlaySound(0);
+    service.PlaySound(6);
+    EXPECT_EQ(sound.beeps, (std::vector<uint32_t>{win::MB_ICONASTERISK, 0xFFFFFFFF, win::MB_OK}));
+    EXPECT_EQ(service.m_nSound, 6);
+}
+
+TEST_F(CaptureTest, BusyIconDuringTheWorkAndAutosave) {
+    service.m_dwOptions = (service.m_dwOptions | OPT_AUTOSAVE) & ~OPT_NO_TRAY_ICON;
+    CutText("saved at once");
+    EXPECT_EQ(log.Count("save active"), 1);
+    ASSERT_EQ(tray.calls.size(), 2u);
+    EXPECT_EQ(tray.calls[0].what, "modify");
+    EXPECT_EQ(tray.calls[0].data.iconId, 188u);
+    EXPECT_EQ(tray.calls[1].data.iconId, 153u);
+
+    service.m_dwOptions &= ~OPT_AUTOSAVE;
+    CutText("saved at the end");
+    EXPECT_EQ(log.Count("save active"), 1);
+
+    // The end of the program's own work while paused shows the paused picture again.
+    service.m_dwState |= ST_PAUSED;
+    service.SetBusy(true);
+    service.SetBusy(false);
+    EXPECT_EQ(tray.Last().iconId, 185u);
+
+    service.m_dwOptions |= OPT_NO_TRAY_ICON;
+    const size_t calls = tray.calls.size();
+    service.SetBusy(true);
+    EXPECT_EQ(tray.calls.size(), calls);
+}
+
+TEST_F(CaptureTest, CutsMarkedAsNotToBeKeptAreSkippedWhole) {
+    service.m_dwOptions |= OPT_KEEP_CLIPBOARD_EMPTY;
+    for (const char* mark :
+         {"Clipboard Viewer Ignore", "ExcludeClipboardContentFromMonitorProcessing"}) {
+        CutText("password");
+        service.m_activeList.clear();
+        const int empties = clipboard.empties;
+        clipboard.OfferWide(u"password");
+        clipboard.Offer(clipboard.RegisterFormat(mark), {});
+        Notify(600);
+        EXPECT_TRUE(service.m_activeList.empty()) << mark;
+        EXPECT_EQ(clipboard.empties, empties) << mark << ": the clipboard keeps it";
+    }
+    const unsigned history = clipboard.RegisterFormat("canincludeinclipboardhistory");
+    clipboard.Clear();
+    clipboard.OfferWide(u"not for history");
+    clipboard.Offer(history, Dword(0));
+    Notify(600);
+    EXPECT_TRUE(service.m_activeList.empty());
+    clipboard.OfferWide(u"fine for history");
+    clipboard.Offer(history, Dword(1));
+    Notify(600);
+    EXPECT_EQ(Texts(), std::vector<std::string>{"fine for history"});
+    EXPECT_EQ(viewers.forwarded.size(), 6u);
+}
+
+TEST_F(CaptureTest, ABusyClipboardIsTriedAgainBrieflyThenLeft) {
+    clipboard.refuseOpens = 2;
+    CutText("after two tries");
+    EXPECT_EQ(Texts(), std::vector<std::string>{"after two tries"});
+    EXPECT_EQ(clipboard.opens, 3 + 1) << "the start-up capture opened it once";
+
+    clipboard.refuseOpens = 1000;
+    clock.sleeps.clear();
+    const int opens = clipboard.opens;
+    CutText("never had");
+    EXPECT_EQ(service.m_activeList.size(), 1u);
+    EXPECT_GE(clipboard.opens - opens, 3);
+    EXPECT_LE(clipboard.opens - opens, 5);
+    EXPECT_LE(clock.Slept(), 100u);
+    EXPECT_EQ(viewers.forwarded.size(), 2u);
+}
+
+class StartupCaptureTest : public ::testing::Test, protected FakeServicePorts {
+protected:
+    CServiceWnd service{Ports(), 1024, clock.tick};
+};
+
+TEST_F(StartupCaptureTest, WhatIsOnTheClipboardAtStartIsKeptOnceThenTheChainIsJoined) {
+    clipboard.OfferWide(u"cut before the start");
+    ASSERT_TRUE(service.Create(kFrame));
+    EXPECT_EQ(service.m_activeList.size(), 1u);
+    EXPECT_EQ(viewers.joined, service.GetSafeHwnd());
+    EXPECT_EQ(service.m_hWndNextViewer, viewers.nextOnJoin);
+    EXPECT_TRUE(viewers.forwarded.empty());
+
+    // The system announces the clipboard to a new viewer at once: the same cut.
+    service.OnDrawClipboard();
+    EXPECT_EQ(service.m_activeList.size(), 1u);
+    EXPECT_EQ(viewers.forwarded.size(), 1u);
+}
+
+TEST_F(StartupCaptureTest, TheChainIsMendedWhenAMemberLeavesAndLeftAtTheEnd) {
+    ASSERT_TRUE(service.Create(kFrame));
+    const WindowHandle self = service.GetSafeHwnd();
+    service.OnChangeCbChain(0x3333, 0x4444); // not our neighbour: passed on
+    EXPECT_EQ(service.m_hWndNextViewer, viewers.nextOnJoin);
+    service.OnChangeCbChain(viewers.nextOnJoin, 0x5555); // our neighbour goes
+    EXPECT_EQ(service.m_hWndNextViewer, 0x5555u);
+    ASSERT_EQ(viewers.forwarded.size(), 2u);
+    EXPECT_EQ(viewers.forwarded[0].to, viewers.nextOnJoin);
+    EXPECT_EQ(viewers.forwarded[0].message, win::WM_CHANGECBCHAIN);
+    EXPECT_EQ(viewers.forwarded[0].wParam, 0x3333u);
+    EXPECT_EQ(viewers.forwarded[1].to, 0x5555u);
+
+    service.OnChangeCbChain(0x5555, 0); // the last member goes: nobody to tell
+    service.OnDrawClipboard();
+    EXPECT_EQ(viewers.forwarded.size(), 2u);
+
+    service.OnDestroy();
+    ASSERT_EQ(viewers.leaves.size(), 1u);
+    EXPECT_EQ(viewers.leaves[0], std::make_pair(self, WindowHandle{0}));
+}
+
+TEST_F(StartupCaptureTest, AWindowThatNeverJoinedDoesNotLeave) {
+    window.handle = 0;
+    EXPECT_FALSE(service.Create(kFrame));
+    service.LeaveViewerChain();
+    EXPECT_TRUE(viewers.leaves.empty());
+}
+} // namespace

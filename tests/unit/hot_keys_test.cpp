@@ -1,0 +1,172 @@
+// Hot keys through a fake that can refuse combinations: what is registered for which
+// preferences, the fallback between the two second hot keys, and the key-release wait.
+#include <gtest/gtest.h>
+
+#include "fakes/fake_service_ports.h"
+#include "platform/win_constants.h"
+
+namespace {
+constexpr WindowHandle kFrame = 0x500;
+using Combo = FakeHotKeys::Combo;
+constexpr unsigned CTRL_SHIFT = win::MOD_CONTROL | win::MOD_SHIFT;
+const Combo kCtrlShiftIns{CTRL_SHIFT, win::VK_INSERT};
+const Combo kCtrlShiftV{CTRL_SHIFT, win::VK_V};
+const Combo kAltShiftIns{win::MOD_ALT | win::MOD_SHIFT, win::VK_INSERT};
+
+class HotKeyTest : public ::testing::Test, protected FakeServicePorts {
+protected:
+    CServiceWnd service{Ports(), 1024, 0};
+
+    void SetUp() override { window.service = &service; }
+    // Starts with these options (the file would have set them).
+    bool StartWith(uint32_t options) {
+        store.onLoadActive = [options](CServiceWnd& s) { s.m_dwOptions = options; };
+        return service.Create(kFrame);
+    }
+    uint32_t SecondKeyBits() const {
+        return service.m_dwOptions & (OPT_HK_CTRL_SHIFT_INS | OPT_HK_CTRL_SHIFT_V);
+    }
+};
+
+TEST_F(HotKeyTest, DefaultsHoldAltShiftInsertCtrlShiftVAndTheMouseTimer) {
+    ASSERT_TRUE(StartWith(OPT_DEFAULTS));
+    EXPECT_EQ(hotKeys.registered, (std::map<int, Combo>{{1, kAltShiftIns}, {2, kCtrlShiftV}}));
+    EXPECT_EQ(timers.running, (std::map<uintptr_t, unsigned>{{TIMER_MOUSE_AT_TOP, 400}}));
+    EXPECT_TRUE(boxes.shown.empty());
+
+    service.OnDestroy();
+    EXPECT_TRUE(hotKeys.registered.empty());
+}
+
+TEST_F(HotKeyTest, SecondHotKeyFallsBackToTheOtherChoiceAndTheBitsFollow) {
+    struct Case {
+        uint32_t bits;
+        std::set<Combo> taken;
+        bool result;
+        std::vector<Combo> attempts; // of id 2, in order
+        uint32_t bitsAfter;
+    };
+    const uint32_t INS = OPT_HK_CTRL_SHIFT_INS, V = OPT_HK_CTRL_SHIFT_V;
+    const Case cases[] = {
+        {INS, {}, true, {kCtrlShiftIns}, INS},
+        {INS, {kCtrlShiftIns}, true, {kCtrlShiftIns, kCtrlShiftV}, V},
+        {V, {kCtrlShiftV}, true, {kCtrlShiftV, kCtrlShiftIns}, INS},
+        {INS | V, {}, true, {kCtrlShiftIns}, INS},
+        {V, {kCtrlShiftV, kCtrlShiftIns}, false, {kCtrlShiftV, kCtrlShiftIns}, V},
+        {INS, {kCtrlShiftV, kCtrlShiftIns}, false, {kCtrlShiftIns, kCtrlShiftV, kCtrlShiftIns}, V},
+        {0, {}, false, {}, 0},
+    };
+    for (const Case& c : cases) {
+        FakeServicePorts ports;
+        ports.hotKeys.takenByOthers = c.taken;
+        CServiceWnd s{ports.Ports(), 1024, 0};
+        s.m_dwOptions = c.bits;
+        EXPECT_EQ(s.RegisterHotKeys(), c.result) << c.bits;
+        std::vector<Combo> secondTries;
+        for (const Combo& a : ports.hotKeys.attempts)
+            if (a.first == CTRL_SHIFT)
+                secondTries.push_back(a);
+        EXPECT_EQ(secondTries, c.attempts) << c.bits;
+        EXPECT_EQ(s.m_dwOptions & (INS | V), c.bitsAfter) << c.bits;
+    }
+}
+
+TEST_F(HotKeyTest, WithBothSecondHotKeysTakenTheStartSaysSoAndGoesOn) {
+    hotKeys.takenByOthers = {kCtrlShiftIns, kCtrlShiftV, kAltShiftIns};
+    ASSERT_TRUE(StartWith(OPT_DEFAULTS));
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text,
+              "Unable to register hotkey <Alt + Shift + Insert> or <Ctrl + Shift + Insert>");
+    EXPECT_EQ(boxes.shown[0].caption, "Quillbox");
+    EXPECT_EQ(boxes.shown[0].flags, win::MB_ICONEXCLAMATION | win::MB_TOPMOST);
+    EXPECT_FALSE(service.m_dwOptions & OPT_HK_ALT_SHIFT_INS) << "a refused Alt+Shift+Insert";
+    EXPECT_TRUE(service.m_dwState & ST_VIEWER_ON) << "the start went on";
+}
+
+TEST_F(HotKeyTest, SuperHotKeysByChoice) {
+    const std::pair<unsigned, unsigned> first[] = {{0, 0},
+                                                   {win::MOD_ALT, '1'},
+                                                   {win::MOD_CONTROL, '1'},
+                                                   {win::MOD_ALT, win::VK_F1},
+                                                   {win::MOD_CONTROL, win::VK_F1}};
+    for (uint8_t choice = 0; choice <= 5; ++choice) {
+        FakeServicePorts ports;
+        CServiceWnd s{ports.Ports(), 1024, 0};
+        s.m_dwOptions = 0;
+        s.m_nSuperHotKey = choice;
+        s.RegisterHotKeys();
+        if (choice == 0 || choice > 4) {
+            EXPECT_TRUE(ports.hotKeys.registered.empty()) << int(choice);
+            continue;
+        }
+        const auto [mods, key] = first[choice];
+        EXPECT_EQ(
+            ports.hotKeys.registered,
+            (std::map<int, Combo>{{4, {mods, key}}, {5, {mods, key + 1}}, {6, {mods, key + 2}}}))
+            << int(choice);
+    }
+}
+
+TEST_F(HotKeyTest, UserHotKeyModifiersAreConvertedFromTheHotKeyControl) {
+    service.m_dwOptions = 0;
+    service.m_nUserHotKeyVk = 'Q';
+    service.m_nUserHotKeyMods = win::HOTKEYF_SHIFT | win::HOTKEYF_EXT;
+    service.RegisterHotKeys();
+    EXPECT_EQ(hotKeys.registered.at(3), Combo(win::MOD_SHIFT | win::MOD_WIN, 'Q'));
+
+    service.UnregisterHotKeys();
+    service.m_nUserHotKeyMods = win::HOTKEYF_CONTROL | win::HOTKEYF_ALT;
+    service.RegisterHotKeys();
+    EXPECT_EQ(hotKeys.registered.at(3), Combo(win::MOD_CONTROL | win::MOD_ALT, 'Q'));
+
+    service.UnregisterHotKeys();
+    service.m_nUserHotKeyVk = 0;
+    service.RegisterHotKeys();
+    EXPECT_TRUE(hotKeys.registered.empty());
+    EXPECT_FALSE(timers.Runs(TIMER_MOUSE_AT_TOP)) << "mouse at top is off";
+}
+
+TEST_F(HotKeyTest, AHotKeyWaitsForTheKeysToBeLetGoThenOpensTheMenuForTheNewTarget) {
+    ASSERT_TRUE(StartWith(OPT_DEFAULTS));
+    focus.foreground = 0x900;
+    input.keysDown = {win::VK_INSERT, win::VK_MENU, win::VK_SHIFT};
+    // The user lets go of one key per poll; meanwhile another window came to the front.
+    clock.onSleep = [&] {
+        input.keysDown.erase(input.keysDown.begin());
+        focus.foreground = 0x910;
+    };
+    service.OnHotKey(1, intptr_t(win::VK_INSERT) << 16 | (win::MOD_ALT | win::MOD_SHIFT));
+    EXPECT_EQ(clock.sleeps, (std::vector<uint32_t>{200, 200, 200}));
+    EXPECT_EQ(window.commands, (std::vector<std::pair<uintptr_t, intptr_t>>{{0, 32792}}));
+    EXPECT_EQ(service.m_hWndTarget, 0x910u);
+}
+
+TEST_F(HotKeyTest, AStuckKeyDoesNotHoldTheProgramForever) {
+    ASSERT_TRUE(StartWith(OPT_DEFAULTS));
+    input.keysDown = {win::VK_CONTROL};
+    service.OnHotKey(2, intptr_t('V') << 16);
+    EXPECT_LE(clock.Slept(), 10000u);
+    EXPECT_EQ(window.commands.size(), 1u);
+}
+
+TEST_F(HotKeyTest, BusySuperHotKeysAndTheHotMenuWindowDoNotOpenTheMenu) {
+    ASSERT_TRUE(StartWith(OPT_DEFAULTS));
+    input.keysDown = {win::VK_MENU};
+    service.m_dwState |= ST_BUSY;
+    service.OnHotKey(1, 0);
+    service.m_dwState &= ~ST_BUSY;
+
+    focus.foreground = 0x900;
+    service.OnHotKey(5, intptr_t('2') << 16);
+    EXPECT_EQ(service.m_hWndTarget, 0x900u) << "the super hot key remembers the target";
+
+    char hotWindow = 0; // stands for the hot-menu window; never used through the pointer
+    service.m_pHotWnd = reinterpret_cast<CHotWnd*>(&hotWindow);
+    service.m_nHotStyle = HOT_STYLE_HOT_MENU;
+    service.OnHotKey(1, 0);
+    service.m_pHotWnd = nullptr;
+
+    EXPECT_TRUE(window.commands.empty());
+    EXPECT_TRUE(clock.sleeps.empty());
+}
+} // namespace

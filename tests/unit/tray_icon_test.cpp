@@ -1,0 +1,185 @@
+// The taskbar icon, the pause state and the service window's timers through fakes.
+#include <gtest/gtest.h>
+
+#include "fakes/fake_service_ports.h"
+#include "platform/win_constants.h"
+#include "store/language.h"
+
+namespace {
+constexpr WindowHandle kFrame = 0x500;
+using Commands = std::vector<std::pair<uintptr_t, intptr_t>>;
+
+class TrayTest : public ::testing::Test, protected FakeServicePorts {
+protected:
+    CServiceWnd service{Ports(), 1024, 0};
+
+    void SetUp() override {
+        window.service = &service;
+        store.onLoadActive = [](CServiceWnd& s) { s.m_dwOptions &= ~OPT_NO_TRAY_ICON; };
+    }
+};
+
+TEST_F(TrayTest, TheIconComesWithTheWindowAndGoesWithIt) {
+    ASSERT_TRUE(service.Create(kFrame));
+    ASSERT_EQ(tray.calls.size(), 1u);
+    EXPECT_EQ(tray.calls[0].what, "add");
+    const TrayIconData& added = tray.calls[0].data;
+    EXPECT_EQ(added.hWnd, service.GetSafeHwnd());
+    EXPECT_EQ(added.uID, 128u);
+    EXPECT_EQ(added.uFlags, 7u);
+    EXPECT_EQ(added.uCallbackMessage, win::WM_USER);
+    EXPECT_EQ(added.iconId, 153u);
+    EXPECT_EQ(added.szTip, "Quillbox");
+
+    service.OnDestroy();
+    EXPECT_EQ(tray.calls.back().what, "delete");
+    EXPECT_FALSE(tray.shown);
+
+    // Added again later (the preference toggle), it has its picture, tip and messages.
+    service.SetTrayIcon(true);
+    EXPECT_EQ(tray.Last().uFlags, 7u);
+}
+
+TEST_F(TrayTest, NoIconAtAllWhenTheUserTurnedItOff) {
+    store.onLoadActive = nullptr; // the default keeps the icon off
+    ASSERT_TRUE(service.Create(kFrame));
+    service.OnServiceCommand(32810);
+    service.OnDestroy();
+    EXPECT_TRUE(tray.calls.empty());
+    EXPECT_TRUE(service.m_dwState & ST_PAUSED);
+}
+
+TEST_F(TrayTest, PauseAndContinueChangePictureAndTip) {
+    ASSERT_TRUE(service.Create(kFrame));
+    const int opens = clipboard.opens;
+    EXPECT_TRUE(service.OnServiceCommand(32810));
+    EXPECT_TRUE(service.m_dwState & ST_PAUSED);
+    EXPECT_EQ(tray.calls.back().what, "modify");
+    EXPECT_EQ(tray.Last().iconId, 185u);
+    EXPECT_EQ(tray.Last().szTip, "Quillbox is paused");
+    service.OnServiceCommand(32810);
+    EXPECT_TRUE(service.m_dwState & ST_PAUSED) << "pausing twice keeps it paused";
+
+    clipboard.OfferWide(u"cut while paused");
+    clock.tick += 1000;
+    service.OnDrawClipboard();
+    EXPECT_TRUE(service.m_activeList.empty());
+    EXPECT_EQ(clipboard.opens, opens);
+
+    EXPECT_TRUE(service.OnServiceCommand(32811));
+    EXPECT_FALSE(service.m_dwState & ST_PAUSED);
+    EXPECT_EQ(tray.Last().iconId, 153u);
+    EXPECT_EQ(tray.Last().szTip, "Quillbox");
+    EXPECT_FALSE(service.OnServiceCommand(32812));
+
+    // A new icon of a paused service shows it paused.
+    service.OnServiceCommand(32810);
+    service.SetTrayIcon(true, true);
+    EXPECT_EQ(tray.Last().iconId, 185u);
+}
+
+TEST_F(TrayTest, TipsAreCutTo63Characters) {
+    languages.libraries[LanguageLibraryPath(1)].strings[3009] = std::string(80, 'p');
+    store.onLoadActive = [](CServiceWnd& s) {
+        s.m_nLanguage = 1;
+        s.m_dwOptions &= ~OPT_NO_TRAY_ICON;
+    };
+    ASSERT_TRUE(service.Create(kFrame));
+    service.OnServiceCommand(32810);
+    EXPECT_EQ(tray.Last().szTip, std::string(63, 'p'));
+}
+
+TEST_F(TrayTest, MouseProtocolOfTheIcon) {
+    ASSERT_TRUE(service.Create(kFrame));
+    EXPECT_EQ(service.OnTrayNotify(129, win::WM_RBUTTONUP), 0) << "another icon";
+    for (unsigned quiet : {win::WM_LBUTTONDOWN, win::WM_RBUTTONDOWN, 0x0208u /* middle up */})
+        EXPECT_EQ(service.OnTrayNotify(128, quiet), 1);
+    EXPECT_TRUE(window.commands.empty());
+
+    // Right-click mode: the right button opens the main menu, the left one the app menu.
+    service.m_nSelEntryId = 7;
+    EXPECT_EQ(service.OnTrayNotify(128, win::WM_RBUTTONUP), 1);
+    EXPECT_EQ(service.OnTrayNotify(128, win::WM_LBUTTONUP), 1);
+    EXPECT_EQ(service.m_nSelEntryId, -1);
+    EXPECT_EQ(window.commands, (Commands{{0, 32792}, {0, 32794}}));
+
+    window.commands.clear();
+    service.m_dwOptions |= OPT_LEFT_CLICK_MENU;
+    service.OnTrayNotify(128, win::WM_LBUTTONDBLCLK);
+    service.OnTrayNotify(128, win::WM_RBUTTONUP);
+    EXPECT_EQ(window.commands, (Commands{{0, 32792}, {0, 32794}}));
+}
+
+TEST_F(TrayTest, HoverRemembersTheTargetAtMostOncePerTimerPeriod) {
+    ASSERT_TRUE(service.Create(kFrame));
+    focus.foreground = 0x900;
+    EXPECT_EQ(service.OnTrayNotify(128, win::WM_MOUSEMOVE), 1);
+    EXPECT_EQ(service.m_hWndTarget, 0x900u);
+    EXPECT_EQ(timers.running.at(TIMER_TRAY_HOVER), 300u);
+
+    focus.foreground = 0x910;
+    service.OnTrayNotify(128, win::WM_MOUSEMOVE);
+    EXPECT_EQ(service.m_hWndTarget, 0x900u);
+
+    service.OnTimer(TIMER_TRAY_HOVER);
+    EXPECT_FALSE(timers.Runs(TIMER_TRAY_HOVER));
+    service.OnTrayNotify(128, win::WM_MOUSEMOVE);
+    EXPECT_EQ(service.m_hWndTarget, 0x910u);
+}
+
+TEST_F(TrayTest, ThePointerRestingOnTheTopRowOpensTheMenuAfterTwoTicks) {
+    ASSERT_TRUE(service.Create(kFrame));
+    auto tick = [&](int x, int y) {
+        input.cursor = ScreenPoint{x, y};
+        service.OnTimer(TIMER_MOUSE_AT_TOP);
+        return window.commands.size();
+    };
+    EXPECT_EQ(tick(500, 0), 0u);
+    EXPECT_EQ(tick(500, 0), 1u);
+    EXPECT_EQ(tick(500, 0), 1u) << "the next opening needs two ticks again";
+    EXPECT_EQ(tick(500, 0), 2u);
+
+    EXPECT_EQ(tick(510, 0), 2u) << "moving along the edge";
+    EXPECT_EQ(tick(520, 0), 2u);
+    EXPECT_EQ(tick(530, 4), 2u) << "arriving from below";
+    EXPECT_EQ(tick(530, 0), 2u);
+
+    service.m_dwState |= ST_BUSY;
+    EXPECT_EQ(tick(530, 0), 2u);
+    service.m_dwState &= ~ST_BUSY;
+    service.m_dwOptions &= ~OPT_MOUSE_AT_TOP;
+    EXPECT_EQ(tick(530, 0), 2u);
+    EXPECT_EQ(tick(530, 0), 2u);
+    EXPECT_EQ(window.commands.back(), std::make_pair(uintptr_t{0}, intptr_t{32792}));
+}
+
+TEST_F(TrayTest, SchedulerStartAndStopFollowTheOptionAndSave) {
+    ASSERT_TRUE(service.Create(kFrame));
+    EXPECT_FALSE(timers.Runs(TIMER_SCHEDULER));
+    EXPECT_TRUE(service.OnServiceCommand(32785));
+    EXPECT_TRUE(service.m_dwOptions & OPT_SCHEDULER_ON);
+    EXPECT_EQ(timers.running.at(TIMER_SCHEDULER), 2000u);
+    EXPECT_EQ(log.Count("save active"), 1);
+    EXPECT_TRUE(service.OnServiceCommand(32786));
+    EXPECT_FALSE(service.m_dwOptions & OPT_SCHEDULER_ON);
+    EXPECT_FALSE(timers.Runs(TIMER_SCHEDULER));
+    EXPECT_EQ(log.Count("save active"), 2);
+
+    // The option is kept in the file: a start with it on starts the timer.
+    FakeServicePorts next;
+    next.store.onLoadActive = [](CServiceWnd& s) { s.m_dwOptions |= OPT_SCHEDULER_ON; };
+    CServiceWnd again{next.Ports(), 1024, 0};
+    ASSERT_TRUE(again.Create(kFrame));
+    EXPECT_EQ(next.timers.running.at(TIMER_SCHEDULER), 2000u);
+}
+
+TEST_F(TrayTest, SchedulerTickNotesTheMinute) {
+    ASSERT_TRUE(service.Create(kFrame));
+    clock.local.minute = 41;
+    service.OnTimer(TIMER_SCHEDULER);
+    EXPECT_EQ(service.m_nLastMinute, 41);
+    clock.local.minute = 42;
+    service.OnTimer(TIMER_SCHEDULER);
+    EXPECT_EQ(service.m_nLastMinute, 42);
+}
+} // namespace
