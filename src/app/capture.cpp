@@ -301,8 +301,11 @@ void CServiceWnd::CaptureBitmap(bool handled) {
 }
 
 void CServiceWnd::AfterInsert() {
-    if (m_dwOptions & OPT_AUTOSAVE)
+    if (m_dwOptions & OPT_AUTOSAVE) {
+        // The file holds what the collection holds: never one item beyond its capacity.
+        TrimToCapacity(m_activeList, *this);
         m_ports.store.SaveActiveCollection(*this);
+    }
     SetBusy(false);
 }
 

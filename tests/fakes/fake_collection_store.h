@@ -10,6 +10,7 @@ public:
     explicit FakeCollectionStore(CallLog& log) : m_log(log) {}
 
     std::function<void(CServiceWnd&)> onLoadActive;
+    std::function<void(CServiceWnd&)> onSaveActive; // sees what would be written
 
     void LoadActiveCollection(CServiceWnd& s) override {
         m_log.Add("load active");
@@ -17,7 +18,11 @@ public:
             onLoadActive(s);
     }
     void LoadCollections(CServiceWnd&) override { m_log.Add("load collections"); }
-    void SaveActiveCollection(CServiceWnd&) override { m_log.Add("save active"); }
+    void SaveActiveCollection(CServiceWnd& s) override {
+        m_log.Add("save active");
+        if (onSaveActive)
+            onSaveActive(s);
+    }
     void SaveModifiedCollections(CServiceWnd&) override { m_log.Add("save modified"); }
 
 private:

@@ -2,6 +2,7 @@
 // repeat gate, the limits, the side effects, and the viewer chain.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -197,9 +198,15 @@ TEST_F(CaptureTest, TheSameTextAgainMovesTheKeptItemAndRichTextAbsorbsItsPlainFo
 
 TEST_F(CaptureTest, CapacityIsKeptAtTheEndOppositeTheInsertPosition) {
     service.m_nMaxItems = 3;
+    service.m_dwOptions |= OPT_AUTOSAVE;
+    size_t largestSaved = 0;
+    store.onSaveActive = [&](CServiceWnd& s) {
+        largestSaved = std::max(largestSaved, s.m_activeList.size());
+    };
     for (const char* t : {"one!", "two!", "three!", "four!"})
         CutText(t);
     EXPECT_EQ(Texts(), (std::vector<std::string>{"four!", "three!", "two!"}));
+    EXPECT_EQ(largestSaved, 3u) << "the file never holds more than the capacity";
 
     service.m_dwOptions &= ~(OPT_INSERT_HEAD | OPT_INSERT_TAIL);
     CutText("five!");

@@ -136,3 +136,84 @@ assert_saved_with() { # N text
     qbx show "$file" "$1" | grep -qF -- "$2" ||
         fail "item $1 of Clipboard.qbx lacks '$2': $(qbx list "$file" 2>&1)"
 }
+
+# --- the clipboard and the collection file ---
+# wait_capturing: the running copy has joined the clipboard-viewer chain, so it hears of
+# every cut from now on (its frame exists a little earlier than that).
+wait_capturing() {
+    wait_frame
+    qbxctl viewer Quillbox "$QBX_TIMEOUT" || fail "Quillbox did not join the clipboard-viewer chain"
+}
+
+XOFFER="$QBX_BUILD/native/e2e/xoffer"
+CLIPCTL="$QBX_BUILD/mingw/e2e/clipctl.exe"
+HOLDKEY="$QBX_BUILD/mingw/e2e/holdkey.exe"
+
+clipctl() { wine "$CLIPCTL" "$@"; }
+
+# xoffer TARGET FILE [TARGET FILE]...: data on the X clipboard under several targets at once.
+xoffer() { "$XOFFER" "$@" || fail "xoffer $* failed"; }
+
+# qbx_set NAME=VALUE...: preference fields of Clipboard.qbx, before the program starts.
+qbx_set() { "$QBX_NATIVE" set "$(program_file Clipboard.qbx)" "$@" >/dev/null || fail "qbx set $*"; }
+
+# The items of the active collection, one "N<TAB>type<TAB>size<TAB>caption" line each.
+items() { "$QBX_NATIVE" list "$(program_file Clipboard.qbx)" 2>/dev/null; }
+
+# The captions of the active collection, in order, joined by "|".
+captions() { items | cut -f4 | paste -sd '|'; }
+
+captions_are() { [ "$(captions)" = "$1" ]; }
+
+# first_item_is TYPE: the first item of the active collection is of that type.
+first_item_is() { [ "$(items | head -n 1 | cut -f2)" = "$1" ]; }
+
+# wait_captions "A|B|C": the collection file holds exactly these items, in this order.
+wait_captions() {
+    local deadline=$((SECONDS + QBX_TIMEOUT))
+    until captions_are "$1"; do
+        [ "$SECONDS" -lt "$deadline" ] ||
+            fail "timed out after ${QBX_TIMEOUT}s waiting for the items '$1' in Clipboard.qbx (there: '$(captions)')"
+        sleep 0.2
+    done
+}
+
+# start_capturing: starts the program on an X clipboard left empty (an earlier test's last cut
+# would otherwise be kept at the start) and returns once the next cut counts as a cut.
+start_capturing() {
+    clip_set ""
+    start_quillbox
+    wait_capturing
+    cut_spacing
+}
+
+# The program takes cuts less than 500 ms apart as one cut; tests that make several cuts
+# keep them apart by this much after seeing the previous one handled. A rule of the program
+# being tested, not a way of waiting for it.
+cut_spacing() { sleep 0.6; }
+
+# start_watcher LOG: a member of the clipboard-viewer chain that logs every notification
+# passed on to it ("draw TEXT"); started before Quillbox, it comes after it in the chain.
+start_watcher() {
+    (exec wine "$CLIPCTL" watch "$QBX_TIMEOUT") >"$1" 2>/dev/null &
+    echo "$!" >>"$QBX_PIDS"
+    wait_for "the watcher to join the viewer chain" grep -q '^joined' "$1"
+}
+
+# Windows programs end their lines with CR LF.
+watched() { tr -d '\r' <"$1" | grep -qxF "draw $2"; }
+
+# wait_watched LOG TEXT: the watcher was passed a notification while TEXT was offered.
+wait_watched() {
+    wait_for "the notification of '$2' to be passed on" watched "$1" "$2"
+}
+
+# Ends the program the way a logoff does and waits for it to have saved and gone.
+end_session() {
+    # Wine starts the registered autostart programs when a session begins.
+    reset_registration
+    wineboot -e || fail "wineboot -e failed"
+    wait_ended "$QUILLBOX_PID" "Quillbox.exe after the session end"
+    exit_status "$QUILLBOX_PID"
+    assert_eq "$?" 0 "exit status after the session end"
+}

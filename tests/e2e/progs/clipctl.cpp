@@ -4,10 +4,14 @@
 //   clipctl set TEXT                TEXT as Unicode text
 //   clipctl set-marked TEXT MARK    TEXT and the registered format MARK (empty data), the way
 //                                   programs mark a cut that clipboard tools should not keep
+//   clipctl watch SECONDS           join the clipboard-viewer chain; print "joined", then
+//                                   "draw TEXT" for every change the chain passes on (TEXT:
+//                                   the Unicode text then offered, in UTF-8, on one line)
 // Exit codes: 0 done, 1 the clipboard could not be had, 2 bad arguments.
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -99,6 +103,75 @@ int Set(const char* text, const char* mark) {
     CloseClipboard();
     return ok ? 0 : 1;
 }
+// The watcher's window: a member of the viewer chain that reports and passes on.
+HWND g_next = nullptr;
+
+void PrintDraw() {
+    std::string line = "draw ";
+    if (OpenSoon()) {
+        if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+            if (const auto* text = static_cast<const wchar_t*>(GlobalLock(data))) {
+                const int n =
+                    WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
+                std::string utf8(static_cast<size_t>(n > 0 ? n : 1), '\0');
+                WideCharToMultiByte(CP_UTF8, 0, text, -1, &utf8[0], n, nullptr, nullptr);
+                utf8.resize(std::strlen(utf8.c_str()));
+                for (char& c : utf8)
+                    if (c == '\r' || c == '\n')
+                        c = ' ';
+                line += utf8;
+                GlobalUnlock(data);
+            }
+        }
+        CloseClipboard();
+    }
+    std::printf("%s\n", line.c_str());
+    std::fflush(stdout);
+}
+
+LRESULT CALLBACK WatchProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case WM_DRAWCLIPBOARD:
+        PrintDraw();
+        if (g_next)
+            SendMessageA(g_next, msg, wParam, lParam);
+        return 0;
+    case WM_CHANGECBCHAIN:
+        if (reinterpret_cast<HWND>(wParam) == g_next)
+            g_next = reinterpret_cast<HWND>(lParam);
+        else if (g_next)
+            SendMessageA(g_next, msg, wParam, lParam);
+        return 0;
+    default:
+        return DefWindowProcA(hwnd, msg, wParam, lParam);
+    }
+}
+
+int Watch(double seconds) {
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = WatchProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "ClipctlWatcher";
+    if (!RegisterClassA(&wc))
+        return 1;
+    HWND window = CreateWindowA(wc.lpszClassName, "clipctl watcher", WS_OVERLAPPED, 0, 0, 0, 0,
+                                nullptr, nullptr, wc.hInstance, nullptr);
+    if (!window)
+        return 1;
+    g_next = SetClipboardViewer(window);
+    std::printf("joined\n");
+    std::fflush(stdout);
+    const DWORD end = GetTickCount() + static_cast<DWORD>(seconds * 1000);
+    MSG msg;
+    while (GetTickCount() < end) {
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageA(&msg);
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
+    }
+    ChangeClipboardChain(window, g_next);
+    DestroyWindow(window);
+    return 0;
+}
 } // namespace
 
 int main(int argc, char** argv) {
@@ -115,5 +188,7 @@ int main(int argc, char** argv) {
         return Set(argv[2], nullptr);
     if (cmd == "set-marked" && argc == 4)
         return Set(argv[2], argv[3]);
+    if (cmd == "watch" && argc == 3)
+        return Watch(std::atof(argv[2]));
     return 2;
 }

@@ -6,6 +6,8 @@
 //   qbxctl send TITLE COMMAND            send it and wait for the answer
 //   qbxctl close TITLE                   post WM_CLOSE
 //   qbxctl answer CAPTION BUTTON SECONDS wait for a message box and press IDYES(6)/IDNO(7)/...
+//   qbxctl viewer TITLE SECONDS          exit 0 once the service window (child id 1) of the
+//                                        window is the first of the clipboard-viewer chain
 // Exit codes: 0 done, 1 not found or timed out, 2 bad arguments.
 #include <windows.h>
 
@@ -118,6 +120,14 @@ int main(int argc, char** argv) {
         return WaitFor(std::atof(argv[3]), [&] { return Find(title).found == nullptr; }) ? 0 : 1;
     if (cmd == "info")
         return Info(title);
+    if (cmd == "viewer" && argc == 4)
+        return WaitFor(std::atof(argv[3]),
+                       [&] {
+                           HWND frame = Find(title).found;
+                           return frame && GetClipboardViewer() == GetDlgItem(frame, 1);
+                       })
+                   ? 0
+                   : 1;
     if (cmd == "answer" && argc == 5)
         return Answer(title, std::atoi(argv[3]), std::atof(argv[4]));
 

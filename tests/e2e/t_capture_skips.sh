@@ -1,0 +1,28 @@
+# Cuts made while the service is paused, and cuts their program marks as not to be kept
+# ("Clipboard Viewer Ignore"), are not kept; the next viewer in the chain hears of every one.
+qbx_set m_dwOptions=0xF15D
+watch="$QBX_PROGRAM_DIR/../watch.log"
+start_watcher "$watch"
+start_capturing
+
+clip_set "kept before the pause"
+wait_captions "kept before the pause"
+wait_watched "$watch" "kept before the pause"
+
+qbxctl send Quillbox 32810 || fail "could not send the pause command"
+cut_spacing
+clip_set "cut while paused"
+wait_watched "$watch" "cut while paused"
+qbxctl send Quillbox 32811 || fail "could not send the continue command"
+
+cut_spacing
+clipctl set-marked "secret words" "Clipboard Viewer Ignore" || fail "clipctl set-marked"
+wait_watched "$watch" "secret words"
+
+cut_spacing
+clip_set "kept after the pause"
+wait_captions "kept after the pause|kept before the pause"
+wait_watched "$watch" "kept after the pause"
+
+end_session
+assert_eq "$(captions)" "kept after the pause|kept before the pause" "items after the end"
