@@ -18,7 +18,7 @@ printf 'words with markup' >"$data/html.txt"
 printf '<p>words <i>with</i> markup</p>' >"$data/cut.html"
 xoffer UTF8_STRING "$data/html.txt" text/html "$data/cut.html"
 wait_captions "words with markup|rich words here"
-html=$("$QBX_NATIVE" show "$(program_file Clipboard.qbx)" 1 --html)
+html=$(qbx show "$(program_file Clipboard.qbx)" 1 --html)
 case "$html" in
 *"<p>words <i>with</i> markup</p>"*) ;;
 *) fail "the text item's HTML: '$html'" ;;
@@ -37,7 +37,7 @@ cut_spacing
 printf 'file://%s\r\nfile://%s\r\n' "$data/one.txt" "$data/two.txt" >"$data/files.uri"
 xoffer text/uri-list "$data/files.uri"
 wait_for "a file-list item" first_item_is files-wide
-files=$("$QBX_NATIVE" show "$(program_file Clipboard.qbx)" 1 | tr -d '\r')
+files=$(qbx show "$(program_file Clipboard.qbx)" 1 | tr -d '\r')
 case "$files" in
 *one.txt*two.txt*) ;;
 *) fail "the file list: '$files'" ;;

@@ -12,7 +12,7 @@ wait_capturing
 assert_false "Ctrl+Shift+V was still free" run_wine "$HOLDKEY" 6 0x56 0
 end_session
 
-options=$("$QBX_NATIVE" prefs "$(program_file Clipboard.qbx)" | sed -n 's/^m_dwOptions=//p')
+options=$(qbx prefs "$(program_file Clipboard.qbx)" | sed -n 's/^m_dwOptions=//p')
 [ -n "$options" ] || fail "no options in Clipboard.qbx"
 bits=$((options & 0x6))
 assert_eq "$bits" 4 "Ctrl+Shift+Insert (0x2) and Ctrl+Shift+V (0x4) bits of $options"

@@ -155,10 +155,10 @@ clipctl() { wine "$CLIPCTL" "$@"; }
 xoffer() { "$XOFFER" "$@" || fail "xoffer $* failed"; }
 
 # qbx_set NAME=VALUE...: preference fields of Clipboard.qbx, before the program starts.
-qbx_set() { "$QBX_NATIVE" set "$(program_file Clipboard.qbx)" "$@" >/dev/null || fail "qbx set $*"; }
+qbx_set() { qbx set "$(program_file Clipboard.qbx)" "$@" >/dev/null || fail "qbx set $*"; }
 
 # The items of the active collection, one "N<TAB>type<TAB>size<TAB>caption" line each.
-items() { "$QBX_NATIVE" list "$(program_file Clipboard.qbx)" 2>/dev/null; }
+items() { qbx list "$(program_file Clipboard.qbx)" 2>/dev/null; }
 
 # The captions of the active collection, in order, joined by "|".
 captions() { items | cut -f4 | paste -sd '|'; }
@@ -178,10 +178,12 @@ wait_captions() {
     done
 }
 
-# start_capturing: starts the program on an X clipboard left empty (an earlier test's last cut
-# would otherwise be kept at the start) and returns once the next cut counts as a cut.
+# Every test starts with an empty X clipboard: an earlier test's last cut would otherwise be
+# kept when the program starts.
+reset_clipboard() { clip_set ""; }
+
+# start_capturing: starts the program and returns once the next cut counts as a cut.
 start_capturing() {
-    clip_set ""
     start_quillbox
     wait_capturing
     cut_spacing
