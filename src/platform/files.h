@@ -20,6 +20,9 @@ bool Remove(const std::string& path);
 bool Copy(const std::string& from, const std::string& to); // overwrites
 bool Exists(const std::string& path);
 
+// The short (8.3) form of an existing file or folder's path; empty when it does not exist.
+std::string ShortPath(const std::string& path);
+
 // Names (not paths) of the files in `folder` whose names end with `suffix`
 // (compared without regard to case), in the order the system lists them.
 std::vector<std::string> List(const std::string& folder, const std::string& suffix);

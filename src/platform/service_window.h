@@ -17,4 +17,6 @@ public:
     virtual void DestroyParent() = 0;
     // Sends the service window WM_COMMAND and waits until it is handled.
     virtual void SendCommand(uintptr_t wParam, intptr_t lParam) = 0;
+    // Posts the service window WM_COMMAND, to be handled after the current message.
+    virtual void PostCommand(uintptr_t wParam, intptr_t lParam) = 0;
 };

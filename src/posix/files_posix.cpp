@@ -51,6 +51,12 @@ bool Exists(const std::string& path) {
     return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
+std::string ShortPath(const std::string& path) {
+    // No short names here: an existing path is its own short form.
+    struct stat st;
+    return ::stat(path.c_str(), &st) == 0 ? path : std::string();
+}
+
 static bool EndsWithNoCase(const std::string& s, const std::string& suffix) {
     if (s.size() < suffix.size())
         return false;

@@ -7,7 +7,7 @@ CServiceHost::CServiceHost(const HostPorts& ports)
     : m_settings(ports.settings), m_msgTaskbarCreated(RegisterWindowMessageA("TaskbarCreated")),
       m_service(ServicePorts{*this, ports.focus, ports.messages, ports.installation, ports.store,
                              ports.languages, m_clipboard, m_viewers, m_clock, m_sound, m_hotKeys,
-                             m_timers, m_tray, m_input},
+                             m_timers, m_tray, m_input, m_keys, m_targets},
                 GetSystemMetrics(SM_CXSCREEN), GetTickCount()) {}
 
 CServiceHost::~CServiceHost() {
@@ -45,6 +45,10 @@ void CServiceHost::DestroyParent() {
 
 void CServiceHost::SendCommand(uintptr_t wParam, intptr_t lParam) {
     SendMessageA(Handle(), WM_COMMAND, wParam, lParam);
+}
+
+void CServiceHost::PostCommand(uintptr_t wParam, intptr_t lParam) {
+    PostMessageA(Handle(), WM_COMMAND, wParam, lParam);
 }
 
 LRESULT CServiceHost::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -8,7 +8,9 @@
 #include "port/clock_win32.h"
 #include "port/hot_keys_win32.h"
 #include "port/input_state_win32.h"
+#include "port/key_input_win32.h"
 #include "port/sound_win32.h"
+#include "port/target_window_win32.h"
 #include "port/timers_win32.h"
 #include "port/tray_icon_win32.h"
 #include "port/viewer_chain_win32.h"
@@ -45,6 +47,7 @@ public:
     FontHandle CreateMenuFont() override;
     void DestroyParent() override;
     void SendCommand(uintptr_t wParam, intptr_t lParam) override;
+    void PostCommand(uintptr_t wParam, intptr_t lParam) override;
 
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -62,6 +65,8 @@ private:
     Win32Timers m_timers;
     Win32TrayIcon m_tray;
     Win32InputState m_input;
+    Win32KeyInput m_keys;
+    Win32TargetWindow m_targets;
     // Sent to every top-level window when the taskbar starts (again, after a crash).
     const UINT m_msgTaskbarCreated;
     CServiceWnd m_service;

@@ -8,11 +8,13 @@
 #include "fakes/fake_focus.h"
 #include "fakes/fake_hot_keys.h"
 #include "fakes/fake_input_state.h"
+#include "fakes/fake_key_input.h"
 #include "fakes/fake_installation.h"
 #include "fakes/fake_message_box.h"
 #include "fakes/fake_resources.h"
 #include "fakes/fake_service_window.h"
 #include "fakes/fake_sound.h"
+#include "fakes/fake_target_window.h"
 #include "fakes/fake_timers.h"
 #include "fakes/fake_tray_icon.h"
 #include "fakes/fake_viewer_chain.h"
@@ -33,9 +35,12 @@ struct FakeServicePorts {
     FakeTimers timers;
     FakeTrayIcon tray;
     FakeInputState input;
+    FakeKeyInput keys{&log};
+    FakeTargetWindow targets{log};
 
     ServicePorts Ports() {
         return ServicePorts{window,  focus, boxes, installation, store,  languages, clipboard,
-                            viewers, clock, sound, hotKeys,      timers, tray,      input};
+                            viewers, clock, sound, hotKeys,      timers, tray,      input,
+                            keys,    targets};
     }
 };

@@ -33,6 +33,11 @@ public:
         if (service)
             service->OnCommand(wParam, lParam);
     }
+    // Posted commands wait in the queue; a test delivers them when it wants.
+    std::vector<std::pair<uintptr_t, intptr_t>> posted;
+    void PostCommand(uintptr_t wParam, intptr_t lParam) override {
+        posted.emplace_back(wParam, lParam);
+    }
     void DestroyParent() override {
         m_log.Add("destroy frame");
         if (service)

@@ -74,7 +74,8 @@ TEST_F(ServiceTest, AutostartBitFollowsTheCheckNotTheFile) {
     FakeServiceWindow window2{log2};
     FakeCollectionStore store2{log2};
     CServiceWnd other{ServicePorts{window2, focus, boxes, installation, store2, languages,
-                                   clipboard, viewers, clock, sound, hotKeys, timers, tray, input},
+                                   clipboard, viewers, clock, sound, hotKeys, timers, tray, input,
+                                   keys, targets},
                       800, 0};
     g_bAutostartDisabled = true;
     ASSERT_TRUE(other.Create(kFrame));

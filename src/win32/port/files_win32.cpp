@@ -29,6 +29,18 @@ bool Exists(const std::string& path) {
     return attr != INVALID_FILE_ATTRIBUTES && !(attr & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+std::string ShortPath(const std::string& path) {
+    const DWORD needed = GetShortPathNameA(path.c_str(), nullptr, 0);
+    if (needed == 0)
+        return std::string();
+    std::string shortPath(needed, '\0');
+    const DWORD written = GetShortPathNameA(path.c_str(), &shortPath[0], needed);
+    if (written == 0 || written >= needed)
+        return std::string();
+    shortPath.resize(written);
+    return shortPath;
+}
+
 std::vector<std::string> List(const std::string& folder, const std::string& suffix) {
     std::vector<std::string> names;
     std::string pattern = folder;

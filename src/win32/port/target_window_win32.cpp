@@ -1,0 +1,67 @@
+#include "target_window_win32.h"
+
+#include <windows.h>
+
+#include <cstring>
+
+#include "win32/handles.h"
+
+namespace {
+// A target that hangs must not hang the program with it.
+constexpr UINT SEND_TIMEOUT_MS = 5000;
+} // namespace
+
+bool Win32TargetWindow::IsWindow(WindowHandle window) const {
+    return window != 0 && ::IsWindow(ToHwnd(window)) != FALSE;
+}
+
+WindowHandle Win32TargetWindow::TopLevelOf(WindowHandle window) const {
+    HWND top = ToHwnd(window);
+    while (HWND parent = GetParent(top))
+        top = parent;
+    return FromHwnd(top);
+}
+
+void Win32TargetWindow::BringToFront(WindowHandle window) {
+    SetForegroundWindow(ToHwnd(window));
+}
+
+void Win32TargetWindow::SetFocusWithInputOf(WindowHandle focus, WindowHandle inputOf) {
+    // SetFocus works only on windows of a thread whose input this thread shares.
+    const DWORD self = GetCurrentThreadId();
+    const DWORD other = GetWindowThreadProcessId(ToHwnd(inputOf), nullptr);
+    const bool attach = other != 0 && other != self && AttachThreadInput(self, other, TRUE);
+    SetFocus(ToHwnd(focus));
+    if (attach)
+        AttachThreadInput(self, other, FALSE);
+}
+
+void Win32TargetWindow::SendSetFocus(WindowHandle window) {
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(ToHwnd(window), WM_SETFOCUS, 0, 0, SMTO_ABORTIFHUNG, SEND_TIMEOUT_MS,
+                        &result);
+}
+
+void Win32TargetWindow::SendDropFiles(WindowHandle window, const std::vector<uint8_t>& dropFiles) {
+    HWND target = ToHwnd(window);
+    DWORD process = 0;
+    if (dropFiles.empty() || !GetWindowThreadProcessId(target, &process))
+        return;
+    UniqueGlobal block(GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE | GMEM_ZEROINIT, dropFiles.size()));
+    if (!block)
+        return;
+    {
+        GlobalLocked locked(block.Get());
+        if (!locked.Data())
+            return;
+        std::memcpy(locked.Data(), dropFiles.data(), dropFiles.size());
+    }
+    DWORD_PTR result = 0;
+    const bool delivered =
+        SendMessageTimeoutA(target, WM_DROPFILES, reinterpret_cast<WPARAM>(block.Get()), 0,
+                            SMTO_ABORTIFHUNG, SEND_TIMEOUT_MS, &result) != 0;
+    // A window of this process frees the block itself (DragFinish); so may one that is still
+    // busy with it when the wait ended. Another process received its own copy.
+    if (process == GetCurrentProcessId() || !delivered)
+        block.Release();
+}

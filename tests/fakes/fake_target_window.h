@@ -1,0 +1,47 @@
+#pragma once
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "fakes/call_log.h"
+#include "platform/target_window.h"
+
+// Windows that exist (`windows`), their top-level ancestors, and what was done to them, in
+// the shared log: "front 0x10", "focus 0x11 as 0x10", "setfocus 0x10", "drop 0x10".
+class FakeTargetWindow final : public ITargetWindow {
+public:
+    explicit FakeTargetWindow(CallLog& log) : m_log(log) {}
+
+    std::set<WindowHandle> windows;
+    std::map<WindowHandle, WindowHandle> topLevel; // absent: the window is its own
+    std::vector<std::vector<uint8_t>> drops;
+
+    bool IsWindow(WindowHandle w) const override { return w && windows.count(w) != 0; }
+    WindowHandle TopLevelOf(WindowHandle w) const override {
+        auto it = topLevel.find(w);
+        return it == topLevel.end() ? w : it->second;
+    }
+    void BringToFront(WindowHandle w) override { m_log.Add("front " + Hex(w)); }
+    void SetFocusWithInputOf(WindowHandle focus, WindowHandle inputOf) override {
+        m_log.Add("focus " + Hex(focus) + " as " + Hex(inputOf));
+    }
+    void SendSetFocus(WindowHandle w) override { m_log.Add("setfocus " + Hex(w)); }
+    void SendDropFiles(WindowHandle w, const std::vector<uint8_t>& block) override {
+        m_log.Add("drop " + Hex(w));
+        drops.push_back(block);
+    }
+
+    static std::string Hex(WindowHandle w) {
+        const char* digits = "0123456789abcdef";
+        std::string s;
+        do {
+            s.insert(s.begin(), digits[w % 16]);
+            w /= 16;
+        } while (w);
+        return "0x" + s;
+    }
+
+private:
+    CallLog& m_log;
+};
