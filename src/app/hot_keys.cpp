@@ -107,9 +107,3 @@ void CServiceWnd::WaitForKeysReleased(unsigned vk) {
         }
     }
 }
-
-void CServiceWnd::PasteSuperHotKey(int id) {
-    // HOOK(paste): paste the item at position id - 4 of m_activeList and move it to the
-    // insert position, with the modifier keys released and pressed again around it.
-    (void)id;
-}

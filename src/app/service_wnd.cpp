@@ -3,6 +3,7 @@
 #include <cctype>
 
 #include "app/collection_store.h"
+#include "app/dispatch.h"
 #include "app/install_port.h"
 #include "platform/focus.h"
 #include "platform/message_box.h"
@@ -116,11 +117,19 @@ void CServiceWnd::OnDestroy() {
 }
 
 bool CServiceWnd::OnCommand(uintptr_t wParam, intptr_t lParam) {
-    // HOOK(menus): the selection dispatcher - 32792 opens the main menu, 32793 saves and
-    // reloads, 32794 opens the context menu, an entry id with a command acts on the entry.
-    (void)wParam;
-    (void)lParam;
-    return true;
+    m_nPendingCmd = 0;
+    if (m_pDragItem || (wParam == 0 && lParam == 0))
+        return true;
+    switch (lParam) {
+    case ID_OPEN_MAIN_MENU:
+    case ID_SAVE_AND_RELOAD:
+    case ID_OPEN_CONTEXT_MENU:
+        // HOOK(menus): open the main menu; save and reload; open the context menu.
+        return true;
+    default:
+        DispatchEntry(*this, wParam, lParam);
+        return true;
+    }
 }
 
 void CServiceWnd::RememberTarget() {

@@ -25,6 +25,8 @@ class ISound;
 class IHotKeys;
 class ITimers;
 class ITrayIcon;
+class IKeyInput;
+class ITargetWindow;
 class CHotWnd;
 class CMainMenu;
 class CCamera;
@@ -78,6 +80,8 @@ struct ServicePorts {
     ITimers& timers;
     ITrayIcon& tray;
     IInputState& input;
+    IKeyInput& keys;
+    ITargetWindow& targets;
 };
 
 // Answer of the autostart check at start-up: autostart is disabled.
@@ -135,8 +139,6 @@ public:
     void UnregisterHotKeys();
     // WM_HOTKEY: `lParam` carries the hot key's virtual key in its high word.
     void OnHotKey(int id, intptr_t lParam);
-    // Super hot key `id` (4..6) pastes the item at position id - 4.
-    void PasteSuperHotKey(int id);
 
     // --- timers (service_timers.cpp) ---
     void OnTimer(uintptr_t id);
@@ -152,6 +154,32 @@ public:
     intptr_t OnTrayNotify(uintptr_t wParam, intptr_t lParam);
     // The hot window in use is the hot-menu window (it offers the menu itself).
     bool HasHotMenuWindow() const;
+
+    // --- paste (paste_target.cpp, paste.cpp, paste_sequences.cpp) ---
+    // Gives the remembered paste target back the foreground and its focus.
+    void RestoreTarget();
+    // Before a menu of the program is tracked: the frame comes to the front and the service
+    // window takes the focus, attached to the input of the paste target's thread.
+    void FocusForMenu();
+    // Releases Ctrl, Shift and Alt, counts the paste, and makes the target paste with
+    // Ctrl+V or Shift+Insert.
+    void EmulatePaste();
+    // Puts a text on the clipboard in the formats its type and variant call for, and pastes
+    // it; a file list goes by the clipboard or as a drop. `variant` is PASTE_NONE, a "Paste
+    // As" variant, or a counter index 0..2 (the text is then a counter pattern). True when a
+    // counter advanced.
+    bool PasteText(const std::string& text, const std::string& html, uint16_t type,
+                   int32_t variant);
+    void PasteBitmap(const std::vector<uint8_t>& dib, const std::string& html);
+    // Pastes every item of the item's collection (or of the active one) in turn.
+    void PasteAll(CClipItem* item);
+    // Super hot key `id` (4..6) pastes the item at position id - 4.
+    void PasteSuperHotKey(int id);
+    // "[date]" and the markers "[n]" of the active collection's items filled in.
+    std::string ExpandTemplate(const std::string& text) const;
+    // After a chain item was pasted: Tabs for its trailing '+', then the next item of its
+    // collection is posted for pasting.
+    void ContinueChain(const CClipItem& item);
 
     WindowHandle GetSafeHwnd() const { return m_hWnd; }
     WindowHandle GetParentFrame() const { return m_hWndParent; }
@@ -201,6 +229,11 @@ private:
     void WaitForKeysReleased(unsigned vk);
     void OnMouseAtTopTick();
     void OnSchedulerTick();
+
+    bool OpenClipboardBusy();
+    void CloseClipboardBusy();
+    void EmptyClipboardAfterPaste();
+    void PasteFileList(const std::string& list, bool wide);
 
     ServicePorts m_ports;
     WindowHandle m_hWnd = 0;

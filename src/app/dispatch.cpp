@@ -1,0 +1,198 @@
+#include "app/dispatch.h"
+
+#include "app/item_actions.h"
+#include "app/paste_text.h"
+#include "app/service_wnd.h"
+#include "app/collection_store.h"
+#include "platform/input_state.h"
+#include "platform/key_input.h"
+#include "platform/ui_strings.h"
+#include "platform/win_constants.h"
+#include "player/schedule.h"
+#include "resource.h"
+#include "store/collections.h"
+#include "store/stored_content.h"
+
+namespace {
+
+constexpr unsigned FIRST_DOCUMENT_ID = 16640, LAST_DOCUMENT_ID = 17150;
+constexpr unsigned FIRST_URL_ID = 17152, LAST_URL_ID = 17406;
+constexpr unsigned FIRST_TIME_ID = 17408, LAST_TIME_ID = 17415;
+constexpr unsigned STATUS_ID_BIT = 0x8000; // popups' status ids carry no item
+
+int32_t VariantOrNone(int32_t command) {
+    return IsPasteVariant(command) ? command : PASTE_NONE;
+}
+
+// Captions of external items that begin with '+': "+1".."+3" count, others are templates,
+// and those that also end with '+' chain to the next item.
+bool IsSpecialCaption(const CClipItem& item) {
+    return item.owner && !item.caption.empty() && item.caption[0] == '+';
+}
+int CounterIndexOf(const CClipItem& item) {
+    if (!IsSpecialCaption(item) || item.caption.size() < 2)
+        return -1;
+    const char c = item.caption[1];
+    return c >= '1' && c <= '3' ? c - '1' : -1;
+}
+bool IsChainItem(const CClipItem& item) {
+    return IsSpecialCaption(item) && item.caption.back() == '+';
+}
+
+// The item's content, from memory or from its collection's file.
+struct Content {
+    const std::string* text;
+    const std::vector<uint8_t>* dib;
+    const std::string* html;
+};
+
+// A text-like item pasted with the command as its variant; external items with special
+// captions count or fill in their template. True when a counter advanced.
+bool PasteTextItem(CServiceWnd& s, const CClipItem& item, const Content& c, int32_t command) {
+    const int counter = CounterIndexOf(item);
+    int32_t variant = VariantOrNone(command);
+    if (counter >= 0 && variant == PASTE_NONE)
+        return s.PasteText(*c.text, *c.html, item.type, counter);
+    if (IsSpecialCaption(item) && counter < 0)
+        return s.PasteText(s.ExpandTemplate(*c.text), *c.html, item.type, variant);
+    return s.PasteText(*c.text, *c.html, item.type, variant);
+}
+
+// What an item entry does with the command. False when nothing more is to be done for the
+// entry (no reordering, no chain).
+bool ActOnItem(CServiceWnd& s, unsigned id, CClipItem& item, const Content& c, int32_t command,
+               bool& counted) {
+    switch (command) {
+    case ID_RUN:
+        RunItemText(s, *c.text);
+        return true;
+    case ID_PLAYER_PLAY:
+        PlayItem(s, item);
+        return false;
+    case ID_PASTE_HTML:
+        s.PasteText(*c.html, std::string(), CLIP_TEXT, PASTE_NONE);
+        return true;
+    default:
+        break;
+    }
+    if (!item.IsTextLike()) {
+        if (command == ID_PRINT)
+            PrintItem(s, id, item, std::string());
+        else
+            s.PasteBitmap(*c.dib, *c.html);
+        return true; // a printed picture moves up like a pasted one
+    }
+    if (command == ID_PRINT) {
+        PrintItem(s, id, item, *c.text);
+        return false;
+    }
+    if (command == ID_SCHEDULE_EDIT) {
+        EditItemSchedule(s, item);
+        return false;
+    }
+    if (command == 0 && ScheduleMarksOf(item.caption).scheduled) {
+        PlayItem(s, item);
+        return false;
+    }
+    counted = PasteTextItem(s, item, c, command);
+    return true;
+}
+
+void DispatchItem(CServiceWnd& s, unsigned id, CClipItem& item, int32_t command, bool pasteAll) {
+    StoredContent stored;
+    Content content{&item.text, &item.dib, &item.html};
+    if (item.fileOffset != 0) {
+        switch (ReadStoredContent(item, stored)) {
+        case StoredRead::Unreadable:
+            return;
+        case StoredRead::PastEnd:
+            s.PasteText(LoadUiString(IDS_QBX_FILE_ERROR), std::string(), CLIP_TEXT, PASTE_NONE);
+            return;
+        case StoredRead::Ok:
+            content = Content{&stored.text, &stored.dib, &stored.html};
+            break;
+        }
+    }
+    bool counted = false;
+    const bool pasted = ActOnItem(s, id, item, content, command, counted);
+    if (counted)
+        s.Ports().store.SaveActiveCollection(s);
+    if (!pasted || pasteAll)
+        return;
+    if (!item.owner) {
+        // The most recently retrieved item comes first (or last, with tail insertion).
+        PromoteItem(s.m_activeList, &item, s);
+        // HOOK(hot window): refresh it, its menu shows the new order.
+    } else if (IsChainItem(item) && command != ID_PRINT && command != ID_RUN) {
+        s.ContinueChain(item);
+    }
+}
+
+// Documents, typed addresses and the current time: opened, or pasted as text.
+bool DispatchExtension(CServiceWnd& s, unsigned id, int32_t command) {
+    const bool open = command == 0 || command == ID_RUN;
+    if (id >= FIRST_DOCUMENT_ID && id <= LAST_DOCUMENT_ID) {
+        if (open)
+            OpenDocumentPath(s, s.m_strSelPath);
+        else
+            s.PasteText(s.m_strSelPath, std::string(), CLIP_TEXT, VariantOrNone(command));
+        return true;
+    }
+    if (id >= FIRST_URL_ID && id <= LAST_URL_ID) {
+        if (open)
+            OpenTypedUrl(s, s.m_strSelPath);
+        else
+            s.PasteText(s.m_strSelPath, std::string(), CLIP_TEXT, VariantOrNone(command));
+        return true;
+    }
+    if (id >= FIRST_TIME_ID && id <= LAST_TIME_ID) {
+        s.PasteText(CurrentTimeText(s, id - FIRST_TIME_ID), std::string(), CLIP_TEXT,
+                    VariantOrNone(command));
+        return true;
+    }
+    return false;
+}
+
+} // namespace
+
+int32_t PasteVariantOfKeys(const IInputState& input, const IKeyInput& keys) {
+    const bool shift = input.IsKeyDown(win::VK_SHIFT);
+    if (input.IsKeyDown(win::VK_CONTROL))
+        return shift ? PASTE_HTML : PASTE_TEXT;
+    if (keys.IsToggled(win::VK_CAPITAL))
+        return shift ? PASTE_LOWER : PASTE_UPPER;
+    return shift ? PASTE_UPPER : 0;
+}
+
+void DispatchEntry(CServiceWnd& s, uintptr_t wParam, intptr_t lParam) {
+    const bool pasteAll = lParam == ID_PASTE_ALL;
+    int32_t command = static_cast<int32_t>(lParam);
+    if (command == 0) {
+        command = s.m_nQueuedCmd;
+        s.m_nQueuedCmd = 0;
+    }
+    if (command == 0)
+        command = PasteVariantOfKeys(s.Ports().input, s.Ports().keys);
+
+    switch (command) {
+    case ID_PLAYER_SKIP:
+        SkipPlayingClip(s);
+        return;
+    case ID_PLAYER_STOP:
+        StopPlayer(s);
+        return;
+    case ID_SAVE_REFRESH:
+        SaveAndRefresh(s);
+        return;
+    default:
+        break;
+    }
+    if ((wParam >> 16) != 0)
+        return;
+    const unsigned id = static_cast<unsigned>(wParam & 0xFFFF);
+    if (DispatchExtension(s, id, command))
+        return;
+    if ((id & STATUS_ID_BIT) || !s.m_pSelItem)
+        return;
+    DispatchItem(s, id, *s.m_pSelItem, command, pasteAll);
+}

@@ -1,0 +1,194 @@
+// Pasting: the item goes onto the clipboard in the formats its kind calls for, then the
+// target application is made to paste it with a synthesised keystroke, or, for a file list,
+// is handed the list as the end of a drag-and-drop.
+#include "app/clip_formats.h"
+#include "app/paste_text.h"
+#include "app/service_wnd.h"
+#include "platform/clipboard.h"
+#include "platform/clock.h"
+#include "platform/files.h"
+#include "platform/input_state.h"
+#include "platform/key_input.h"
+#include "platform/target_window.h"
+#include "platform/win_constants.h"
+#include "store/counter_format.h"
+#include "store/rtf_text.h"
+
+namespace {
+constexpr uint32_t PASTE_WAIT_MS = 200;
+// With "keep the clipboard empty" the paste is followed by emptying the clipboard once the
+// target has let go of it. A target that keeps it open must not hold the program: after
+// this many waits the clipboard keeps the pasted data.
+constexpr int KEEP_EMPTY_TRIES = 15;
+
+// Preferred DropEffect: copy + link, so that a shell target copies rather than moves.
+constexpr uint32_t DROP_EFFECT_COPY_LINK = win::DROPEFFECT_COPY | win::DROPEFFECT_LINK;
+
+bool IsCounterIndex(int32_t variant) {
+    return variant >= 0 && variant <= 2;
+}
+
+std::vector<uint8_t> U32Block(uint32_t v) {
+    return {uint8_t(v), uint8_t(v >> 8), uint8_t(v >> 16), uint8_t(v >> 24)};
+}
+
+// ST_BUSY from before the clipboard opens until after the keystrokes, so that capture
+// ignores the program's own clipboard change.
+class BusyScope {
+public:
+    explicit BusyScope(uint32_t& state) : m_state(state) { m_state |= ST_BUSY; }
+    ~BusyScope() { m_state &= ~ST_BUSY; }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+private:
+    uint32_t& m_state;
+};
+} // namespace
+
+void CServiceWnd::EmulatePaste() {
+    IKeyInput& keys = m_ports.keys;
+    // The user may still hold the keys of a hot key or a menu choice; the target must see
+    // the paste keystroke alone.
+    keys.KeyUp(win::VK_CONTROL);
+    keys.KeyUp(win::VK_SHIFT);
+    keys.KeyUp(win::VK_MENU);
+
+    ++m_nPasteCount;
+    // The program's own clipboard change must not pass the capture gate.
+    const uint32_t now = m_ports.clock.TickCount();
+    m_dwLastFilesTick = m_dwLastTextTick = m_dwLastBitmapTick = now;
+
+    if (!m_hWndTarget)
+        return;
+    RestoreTarget();
+    if (m_dwOptions & OPT_PASTE_CTRL_V) {
+        keys.KeyDown(win::VK_CONTROL);
+        keys.KeyDown(win::VK_V);
+        keys.KeyUp(win::VK_V);
+        keys.KeyUp(win::VK_CONTROL);
+    } else {
+        m_dwOptions |= OPT_PASTE_SHIFT_INS;
+        keys.KeyDown(win::VK_SHIFT);
+        keys.KeyDown(win::VK_INSERT);
+        keys.KeyUp(win::VK_INSERT);
+        keys.KeyUp(win::VK_SHIFT);
+    }
+    m_ports.clock.Sleep(PASTE_WAIT_MS);
+    if (m_dwOptions & OPT_KEEP_CLIPBOARD_EMPTY)
+        EmptyClipboardAfterPaste();
+}
+
+bool CServiceWnd::OpenClipboardBusy() {
+    SetBusy(true);
+    if (OpenClipboardSoon())
+        return true;
+    SetBusy(false);
+    return false;
+}
+
+void CServiceWnd::CloseClipboardBusy() {
+    m_ports.clipboard.Close();
+    SetBusy(false);
+}
+
+void CServiceWnd::EmptyClipboardAfterPaste() {
+    IClipboard& clipboard = m_ports.clipboard;
+    for (int attempt = 1; attempt <= KEEP_EMPTY_TRIES; ++attempt) {
+        if (clipboard.Open(m_hWnd)) {
+            clipboard.Empty();
+            clipboard.Close();
+            return;
+        }
+        if (attempt < KEEP_EMPTY_TRIES)
+            m_ports.clock.Sleep(PASTE_WAIT_MS);
+    }
+}
+
+bool CServiceWnd::PasteText(const std::string& text, const std::string& html, uint16_t type,
+                            int32_t variant) {
+    if ((type == CLIP_FILES || type == CLIP_FILES_WIDE) && !IsPasteVariant(variant)) {
+        PasteFileList(text, type == CLIP_FILES_WIDE);
+        return false;
+    }
+    BusyScope busy(m_dwState);
+    if (text.empty() || !OpenClipboardBusy())
+        return false;
+    IClipboard& clipboard = m_ports.clipboard;
+
+    bool counted = false;
+    std::string buffer;
+    if (variant == PASTE_UNIX) {
+        buffer = UnixToWindowsLines(text);
+    } else if (IsCounterIndex(variant)) {
+        uint16_t& counter = m_nCounter[variant];
+        CounterText formatted = FormatCounter(text, counter);
+        buffer = std::move(formatted.text);
+        if (formatted.counted) {
+            ++counter;
+            counted = true;
+        }
+    } else {
+        buffer = text;
+    }
+    if (type != CLIP_RTF && (variant == PASTE_UPPER || variant == PASTE_LOWER))
+        buffer = ApplyTextVariant(buffer, variant);
+
+    clipboard.Empty();
+    if (type == CLIP_RTF) {
+        if ((m_dwOptions & OPT_FMT_RTF) && !IsPasteVariant(variant) && g_cfRtf)
+            clipboard.SetData(g_cfRtf, TextBlock(buffer));
+        // The plain text follows what was put under Rich Text, counter number included.
+        const std::string plain = RtfPlainText(counted ? buffer : text);
+        clipboard.SetData(win::CF_TEXT, TextBlock(ApplyTextVariant(plain, variant)));
+    } else {
+        clipboard.SetData(win::CF_TEXT, TextBlock(buffer));
+    }
+    if (!html.empty() && !IsPasteVariant(variant) && g_cfHtml)
+        clipboard.SetData(g_cfHtml, TextBlock(html));
+    CloseClipboardBusy();
+    EmulatePaste();
+    return counted;
+}
+
+void CServiceWnd::PasteFileList(const std::string& list, bool wide) {
+    const ScreenPoint cursor = m_ports.input.CursorPos();
+    const std::vector<uint8_t> block = DropFilesBlock(list, wide, cursor.x, cursor.y);
+    if (block.empty())
+        return;
+    if (m_dwOptions & OPT_PASTE_DROP_FILE) {
+        // The end of a drag-and-drop, straight to the target's top-level window; the
+        // clipboard is not touched and nothing is typed.
+        if (m_hWndTarget)
+            m_ports.targets.SendDropFiles(m_ports.targets.TopLevelOf(m_hWndTarget), block);
+        return;
+    }
+    BusyScope busy(m_dwState);
+    if (!OpenClipboardBusy())
+        return;
+    IClipboard& clipboard = m_ports.clipboard;
+    clipboard.Empty();
+    if (g_cfDropEffect)
+        clipboard.SetData(g_cfDropEffect, U32Block(DROP_EFFECT_COPY_LINK));
+    clipboard.SetData(win::CF_HDROP, block);
+    if (g_cfFileName) {
+        const std::string shortPath = files::ShortPath(FirstPath(list));
+        if (!shortPath.empty())
+            clipboard.SetData(g_cfFileName, TextBlock(shortPath));
+    }
+    CloseClipboardBusy();
+    EmulatePaste();
+}
+
+void CServiceWnd::PasteBitmap(const std::vector<uint8_t>& dib, const std::string& html) {
+    BusyScope busy(m_dwState);
+    if (dib.empty() || !OpenClipboardBusy())
+        return;
+    IClipboard& clipboard = m_ports.clipboard;
+    clipboard.Empty();
+    clipboard.SetData(win::CF_DIB, dib);
+    if (!html.empty() && g_cfHtml)
+        clipboard.SetData(g_cfHtml, TextBlock(html));
+    CloseClipboardBusy();
+    EmulatePaste();
+}

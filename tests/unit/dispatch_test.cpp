@@ -1,0 +1,273 @@
+// The dispatcher's choice of action for a chosen entry: the variant from the keys or a
+// queued letter, reordering of active items, items of external collections read from their
+// file (counters, templates, chains), and the commands routed elsewhere.
+#include <gtest/gtest.h>
+
+#include "app/clip_formats.h"
+#include "app/dispatch.h"
+#include "app/paste_text.h"
+#include "fakes/fake_service_ports.h"
+#include "platform/win_constants.h"
+#include "qbx_test_files.h"
+#include "resource.h"
+#include "store/collection_file.h"
+
+namespace {
+
+constexpr WindowHandle kTarget = 0x10;
+
+std::string Text(const FakeClipboard& clipboard, unsigned format) {
+    auto it = clipboard.formats.find(format);
+    if (it == clipboard.formats.end() || it->second.empty())
+        return "<absent>";
+    return std::string(it->second.begin(), it->second.end() - 1);
+}
+
+class DispatchTest : public ::testing::Test, protected FakeServicePorts {
+protected:
+    CServiceWnd service{Ports(), 1024, 0};
+
+    void SetUp() override {
+        window.service = &service;
+        g_cfRtf = clipboard.RegisterFormat(CF_NAME_RTF);
+        g_cfHtml = clipboard.RegisterFormat(CF_NAME_HTML);
+        service.m_hWndTarget = kTarget;
+        targets.windows = {kTarget};
+        for (const char* text : {"one", "two", "three"})
+            service.m_activeList.push_back(CClipItem::FromText(text));
+    }
+    void TearDown() override { g_cfRtf = g_cfHtml = 0; }
+
+    CClipItem* Active(size_t i) { return service.m_activeList[i].get(); }
+    std::vector<std::string> ActiveTexts() const {
+        std::vector<std::string> out;
+        for (const auto& item : service.m_activeList)
+            out.push_back(item->text);
+        return out;
+    }
+    // Chooses the entry of `item` (position + 1) as the menu would post it.
+    void Choose(CClipItem* item, intptr_t command = 0, uintptr_t id = 2) {
+        service.m_pSelItem = item;
+        DispatchEntry(service, id, command);
+    }
+};
+
+TEST_F(DispatchTest, KeysHeldChooseTheVariant) {
+    struct Case {
+        std::set<unsigned> down;
+        bool caps;
+        int32_t variant;
+    } cases[] = {
+        {{}, false, 0},
+        {{win::VK_CONTROL}, false, PASTE_TEXT},
+        {{win::VK_CONTROL, win::VK_SHIFT}, false, PASTE_HTML},
+        {{win::VK_CONTROL}, true, PASTE_TEXT}, // Ctrl comes first
+        {{}, true, PASTE_UPPER},
+        {{win::VK_SHIFT}, true, PASTE_LOWER},
+        {{win::VK_SHIFT}, false, PASTE_UPPER},
+    };
+    for (const Case& c : cases) {
+        input.keysDown = c.down;
+        keys.toggled.clear();
+        if (c.caps)
+            keys.toggled.insert(win::VK_CAPITAL);
+        EXPECT_EQ(PasteVariantOfKeys(input, keys), c.variant) << c.down.size() << c.caps;
+    }
+}
+
+TEST_F(DispatchTest, ChosenItemIsPastedWithTheVariantOfItsKeysAndMovesToTheInsertPosition) {
+    service.m_dwOptions |= OPT_INSERT_HEAD;
+    input.keysDown = {win::VK_SHIFT};
+    Choose(Active(1));
+    EXPECT_EQ(Text(clipboard, win::CF_TEXT), "TWO");
+    EXPECT_EQ(ActiveTexts(), (std::vector<std::string>{"two", "one", "three"}));
+
+    service.m_dwOptions &= ~OPT_INSERT_HEAD;
+    input.keysDown.clear();
+    Choose(Active(0));
+    EXPECT_EQ(Text(clipboard, win::CF_TEXT), "two");
+    EXPECT_EQ(ActiveTexts(), (std::vector<std::string>{"one", "three", "two"}));
+    EXPECT_TRUE(service.m_dwOptions & OPT_INSERT_TAIL);
+}
+
+TEST_F(DispatchTest, CtrlGivesPlainTextOnlyAndCtrlShiftTheHtmlSource) {
+    service.m_activeList[0] = CClipItem::FromRtf("{\\rtf1 Rich {\\b text}}");
+    Active(0)->SetHtml("<b>text</b>");
+    input.keysDown = {win::VK_CONTROL};
+    Choose(Active(0));
+    EXPECT_EQ(clipboard.formats.size(), 1u);
+    EXPECT_EQ(Text(clipboard, win::CF_TEXT), "Rich text");
+
+    input.keysDown = {win::VK_CONTROL, win::VK_SHIFT};
+    Choose(Active(0));
+    EXPECT_EQ(clipboard.formats.size(), 1u);
+    EXPECT_EQ(Text(clipboard, win::CF_TEXT), "<b>text</b>");
+}
+
+TEST_F(DispatchTest, QueuedLetterCommandIsUsedOnceAndAnExplicitCommandWins) {
+    service.m_nQueuedCmd = PASTE_LOWER;
+    Active(2)->text = "MiXed";
+    Choose(Active(2));
+    EXPECT_EQ(Text(clipboard, win::CF_TEXT), "mixed");
+    EXPECT_EQ(service.m_nQueuedCmd, 0);
+
+    service.m_nQueuedCmd = PASTE_LOWER;
+    Choose(service.m_activeList[0].get(), PASTE_UPPER);
+    EXPECT_EQ(Text(clipboard, win::CF_TEXT), "MIXED");
+}
+
+TEST_F(DispatchTest, SuperHotKeysPasteTheFirstItemsAndRotateThem) {
+    service.m_dwOptions |= OPT_INSERT_HEAD;
+    service.m_nSuperHotKey = 1; // Alt+1, Alt+2, Alt+3
+    service.PasteSuperHotKey(5);
+    EXPECT_EQ(window.commands, (std::vector<std::pair<uintptr_t, intptr_t>>{{2, 0}}));
+    EXPECT_EQ(Text(clipboard, win::CF_TEXT), "two");
+    EXPECT_EQ(ActiveTexts(), (std::vector<std::string>{"two", "one", "three"}));
+    ASSERT_GE(keys.events.size(), 4u);
+    EXPECT_EQ(std::vector<std::string>(keys.events.begin(), keys.events.begin() + 3),
+              (std::vector<std::string>{"up Shift", "up Ctrl", "up Alt"}));
+    EXPECT_EQ(keys.events.back(), "down Alt") << "the user still holds Alt";
+
+    service.m_nSuperHotKey = 4; // Ctrl+F1..F3
+    service.PasteSuperHotKey(6);
+    EXPECT_EQ(ActiveTexts(), (std::vector<std::string>{"three", "two", "one"}));
+    EXPECT_EQ(keys.events.back(), "down Ctrl");
+
+    // Fewer items than the key's position, or none at all: nothing happens.
+    service.m_activeList.resize(1);
+    keys.events.clear();
+    service.PasteSuperHotKey(5);
+    service.m_activeList.clear();
+    service.PasteSuperHotKey(4);
+    EXPECT_TRUE(keys.events.empty());
+    EXPECT_EQ(window.commands.size(), 2u);
+}
+
+TEST_F(DispatchTest, PasteAllPastesEveryItemInOrderWithoutReordering) {
+    uint8_t counter = 0;
+    service.m_activeList.insert(service.m_activeList.begin() + 1,
+                                CClipItem::FromDib(Bytes(48, 2), counter));
+    std::vector<std::string> pasted;
+    clock.onSleep = [&] {
+        const std::string now = clipboard.formats.count(win::CF_DIB) ? "<picture>"
+                                                                     : Text(clipboard, win::CF_TEXT);
+        if (pasted.empty() || pasted.back() != now)
+            pasted.push_back(now);
+    };
+    service.PasteAll(Active(2));
+    EXPECT_EQ(pasted, (std::vector<std::string>{"one", "<picture>", "two", "three"}));
+    EXPECT_EQ(ActiveTexts(), (std::vector<std::string>{"one", "", "two", "three"}));
+    EXPECT_EQ(window.commands.size(), 4u);
+    EXPECT_EQ(keys.events.size(), 4 * (3 + 4) + 2u) << "each paste, and Right after the picture";
+    EXPECT_EQ(log.Count("setfocus 0x10"), 8);
+    EXPECT_EQ(service.m_pSelItem, nullptr);
+}
+
+TEST_F(DispatchTest, RoutedCommands) {
+    // Printing a picture moves it like a paste; printing a text does not. Neither pastes.
+    uint8_t counter = 0;
+    service.m_activeList.push_back(CClipItem::FromDib(Bytes(48, 2), counter));
+    service.m_dwOptions |= OPT_INSERT_HEAD;
+    clipboard.OfferText(win::CF_TEXT, "untouched");
+    Choose(Active(3), ID_PRINT);
+    Choose(Active(2), ID_PRINT);
+    EXPECT_EQ(ActiveTexts(), (std::vector<std::string>{"", "one", "two", "three"}));
+    // Skip, Stop and schedule Edit paste nothing; Save and refresh asks for the reload.
+    Choose(Active(1), ID_PLAYER_SKIP);
+    Choose(Active(1), ID_PLAYER_STOP);
+    Choose(Active(1), ID_SCHEDULE_EDIT);
+    Choose(Active(1), ID_PLAYER_PLAY);
+    EXPECT_EQ(Text(clipboard, win::CF_TEXT), "untouched");
+    EXPECT_TRUE(keys.events.empty());
+    Choose(Active(1), ID_SAVE_REFRESH);
+    EXPECT_EQ(window.commands, (std::vector<std::pair<uintptr_t, intptr_t>>{{0, ID_SAVE_AND_RELOAD}}));
+
+    // A scheduled item chosen plainly is played, not pasted.
+    Active(1)->caption = "Alarm <08:30,*,*,* *:* *:*,* *:*,*,*,* 217>";
+    Choose(Active(1));
+    EXPECT_EQ(Text(clipboard, win::CF_TEXT), "untouched");
+    // Status ids of popups and ids with a high word carry no item.
+    Choose(Active(0), 0, 0x8000 | 32899);
+    Choose(Active(0), 0, 0x10002);
+    EXPECT_EQ(Text(clipboard, win::CF_TEXT), "untouched");
+}
+
+TEST_F(DispatchTest, DocumentsAndAddressesArePastedAsTextWithAVariant) {
+    service.m_strSelPath = "C:\\Docs\\Report.doc";
+    Choose(nullptr, 0, 16650); // opens it
+    EXPECT_TRUE(keys.events.empty());
+    Choose(nullptr, PASTE_UPPER, 16650);
+    EXPECT_EQ(Text(clipboard, win::CF_TEXT), "C:\\DOCS\\REPORT.DOC");
+    service.m_strSelPath = "http://example.org/";
+    Choose(nullptr, ID_PRINT, 17160); // not a variant: the address as it is
+    EXPECT_EQ(Text(clipboard, win::CF_TEXT), "http://example.org/");
+}
+
+class ExternalDispatchTest : public DispatchTest {
+protected:
+    TempProgramFolder folder;
+    std::unique_ptr<CClipItem> node;
+
+    // Writes "Forms.qbx" with items (caption, text) and loads it as a collection.
+    void MakeCollection(const std::vector<std::pair<std::string, std::string>>& items) {
+        ClipList list;
+        for (const auto& i : items) {
+            list.push_back(CClipItem::FromText(i.second));
+            list.back()->caption = i.first;
+        }
+        ASSERT_TRUE(WriteQbxFile(folder.Path("Forms.qbx"), QbxLayout::Collection, CPreferences(),
+                                 list));
+        node = LoadCollection("Forms");
+        ASSERT_EQ(node->children.size(), items.size());
+    }
+    CClipItem* Item(size_t i) { return node->children[i].get(); }
+};
+
+TEST_F(ExternalDispatchTest, CounterItemsCountAndSaveTheActiveCollection) {
+    MakeCollection({{"+1 invoice", "#%d"}, {"+2 plain", "no number"}, {"+3 evil", "%s%n%s"}});
+    service.m_nCounter[0] = 7;
+    Choose(Item(0));
+    EXPECT_EQ(Text(clipboard, win::CF_TEXT), "#7");
+    EXPECT_EQ(service.m_nCounter[0], 8);
+    EXPECT_EQ(log.Count("save active"), 1);
+
+    Choose(Item(1));
+    Choose(Item(2));
+    EXPECT_EQ(Text(clipboard, win::CF_TEXT), "%s%n%s");
+    EXPECT_EQ(service.m_nCounter[1] + service.m_nCounter[2], 0);
+    EXPECT_EQ(log.Count("save active"), 1) << "no counter changed";
+
+    // A variant pastes the pattern as text, uncounted.
+    Choose(Item(0), PASTE_TEXT);
+    EXPECT_EQ(Text(clipboard, win::CF_TEXT), "#%d");
+    EXPECT_EQ(service.m_nCounter[0], 8);
+    EXPECT_EQ(node->children[0].get(), Item(0)) << "external items are not moved";
+    EXPECT_EQ(ActiveTexts(), (std::vector<std::string>{"one", "two", "three"}));
+}
+
+TEST_F(ExternalDispatchTest, TemplatesChainsAndTheFileErrors) {
+    MakeCollection({{"+Greeting", "Dear [1], re [2]"}, {"+name+", "Ann"}, {"+city+", "Rome"}});
+    Choose(Item(0));
+    EXPECT_EQ(Text(clipboard, win::CF_TEXT), "Dear one, re two");
+
+    focus.foreground = kTarget;
+    Choose(Item(1));
+    EXPECT_EQ(Text(clipboard, win::CF_TEXT), "Ann");
+    EXPECT_EQ(keys.events.back(), "up Tab");
+    EXPECT_EQ(service.m_pSelItem, Item(2));
+    ASSERT_EQ(window.posted.size(), 1u);
+    EXPECT_EQ(window.posted[0], (std::pair<uintptr_t, intptr_t>{3, 0}));
+
+    CClipItem beyond(*Item(2));
+    beyond.owner = node.get();
+    beyond.fileOffset = 1u << 20;
+    Choose(&beyond);
+    EXPECT_EQ(Text(clipboard, win::CF_TEXT), "QBX file error");
+
+    std::remove(folder.Path("Forms.qbx").c_str());
+    clipboard.OfferText(win::CF_TEXT, "kept");
+    Choose(Item(1));
+    EXPECT_EQ(Text(clipboard, win::CF_TEXT), "kept") << "an unreadable file pastes nothing";
+}
+
+} // namespace

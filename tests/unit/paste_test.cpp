@@ -1,0 +1,325 @@
+// Pasting through fake ports: the clipboard writes of each kind of item, the keys the target
+// receives, the drop of a file list, counters, templates and chains.
+#include <gtest/gtest.h>
+
+#include "app/clip_formats.h"
+#include "app/paste_text.h"
+#include "fakes/fake_service_ports.h"
+#include "platform/win_constants.h"
+#include "qbx_test_files.h"
+#include "resource.h"
+
+namespace {
+
+constexpr WindowHandle kTarget = 0x10, kTargetEdit = 0x11;
+using Keys = std::vector<std::string>;
+const Keys kReleases = {"up Ctrl", "up Shift", "up Alt"};
+const Keys kShiftInsert = {"down Shift", "down Insert", "up Insert", "up Shift"};
+const Keys kCtrlV = {"down Ctrl", "down V", "up V", "up Ctrl"};
+
+Keys Concat(Keys a, const Keys& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+std::string Text(const FakeClipboard& clipboard, unsigned format) {
+    auto it = clipboard.formats.find(format);
+    if (it == clipboard.formats.end())
+        return "<absent>";
+    const auto& b = it->second;
+    EXPECT_TRUE(!b.empty() && b.back() == 0) << "format " << format << " not NUL-terminated";
+    return std::string(b.begin(), b.end() - (b.empty() ? 0 : 1));
+}
+
+std::set<unsigned> Formats(const FakeClipboard& clipboard) {
+    std::set<unsigned> out;
+    for (const auto& f : clipboard.formats)
+        out.insert(f.first);
+    return out;
+}
+
+class PasteTest : public ::testing::Test, protected FakeServicePorts {
+protected:
+    CServiceWnd service{Ports(), 1024, 0};
+
+    void SetUp() override {
+        window.service = &service;
+        g_cfRtf = clipboard.RegisterFormat(CF_NAME_RTF);
+        g_cfHtml = clipboard.RegisterFormat(CF_NAME_HTML);
+        g_cfFileName = clipboard.RegisterFormat(CF_NAME_FILENAME);
+        g_cfDropEffect = clipboard.RegisterFormat(CF_NAME_DROPEFFECT);
+        service.m_dwOptions = OPT_DEFAULTS & ~OPT_PASTE_SHIFT_INS;
+        service.m_hWndTarget = kTarget;
+        service.m_hWndTargetFocus = kTargetEdit;
+        targets.windows = {kTarget, kTargetEdit};
+        clipboard.OfferText(win::CF_TEXT, "what was there before");
+    }
+    void TearDown() override { g_cfRtf = g_cfHtml = g_cfFileName = g_cfDropEffect = 0; }
+};
+
+TEST_F(PasteTest, PlainTextWithHtmlGoesByShiftInsertToTheRestoredTarget) {
+    clock.tick = 5000;
+    EXPECT_FALSE(service.PasteText("hello", "<i>hello</i>", CLIP_TEXT, PASTE_NONE));
+
+    EXPECT_EQ(Formats(clipboard), (std::set<unsigned>{win::CF_TEXT, g_cfHtml}));
+    EXPECT_EQ(Text(clipboard, win::CF_TEXT), "hello");
+    EXPECT_EQ(Text(clipboard, g_cfHtml), "<i>hello</i>");
+    EXPECT_FALSE(clipboard.isOpen);
+    EXPECT_EQ(keys.events, Concat(kReleases, kShiftInsert));
+    // The target comes back before the keys: front, then the focus in its own thread.
+    const int front = log.IndexOf("front 0x10");
+    ASSERT_GE(front, 0);
+    EXPECT_EQ(log.calls[front + 1], "focus 0x11 as 0x10");
+    EXPECT_LT(front + 1, log.IndexOf("down Shift"));
+
+    EXPECT_TRUE(service.m_dwOptions & OPT_PASTE_SHIFT_INS) << "the choice made is remembered";
+    EXPECT_EQ(service.m_nPasteCount, 1u);
+    EXPECT_EQ(service.m_dwLastTextTick, 5000u) << "capture must not take the paste as a cut";
+    EXPECT_EQ(service.m_dwLastFilesTick, 5000u);
+    EXPECT_EQ(service.m_dwLastBitmapTick, 5000u);
+    EXPECT_EQ(clock.sleeps, std::vector<uint32_t>{200});
+    EXPECT_FALSE(service.m_dwState & ST_BUSY);
+}
+
+TEST_F(PasteTest, MenusBorrowTheTargetsInputAndForgetATargetThatIsGone) {
+    ASSERT_TRUE(service.Create(0x500));
+    log.calls.clear();
+    service.FocusForMenu();
+    EXPECT_EQ(log.calls, (std::vector<std::string>{"front 0x500", "focus 0x1001 as 0x10"}));
+
+    targets.windows = {kTarget}; // its edit control closed
+    log.calls.clear();
+    service.RestoreTarget();
+    EXPECT_EQ(log.calls, std::vector<std::string>{"front 0x10"});
+    EXPECT_EQ(service.m_hWndTargetFocus, 0u);
+
+    targets.windows.clear();
+    log.calls.clear();
+    service.FocusForMenu();
+    EXPECT_EQ(service.m_hWndTarget, 0u);
+    EXPECT_EQ(log.calls, std::vector<std::string>{"front 0x500"});
+}
+
+TEST_F(PasteTest, CtrlVWhenChosenAndNoKeysWithoutTarget) {
+    service.m_dwOptions |= OPT_PASTE_CTRL_V;
+    service.PasteText("x y z", "", CLIP_TEXT, PASTE_NONE);
+    EXPECT_EQ(keys.events, Concat(kReleases, kCtrlV));
+
+    // A target that is gone is forgotten; the keys still go to whatever has the focus.
+    keys.events.clear();
+    targets.windows.clear();
+    service.PasteText("x y z", "", CLIP_TEXT, PASTE_NONE);
+    EXPECT_EQ(service.m_hWndTarget, 0u);
+    EXPECT_EQ(keys.events, Concat(kReleases, kCtrlV));
+
+    // No target at all: the clipboard holds the text, nothing is typed.
+    keys.events.clear();
+    service.PasteText("x y z", "", CLIP_TEXT, PASTE_NONE);
+    EXPECT_EQ(keys.events, kReleases);
+    EXPECT_EQ(Text(clipboard, win::CF_TEXT), "x y z");
+    EXPECT_EQ(service.m_nPasteCount, 3u);
+}
+
+TEST_F(PasteTest, TextVariantsLeavePlainTextOnly) {
+    struct Case {
+        int32_t variant;
+        const char* expected;
+    } cases[] = {{PASTE_TEXT, "Ab\ncD"},
+                 {PASTE_UPPER, "AB\nCD"},
+                 {PASTE_LOWER, "ab\ncd"},
+                 {PASTE_UNIX, "Ab\r\ncD"}};
+    for (const Case& c : cases) {
+        service.PasteText("Ab\ncD", "<b>html</b>", CLIP_TEXT, c.variant);
+        EXPECT_EQ(Formats(clipboard), std::set<unsigned>{win::CF_TEXT}) << c.variant;
+        EXPECT_EQ(Text(clipboard, win::CF_TEXT), c.expected) << c.variant;
+    }
+}
+
+TEST_F(PasteTest, RichTextOffersItsSourceAndPlainTextUnlessAVariantAsksForText) {
+    const std::string rtf = "{\\rtf1 Bold {\\b move}\\par next}";
+    service.PasteText(rtf, "<b>move</b>", CLIP_RTF, PASTE_NONE);
+    EXPECT_EQ(Formats(clipboard), (std::set<unsigned>{g_cfRtf, win::CF_TEXT, g_cfHtml}));
+    EXPECT_EQ(Text(clipboard, g_cfRtf), rtf);
+    EXPECT_EQ(Text(clipboard, win::CF_TEXT), "Bold move\r\nnext");
+
+    service.m_dwOptions &= ~OPT_FMT_RTF;
+    service.PasteText(rtf, "", CLIP_RTF, PASTE_NONE);
+    EXPECT_EQ(Formats(clipboard), std::set<unsigned>{win::CF_TEXT});
+    service.m_dwOptions |= OPT_FMT_RTF;
+
+    const std::pair<int32_t, const char*> variants[] = {{PASTE_TEXT, "Bold move\r\nnext"},
+                                                        {PASTE_UPPER, "BOLD MOVE\r\nNEXT"},
+                                                        {PASTE_LOWER, "bold move\r\nnext"},
+                                                        {PASTE_UNIX, "Bold move\r\nnext"}};
+    for (const auto& v : variants) {
+        service.PasteText(rtf, "<b>move</b>", CLIP_RTF, v.first);
+        EXPECT_EQ(Formats(clipboard), std::set<unsigned>{win::CF_TEXT}) << v.first;
+        EXPECT_EQ(Text(clipboard, win::CF_TEXT), v.second) << v.first;
+    }
+}
+
+TEST_F(PasteTest, BitmapWithAndWithoutHtml) {
+    const Bytes dib(60, 3);
+    service.PasteBitmap(dib, "<img src=a.png>");
+    EXPECT_EQ(Formats(clipboard), (std::set<unsigned>{win::CF_DIB, g_cfHtml}));
+    EXPECT_EQ(clipboard.formats[win::CF_DIB], dib);
+    EXPECT_EQ(keys.events, Concat(kReleases, kShiftInsert));
+
+    service.PasteBitmap(dib, "");
+    EXPECT_EQ(Formats(clipboard), std::set<unsigned>{win::CF_DIB});
+
+    keys.events.clear();
+    service.PasteBitmap(Bytes(), "<img>");
+    EXPECT_EQ(clipboard.formats[win::CF_DIB], dib) << "an empty picture changes nothing";
+    EXPECT_TRUE(keys.events.empty());
+    EXPECT_FALSE(service.m_dwState & ST_BUSY);
+}
+
+TEST_F(PasteTest, FileListByClipboard) {
+    TempProgramFolder folder;
+    const std::string file = folder.Path("one.txt");
+    WriteAll(file, Bytes{1});
+    input.cursor = ScreenPoint{7, 9};
+    service.PasteText(file + "\r\n" + folder.Path("gone.txt") + "\r\n", "", CLIP_FILES, PASTE_NONE);
+
+    EXPECT_EQ(Formats(clipboard),
+              (std::set<unsigned>{g_cfDropEffect, win::CF_HDROP, g_cfFileName}));
+    EXPECT_EQ(clipboard.formats[g_cfDropEffect], (Bytes{5, 0, 0, 0}));
+    const Bytes& drop = clipboard.formats[win::CF_HDROP];
+    ASSERT_GT(drop.size(), 20u);
+    EXPECT_EQ(Bytes(drop.begin(), drop.begin() + 20),
+              (Bytes{20, 0, 0, 0, 7, 0, 0, 0, 9, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0}));
+    const std::string list(drop.begin() + 20, drop.end());
+    EXPECT_EQ(list.substr(0, file.size() + 1), file + '\0');
+    EXPECT_EQ(Text(clipboard, g_cfFileName), file) << "here the short form is the path";
+    EXPECT_EQ(keys.events, Concat(kReleases, kShiftInsert));
+    EXPECT_EQ(service.m_nPasteCount, 1u);
+
+    // Without the first file there is no "FileName"; the list still goes.
+    service.PasteText(folder.Path("gone.txt"), "", CLIP_FILES_WIDE, PASTE_NONE);
+    EXPECT_EQ(Formats(clipboard), (std::set<unsigned>{g_cfDropEffect, win::CF_HDROP}));
+    EXPECT_EQ(clipboard.formats[win::CF_HDROP][16], 1) << "fWide";
+}
+
+TEST_F(PasteTest, FileListByDropGoesToTheTopLevelWindowAndTypesNothing) {
+    service.m_dwOptions |= OPT_PASTE_DROP_FILE;
+    service.m_hWndTarget = kTargetEdit; // a child window was remembered
+    targets.topLevel[kTargetEdit] = kTarget;
+    const Bytes before = clipboard.formats[win::CF_TEXT];
+    EXPECT_FALSE(service.PasteText("C:\\a.txt\r\nC:\\b.txt\r\n", "", CLIP_FILES, PASTE_NONE));
+
+    ASSERT_EQ(targets.drops.size(), 1u);
+    EXPECT_EQ(log.Count("drop 0x10"), 1);
+    Bytes want{20, 0, 0, 0, 44, 1, 0, 0, 44, 1, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0};
+    Append(want, std::string("C:\\a.txt\0C:\\b.txt\0\0", 19));
+    const Bytes& drop = targets.drops[0];
+    ASSERT_GE(drop.size(), want.size());
+    EXPECT_EQ(Bytes(drop.begin(), drop.begin() + want.size()), want);
+
+    EXPECT_TRUE(keys.events.empty());
+    EXPECT_EQ(service.m_nPasteCount, 0u);
+    EXPECT_EQ(clipboard.formats[win::CF_TEXT], before) << "the clipboard is not touched";
+    EXPECT_EQ(clipboard.opens, 0);
+
+    // A plain-text variant pastes the list as text instead.
+    service.PasteText("C:\\a.txt\r\n", "", CLIP_FILES, PASTE_UPPER);
+    EXPECT_EQ(Text(clipboard, win::CF_TEXT), "C:\\A.TXT\r\n");
+}
+
+TEST_F(PasteTest, CountersAdvanceOnlyWhenTheirValueWasUsed) {
+    service.m_nCounter[0] = 7;
+    EXPECT_TRUE(service.PasteText("#%d", "", CLIP_TEXT, 0));
+    EXPECT_EQ(Text(clipboard, win::CF_TEXT), "#7");
+    EXPECT_EQ(service.m_nCounter[0], 8);
+
+    service.m_nCounter[2] = 65535;
+    EXPECT_TRUE(service.PasteText("no. %05u", "", CLIP_TEXT, 2));
+    EXPECT_EQ(Text(clipboard, win::CF_TEXT), "no. 65535");
+    EXPECT_EQ(service.m_nCounter[2], 0) << "16 bits wrap";
+
+    for (const char* hostile : {"no conversion", "%s%n%s", "100%% %p"}) {
+        EXPECT_FALSE(service.PasteText(hostile, "", CLIP_TEXT, 1)) << hostile;
+        EXPECT_EQ(service.m_nCounter[1], 0) << hostile;
+    }
+    EXPECT_EQ(Text(clipboard, win::CF_TEXT), "100% %p");
+
+    // A Rich Text counter: the number reaches the plain text too.
+    service.m_nCounter[1] = 41;
+    EXPECT_TRUE(service.PasteText("{\\rtf1 Order %d}", "", CLIP_RTF, 1));
+    EXPECT_EQ(Text(clipboard, g_cfRtf), "{\\rtf1 Order 41}");
+    EXPECT_EQ(Text(clipboard, win::CF_TEXT), "Order 41");
+}
+
+TEST_F(PasteTest, NothingHappensWhenTheClipboardStaysClosedOrTheTextIsEmpty) {
+    clipboard.refuseOpens = 1000;
+    EXPECT_FALSE(service.PasteText("text", "", CLIP_TEXT, PASTE_NONE));
+    service.PasteBitmap(Bytes(50, 1), "");
+    service.PasteText("C:\\x\r\n", "", CLIP_FILES, PASTE_NONE);
+    clipboard.refuseOpens = 0;
+    service.PasteText("", "<b>x</b>", CLIP_TEXT, PASTE_NONE);
+    EXPECT_TRUE(keys.events.empty());
+    EXPECT_EQ(Text(clipboard, win::CF_TEXT), "what was there before");
+    EXPECT_FALSE(service.m_dwState & ST_BUSY);
+    EXPECT_EQ(service.m_nPasteCount, 0u);
+}
+
+TEST_F(PasteTest, KeepingTheClipboardEmptyWaitsForTheTargetButNotForever) {
+    service.m_dwOptions |= OPT_KEEP_CLIPBOARD_EMPTY;
+    // The target holds the clipboard open for the first two looks after the paste.
+    clock.onSleep = [this] {
+        if (clock.sleeps.size() == 1)
+            clipboard.refuseOpens = 2;
+    };
+    service.PasteText("secret", "", CLIP_TEXT, PASTE_NONE);
+    EXPECT_TRUE(clipboard.formats.empty());
+    EXPECT_EQ(clock.sleeps, (std::vector<uint32_t>{200, 200, 200}));
+
+    // A program that never lets go: the paste ends within a few seconds all the same.
+    clock.sleeps.clear();
+    clock.onSleep = [this] {
+        if (clock.sleeps.size() == 1)
+            clipboard.refuseOpens = 1000000;
+    };
+    service.PasteText("secret", "", CLIP_TEXT, PASTE_NONE);
+    EXPECT_LE(clock.Slept(), 3200u);
+    EXPECT_GE(clock.Slept(), 1000u);
+    EXPECT_FALSE(service.m_dwState & ST_BUSY);
+}
+
+TEST_F(PasteTest, TemplatesFillInTheDateAndActiveItemsOnce) {
+    clock.local.year = 2024;
+    clock.local.month = 3;
+    clock.local.day = 5;
+    service.m_activeList.push_back(CClipItem::FromText("first [2]"));
+    EXPECT_EQ(service.ExpandTemplate("On [date]: [1] / [2] / [0] / [1"),
+              "On March 05, 2024: first [2] / [2] / [0] / [1");
+
+    uint8_t counter = 0;
+    service.m_activeList.push_back(CClipItem::FromDib(Bytes(48, 0), counter));
+    service.m_activeList.push_back(CClipItem::FromRtf("{\\rtf1 rich}"));
+    EXPECT_EQ(service.ExpandTemplate("[2]+[3]+[1]"), "[2]+rich+first [2]");
+}
+
+TEST_F(PasteTest, ChainsTypeTabsAndPostTheNextItemOfTheirCollection) {
+    auto collection = CClipItem::NewCollection("Forms");
+    for (const char* caption : {"+name++", "+street+", "last"}) {
+        collection->children.push_back(CClipItem::FromText("x"));
+        collection->children.back()->caption = caption;
+        collection->children.back()->owner = collection.get();
+    }
+    focus.foreground = kTarget;
+    service.m_hWndTarget = 0;
+    service.ContinueChain(*collection->children[0]);
+    EXPECT_EQ(keys.events, (Keys{"down Tab", "up Tab", "down Tab", "up Tab"}));
+    EXPECT_EQ(clock.sleeps, (std::vector<uint32_t>{200, 200}));
+    EXPECT_EQ(service.m_hWndTarget, kTarget) << "the target is taken again";
+    EXPECT_EQ(service.m_pSelItem, collection->children[1].get());
+    EXPECT_EQ(window.posted, (std::vector<std::pair<uintptr_t, intptr_t>>{{2, 0}}));
+
+    keys.events.clear();
+    service.ContinueChain(*collection->children[2]); // the last item: nothing follows
+    EXPECT_TRUE(keys.events.empty());
+    EXPECT_EQ(window.posted.size(), 1u);
+}
+
+} // namespace
