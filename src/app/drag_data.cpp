@@ -26,8 +26,7 @@ bool DibBlock(std::vector<uint8_t> dib, RenderedData& out) {
     return true;
 }
 
-bool RenderStored(const CClipItem& item, int32_t variant, int32_t x, int32_t y,
-                  RenderedData& out) {
+bool RenderStored(const CClipItem& item, int32_t variant, int32_t x, int32_t y, RenderedData& out) {
     StoredContent stored;
     const bool htmlOfBitmap = !item.IsTextLike() && variant == PASTE_HTML;
     switch (ReadStoredContent(item, stored)) {

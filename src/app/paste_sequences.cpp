@@ -12,8 +12,9 @@
 namespace {
 constexpr uint32_t STEP_WAIT_MS = 200;
 
-const char* const MONTHS[12] = {"January", "February", "March",     "April",   "May",      "June",
-                                "July",    "August",   "September", "October", "November", "December"};
+const char* const MONTHS[12] = {"January",   "February", "March",    "April",
+                                "May",       "June",     "July",     "August",
+                                "September", "October",  "November", "December"};
 
 // The date as strftime's "%B %d, %Y" writes it in the C locale.
 std::string DateText(const LocalTime& t) {

@@ -13,7 +13,8 @@ namespace {
 std::string Printf(const char* pattern, unsigned value) {
     std::vector<char> buffer(256);
     if (std::string(pattern).find('l') != std::string::npos)
-        std::snprintf(buffer.data(), buffer.size(), pattern, static_cast<unsigned long long>(value));
+        std::snprintf(buffer.data(), buffer.size(), pattern,
+                      static_cast<unsigned long long>(value));
     else
         std::snprintf(buffer.data(), buffer.size(), pattern, value);
     return buffer.data();
@@ -21,12 +22,11 @@ std::string Printf(const char* pattern, unsigned value) {
 
 TEST(CounterFormatTest, SingleIntegerConversionPrintsAsPrintfWould) {
     // Each pattern holds exactly one integer conversion, so printf itself is the reference.
-    const char* patterns[] = {
-        "#%d",    "%i items", "%u",     "%x",    "%X",     "%o",     "%5d|",   "%-5d|",
-        "%05d",   "%+d",      "% d",    "%.3d",  "%8.3d",  "%-8.3x", "%#x",    "%#X",
-        "%#o",    "%#5o",     "%.0d",   "%+.0d", "%#.0o",  "%#.0x",  "%010u",  "%0-6d|",
-        "%-+6d|", "% 05d",    "%hd",    "%hu",   "%hhu",   "%ld",    "%lld",   "%lx",
-        "a%%b%dc"};
+    const char* patterns[] = {"#%d",   "%i items", "%u",     "%x",     "%X",     "%o",    "%5d|",
+                              "%-5d|", "%05d",     "%+d",    "% d",    "%.3d",   "%8.3d", "%-8.3x",
+                              "%#x",   "%#X",      "%#o",    "%#5o",   "%.0d",   "%+.0d", "%#.0o",
+                              "%#.0x", "%010u",    "%0-6d|", "%-+6d|", "% 05d",  "%hd",   "%hu",
+                              "%hhu",  "%ld",      "%lld",   "%lx",    "a%%b%dc"};
     for (const char* p : patterns)
         for (unsigned v : {0u, 7u, 255u, 40000u, 65535u}) {
             CounterText r = FormatCounter(p, v);

@@ -149,8 +149,8 @@ TEST_F(DispatchTest, PasteAllPastesEveryItemInOrderWithoutReordering) {
                                 CClipItem::FromDib(Bytes(48, 2), counter));
     std::vector<std::string> pasted;
     clock.onSleep = [&] {
-        const std::string now = clipboard.formats.count(win::CF_DIB) ? "<picture>"
-                                                                     : Text(clipboard, win::CF_TEXT);
+        const std::string now =
+            clipboard.formats.count(win::CF_DIB) ? "<picture>" : Text(clipboard, win::CF_TEXT);
         if (pasted.empty() || pasted.back() != now)
             pasted.push_back(now);
     };
@@ -180,7 +180,8 @@ TEST_F(DispatchTest, RoutedCommands) {
     EXPECT_EQ(Text(clipboard, win::CF_TEXT), "untouched");
     EXPECT_TRUE(keys.events.empty());
     Choose(Active(1), ID_SAVE_REFRESH);
-    EXPECT_EQ(window.commands, (std::vector<std::pair<uintptr_t, intptr_t>>{{0, ID_SAVE_AND_RELOAD}}));
+    EXPECT_EQ(window.commands,
+              (std::vector<std::pair<uintptr_t, intptr_t>>{{0, ID_SAVE_AND_RELOAD}}));
 
     // A scheduled item chosen plainly is played, not pasted.
     Active(1)->caption = "Alarm <08:30,*,*,* *:* *:*,* *:*,*,*,* 217>";
@@ -215,8 +216,8 @@ protected:
             list.push_back(CClipItem::FromText(i.second));
             list.back()->caption = i.first;
         }
-        ASSERT_TRUE(WriteQbxFile(folder.Path("Forms.qbx"), QbxLayout::Collection, CPreferences(),
-                                 list));
+        ASSERT_TRUE(
+            WriteQbxFile(folder.Path("Forms.qbx"), QbxLayout::Collection, CPreferences(), list));
         node = LoadCollection("Forms");
         ASSERT_EQ(node->children.size(), items.size());
     }

@@ -47,7 +47,8 @@ void Win32TargetWindow::SendDropFiles(WindowHandle window, const std::vector<uin
     DWORD process = 0;
     if (dropFiles.empty() || !GetWindowThreadProcessId(target, &process))
         return;
-    UniqueGlobal block(GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE | GMEM_ZEROINIT, dropFiles.size()));
+    UniqueGlobal block(
+        GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE | GMEM_ZEROINIT, dropFiles.size()));
     if (!block)
         return;
     {
