@@ -37,6 +37,8 @@ void Win32TargetWindow::SetFocusWithInputOf(WindowHandle focus, WindowHandle inp
 }
 
 void Win32TargetWindow::SendSetFocus(WindowHandle window) {
+    if (!window)
+        return;
     DWORD_PTR result = 0;
     SendMessageTimeoutA(ToHwnd(window), WM_SETFOCUS, 0, 0, SMTO_ABORTIFHUNG, SEND_TIMEOUT_MS,
                         &result);
