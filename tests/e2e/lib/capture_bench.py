@@ -1,0 +1,285 @@
+#!/usr/bin/env python3
+"""Figures of the running program under Wine: capture latency (and CopyQ's, for comparison),
+idle cost and start-up time. Run by tests/e2e/bench inside the private display and prefix it
+sets up. Prints figures; never fails the caller.
+
+Capture latency: from just before xclip sets the X clipboard until the cut is in
+Clipboard.qbx (autosave on): the file is watched with stat() every millisecond, and a change
+counts once the first item of `qbx list` is the cut. For CopyQ: until `copyq read 0` prints
+the cut (polled back to back; one such call takes tens of milliseconds, so CopyQ's figures
+carry that resolution). Cuts are 600 ms apart: the program takes cuts closer than 500 ms as
+one.
+
+Idle cost: CPU time (utime + stime from /proc) of the program's process over 60 s in which
+nothing happens, as a share of one core.
+
+Start-up: from starting `wine Quillbox.exe` until a text that was on the clipboard before
+the start is in Clipboard.qbx: the program captures the clipboard once, then joins the
+viewer chain, so this bounds the time to joining from above. The Wine prefix and its
+wineserver exist already (their creation is not counted).
+"""
+import argparse
+import os
+import shutil
+import statistics
+import subprocess
+import sys
+import time
+
+CUT_SPACING = 0.6
+CUT_TIMEOUT = 10.0
+RUN_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Run"
+
+
+def log(msg):
+    print(msg, flush=True)
+
+
+class Bench:
+    def __init__(self, args):
+        self.build = args.build
+        self.out = args.out
+        self.qbx = os.path.join(self.build, "native", "qbx")
+        self.qbxctl = os.path.join(self.build, "mingw", "e2e", "qbxctl.exe")
+        self.folder = os.path.join(self.out, "program")
+        self.file = os.path.join(self.folder, "Clipboard.qbx")
+        self.proc = None
+
+    # --- the program ---
+    def prepare_folder(self):
+        shutil.rmtree(self.folder, ignore_errors=True)
+        os.makedirs(self.folder)
+        shutil.copy(os.path.join(self.build, "mingw", "Quillbox.exe"), self.folder)
+        # The defaults plus autosave.
+        subprocess.run([self.qbx, "set", self.file, "m_dwOptions=0xF15D"], check=True,
+                       stdout=subprocess.DEVNULL)
+
+    def wine(self, *args, timeout=60):
+        return subprocess.run(["wine", *args], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
+                              timeout=timeout)
+
+    def start(self):
+        # No registered copy elsewhere (it would make the start ask about installing).
+        self.wine("reg", "delete", RUN_KEY, "/v", "Quillbox", "/f")
+        self.proc = subprocess.Popen(["wine", "Quillbox.exe"], cwd=self.folder,
+                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+    def wait_joined(self):
+        return self.wine(self.qbxctl, "viewer", "Quillbox", "60").returncode == 0
+
+    def stop(self):
+        if not self.proc:
+            return
+        self.wine(self.qbxctl, "close", "Quillbox")
+        try:
+            self.proc.wait(timeout=60)
+        except subprocess.TimeoutExpired:
+            self.proc.kill()
+            self.proc.wait()
+        self.proc = None
+        self.wine("reg", "delete", RUN_KEY, "/v", "Quillbox", "/f")
+
+    def first_caption(self):
+        out = subprocess.run([self.qbx, "list", self.file], stdout=subprocess.PIPE,
+                             stderr=subprocess.DEVNULL).stdout.decode("latin-1")
+        line = out.split("\n", 1)[0]
+        parts = line.split("\t")
+        return parts[3] if len(parts) >= 4 else None
+
+    def file_state(self):
+        try:
+            st = os.stat(self.file)
+            return (st.st_ino, st.st_mtime_ns, st.st_size)
+        except OSError:
+            return None
+
+    def wait_on_disk(self, text, t0):
+        """Seconds from t0 until `text` is the first item of the file; None on timeout."""
+        seen = None
+        while time.perf_counter() - t0 < CUT_TIMEOUT:
+            state = self.file_state()
+            if state != seen:
+                seen = state
+                if self.first_caption() == text:
+                    return time.perf_counter() - t0
+            time.sleep(0.001)
+        return None
+
+    # --- measurements ---
+    def set_clipboard(self, text):
+        # xclip stays in the background serving the cut; it complains when the display goes.
+        subprocess.run(["xclip", "-selection", "clipboard", "-i"], input=text.encode(),
+                       stderr=subprocess.DEVNULL, check=True)
+
+    def quillbox_latency(self, cuts):
+        self.prepare_folder()
+        self.set_clipboard("")
+        self.start()
+        if not self.wait_joined():
+            log("Quillbox did not join the viewer chain; no figures")
+            self.stop()
+            return []
+        time.sleep(CUT_SPACING)
+        times = []
+        for i in range(cuts):
+            text = "quillbox bench cut %d" % i
+            t0 = time.perf_counter()
+            self.set_clipboard(text)
+            took = self.wait_on_disk(text, t0)
+            if took is not None:
+                times.append(took)
+            time.sleep(CUT_SPACING)
+        self.stop()
+        missed = cuts - len(times)
+        if missed:
+            log("Quillbox: %d of %d cuts not on disk within %.0f s" % (missed, cuts, CUT_TIMEOUT))
+        return times
+
+    def copyq_latency(self, cuts):
+        if not shutil.which("copyq"):
+            log("CopyQ: not installed (./dev setup bench installs it); no figures")
+            return []
+        home = os.path.join(self.out, "copyq-home")
+        shutil.rmtree(home, ignore_errors=True)
+        os.makedirs(home)
+        env = dict(os.environ, HOME=home, XDG_CONFIG_HOME=os.path.join(home, ".config"),
+                   XDG_DATA_HOME=os.path.join(home, ".local", "share"),
+                   XDG_RUNTIME_DIR=home)
+        session = ["copyq", "-s", "qbxbench"]
+        server = subprocess.Popen(session, env=env, stdout=subprocess.DEVNULL,
+                                  stderr=subprocess.DEVNULL)
+
+        def call(*args):
+            return subprocess.run([*session, *args], env=env, stdout=subprocess.PIPE,
+                                  stderr=subprocess.DEVNULL, timeout=30)
+
+        times = []
+        try:
+            deadline = time.time() + 30
+            # Its server starts watching the clipboard a while after it starts: cut until it
+            # keeps one.
+            warm = 0
+            while True:
+                warm += 1
+                text = "copyq warm-up %d" % warm
+                self.set_clipboard(text)
+                time.sleep(1.0)
+                if call("read", "0").stdout.decode("utf-8", "replace") == text:
+                    break
+                if time.time() > deadline:
+                    log("CopyQ: it kept no cut within 30 s; no figures")
+                    return []
+            time.sleep(CUT_SPACING)
+            for i in range(cuts):
+                text = "copyq bench cut %d" % i
+                t0 = time.perf_counter()
+                self.set_clipboard(text)
+                while time.perf_counter() - t0 < CUT_TIMEOUT:
+                    if call("read", "0").stdout.decode("utf-8", "replace") == text:
+                        times.append(time.perf_counter() - t0)
+                        break
+                time.sleep(CUT_SPACING)
+        finally:
+            call("exit")
+            try:
+                server.wait(timeout=30)
+            except subprocess.TimeoutExpired:
+                server.kill()
+                server.wait()
+        if len(times) < cuts:
+            log("CopyQ: %d of %d cuts not seen within %.0f s" % (cuts - len(times), cuts,
+                                                                  CUT_TIMEOUT))
+        return times
+
+    def idle_cost(self, seconds):
+        self.prepare_folder()
+        self.set_clipboard("")
+        self.start()
+        if not self.wait_joined():
+            log("Quillbox did not join the viewer chain; no idle figure")
+            self.stop()
+            return None
+        time.sleep(2)  # let the start settle
+        pid = self.proc.pid
+        hz = os.sysconf("SC_CLK_TCK")
+
+        def cpu():
+            with open("/proc/%d/stat" % pid) as f:
+                fields = f.read().rsplit(")", 1)[1].split()
+            return int(fields[11]) + int(fields[12])  # utime, stime
+
+        with open("/proc/%d/cmdline" % pid, "rb") as f:
+            cmdline = f.read().replace(b"\0", b" ").decode("latin-1")
+        before, t0 = cpu(), time.perf_counter()
+        time.sleep(seconds)
+        after, t1 = cpu(), time.perf_counter()
+        self.stop()
+        return (after - before) / hz, t1 - t0, cmdline.strip()
+
+    def startup(self, runs):
+        self.prepare_folder()
+        times = []
+        for i in range(runs):
+            text = "start-up probe %d" % i
+            self.set_clipboard(text)
+            time.sleep(CUT_SPACING)
+            t0 = time.perf_counter()
+            self.start()
+            took = self.wait_on_disk(text, t0)
+            self.wait_joined()
+            self.stop()
+            if took is not None:
+                times.append(took)
+        return times
+
+
+def ms(values):
+    return "median %.1f ms, worst %.1f ms (%d cuts)" % (statistics.median(values) * 1000,
+                                                        max(values) * 1000, len(values))
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--build", required=True)
+    parser.add_argument("--out", required=True)
+    parser.add_argument("--cuts", type=int, default=50)
+    parser.add_argument("--idle", type=float, default=60.0)
+    parser.add_argument("--starts", type=int, default=5)
+    args = parser.parse_args()
+    bench = Bench(args)
+    try:
+        log("== capture latency: X clipboard set -> on disk (autosave), %d cuts %.1f s apart"
+            % (args.cuts, CUT_SPACING))
+        q = bench.quillbox_latency(args.cuts)
+        if q:
+            log("Quillbox: " + ms(q) + "   target: median <= 50 ms")
+        c = bench.copyq_latency(args.cuts)
+        if c:
+            log("CopyQ:    " + ms(c) + "   (until `copyq read 0` prints it)")
+        if q and c:
+            log("ratio Quillbox/CopyQ: median %.2f, worst %.2f"
+                % (statistics.median(q) / statistics.median(c), max(q) / max(c)))
+
+        log("== idle cost: CPU time of the program over %.0f s with nothing happening"
+            % args.idle)
+        idle = bench.idle_cost(args.idle)
+        if idle:
+            used, span, cmdline = idle
+            log("Quillbox: %.3f s CPU in %.1f s = %.3f %% of one core   target: < 0.5 %%"
+                "   (process: %s)" % (used, span, 100.0 * used / span, cmdline))
+
+        log("== start-up: process start -> clipboard of the start on disk (joins the chain "
+            "right after), %d starts" % args.starts)
+        s = bench.startup(args.starts)
+        if s:
+            log("Quillbox: median %.0f ms, worst %.0f ms (%d starts)   target: < 1000 ms"
+                % (statistics.median(s) * 1000, max(s) * 1000, len(s)))
+        else:
+            log("Quillbox: no start-up figure (the clipboard of the start never reached disk)")
+    finally:
+        bench.stop()
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
