@@ -172,14 +172,4 @@ TEST_F(TrayTest, SchedulerStartAndStopFollowTheOptionAndSave) {
     ASSERT_TRUE(again.Create(kFrame));
     EXPECT_EQ(next.timers.running.at(TIMER_SCHEDULER), 2000u);
 }
-
-TEST_F(TrayTest, SchedulerTickNotesTheMinute) {
-    ASSERT_TRUE(service.Create(kFrame));
-    clock.local.minute = 41;
-    service.OnTimer(TIMER_SCHEDULER);
-    EXPECT_EQ(service.m_nLastMinute, 41);
-    clock.local.minute = 42;
-    service.OnTimer(TIMER_SCHEDULER);
-    EXPECT_EQ(service.m_nLastMinute, 42);
-}
 } // namespace
