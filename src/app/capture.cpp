@@ -81,6 +81,21 @@ std::unique_ptr<CClipItem> FilesItem(const std::vector<uint8_t>& data) {
     return item;
 }
 
+// ST_BUSY for the time of a capture. Reading data that its owner renders only on request
+// waits for that owner, and meanwhile the system delivers the messages sent to this window,
+// among them the next WM_DRAWCLIPBOARD: that one must not capture (and close the clipboard)
+// in the middle of this one.
+class BusyScope {
+public:
+    explicit BusyScope(uint32_t& state) : m_state(state) { m_state |= ST_BUSY; }
+    ~BusyScope() { m_state &= ~ST_BUSY; }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+private:
+    uint32_t& m_state;
+};
+
 // Closes the clipboard on every way out of the scope that opened it.
 class ClipboardCloser {
 public:
@@ -140,6 +155,7 @@ bool CServiceWnd::IsFormatFresh(unsigned format) {
 void CServiceWnd::OnDrawClipboard(uintptr_t wParam, intptr_t lParam) {
     const bool capture = (m_dwState & ST_VIEWER_ON) && !(m_dwState & (ST_BUSY | ST_PAUSED));
     if (capture) {
+        BusyScope busy(m_dwState);
         if (OpenClipboardSoon()) {
             ClipboardCloser closer(m_ports.clipboard);
             if (!IsExcludedFromCapture()) {

@@ -1,5 +1,6 @@
 #pragma once
 #include <cctype>
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
@@ -18,6 +19,9 @@ public:
     bool isOpen = false;
     int empties = 0;
     WindowHandle owner = 0;
+    // Runs when data is read: its owner renders it on request, and meanwhile messages sent
+    // to the reader arrive.
+    std::function<void(unsigned format)> onGetData;
 
     void Offer(unsigned format, const std::vector<uint8_t>& data) { formats[format] = data; }
     void OfferText(unsigned format, const std::string& text) {
@@ -39,6 +43,8 @@ public:
 
     bool IsFormatAvailable(unsigned format) const override { return formats.count(format) != 0; }
     bool GetData(unsigned format, std::vector<uint8_t>& data) const override {
+        if (onGetData)
+            onGetData(format);
         auto it = formats.find(format);
         if (!isOpen || it == formats.end() || unreadable.count(format))
             return false;

@@ -374,6 +374,18 @@ TEST_F(CaptureTest, ABusyClipboardIsTriedAgainBrieflyThenLeft) {
     EXPECT_EQ(viewers.forwarded.size(), 2u);
 }
 
+TEST_F(CaptureTest, ANotificationThatArrivesWhileDataIsRenderedDoesNotDisturbTheCapture) {
+    int nested = 0;
+    clipboard.onGetData = [&](unsigned) {
+        if (nested++ == 0)
+            service.OnDrawClipboard(); // the system delivers it while we wait for the data
+    };
+    CutText("rendered on request");
+    EXPECT_EQ(Texts(), std::vector<std::string>{"rendered on request"});
+    EXPECT_EQ(viewers.forwarded.size(), 2u) << "the nested notification is passed on too";
+    EXPECT_FALSE(service.m_dwState & ST_BUSY);
+}
+
 class StartupCaptureTest : public ::testing::Test, protected FakeServicePorts {
 protected:
     CServiceWnd service{Ports(), 1024, clock.tick};
