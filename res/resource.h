@@ -11,6 +11,29 @@
 #define IDI_PAUSED 185
 #define IDI_BUSY 188
 
+// ---- Menu pictures, 16 x 16 (drawn by make_menu_icons.py) ----
+#define IDI_PREFERENCES 150       // hand holding a form
+#define IDI_TIME 151              // clock face
+#define IDI_PASTE_AS 152          // clipboard with a sheet
+#define IDI_ITEM_TEXT 154         // each item picture has four variants: plain, "+...+"
+#define IDI_ITEM_RTF 158          // caption, scheduled without and with a start time
+#define IDI_ITEM_HTML 162
+#define IDI_ITEM_FILES 166
+#define IDI_ITEM_BITMAP 170
+#define IDI_ITEM_MEDIA 174
+#define IDI_COLLECTION_CLOSED 178 // closed yellow folder
+#define IDI_COLLECTION_OPEN 179   // open yellow folder
+#define IDI_URLS 180              // browser page
+#define IDI_PLAYER 183            // play triangle
+#define IDI_SCHEDULER 184         // clock
+#define IDI_DOCUMENTS 187         // grey tile with a "D"
+#define IDI_COMMAND_FIRST 2800    // pictures of the commands 32800 .. 32812, same order
+#define IDI_COMMAND_LAST 2812
+
+// ---- Cursors while an entry is dragged out of the main menu ----
+#define IDC_DRAG_MOVE 2001
+#define IDC_DRAG_COPY 2002
+
 // ---- Dialogs ----
 #define IDD_ABOUT 100
 #define IDD_INPUT 101
