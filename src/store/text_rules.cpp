@@ -73,6 +73,20 @@ std::string NarrowUtf16(const std::u16string& text) {
     return NarrowUtf16(text.data(), text.size());
 }
 
+namespace {
+char16_t WidenByte(unsigned char c) {
+    return static_cast<char16_t>(c < 0x80 ? c : c + 848u);
+}
+} // namespace
+
+std::u16string WidenText(const std::string& text) {
+    std::u16string out;
+    out.reserve(text.size());
+    for (char ch : text)
+        out += WidenByte(static_cast<unsigned char>(ch));
+    return out;
+}
+
 std::u16string WidenFileList(const std::string& text) {
     std::u16string out;
     out.reserve(text.size() + 2);
@@ -83,7 +97,7 @@ std::u16string WidenFileList(const std::string& text) {
         if (c == '\r')
             out += char16_t(0);
         else
-            out += static_cast<char16_t>(c < 0x80 ? c : c + 848u);
+            out += WidenByte(c);
     }
     out += char16_t(0);
     out += char16_t(0);

@@ -16,6 +16,10 @@ std::string PreviewFromText(const std::string& text);
 std::string NarrowUtf16(const char16_t* units, size_t count);
 std::string NarrowUtf16(const std::u16string& text);
 
+// One 8-bit text as UTF-16 for a wide system call, by the same rule as WidenFileList: bytes
+// below 0x80 stay, others become byte + 848 (Windows-1251 Cyrillic back to U+0410..U+044F).
+std::u16string WidenText(const std::string& text);
+
 // A file list as text (paths each ended by CR LF) to the UTF-16 list of the drop data:
 // NUL after each path, two NULs at the end. The reverse of NarrowUtf16 for Cyrillic.
 std::u16string WidenFileList(const std::string& text);

@@ -1,0 +1,167 @@
+#include "ui/menu_model.h"
+
+#include "platform/win_constants.h"
+#include "store/preferences.h"
+#include "ui/menu_ids.h"
+#include "ui/time_entries.h"
+#include "ui/typed_urls.h"
+
+namespace {
+MenuEntry ItemEntry(CClipItem* item, unsigned id) {
+    MenuEntry e;
+    e.kind = EntryKind::Item;
+    e.id = id;
+    e.item = item;
+    return e;
+}
+
+MenuEntry PopupEntry(EntryKind kind, std::unique_ptr<MenuModel> submenu) {
+    MenuEntry e;
+    e.kind = kind;
+    e.popup = true;
+    e.submenu = std::move(submenu);
+    return e;
+}
+
+std::unique_ptr<MenuModel> CollectionMenu(const CClipItem& collection) {
+    auto menu = std::make_unique<MenuModel>();
+    menu->entries.reserve(collection.children.size());
+    unsigned id = 0;
+    for (const auto& child : collection.children)
+        menu->entries.push_back(ItemEntry(child.get(), ++id));
+    return menu;
+}
+} // namespace
+
+unsigned MenuFlagsOf(const MenuEntry& entry) {
+    unsigned flags = win::MF_OWNERDRAW;
+    if (entry.popup)
+        flags |= win::MF_POPUP;
+    if (entry.groupMark)
+        flags |= win::MF_CHECKED;
+    return flags;
+}
+
+bool EntryTag(EntryKind kind, uintptr_t& tag) {
+    switch (kind) {
+    case EntryKind::TimePopup:
+        tag = TAG_TIME;
+        return true;
+    case EntryKind::UrlPopup:
+        tag = TAG_URLS;
+        return true;
+    case EntryKind::OpenSavePopup:
+        tag = TAG_DOCS_OPENSAVE;
+        return true;
+    case EntryKind::RecentPopup:
+        tag = TAG_DOCS_RECENT;
+        return true;
+    case EntryKind::PasteAsPopup:
+        tag = TAG_PASTE_AS;
+        return true;
+    case EntryKind::PlayerPopup:
+        tag = TAG_PLAYER;
+        return true;
+    case EntryKind::SchedulerPopup:
+        tag = TAG_SCHEDULER;
+        return true;
+    case EntryKind::PreferencesPopup:
+        tag = TAG_PREFERENCES;
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool KindOfTag(uintptr_t tag, EntryKind& kind) {
+    switch (tag) {
+    case TAG_TIME:
+        kind = EntryKind::TimePopup;
+        return true;
+    case TAG_URLS:
+        kind = EntryKind::UrlPopup;
+        return true;
+    case TAG_DOCS_OPENSAVE:
+        kind = EntryKind::OpenSavePopup;
+        return true;
+    case TAG_DOCS_RECENT:
+        kind = EntryKind::RecentPopup;
+        return true;
+    case TAG_PASTE_AS:
+        kind = EntryKind::PasteAsPopup;
+        return true;
+    case TAG_PLAYER:
+        kind = EntryKind::PlayerPopup;
+        return true;
+    case TAG_SCHEDULER:
+        kind = EntryKind::SchedulerPopup;
+        return true;
+    case TAG_PREFERENCES:
+        kind = EntryKind::PreferencesPopup;
+        return true;
+    default:
+        return false;
+    }
+}
+
+std::unique_ptr<MenuModel> BuildTimeMenu() {
+    auto menu = std::make_unique<MenuModel>();
+    for (int n = 0; n < TIME_FORMAT_COUNT; ++n) {
+        MenuEntry e;
+        e.kind = EntryKind::TimeEntry;
+        e.id = ID_TIME_FIRST + static_cast<unsigned>(n);
+        menu->entries.push_back(std::move(e));
+    }
+    return menu;
+}
+
+MenuModel BuildMainMenu(const MainMenuSources& sources) {
+    MenuModel menu;
+    unsigned id = 0;
+    for (const auto& item : sources.active) {
+        if (id == MAX_MENU_ITEMS)
+            break;
+        menu.entries.push_back(ItemEntry(item.get(), ++id));
+    }
+
+    unsigned collections = 0;
+    for (const auto& collection : sources.collections) {
+        if (collections == MAX_MENU_COLLECTIONS)
+            break;
+        MenuEntry e = PopupEntry(EntryKind::Collection, CollectionMenu(*collection));
+        e.item = collection.get();
+        e.text = collection->caption;
+        e.groupMark = collections == 0;
+        menu.entries.push_back(std::move(e));
+        ++collections;
+    }
+
+    // The first extension popup present starts the group of extensions.
+    bool markNext = true;
+    auto addExtension = [&](EntryKind kind, std::unique_ptr<MenuModel> submenu) {
+        MenuEntry e = PopupEntry(kind, std::move(submenu));
+        e.groupMark = markNext;
+        markNext = false;
+        menu.entries.push_back(std::move(e));
+    };
+    if (sources.options & OPT_EXT_TIME)
+        addExtension(EntryKind::TimePopup, BuildTimeMenu());
+    if (sources.options & OPT_EXT_URLS) {
+        auto urls =
+            sources.registry ? BuildTypedUrlMenu(*sources.registry) : std::make_unique<MenuModel>();
+        addExtension(EntryKind::UrlPopup, std::move(urls));
+    }
+    if (sources.options & OPT_EXT_DOCS_OPENSAVE)
+        addExtension(EntryKind::OpenSavePopup, nullptr);
+    if (sources.options & OPT_EXT_DOCS_RECENT)
+        addExtension(EntryKind::RecentPopup, nullptr);
+    return menu;
+}
+
+size_t CountEntries(const MenuModel& model) {
+    size_t n = model.entries.size();
+    for (const MenuEntry& e : model.entries)
+        if (e.submenu)
+            n += CountEntries(*e.submenu);
+    return n;
+}

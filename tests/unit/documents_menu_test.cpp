@@ -1,0 +1,208 @@
+#include "ui/documents_menu.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "fakes/fake_document_shell.h"
+#include "fakes/fake_registry_lists.h"
+#include "store/text_rules.h"
+#include "ui/menu_ids.h"
+#include "ui/openers.h"
+
+namespace {
+const std::string kOpenSave = OPEN_SAVE_MRU_KEY;
+const std::string kRecent = RECENT_DOCS_KEY;
+const std::u16string kRecentFolder = u"C:\\Users\\me\\Recent";
+
+std::vector<std::string> Texts(const MenuModel& menu) {
+    std::vector<std::string> out;
+    for (const MenuEntry& e : menu.entries)
+        out.push_back(e.text);
+    return out;
+}
+
+std::vector<uint8_t> Utf16Bytes(const std::u16string& s) {
+    std::vector<uint8_t> b;
+    for (char16_t u : s + u'\0') {
+        b.push_back(static_cast<uint8_t>(u & 0xFF));
+        b.push_back(static_cast<uint8_t>(u >> 8));
+    }
+    return b;
+}
+
+// A value of the recent-documents list: the display name, 14 bytes, then the shortcut name.
+std::vector<uint8_t> RecentValue(const std::u16string& display, const std::string& shortcut,
+                                 bool wideShortcut) {
+    std::vector<uint8_t> b = Utf16Bytes(display);
+    b.insert(b.end(), 14, 0x11);
+    if (wideShortcut) {
+        std::vector<uint8_t> w = Utf16Bytes(WidenText(shortcut));
+        b.insert(b.end(), w.begin(), w.end());
+    } else {
+        b.insert(b.end(), shortcut.begin(), shortcut.end());
+        b.push_back(0);
+    }
+    b.insert(b.end(), 6, 0x22); // what follows the name does not matter
+    return b;
+}
+
+class DocumentsMenu : public ::testing::Test {
+protected:
+    FakeRegistryLists registry;
+    FakeDocumentShell shell;
+
+    void SetUp() override {
+        registry.SetString(SHELL_FOLDERS_KEY, "Recent", "C:\\Users\\me\\Recent");
+    }
+    // An opened/saved document that exists on drive C.
+    void AddOpenSave(const std::string& type, char value, const std::string& path,
+                     bool exists = true) {
+        registry.SetWide(kOpenSave + "\\" + type, std::string(1, value), WidenText(path));
+        if (exists)
+            shell.files.insert(WidenText(path));
+    }
+    // A recent document whose shortcut resolves.
+    void AddRecent(const std::string& key, const std::string& value, const std::string& lnk,
+                   bool wide = true) {
+        registry.SetBytes(key, value, RecentValue(u"display", lnk, wide));
+        shell.shortcuts.insert(kRecentFolder + u"\\" + WidenText(lnk));
+    }
+};
+} // namespace
+
+TEST_F(DocumentsMenu, SubkeysSortWithoutRegardToCase) {
+    for (const char* name : {"txt", "Doc", "bmp", "*"})
+        registry.AddKey(kOpenSave + "\\" + name);
+    EXPECT_EQ(ListSortedSubkeys(registry, kOpenSave),
+              (std::vector<std::string>{"*", "bmp", "Doc", "txt"}));
+    // A missing key is created, so that it is there next time.
+    EXPECT_TRUE(ListSortedSubkeys(registry, "Software\\Missing").empty());
+    EXPECT_EQ(registry.createdKeys, std::vector<std::string>{"Software\\Missing"});
+}
+
+TEST_F(DocumentsMenu, OpenSaveKeepsExistingFilesOnFixedDrivesInListOrder) {
+    AddOpenSave("txt", 'a', "C:\\notes\\a.txt");
+    AddOpenSave("txt", 'b', "C:\\notes\\gone.txt", false);
+    AddOpenSave("txt", 'c', "E:\\cdrom\\c.txt");
+    shell.files.insert(u"E:\\cdrom\\c.txt");
+    AddOpenSave("txt", 'd', "C:\\notes\\d.txt");
+    registry.SetString(kOpenSave + "\\txt", "MRUList", "dcbax"); // x has no value
+    AddOpenSave("bmp", 'a', "\\\\server\\share\\p.bmp");         // no drive letter: root "\"
+    registry.SetString(kOpenSave + "\\bmp", "MRUList", "a");
+    AddOpenSave("Doc", 'a', "C:\\w\\r.doc");
+    registry.SetString(kOpenSave + "\\Doc", "MRUList", "a");
+
+    MenuModel menu = std::move(*BuildOpenSaveMenu(registry, shell));
+    ASSERT_EQ(Texts(menu), (std::vector<std::string>{"Doc", "txt"})); // bmp kept nothing
+    for (const MenuEntry& e : menu.entries) {
+        EXPECT_EQ(e.kind, EntryKind::FileTypePopup);
+        EXPECT_TRUE(e.popup);
+    }
+    EXPECT_EQ(Texts(*menu.entries[0].submenu), std::vector<std::string>{"C:\\w\\r.doc"});
+    EXPECT_EQ(menu.entries[0].submenu->entries[0].id, ID_DOC_FIRST);
+    const MenuModel& txt = *menu.entries[1].submenu;
+    EXPECT_EQ(Texts(txt), (std::vector<std::string>{"C:\\notes\\d.txt", "C:\\notes\\a.txt"}));
+    EXPECT_EQ(txt.entries[0].id, ID_DOC_FIRST + 1);
+    EXPECT_EQ(txt.entries[1].id, ID_DOC_FIRST + 2);
+    EXPECT_EQ(txt.entries[1].kind, EntryKind::Document);
+}
+
+TEST_F(DocumentsMenu, SixHundredDocumentsStopAtTheLastId) {
+    // Three types of 200 documents each; value names are the bytes 1..200.
+    for (const char* type : {"a", "b", "c"}) {
+        std::string order;
+        for (int v = 1; v <= 200; ++v) {
+            const char name = static_cast<char>(v);
+            order += name;
+            AddOpenSave(type, name, std::string("C:\\") + type + std::to_string(v));
+        }
+        registry.SetString(kOpenSave + "\\" + type, "MRUList", order);
+    }
+    MenuModel menu = std::move(*BuildOpenSaveMenu(registry, shell));
+    ASSERT_EQ(menu.entries.size(), 3u);
+    EXPECT_EQ(menu.entries[2].submenu->entries.size(), 511u - 400u);
+    EXPECT_EQ(menu.entries[2].submenu->entries.back().id, ID_DOC_LIMIT - 1);
+    EXPECT_EQ(CountEntries(menu), 3u + 511u);
+
+    // A fourth type gets nothing, and its key is not even read.
+    AddOpenSave("d", 'a', "C:\\d1");
+    registry.SetString(kOpenSave + "\\d", "MRUList", "a");
+    menu = std::move(*BuildOpenSaveMenu(registry, shell));
+    EXPECT_EQ(menu.entries.size(), 3u);
+}
+
+TEST_F(DocumentsMenu, RecentDocumentsFollowMruListOrMruListEx) {
+    AddRecent(kRecent, "a", "report.doc.lnk");
+    AddRecent(kRecent, "b", "plan.xls.lnk", false);
+    registry.SetString(kRecent, "MRUList", "ba");
+    // A subkey without MRUList: MRUListEx holds 3, 0 and the end mark.
+    const std::string txt = kRecent + "\\.txt";
+    AddRecent(txt, "0", "zero.txt.lnk");
+    AddRecent(txt, "3", "three.txt.lnk");
+    AddRecent(txt, "1", "one.txt.lnk");
+    registry.SetListEx(txt, {3, 0});
+    // A subkey whose shortcuts no longer resolve gets no popup.
+    registry.SetBytes(kRecent + "\\.bmp", "0", RecentValue(u"x", "x.bmp.lnk", true));
+    registry.SetListEx(kRecent + "\\.bmp", {0});
+
+    MenuModel menu = std::move(*BuildRecentDocsMenu(registry, shell));
+    ASSERT_EQ(Texts(menu), (std::vector<std::string>{"plan.xls", "report.doc", ".txt"}));
+    EXPECT_EQ(menu.entries[0].id, ID_DOC_FIRST);
+    EXPECT_EQ(menu.entries[1].id, ID_DOC_FIRST + 1);
+    EXPECT_EQ(menu.entries[2].kind, EntryKind::FileTypePopup);
+    EXPECT_EQ(Texts(*menu.entries[2].submenu), (std::vector<std::string>{"three.txt", "zero.txt"}));
+    EXPECT_EQ(menu.entries[2].submenu->entries[0].id, ID_DOC_FIRST + 2);
+    // Shortcuts are looked up in the Recent folder, 8-bit names widened.
+    EXPECT_EQ(shell.resolved.front(), kRecentFolder + u"\\plan.xls.lnk");
+}
+
+TEST_F(DocumentsMenu, RecentValuesThatEndEarlyAreSkipped) {
+    std::u16string name;
+    EXPECT_FALSE(ShortcutNameOfRecentValue({}, name));
+    std::vector<uint8_t> cut = Utf16Bytes(u"display");
+    cut.insert(cut.end(), 14, 0);
+    EXPECT_FALSE(ShortcutNameOfRecentValue(cut, name)); // nothing after the gap
+    std::vector<uint8_t> unterminated = Utf16Bytes(u"display");
+    unterminated.pop_back();
+    unterminated.pop_back();
+    EXPECT_FALSE(ShortcutNameOfRecentValue(unterminated, name));
+    // A Cyrillic display name (second byte 4) is stepped over as UTF-16.
+    std::vector<uint8_t> ok = RecentValue(u"\u0414\u043e\u043a", "a.lnk", false);
+    ASSERT_TRUE(ShortcutNameOfRecentValue(ok, name));
+    EXPECT_EQ(name, u"a.lnk");
+}
+
+TEST_F(DocumentsMenu, DriveRootsAsPathSplittingGivesThem) {
+    EXPECT_EQ(DriveRootOf("C:\\a\\b.txt"), "C:\\");
+    EXPECT_EQ(DriveRootOf("d:file"), "d:\\");
+    EXPECT_EQ(DriveRootOf("\\\\srv\\share\\x"), "\\");
+    EXPECT_EQ(DriveRootOf(""), "\\");
+}
+
+TEST_F(DocumentsMenu, OpeningLinesPathsAddressesAndShortcuts) {
+    shell.files.insert(u"C:\\a.txt");
+    shell.shortcuts.insert(kRecentFolder + u"\\report.doc.lnk");
+    OpenDocumentLines("  C:\\a.txt \r\nC:\\missing.txt\nhttp://x.org/a b\n\nreport.doc\r\n"
+                      "nothing.doc",
+                      registry, shell);
+    EXPECT_EQ(shell.opened, (std::vector<std::u16string>{u"C:\\a.txt", u"http://x.org/a b",
+                                                         kRecentFolder + u"\\report.doc.lnk"}));
+    // The unknown shortcut was looked up, not opened.
+    EXPECT_EQ(shell.resolved.back(), kRecentFolder + u"\\nothing.doc.lnk");
+}
+
+TEST_F(DocumentsMenu, TypedAddressesGoToTheBrowserThenToTheShell) {
+    OpenTypedUrl("", shell);
+    EXPECT_TRUE(shell.executed.empty());
+    OpenTypedUrl("http://example.org", shell);
+    ASSERT_EQ(shell.executed.size(), 1u);
+    EXPECT_EQ(shell.executed[0].first, "iexplore");
+    EXPECT_EQ(shell.executed[0].second, "http://example.org");
+    shell.failingProgram = "iexplore";
+    OpenTypedUrl("http://example.org", shell);
+    ASSERT_EQ(shell.executed.size(), 3u);
+    EXPECT_EQ(shell.executed[2].first, "http://example.org");
+    EXPECT_EQ(shell.executed[2].second, "");
+}

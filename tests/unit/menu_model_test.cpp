@@ -1,0 +1,233 @@
+#include "ui/menu_model.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "fakes/fake_registry_lists.h"
+#include "platform/win_constants.h"
+#include "store/preferences.h"
+#include "ui/menu_ids.h"
+#include "ui/time_entries.h"
+#include "ui/typed_urls.h"
+
+namespace {
+ClipList Items(int count, const std::string& prefix = "item ") {
+    ClipList list;
+    for (int i = 1; i <= count; ++i)
+        list.push_back(CClipItem::FromText(prefix + std::to_string(i)));
+    return list;
+}
+
+std::unique_ptr<CClipItem> Collection(const std::string& name, int items) {
+    auto c = CClipItem::NewCollection(name);
+    for (auto& item : Items(items, name + " ")) {
+        item->owner = c.get();
+        c->children.push_back(std::move(item));
+    }
+    return c;
+}
+
+std::vector<EntryKind> Kinds(const MenuModel& menu) {
+    std::vector<EntryKind> kinds;
+    for (const MenuEntry& e : menu.entries)
+        kinds.push_back(e.kind);
+    return kinds;
+}
+
+std::vector<bool> Marks(const MenuModel& menu) {
+    std::vector<bool> marks;
+    for (const MenuEntry& e : menu.entries)
+        marks.push_back(e.groupMark);
+    return marks;
+}
+
+std::vector<unsigned> Ids(const MenuModel& menu) {
+    std::vector<unsigned> ids;
+    for (const MenuEntry& e : menu.entries)
+        ids.push_back(e.id);
+    return ids;
+}
+
+constexpr uint32_t kNoExtensions =
+    OPT_DEFAULTS & ~(OPT_EXT_TIME | OPT_EXT_URLS | OPT_EXT_DOCS_OPENSAVE | OPT_EXT_DOCS_RECENT);
+} // namespace
+
+TEST(MainMenuModel, NothingToShowGivesAnEmptyMenu) {
+    ClipList active, collections;
+    EXPECT_TRUE(BuildMainMenu({active, collections, kNoExtensions}).entries.empty());
+}
+
+TEST(MainMenuModel, ActiveItemsByPositionStopAfter127) {
+    ClipList active = Items(128), collections;
+    MenuModel menu = BuildMainMenu({active, collections, kNoExtensions});
+    ASSERT_EQ(menu.entries.size(), 127u);
+    for (size_t i = 0; i < menu.entries.size(); ++i) {
+        const MenuEntry& e = menu.entries[i];
+        EXPECT_EQ(e.id, i + 1);
+        EXPECT_EQ(e.item, active[i].get());
+        EXPECT_EQ(MenuFlagsOf(e), win::MF_OWNERDRAW);
+        uintptr_t tag;
+        EXPECT_FALSE(EntryTag(e.kind, tag)); // identified by its address, not a tag
+    }
+    EXPECT_EQ(menu.entries.back().item->text, "item 127");
+}
+
+TEST(MainMenuModel, CollectionsArePopupsWithTheirOwnIdsAndOneGroupMark) {
+    ClipList active = Items(2), collections;
+    collections.push_back(Collection("Letters", 3));
+    collections.push_back(Collection("Empty", 0));
+    MenuModel menu = BuildMainMenu({active, collections, kNoExtensions});
+    ASSERT_EQ(menu.entries.size(), 4u);
+
+    const MenuEntry& letters = menu.entries[2];
+    EXPECT_EQ(letters.kind, EntryKind::Collection);
+    EXPECT_EQ(MenuFlagsOf(letters), win::MF_OWNERDRAW | win::MF_POPUP | win::MF_CHECKED);
+    EXPECT_EQ(letters.text, "Letters");
+    EXPECT_EQ(letters.item, collections[0].get());
+    ASSERT_TRUE(letters.submenu);
+    EXPECT_EQ(Ids(*letters.submenu), (std::vector<unsigned>{1, 2, 3}));
+    EXPECT_EQ(letters.submenu->entries[1].item, collections[0]->children[1].get());
+
+    const MenuEntry& empty = menu.entries[3];
+    EXPECT_EQ(MenuFlagsOf(empty), win::MF_OWNERDRAW | win::MF_POPUP);
+    ASSERT_TRUE(empty.submenu);
+    EXPECT_TRUE(empty.submenu->entries.empty()); // still shown as a popup
+}
+
+TEST(MainMenuModel, AtMost127CollectionsButAnyNumberOfTheirItems) {
+    ClipList active, collections;
+    for (int i = 0; i < 128; ++i)
+        collections.push_back(Collection("c" + std::to_string(i), i == 0 ? 300 : 1));
+    MenuModel menu = BuildMainMenu({active, collections, kNoExtensions});
+    ASSERT_EQ(menu.entries.size(), 127u);
+    EXPECT_EQ(menu.entries.front().submenu->entries.size(), 300u);
+    EXPECT_EQ(menu.entries.front().submenu->entries.back().id, 300u);
+    EXPECT_EQ(CountEntries(menu), 127u + 300u + 126u);
+}
+
+TEST(MainMenuModel, TheFirstExtensionPresentCarriesTheGroupMark) {
+    ClipList active = Items(1), collections;
+    collections.push_back(Collection("c", 1));
+    struct Case {
+        uint32_t switches;
+        std::vector<EntryKind> kinds;
+        std::vector<bool> marks;
+    };
+    using K = EntryKind;
+    const Case cases[] = {
+        {OPT_EXT_DOCS_RECENT, {K::Item, K::Collection, K::RecentPopup}, {false, true, true}},
+        {OPT_EXT_TIME | OPT_EXT_DOCS_RECENT,
+         {K::Item, K::Collection, K::TimePopup, K::RecentPopup},
+         {false, true, true, false}},
+        {OPT_EXT_URLS | OPT_EXT_DOCS_OPENSAVE | OPT_EXT_DOCS_RECENT,
+         {K::Item, K::Collection, K::UrlPopup, K::OpenSavePopup, K::RecentPopup},
+         {false, true, true, false, false}},
+    };
+    for (const Case& c : cases) {
+        MenuModel menu = BuildMainMenu({active, collections, kNoExtensions | c.switches});
+        EXPECT_EQ(Kinds(menu), c.kinds) << c.switches;
+        EXPECT_EQ(Marks(menu), c.marks) << c.switches;
+    }
+}
+
+TEST(MainMenuModel, ExtensionPopupsCarryTagsAndTheDocumentsPopupsAreShared) {
+    ClipList active, collections;
+    FakeRegistryLists registry;
+    registry.SetString(TYPED_URLS_KEY, "url1", "http://example.org");
+    const uint32_t all = OPT_EXT_TIME | OPT_EXT_URLS | OPT_EXT_DOCS_OPENSAVE | OPT_EXT_DOCS_RECENT;
+    MenuModel menu = BuildMainMenu({active, collections, all, &registry});
+    ASSERT_EQ(menu.entries.size(), 4u);
+    const uintptr_t expected[] = {TAG_TIME, TAG_URLS, TAG_DOCS_OPENSAVE, TAG_DOCS_RECENT};
+    for (size_t i = 0; i < 4; ++i) {
+        uintptr_t tag = 99;
+        EXPECT_TRUE(EntryTag(menu.entries[i].kind, tag));
+        EXPECT_EQ(tag, expected[i]);
+        EntryKind back;
+        EXPECT_TRUE(KindOfTag(tag, back));
+        EXPECT_EQ(back, menu.entries[i].kind);
+        EXPECT_EQ(menu.entries[i].id, 0u);
+    }
+    EXPECT_EQ(Ids(*menu.entries[0].submenu),
+              (std::vector<unsigned>{17408, 17409, 17410, 17411, 17412, 17413}));
+    EXPECT_EQ(menu.entries[1].submenu->entries.at(0).text, "example.org");
+    // The documents popups are attached by the Win32 side, built once at start-up.
+    EXPECT_FALSE(menu.entries[2].submenu);
+    EXPECT_FALSE(menu.entries[3].submenu);
+
+    EntryKind kind;
+    EXPECT_FALSE(KindOfTag(4, kind));
+    EXPECT_FALSE(KindOfTag(14, kind));
+}
+
+TEST(TypedUrls, GapsEndTheListShortValuesAreSkipped) {
+    FakeRegistryLists registry;
+    registry.SetString(TYPED_URLS_KEY, "url1", "www.one.org");
+    registry.SetString(TYPED_URLS_KEY, "url2", "www.two.org");
+    registry.SetString(TYPED_URLS_KEY, "url4", "www.four.org");
+    MenuModel menu = std::move(*BuildTypedUrlMenu(registry));
+    EXPECT_EQ(Ids(menu), (std::vector<unsigned>{17152, 17153}));
+
+    registry.SetString(TYPED_URLS_KEY, "url3", "abc"); // 4 bytes with its NUL
+    menu = std::move(*BuildTypedUrlMenu(registry));
+    EXPECT_EQ(Ids(menu), (std::vector<unsigned>{17152, 17153, 17155}));
+    EXPECT_EQ(menu.entries.back().text, "www.four.org");
+    EXPECT_EQ(menu.entries.back().kind, EntryKind::Url);
+}
+
+TEST(TypedUrls, AnAddressTooLongForTheBufferIsSkippedNotTheEndOfTheList) {
+    FakeRegistryLists registry;
+    registry.SetString(TYPED_URLS_KEY, "url1", "www.one.org/" + std::string(247, 'a')); // 260
+    registry.SetString(TYPED_URLS_KEY, "url2", "www.two.org/" + std::string(248, 'b')); // 261
+    registry.SetString(TYPED_URLS_KEY, "url3", "www.three.org");
+    MenuModel menu = std::move(*BuildTypedUrlMenu(registry));
+    EXPECT_EQ(Ids(menu), (std::vector<unsigned>{17152, 17154}));
+}
+
+TEST(TypedUrls, OnlyALeadingHttpSchemeIsHidden) {
+    EXPECT_EQ(ShownAddress("HTTP://Example.org/a"), "Example.org/a");
+    EXPECT_EQ(ShownAddress("http://x"), "x");
+    EXPECT_EQ(ShownAddress("https://example.org"), "https://example.org");
+    EXPECT_EQ(ShownAddress("ftp://http://x"), "ftp://http://x");
+    EXPECT_EQ(ShownAddress("http:/"), "http:/");
+}
+
+TEST(TimeEntries, TwelveHourClockAroundMidnightAndNoon) {
+    LocalTime t;
+    t.hour = 0, t.minute = 5;
+    EXPECT_EQ(FormatTimeEntry(1, t), "12:05 AM");
+    t.hour = 12, t.minute = 30;
+    EXPECT_EQ(FormatTimeEntry(1, t), "12:30 PM");
+    t.hour = 13, t.minute = 7;
+    EXPECT_EQ(FormatTimeEntry(1, t), "01:07 PM");
+    t.hour = 11, t.minute = 59;
+    EXPECT_EQ(FormatTimeEntry(1, t), "11:59 AM");
+}
+
+TEST(TimeEntries, EveryFormatOfTheTable) {
+    LocalTime t;
+    t.year = 2024, t.month = 2, t.day = 9, t.dayOfWeek = 5;
+    t.hour = 7, t.minute = 3, t.second = 4;
+    EXPECT_EQ(FormatTimeEntry(0, t), "07:03:04");
+    EXPECT_EQ(FormatTimeEntry(2, t), "February 09");
+    EXPECT_EQ(FormatTimeEntry(3, t), "07:03, February 09, 2024");
+    EXPECT_EQ(FormatTimeEntry(4, t), "Friday, February 09");
+    EXPECT_EQ(FormatTimeEntry(5, t), "07:03, Friday, February 09, 2024");
+    EXPECT_EQ(FormatTimeEntry(6, t), "");
+    EXPECT_EQ(FormatTimeEntry(-1, t), "");
+}
+
+TEST(TimeEntries, PatternsFromLanguageLibrariesAreNeverTrustedAsFormats) {
+    LocalTime t;
+    t.hour = 21, t.minute = 15, t.second = 0, t.month = 9;
+    EXPECT_EQ(FormatLocalTime("Time: %H:%M:%S ...", t), "Time: 21:15:00 ...");
+    EXPECT_EQ(FormatLocalTime("%I %p, 100%%", t), "09 PM, 100%");
+    // Conversions that are not time conversions stay as text; a lone % at the end too.
+    EXPECT_EQ(FormatLocalTime("%s %n %d%", t), "%s %n 00%");
+    // Too long for the system's buffer of 128 characters: nothing is shown.
+    EXPECT_EQ(FormatLocalTime(std::string(127, 'x'), t), std::string(127, 'x'));
+    EXPECT_EQ(FormatLocalTime(std::string(118, 'x') + "%B", t),
+              std::string(118, 'x') + "September");
+    EXPECT_EQ(FormatLocalTime(std::string(119, 'x') + "%B", t), "");
+}
