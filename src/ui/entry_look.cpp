@@ -170,6 +170,9 @@ EntryReport ReportOf(const MenuEntry& entry) {
         report.item = entry.item;
         return report;
     case EntryKind::Command:
+        // A popup of a language's own context menu that the program does not know.
+        report.status = entry.popup ? -1 : static_cast<int32_t>(entry.id);
+        return report;
     case EntryKind::TimeEntry:
         report.status = static_cast<int32_t>(entry.id);
         return report;

@@ -3,3 +3,4 @@
 // A second copy finds the first by the frame's title (string 128), not by these.
 constexpr const char* FRAME_CLASS = "QuillboxFrame";
 constexpr const char* SERVICE_CLASS = "QuillboxService";
+constexpr const char* PREVIEW_TIP_CLASS = "QuillboxPreviewTip";

@@ -1,0 +1,33 @@
+#pragma once
+// The menus on the screen: the main menu and the context menus, tracked for the service
+// window. Implemented in src/win32; tests use tests/fakes/fake_menu_host.
+#include <cstdint>
+
+#include "platform/handles.h"
+
+class CMainMenu;
+
+class IMenuHost {
+public:
+    virtual ~IMenuHost() = default;
+    // Shows the main menu at (x, y) for the service window, its entries draggable, and
+    // tracks it until the user chooses or leaves; the menu is released before this returns.
+    // While it is shown, menu.m_hMenu is its popup. Returns the chosen id, 0 for none.
+    virtual unsigned TrackMainMenu(CMainMenu& menu, int x, int y) = 0;
+    // Popup `index` of the context menus in the language in force, with the Preferences
+    // popup attached, "Pause service" or "Continue service" and the scheduler's "Start" or
+    // "Stop" left out as `paused` and `schedulerOn` say, tracked at the pointer. `tracked`
+    // holds the popup while it is shown. Returns the chosen command, 0 for none.
+    virtual unsigned TrackContextMenu(int index, bool paused, bool schedulerOn,
+                                      MenuHandle& tracked) = 0;
+    // Makes the program's frame the foreground window and gives the service window the
+    // keyboard focus, attached to the input of `target`'s thread, so that a menu can be
+    // tracked (and the target gets its focus back afterwards).
+    virtual void TakeForeground(WindowHandle target) = 0;
+    // WM_COMMAND posted to the service window.
+    virtual void PostCommand(uintptr_t wParam, intptr_t lParam) = 0;
+    // WM_CANCELMODE sent to the service window: any open menu closes.
+    virtual void CancelMenus() = 0;
+    // A menu session has ended: the preview tip goes.
+    virtual void EndPreviewTip() = 0;
+};

@@ -1,0 +1,38 @@
+#pragma once
+// Small rules of the open main menu: where it opens, which context popup an entry gets,
+// and what a typed character does.
+#include <cstdint>
+
+// Where the main menu opens. `stored` is m_ptMenu: a negative x means "at the pointer".
+// A pointer on the screen's top row (the mouse-at-top activation) opens it lower and to the
+// left, so that it does not cover the place the user rests on.
+struct MenuPoint {
+    int x = -1;
+    int y = -1;
+};
+MenuPoint MenuPosition(MenuPoint stored, MenuPoint cursor);
+// The value kept in m_ptMenu after opening at `shown`: it reads as "at the pointer" until
+// RememberedPosition turns it back into a position (reopening where the menu was).
+MenuPoint ForgottenPosition(MenuPoint shown);
+MenuPoint RememberedPosition(MenuPoint stored);
+
+// Popups of menu 128.
+enum ContextPopup : int {
+    CONTEXT_NONE = -1,
+    CONTEXT_APP = 0,
+    CONTEXT_ITEM = 1,
+    CONTEXT_COLLECTION = 2,
+    CONTEXT_EXTENSION = 3,
+    CONTEXT_TIME = 4,
+    CONTEXT_DOCUMENT = 5,
+};
+// The context popup for the highlighted entry's status id (-1: none highlighted).
+ContextPopup ContextPopupFor(int32_t entryId);
+
+// WM_MENUCHAR: the answer (0, or MNC_EXECUTE with a position in the high/low words) and the
+// command a letter queues for the dispatcher (0 for none). `itemCount` is the open menu's.
+struct MenuCharAnswer {
+    intptr_t result = 0;
+    int32_t queuedCommand = 0;
+};
+MenuCharAnswer MenuCharAction(unsigned ch, int32_t selEntryId, bool contextTracked, int itemCount);

@@ -1,0 +1,19 @@
+#pragma once
+// What the tip beside an open menu shows: the preview of the highlighted item, the help
+// text of a highlighted popup or context-menu command, or a highlighted bitmap itself.
+#include <cstdint>
+#include <string>
+
+class CServiceWnd;
+class CClipItem;
+
+struct TipSubject {
+    int32_t tool = -1;            // the highlighted entry's id; -1: no tip
+    std::string text;             // trimmed, at most 511 characters
+    CClipItem* picture = nullptr; // a bitmap item to show when there is no text
+    bool Shows() const { return tool != -1 && (!text.empty() || picture); }
+};
+
+// The tip for the service's highlight: the context menu's entry while one is tracked,
+// else the main menu's.
+TipSubject TipSubjectOf(const CServiceWnd& service);

@@ -1,0 +1,185 @@
+#include "preview_tip.h"
+
+#include <algorithm>
+
+#include "app/service_wnd.h"
+#include "class_names.h"
+#include "handles.h"
+#include "store/dib_header.h"
+
+namespace {
+constexpr UINT_PTR TIMER_FIRST_TIP = 1;
+constexpr UINT_PTR TIMER_FOLLOW = 2; // the highlight can change without an idle message
+constexpr UINT FIRST_TIP_DELAY_MS = 1000;
+constexpr UINT FOLLOW_PERIOD_MS = 150;
+constexpr int TIP_TEXT_WIDTH = 200;
+constexpr int TIP_MAX_HEIGHT = 114;
+constexpr int TIP_MARGIN = 4;
+constexpr POINT TIP_OFFSET = {10, 20};
+
+COLORREF TipBackground() {
+    return GetSysColor(COLOR_INFOBK);
+}
+
+void DrawDib(HDC dc, const std::vector<uint8_t>& dib, const RECT& box) {
+    const DibHeader header = ReadDibHeader(dib);
+    const size_t bits = DibBitsOffset(dib);
+    if (!header.valid || bits == 0)
+        return;
+    const PixelRect r =
+        BitmapDrawRect(header.width, header.height, {box.left, box.top, box.right, box.bottom});
+    SetStretchBltMode(dc, HALFTONE);
+    SetBrushOrgEx(dc, 0, 0, nullptr);
+    StretchDIBits(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, 0, 0, header.width,
+                  std::abs(header.height), dib.data() + bits,
+                  reinterpret_cast<const BITMAPINFO*>(dib.data()), DIB_RGB_COLORS, SRCCOPY);
+}
+} // namespace
+
+CPreviewTip::CPreviewTip(CServiceWnd& service) : m_service(service) {}
+
+CPreviewTip::~CPreviewTip() {
+    End();
+}
+
+bool CPreviewTip::EnsureWindow() {
+    if (Handle())
+        return true;
+    if (!RegisterWindowClass(PREVIEW_TIP_CLASS, nullptr, CS_SAVEBITS))
+        return false;
+    const RECT none = {0, 0, 0, 0};
+    if (!CreateWindowObject(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, PREVIEW_TIP_CLASS,
+                            "", WS_POPUP | WS_BORDER, none, nullptr, nullptr))
+        return false;
+    SetTimer(Handle(), TIMER_FOLLOW, FOLLOW_PERIOD_MS, nullptr);
+    return true;
+}
+
+void CPreviewTip::Update(HFONT font) {
+    m_font = font;
+    if (!EnsureWindow())
+        return;
+    TipSubject subject = TipSubjectOf(m_service);
+    if (subject.tool == m_subject.tool && subject.text == m_subject.text &&
+        subject.picture == m_subject.picture)
+        return;
+    ShowSubject(subject);
+}
+
+void CPreviewTip::End() {
+    if (Handle())
+        DestroyWindow(Handle());
+    m_subject = TipSubject();
+    m_waiting = true;
+    m_wanted = false;
+}
+
+bool CPreviewTip::IsShown() const {
+    return Handle() && IsWindowVisible(Handle());
+}
+
+SIZE CPreviewTip::SizeFor(const TipSubject& subject) {
+    if (subject.text.empty() && subject.picture) {
+        const PixelSize p = subject.picture->GetPreviewSize();
+        return {p.cx + 2, p.cy + 2};
+    }
+    WindowDC dc(Handle());
+    SelectedObject font(dc.Get(),
+                        m_font ? static_cast<HGDIOBJ>(m_font) : GetStockObject(DEFAULT_GUI_FONT));
+    RECT r = {0, 0, TIP_TEXT_WIDTH, 0};
+    DrawTextA(dc.Get(), subject.text.c_str(), static_cast<int>(subject.text.size()), &r,
+              DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    // The border takes a pixel on each side.
+    return {r.right + 2 * TIP_MARGIN + 2,
+            std::min<LONG>(r.bottom + 2 * TIP_MARGIN + 2, TIP_MAX_HEIGHT)};
+}
+
+void CPreviewTip::ShowSubject(const TipSubject& subject) {
+    m_subject = subject;
+    m_wanted = subject.Shows();
+    if (!m_wanted) {
+        ShowWindow(Handle(), SW_HIDE);
+        return;
+    }
+    POINT at;
+    GetCursorPos(&at);
+    const SIZE size = SizeFor(subject);
+    SetWindowPos(Handle(), HWND_TOPMOST, at.x + TIP_OFFSET.x, at.y + TIP_OFFSET.y, size.cx, size.cy,
+                 SWP_NOACTIVATE);
+    InvalidateRect(Handle(), nullptr, FALSE);
+    if (m_waiting)
+        SetTimer(Handle(), TIMER_FIRST_TIP, FIRST_TIP_DELAY_MS, nullptr);
+    else
+        ShowNow();
+}
+
+void CPreviewTip::ShowNow() {
+    SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0,
+                 SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW | SWP_NOOWNERZORDER);
+    UpdateWindow(Handle());
+}
+
+void CPreviewTip::OnTimer(UINT_PTR id) {
+    if (id == TIMER_FIRST_TIP) {
+        KillTimer(Handle(), TIMER_FIRST_TIP);
+        m_waiting = false;
+        if (m_wanted)
+            ShowNow();
+        return;
+    }
+    if (id == TIMER_FOLLOW)
+        Update(m_font);
+}
+
+void CPreviewTip::OnPaint() {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(Handle(), &ps);
+    RECT client;
+    GetClientRect(Handle(), &client);
+    // Painted off screen and copied, so that a large preview does not flicker.
+    HDC memory = CreateCompatibleDC(dc);
+    UniqueBitmap bitmap(CreateCompatibleBitmap(dc, client.right, client.bottom));
+    if (memory && bitmap) {
+        SelectedObject keepBitmap(memory, bitmap.Get());
+        UniqueBrush back(CreateSolidBrush(TipBackground()));
+        FillRect(memory, &client, back.Get());
+        if (!m_subject.text.empty()) {
+            SelectedObject font(memory, m_font ? static_cast<HGDIOBJ>(m_font)
+                                               : GetStockObject(DEFAULT_GUI_FONT));
+            SetBkMode(memory, TRANSPARENT);
+            SetTextColor(memory, GetSysColor(COLOR_INFOTEXT));
+            RECT text = client;
+            InflateRect(&text, -TIP_MARGIN, -TIP_MARGIN);
+            DrawTextA(memory, m_subject.text.c_str(), static_cast<int>(m_subject.text.size()),
+                      &text, DT_WORDBREAK | DT_NOPREFIX | DT_END_ELLIPSIS);
+        } else if (m_subject.picture) {
+            RECT box = client;
+            InflateRect(&box, -1, -1);
+            m_subject.picture->GetPreviewSize(); // brings a stored bitmap into memory
+            DrawDib(memory, m_subject.picture->dib, box);
+        }
+        BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
+    }
+    if (memory)
+        DeleteDC(memory);
+    EndPaint(Handle(), &ps);
+}
+
+LRESULT CPreviewTip::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case WM_PAINT:
+        OnPaint();
+        return 0;
+    case WM_ERASEBKGND:
+        return 1; // all painting is done in WM_PAINT
+    case WM_TIMER:
+        OnTimer(wParam);
+        return 0;
+    case WM_NCHITTEST:
+        return HTTRANSPARENT; // the pointer belongs to the menu below
+    case WM_MOUSEACTIVATE:
+        return MA_NOACTIVATE;
+    default:
+        return DefaultProc(msg, wParam, lParam);
+    }
+}
