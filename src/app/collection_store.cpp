@@ -25,6 +25,10 @@ public:
     void SaveModifiedCollections(CServiceWnd& service) override {
         ::SaveModifiedCollections(service.m_collectionList, service);
     }
+    bool SaveAndReload(CServiceWnd& service) override {
+        return ::SaveAndReload(service, service.m_activeList, service.m_collectionList,
+                               m_screen.Size());
+    }
 
 private:
     const IScreen& m_screen;

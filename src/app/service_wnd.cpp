@@ -6,6 +6,7 @@
 #include "app/dispatch.h"
 #include "app/install_port.h"
 #include "platform/focus.h"
+#include "platform/menu_host.h"
 #include "platform/message_box.h"
 #include "platform/service_window.h"
 #include "platform/timers.h"
@@ -118,13 +119,20 @@ void CServiceWnd::OnDestroy() {
 
 bool CServiceWnd::OnCommand(uintptr_t wParam, intptr_t lParam) {
     m_nPendingCmd = 0;
+    // While an entry is dragged the menu loop runs inside the drag: nothing else may start.
     if (m_pDragItem || (wParam == 0 && lParam == 0))
         return true;
     switch (lParam) {
     case ID_OPEN_MAIN_MENU:
+        OpenMainMenu();
+        return true;
     case ID_SAVE_AND_RELOAD:
+        SaveAndReload();
+        return true;
     case ID_OPEN_CONTEXT_MENU:
-        // HOOK(menus): open the main menu; save and reload; open the context menu.
+        if (m_hTrackedMenu)
+            m_ports.menus.CancelMenus();
+        OpenContextMenu();
         return true;
     default:
         DispatchEntry(*this, wParam, lParam);

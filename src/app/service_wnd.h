@@ -27,6 +27,9 @@ class ITimers;
 class ITrayIcon;
 class IKeyInput;
 class ITargetWindow;
+class IMenuHost;
+class IRegistryLists;
+class IDocumentShell;
 class CHotWnd;
 class CMainMenu;
 class CCamera;
@@ -82,6 +85,16 @@ struct ServicePorts {
     IInputState& input;
     IKeyInput& keys;
     ITargetWindow& targets;
+    IMenuHost& menus;
+    IRegistryLists& systemLists; // typed addresses and documents for the extension submenus
+    IDocumentShell& documents;
+};
+
+// How a drag out of the main menu ended.
+struct MenuDrop {
+    bool dropped = false;  // false: cancelled
+    bool overMenu = false; // over a menu window: the drop rearranges the menu's items
+    bool ctrlDown = false; // copy rather than move
 };
 
 // Answer of the autostart check at start-up: autostart is disabled.
@@ -180,6 +193,23 @@ public:
     // After a chain item was pasted: Tabs for its trailing '+', then the next item of its
     // collection is posted for pasting.
     void ContinueChain(const CClipItem& item);
+    // --- the main menu and its context menus (menu_tracking.cpp) ---
+    // Command 32792: builds, shows and tracks the main menu, then posts the chosen entry.
+    void OpenMainMenu();
+    // Command 32794: the context menu of the highlighted entry (the application menu when
+    // none is highlighted), and then its command.
+    void OpenContextMenu();
+    // Opens the main menu again where it was last shown (after a dialog).
+    void ReopenMainMenu();
+    // Command 32793: writes every collection and reads them back.
+    void SaveAndReload();
+    // WM_MENUCHAR in a menu of `itemCount` entries: the answer for the system.
+    intptr_t OnMenuChar(unsigned ch, int itemCount);
+    // WM_MENUSELECT: remembers the entry under the pointer of a tracked context menu.
+    void OnMenuSelect(unsigned id, MenuHandle menu);
+    // The end of a drag of `dragged` out of the main menu: a drop on the menu's own entries
+    // moves or copies the item there. True when the collections changed.
+    bool FinishMenuDrag(CClipItem* dragged, const MenuDrop& drop);
 
     WindowHandle GetSafeHwnd() const { return m_hWnd; }
     WindowHandle GetParentFrame() const { return m_hWndParent; }
@@ -229,6 +259,8 @@ private:
     void WaitForKeysReleased(unsigned vk);
     void OnMouseAtTopTick();
     void OnSchedulerTick();
+    void RunContextCommand(unsigned command, int32_t entryId, CClipItem* item,
+                           const std::string& path);
 
     bool OpenClipboardBusy();
     void CloseClipboardBusy();

@@ -11,13 +11,15 @@ class IMenuHost {
 public:
     virtual ~IMenuHost() = default;
     // Shows the main menu at (x, y) for the service window, its entries draggable, and
-    // tracks it until the user chooses or leaves; the menu is released before this returns.
-    // While it is shown, menu.m_hMenu is its popup. Returns the chosen id, 0 for none.
+    // tracks it until the user chooses or leaves; the menu and the preview tip are gone
+    // when this returns. While it is shown, menu.m_hMenu is its popup. Returns the chosen
+    // id, 0 for none.
     virtual unsigned TrackMainMenu(CMainMenu& menu, int x, int y) = 0;
     // Popup `index` of the context menus in the language in force, with the Preferences
     // popup attached, "Pause service" or "Continue service" and the scheduler's "Start" or
     // "Stop" left out as `paused` and `schedulerOn` say, tracked at the pointer. `tracked`
-    // holds the popup while it is shown. Returns the chosen command, 0 for none.
+    // holds the popup while it is shown; the preview tip is gone when this returns. Returns
+    // the chosen command, 0 for none.
     virtual unsigned TrackContextMenu(int index, bool paused, bool schedulerOn,
                                       MenuHandle& tracked) = 0;
     // Makes the program's frame the foreground window and gives the service window the
@@ -28,6 +30,4 @@ public:
     virtual void PostCommand(uintptr_t wParam, intptr_t lParam) = 0;
     // WM_CANCELMODE sent to the service window: any open menu closes.
     virtual void CancelMenus() = 0;
-    // A menu session has ended: the preview tip goes.
-    virtual void EndPreviewTip() = 0;
 };

@@ -24,6 +24,11 @@ public:
             onSaveActive(s);
     }
     void SaveModifiedCollections(CServiceWnd&) override { m_log.Add("save modified"); }
+    bool SaveAndReload(CServiceWnd&) override {
+        m_log.Add("save and reload");
+        return reloadSucceeds;
+    }
+    bool reloadSucceeds = true;
 
 private:
     CallLog& m_log;

@@ -5,12 +5,15 @@
 #include "fakes/fake_clipboard.h"
 #include "fakes/fake_clock.h"
 #include "fakes/fake_collection_store.h"
+#include "fakes/fake_document_shell.h"
 #include "fakes/fake_focus.h"
 #include "fakes/fake_hot_keys.h"
 #include "fakes/fake_input_state.h"
 #include "fakes/fake_key_input.h"
 #include "fakes/fake_installation.h"
+#include "fakes/fake_menu_host.h"
 #include "fakes/fake_message_box.h"
+#include "fakes/fake_registry_lists.h"
 #include "fakes/fake_resources.h"
 #include "fakes/fake_service_window.h"
 #include "fakes/fake_sound.h"
@@ -37,10 +40,13 @@ struct FakeServicePorts {
     FakeInputState input;
     FakeKeyInput keys{&log};
     FakeTargetWindow targets{log};
+    FakeMenuHost menus;
+    FakeRegistryLists systemLists;
+    FakeDocumentShell documents;
 
     ServicePorts Ports() {
-        return ServicePorts{window,  focus, boxes, installation, store,  languages, clipboard,
-                            viewers, clock, sound, hotKeys,      timers, tray,      input,
-                            keys,    targets};
+        return ServicePorts{window,  focus,   boxes, installation, store,    languages, clipboard,
+                            viewers, clock,   sound, hotKeys,      timers,   tray,      input,
+                            keys,    targets, menus, systemLists,  documents};
     }
 };

@@ -1,0 +1,168 @@
+// The main menu and its context menus: opening, positioning, tracking through the menu
+// host, and the first steps of the selection dispatcher.
+#include "app/collection_store.h"
+#include "app/service_wnd.h"
+#include "platform/input_state.h"
+#include "platform/menu_host.h"
+#include "resource.h"
+#include "store/collections.h"
+#include "store/temp_files.h"
+#include "ui/main_menu.h"
+#include "ui/menu_model.h"
+#include "ui/menu_rules.h"
+
+namespace {
+MenuPoint ToMenuPoint(const ScreenPoint& p) {
+    return {p.x, p.y};
+}
+
+ScreenPoint ToScreenPoint(const MenuPoint& p) {
+    ScreenPoint s;
+    s.x = p.x;
+    s.y = p.y;
+    return s;
+}
+
+// The item's position in the list that holds it (its collection's, or the active list).
+size_t PositionOf(const ClipList& active, const CClipItem* item) {
+    const ClipList& list = item->owner ? item->owner->children : active;
+    for (size_t i = 0; i < list.size(); ++i)
+        if (list[i].get() == item)
+            return i;
+    return list.size();
+}
+} // namespace
+
+void CServiceWnd::OpenMainMenu() {
+    if (m_pMainMenu)
+        return;
+    DeleteTempFiles();
+    CMainMenu menu(
+        BuildMainMenu({m_activeList, m_collectionList, m_dwOptions, &m_ports.systemLists}));
+    if (menu.Model().entries.empty()) {
+        OpenContextMenu(); // nothing to choose from: the application menu instead
+        return;
+    }
+    const MenuPoint at = MenuPosition(ToMenuPoint(m_ptMenu), ToMenuPoint(m_ports.input.CursorPos()));
+    m_ptMenu = ToScreenPoint(ForgottenPosition(at));
+
+    // HOOK(hot window): hide m_pHotWnd while the menu is shown.
+    m_ports.menus.TakeForeground(m_hWndTarget);
+    m_pMainMenu = &menu;
+    const unsigned id = m_ports.menus.TrackMainMenu(menu, at.x, at.y);
+    m_pMainMenu = nullptr;
+    if (!m_hWnd) // closed from a context menu meanwhile
+        return;
+    // HOOK(hot window): show m_pHotWnd again.
+    if (id)
+        m_ports.menus.PostCommand(id, m_nPendingCmd);
+    else if (m_nPendingCmd && m_pSelItem)
+        m_ports.menus.PostCommand(0, m_nPendingCmd);
+}
+
+void CServiceWnd::OpenContextMenu() {
+    const int32_t entryId = m_nSelEntryId;
+    CClipItem* const item = m_pSelItem;
+    const std::string path = m_strSelPath;
+    m_bAppMenu = 0;
+    const ContextPopup popup = ContextPopupFor(entryId);
+    if (popup == CONTEXT_NONE)
+        return;
+    if (popup == CONTEXT_APP)
+        m_bAppMenu = 1;
+    DeleteTempFiles();
+
+    m_ports.menus.TakeForeground(m_hWndTarget);
+    m_nPendingCmd = 0;
+    const unsigned command = m_ports.menus.TrackContextMenu(
+        popup, (m_dwState & ST_PAUSED) != 0, (m_dwOptions & OPT_SCHEDULER_ON) != 0, m_hTrackedMenu);
+    m_hTrackedMenu = 0;
+    m_nPendingCmd = static_cast<int32_t>(command);
+    if (!m_hWnd)
+        return;
+    // HOOK(hot window): also when the hot-menu window reports a menu of its own as open.
+    if (command)
+        m_ports.menus.CancelMenus(); // the main menu closes too
+    if (command)
+        RunContextCommand(command, entryId, item, path);
+}
+
+void CServiceWnd::RunContextCommand(unsigned command, int32_t entryId, CClipItem* item,
+                                    const std::string& path) {
+    if (OnServiceCommand(command)) { // pause, continue, scheduler start and stop
+        m_nPendingCmd = 0;
+        return;
+    }
+    switch (command) {
+    case ID_CLOSE:
+        m_nPendingCmd = 0;
+        Close();
+        return;
+    // HOOK(preferences): the Preferences commands run here.
+    // HOOK(commands): New, Rename, Edit, Delete, Remove all, Paste all, Camera and the user
+    // hot key run here.
+    default:
+        // Paste variants, HTML, Print, Run, the player, schedule Edit, "Save and refresh":
+        // the dispatcher acts on the entry the menu was opened for.
+        m_pSelItem = item;
+        m_strSelPath = path;
+        m_ports.menus.PostCommand(static_cast<uintptr_t>(static_cast<uint32_t>(entryId)),
+                                  static_cast<intptr_t>(command));
+        m_nPendingCmd = 0;
+        return;
+    }
+}
+
+void CServiceWnd::ReopenMainMenu() {
+    if (m_bAppMenu)
+        return;
+    // HOOK(hot window): the hot-menu window refreshes its own menu bar instead.
+    m_ptMenu = ToScreenPoint(RememberedPosition(ToMenuPoint(m_ptMenu)));
+    m_ports.menus.PostCommand(0, ID_OPEN_MAIN_MENU);
+}
+
+void CServiceWnd::SaveAndReload() {
+    m_ports.menus.CancelMenus();
+    // HOOK(capture): SetBusy(true) while the files are written and read.
+    // The items are about to be replaced: nothing may point at the old ones.
+    m_pSelItem = nullptr;
+    m_pDragItem = nullptr;
+    m_ports.store.SaveAndReload(*this);
+    // HOOK(capture): SetBusy(false).
+    // HOOK(hot window): rebuild the hot-menu window's menu bar.
+}
+
+intptr_t CServiceWnd::OnMenuChar(unsigned ch, int itemCount) {
+    const MenuCharAnswer answer = MenuCharAction(ch, m_nSelEntryId, m_hTrackedMenu != 0, itemCount);
+    if (answer.queuedCommand)
+        m_nQueuedCmd = answer.queuedCommand;
+    return answer.result;
+}
+
+void CServiceWnd::OnMenuSelect(unsigned id, MenuHandle menu) {
+    if (!m_hTrackedMenu)
+        return;
+    m_nSelId = id ? static_cast<int32_t>(id) : -1;
+    m_hSelMenu = menu;
+}
+
+bool CServiceWnd::FinishMenuDrag(CClipItem* dragged, const MenuDrop& drop) {
+    // Only a drop on the menu itself rearranges it: what another program took, or a drag
+    // given up with Esc, leaves the collections alone.
+    if (!dragged || !drop.dropped || !drop.overMenu || m_nSelEntryId == -1)
+        return false;
+    const bool copy = drop.ctrlDown;
+    bool changed = false;
+    if (m_nSelEntryId == ID_STATUS_COLLECTION) {
+        changed = DropOnCollection(m_activeList, m_collectionList, dragged, m_strSelPath, copy);
+    } else if (m_pSelItem) {
+        CClipItem* target = m_pSelItem;
+        changed = DropOnItem(m_activeList, dragged, PositionOf(m_activeList, dragged), target,
+                             PositionOf(m_activeList, target), copy);
+    }
+    if (changed) {
+        m_pSelItem = nullptr; // a moved item may have been the highlighted one
+        m_ports.menus.PostCommand(0, ID_SAVE_AND_RELOAD);
+    }
+    return changed;
+}

@@ -1,0 +1,50 @@
+#pragma once
+// Menus that are "shown" by calling back into the test: it may report highlights (as the
+// drawing would) and choose an id or a command.
+#include <functional>
+#include <utility>
+#include <vector>
+
+#include "platform/menu_host.h"
+#include "ui/main_menu.h"
+
+class FakeMenuHost final : public IMenuHost {
+public:
+    struct Shown {
+        int x, y;
+        size_t entries;
+    };
+    struct Context {
+        int index;
+        bool paused, schedulerOn;
+    };
+
+    unsigned TrackMainMenu(CMainMenu& menu, int x, int y) override {
+        shown.push_back({x, y, menu.Model().entries.size()});
+        menu.m_hMenu = 0xAA;
+        const unsigned id = onMainMenu ? onMainMenu(menu) : 0;
+        menu.m_hMenu = 0;
+        return id;
+    }
+    unsigned TrackContextMenu(int index, bool paused, bool schedulerOn,
+                              MenuHandle& tracked) override {
+        contexts.push_back({index, paused, schedulerOn});
+        tracked = 0xCC;
+        const unsigned command = onContextMenu ? onContextMenu(index) : 0;
+        tracked = 0;
+        return command;
+    }
+    void TakeForeground(WindowHandle target) override { foreground.push_back(target); }
+    void PostCommand(uintptr_t wParam, intptr_t lParam) override {
+        posted.emplace_back(wParam, lParam);
+    }
+    void CancelMenus() override { ++cancels; }
+
+    std::function<unsigned(CMainMenu&)> onMainMenu;
+    std::function<unsigned(int)> onContextMenu;
+    std::vector<Shown> shown;
+    std::vector<Context> contexts;
+    std::vector<WindowHandle> foreground;
+    std::vector<std::pair<uintptr_t, intptr_t>> posted;
+    int cancels = 0;
+};
