@@ -43,7 +43,8 @@ void CServiceWnd::OpenMainMenu() {
         OpenContextMenu(); // nothing to choose from: the application menu instead
         return;
     }
-    const MenuPoint at = MenuPosition(ToMenuPoint(m_ptMenu), ToMenuPoint(m_ports.input.CursorPos()));
+    const MenuPoint at =
+        MenuPosition(ToMenuPoint(m_ptMenu), ToMenuPoint(m_ports.input.CursorPos()));
     m_ptMenu = ToScreenPoint(ForgottenPosition(at));
 
     // HOOK(hot window): hide m_pHotWnd while the menu is shown.

@@ -67,7 +67,7 @@ TEST_F(MenuTracking, TheChosenEntryIsPostedAfterTheMenuClosed) {
     ASSERT_EQ(menus.shown.size(), 1u);
     EXPECT_EQ(menus.shown[0].entries, 2u);
     EXPECT_EQ(menus.shown[0].x, 300);
-    EXPECT_EQ(menus.shown[0].y, 200);
+    EXPECT_EQ(menus.shown[0].y, 300);
     EXPECT_TRUE(mainMenuWhileShown);
     EXPECT_EQ(service.m_pMainMenu, nullptr);
     EXPECT_EQ(menus.foreground, std::vector<WindowHandle>{0x900});
