@@ -151,3 +151,10 @@ private:
     HWND m_window;
     HDC m_dc;
 };
+
+inline HMENU ToHmenu(MenuHandle h) {
+    return reinterpret_cast<HMENU>(h);
+}
+inline MenuHandle FromHmenu(HMENU h) {
+    return reinterpret_cast<MenuHandle>(h);
+}

@@ -54,16 +54,15 @@ LRESULT CMainFrame::OnCreate() {
     if (!m_wndService.Create(Handle()))
         return -1;
     // HOOK(player): create m_wndPlayer from dialog template 105 (failure: return -1).
-    // HOOK(menus): build the two documents popups.
+    m_wndService.BuildDocumentsMenus();
     Service().SetBusy(false);
-    // HOOK(menus): enable tool tips for the frame.
     return 0;
 }
 
 void CMainFrame::OnDestroy() {
     // Runs before the service window goes (children are destroyed after their parent).
     // HOOK(player): stop the player and destroy the video window.
-    // HOOK(menus): FreeEntryMenu for both documents popups.
+    m_wndService.FreeDocumentsMenus();
 }
 
 void CMainFrame::OnNcDestroy() {

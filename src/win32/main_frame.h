@@ -28,6 +28,6 @@ private:
 
     CServiceHost m_wndService;
     // HOOK(player): m_wndPlayer, the video window from dialog template 105.
-    // HOOK(menus): m_hMenuDocsOpenSave and m_hMenuDocsRecent, built at creation and freed
-    // with FreeEntryMenu when the frame goes.
+    // The documents popups live with the service window's menus (CServiceHost), built at
+    // the frame's creation and freed when it goes.
 };

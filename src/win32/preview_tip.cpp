@@ -36,8 +36,6 @@ void DrawDib(HDC dc, const std::vector<uint8_t>& dib, const RECT& box) {
 }
 } // namespace
 
-CPreviewTip::CPreviewTip(CServiceWnd& service) : m_service(service) {}
-
 CPreviewTip::~CPreviewTip() {
     End();
 }
@@ -55,11 +53,12 @@ bool CPreviewTip::EnsureWindow() {
     return true;
 }
 
-void CPreviewTip::Update(HFONT font) {
+void CPreviewTip::Update(const CServiceWnd& service, HFONT font) {
+    m_service = &service;
     m_font = font;
     if (!EnsureWindow())
         return;
-    TipSubject subject = TipSubjectOf(m_service);
+    TipSubject subject = TipSubjectOf(service);
     if (subject.tool == m_subject.tool && subject.text == m_subject.text &&
         subject.picture == m_subject.picture)
         return;
@@ -70,6 +69,7 @@ void CPreviewTip::End() {
     if (Handle())
         DestroyWindow(Handle());
     m_subject = TipSubject();
+    m_service = nullptr;
     m_waiting = true;
     m_wanted = false;
 }
@@ -127,8 +127,8 @@ void CPreviewTip::OnTimer(UINT_PTR id) {
             ShowNow();
         return;
     }
-    if (id == TIMER_FOLLOW)
-        Update(m_font);
+    if (id == TIMER_FOLLOW && m_service)
+        Update(*m_service, m_font);
 }
 
 void CPreviewTip::OnPaint() {

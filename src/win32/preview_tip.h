@@ -11,12 +11,12 @@ class CServiceWnd;
 
 class CPreviewTip final : public CWindow {
 public:
-    explicit CPreviewTip(CServiceWnd& service);
+    CPreviewTip() = default;
     ~CPreviewTip() override;
 
     // While a menu is open: follows the service's highlight (creating the window on first
     // use). `font` is the menu font (none: the system's).
-    void Update(HFONT font);
+    void Update(const CServiceWnd& service, HFONT font);
     // The menu session has ended: the window goes and the next session waits again.
     void End();
     bool IsShown() const;
@@ -32,7 +32,7 @@ private:
     void OnTimer(UINT_PTR id);
     void ShowNow();
 
-    CServiceWnd& m_service;
+    const CServiceWnd* m_service = nullptr; // the one of the last Update
     HFONT m_font = nullptr;
     TipSubject m_subject;
     bool m_waiting = true; // the first tip of the session is still held back

@@ -7,7 +7,8 @@ CServiceHost::CServiceHost(const HostPorts& ports)
     : m_settings(ports.settings), m_msgTaskbarCreated(RegisterWindowMessageA("TaskbarCreated")),
       m_service(ServicePorts{*this, ports.focus, ports.messages, ports.installation, ports.store,
                              ports.languages, m_clipboard, m_viewers, m_clock, m_sound, m_hotKeys,
-                             m_timers, m_tray, m_input, m_keys, m_targets},
+                             m_timers, m_tray, m_input, m_keys, m_targets, m_menus, m_systemLists,
+                             m_documents},
                 GetSystemMetrics(SM_CXSCREEN), GetTickCount()) {}
 
 CServiceHost::~CServiceHost() {
@@ -52,6 +53,9 @@ void CServiceHost::PostCommand(uintptr_t wParam, intptr_t lParam) {
 }
 
 LRESULT CServiceHost::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    LRESULT menuResult = 0;
+    if (HandleMenuMessage(msg, wParam, lParam, menuResult))
+        return menuResult;
     if (msg == m_msgTaskbarCreated && m_msgTaskbarCreated != 0) {
         // A new taskbar knows nothing of the icon.
         if (!(m_service.m_dwOptions & OPT_NO_TRAY_ICON))

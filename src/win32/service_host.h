@@ -2,18 +2,23 @@
 // The hidden service window: a child of the main frame (control id 1) that hosts the
 // portable service and forwards the messages that drive it.
 #include "app/service_wnd.h"
+#include "documents_menus.h"
 #include "handles.h"
+#include "menu_host_win32.h"
 #include "platform/service_window.h"
 #include "port/clipboard_win32.h"
 #include "port/clock_win32.h"
+#include "port/document_shell_win32.h"
 #include "port/hot_keys_win32.h"
 #include "port/input_state_win32.h"
 #include "port/key_input_win32.h"
+#include "port/registry_lists_win32.h"
 #include "port/sound_win32.h"
 #include "port/target_window_win32.h"
 #include "port/timers_win32.h"
 #include "port/tray_icon_win32.h"
 #include "port/viewer_chain_win32.h"
+#include "preview_tip.h"
 #include "window.h"
 
 class IFocus;
@@ -49,10 +54,18 @@ public:
     void SendCommand(uintptr_t wParam, intptr_t lParam) override;
     void PostCommand(uintptr_t wParam, intptr_t lParam) override;
 
+    // The documents popups, built once the frame exists and freed when it goes.
+    void BuildDocumentsMenus();
+    void FreeDocumentsMenus();
+
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    // The messages of open menus (service_host_menus.cpp); false for any other message.
+    bool HandleMenuMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    LRESULT OnMenuDrag();
+
     const IIniFile& m_settings;
     UniqueFont m_font; // before m_service: the service's m_font points at it
     // The system's side of capture, hot keys, timers and the taskbar icon; before m_service,
@@ -67,6 +80,12 @@ private:
     Win32InputState m_input;
     Win32KeyInput m_keys;
     Win32TargetWindow m_targets;
+    // The menus: the extension submenus' system lists, the documents popups, the tip.
+    Win32RegistryLists m_systemLists;
+    Win32DocumentShell m_documents;
+    CDocumentsMenus m_documentsMenus;
+    CPreviewTip m_tip;
+    Win32MenuHost m_menus{*this, m_documentsMenus, m_tip};
     // Sent to every top-level window when the taskbar starts (again, after a crash).
     const UINT m_msgTaskbarCreated;
     CServiceWnd m_service;

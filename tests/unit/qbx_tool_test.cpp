@@ -302,6 +302,15 @@ TEST(QbxTool, AddFollowsTheCaptureRules) {
     ASSERT_EQ(Qbx(dir, {"add", "Work.qbx", "--text", "Rich words"}).exitCode, 0);
     EXPECT_EQ(Captions(dir, "Work.qbx"), (V{"Rich words", "new", "third"}));
     EXPECT_EQ(Qbx(dir, {"show", "Work.qbx", "1", "--raw"}).out, rtf);
+
+    // A caption of one's own (a schedule, a counter) and the HTML of the cut.
+    ASSERT_EQ(Qbx(dir, {"add", "Work.qbx", "--caption", "+2Pass %u", "--text", "pass", "--html",
+                        "<b>pass</b>"})
+                  .exitCode,
+              0);
+    EXPECT_EQ(Captions(dir, "Work.qbx").front(), "+2Pass %u");
+    EXPECT_EQ(Qbx(dir, {"show", "Work.qbx", "1", "--html"}).out, "<b>pass</b>");
+    EXPECT_EQ(Qbx(dir, {"add", "Work.qbx", "--text", "x y z", "--caption"}).exitCode, 2);
 }
 
 TEST(QbxTool, AddBitmapsAtTheTail) {

@@ -1,4 +1,4 @@
-// qbx add FILE --text T | --rtf PATH | --bmp PATH | --files PATH...
+// qbx add FILE --text T | --rtf PATH | --bmp PATH | --files PATH... [--caption C] [--html H]
 #include "qbx_tool.h"
 
 #include "bmp_file.h"
@@ -18,13 +18,42 @@ std::string TextRefusal(size_t length, const CPreferences& prefs) {
            std::to_string(prefs.m_nMaxItemSizeKB) + " KB) allows";
 }
 
+// What the user or the cut adds to a new item: a caption of their choice (as a rename gives
+// it, for schedules and counters) and the HTML that came with the cut.
+struct Extras {
+    bool hasCaption = false, hasHtml = false;
+    std::string caption, html;
+};
+
+// Takes "--caption VALUE" and "--html VALUE" out of the arguments; false when one lacks its
+// value.
+bool TakeExtras(Args& args, Extras& extras) {
+    for (auto it = args.begin(); it != args.end();) {
+        const bool caption = *it == "--caption", html = *it == "--html";
+        if (!caption && !html) {
+            ++it;
+            continue;
+        }
+        if (it + 1 == args.end())
+            return false;
+        (caption ? extras.caption : extras.html) = *(it + 1);
+        (caption ? extras.hasCaption : extras.hasHtml) = true;
+        it = args.erase(it, it + 2);
+    }
+    return true;
+}
+
 // Inserts the item at the file's insert position and trims the list to its capacity.
-void Insert(QbxDocument& doc, std::unique_ptr<CClipItem> item) {
+void Insert(QbxDocument& doc, std::unique_ptr<CClipItem> item, const Extras& extras) {
+    if (extras.hasCaption)
+        item->caption = extras.caption;
+    if (extras.hasHtml)
+        item->SetHtml(extras.html);
     InsertItem(doc.items, std::move(item), doc.prefs);
     TrimToCapacity(doc.items, doc.prefs);
 }
 
-bool AddText(QbxDocument& doc, const std::string& text, std::string& why) {
+bool AddText(QbxDocument& doc, const std::string& text, const Extras& extras, std::string& why) {
     why = TextRefusal(text.size(), doc.prefs);
     if (!why.empty())
         return false;
@@ -33,22 +62,22 @@ bool AddText(QbxDocument& doc, const std::string& text, std::string& why) {
     if (std::unique_ptr<CClipItem> reused = RemoveDuplicates(doc.items, *item, doc.prefs))
         item = std::move(reused);
     item->SetHtml(std::string());
-    Insert(doc, std::move(item));
+    Insert(doc, std::move(item), extras);
     return true;
 }
 
-bool AddRtf(QbxDocument& doc, std::string source, std::string& why) {
+bool AddRtf(QbxDocument& doc, std::string source, const Extras& extras, std::string& why) {
     source = source.substr(0, source.find('\0')); // the clipboard's string ends at its NUL
     why = TextRefusal(source.size(), doc.prefs);
     if (!why.empty())
         return false;
     std::unique_ptr<CClipItem> item = CClipItem::FromRtf(source);
     RemoveDuplicates(doc.items, *item, doc.prefs);
-    Insert(doc, std::move(item));
+    Insert(doc, std::move(item), extras);
     return true;
 }
 
-bool AddBitmap(QbxDocument& doc, const std::string& file, std::string& why) {
+bool AddBitmap(QbxDocument& doc, const std::string& file, const Extras& extras, std::string& why) {
     std::vector<uint8_t> dib;
     if (!BmpFileToDib(file, dib, why))
         return false;
@@ -58,11 +87,11 @@ bool AddBitmap(QbxDocument& doc, const std::string& file, std::string& why) {
         return false;
     }
     RemoveEqualBitmaps(doc.items, dib.data(), dib.size());
-    Insert(doc, CClipItem::FromDib(std::move(dib), doc.prefs.m_nBitmapCounter));
+    Insert(doc, CClipItem::FromDib(std::move(dib), doc.prefs.m_nBitmapCounter), extras);
     return true;
 }
 
-void AddFiles(QbxDocument& doc, const Args& paths) {
+void AddFiles(QbxDocument& doc, const Args& paths, const Extras& extras) {
     // The list as a drop hands it over: each path ended by a NUL, then an empty one.
     std::string list;
     for (const std::string& p : paths)
@@ -71,16 +100,18 @@ void AddFiles(QbxDocument& doc, const Args& paths) {
     std::unique_ptr<CClipItem> item =
         CClipItem::FromFileList(reinterpret_cast<const uint8_t*>(list.data()), list.size(), false);
     RemoveDuplicates(doc.items, *item, doc.prefs);
-    Insert(doc, std::move(item));
+    Insert(doc, std::move(item), extras);
 }
 
 } // namespace
 
 int CmdAdd(Args args) {
     const char kUsage[] =
-        "usage: qbx add FILE --text T | --rtf PATH | --bmp PATH | --files PATH...";
+        "usage: qbx add FILE --text T | --rtf PATH | --bmp PATH | --files PATH... "
+        "[--caption C] [--html H]";
     LayoutChoice choice = TakeLayoutOption(args);
-    if (args.size() < 3) {
+    Extras extras;
+    if (!TakeExtras(args, extras) || args.size() < 3) {
         Complain(kUsage);
         return kExitUsage;
     }
@@ -107,13 +138,13 @@ int CmdAdd(Args args) {
     std::string why;
     bool added = true;
     if (kind == "--text")
-        added = AddText(doc, values[0], why);
+        added = AddText(doc, values[0], extras, why);
     else if (kind == "--rtf")
-        added = AddRtf(doc, content, why);
+        added = AddRtf(doc, content, extras, why);
     else if (kind == "--bmp")
-        added = AddBitmap(doc, content, why);
+        added = AddBitmap(doc, content, extras, why);
     else
-        AddFiles(doc, values);
+        AddFiles(doc, values, extras);
     if (!added) {
         Complain("not added: " + why);
         return kExitBadInput;

@@ -6,6 +6,10 @@
 //   qbxctl send TITLE COMMAND            send it and wait for the answer
 //   qbxctl close TITLE                   post WM_CLOSE
 //   qbxctl answer CAPTION BUTTON SECONDS wait for a message box and press IDYES(6)/IDNO(7)/...
+//   qbxctl service TITLE WPARAM LPARAM   post WM_COMMAND to the frame's service window (id 1)
+//   qbxctl wait-shown CLASS SECONDS      exit 0 once a visible top-level window of CLASS exists
+//   qbxctl wait-menus COUNT SECONDS      exit 0 once COUNT popup menus are shown; prints
+//                                        "left top right bottom" of each, last opened first
 //   qbxctl viewer TITLE SECONDS          exit 0 once the service window (child id 1) of the
 //                                        window is the first of the clipboard-viewer chain
 // Exit codes: 0 done, 1 not found or timed out, 2 bad arguments.
@@ -15,6 +19,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 namespace {
 struct FindState {
@@ -56,6 +61,28 @@ template <typename Pred> bool WaitFor(double seconds, Pred want) {
             return false;
         Sleep(50);
     }
+}
+
+struct MenuWindows {
+    std::vector<RECT> rects;
+};
+
+BOOL CALLBACK FindMenus(HWND hwnd, LPARAM lParam) {
+    char cls[32] = "";
+    GetClassNameA(hwnd, cls, sizeof cls);
+    if (std::strcmp(cls, "#32768") == 0 && IsWindowVisible(hwnd)) {
+        RECT r;
+        GetWindowRect(hwnd, &r);
+        reinterpret_cast<MenuWindows*>(lParam)->rects.push_back(r);
+    }
+    return TRUE;
+}
+
+// The popup menus on the screen, in z-order (the one on top first).
+MenuWindows ShownMenus() {
+    MenuWindows menus;
+    EnumWindows(FindMenus, reinterpret_cast<LPARAM>(&menus));
+    return menus;
 }
 
 void Print(const std::string& line) {
@@ -130,6 +157,25 @@ int main(int argc, char** argv) {
                    : 1;
     if (cmd == "answer" && argc == 5)
         return Answer(title, std::atoi(argv[3]), std::atof(argv[4]));
+    if (cmd == "wait-shown" && argc == 4)
+        return WaitFor(std::atof(argv[3]),
+                       [&] {
+                           HWND w = FindWindowA(argv[2], nullptr);
+                           return w && IsWindowVisible(w);
+                       })
+                   ? 0
+                   : 1;
+    if (cmd == "wait-menus" && argc == 4) {
+        const size_t count = std::strtoul(argv[2], nullptr, 0);
+        MenuWindows menus;
+        if (!WaitFor(std::atof(argv[3]),
+                     [&] { return (menus = ShownMenus()).rects.size() >= count; }))
+            return 1;
+        for (const RECT& r : menus.rects)
+            Print(std::to_string(r.left) + " " + std::to_string(r.top) + " " +
+                  std::to_string(r.right) + " " + std::to_string(r.bottom));
+        return 0;
+    }
 
     HWND window = Find(title).found;
     if (!window)
@@ -142,5 +188,12 @@ int main(int argc, char** argv) {
     }
     if (cmd == "close")
         return PostMessageA(window, WM_CLOSE, 0, 0) ? 0 : 1;
+    if (cmd == "service" && argc == 5) {
+        HWND service = GetDlgItem(window, 1);
+        return service && PostMessageA(service, WM_COMMAND, std::strtoul(argv[3], nullptr, 0),
+                                       std::strtol(argv[4], nullptr, 0))
+                   ? 0
+                   : 1;
+    }
     return 2;
 }

@@ -1,0 +1,27 @@
+#pragma once
+// Menus on the screen for the service window: the main menu made from its model and the
+// context menus of menu 128, tracked with the system's popup menus.
+#include "documents_menus.h"
+#include "platform/menu_host.h"
+#include "preview_tip.h"
+#include "window.h"
+
+class Win32MenuHost final : public IMenuHost {
+public:
+    // `serviceWindow` owns the menus; the documents popups and the tip are the frame's.
+    Win32MenuHost(const CWindow& serviceWindow, const CDocumentsMenus& documents,
+                  CPreviewTip& tip)
+        : m_window(serviceWindow), m_documents(documents), m_tip(tip) {}
+
+    unsigned TrackMainMenu(CMainMenu& menu, int x, int y) override;
+    unsigned TrackContextMenu(int index, bool paused, bool schedulerOn,
+                              MenuHandle& tracked) override;
+    void TakeForeground(WindowHandle target) override;
+    void PostCommand(uintptr_t wParam, intptr_t lParam) override;
+    void CancelMenus() override;
+
+private:
+    const CWindow& m_window;
+    const CDocumentsMenus& m_documents;
+    CPreviewTip& m_tip;
+};
