@@ -4,6 +4,7 @@
 #include "app/service_wnd.h"
 #include "platform/input_state.h"
 #include "platform/menu_host.h"
+#include "platform/service_window.h"
 #include "resource.h"
 #include "store/collections.h"
 #include "store/temp_files.h"
@@ -48,7 +49,7 @@ void CServiceWnd::OpenMainMenu() {
     m_ptMenu = ToScreenPoint(ForgottenPosition(at));
 
     // HOOK(hot window): hide m_pHotWnd while the menu is shown.
-    m_ports.menus.TakeForeground(m_hWndTarget);
+    FocusForMenu();
     m_pMainMenu = &menu;
     const unsigned id = m_ports.menus.TrackMainMenu(menu, at.x, at.y);
     m_pMainMenu = nullptr;
@@ -56,9 +57,9 @@ void CServiceWnd::OpenMainMenu() {
         return;
     // HOOK(hot window): show m_pHotWnd again.
     if (id)
-        m_ports.menus.PostCommand(id, m_nPendingCmd);
+        m_ports.window.PostCommand(id, m_nPendingCmd);
     else if (m_nPendingCmd && m_pSelItem)
-        m_ports.menus.PostCommand(0, m_nPendingCmd);
+        m_ports.window.PostCommand(0, m_nPendingCmd);
 }
 
 void CServiceWnd::OpenContextMenu() {
@@ -73,7 +74,7 @@ void CServiceWnd::OpenContextMenu() {
         m_bAppMenu = 1;
     DeleteTempFiles();
 
-    m_ports.menus.TakeForeground(m_hWndTarget);
+    FocusForMenu();
     m_nPendingCmd = 0;
     const unsigned command = m_ports.menus.TrackContextMenu(
         popup, (m_dwState & ST_PAUSED) != 0, (m_dwOptions & OPT_SCHEDULER_ON) != 0, m_hTrackedMenu);
@@ -107,8 +108,8 @@ void CServiceWnd::RunContextCommand(unsigned command, int32_t entryId, CClipItem
         // the dispatcher acts on the entry the menu was opened for.
         m_pSelItem = item;
         m_strSelPath = path;
-        m_ports.menus.PostCommand(static_cast<uintptr_t>(static_cast<uint32_t>(entryId)),
-                                  static_cast<intptr_t>(command));
+        m_ports.window.PostCommand(static_cast<uintptr_t>(static_cast<uint32_t>(entryId)),
+                                   static_cast<intptr_t>(command));
         m_nPendingCmd = 0;
         return;
     }
@@ -119,7 +120,7 @@ void CServiceWnd::ReopenMainMenu() {
         return;
     // HOOK(hot window): the hot-menu window refreshes its own menu bar instead.
     m_ptMenu = ToScreenPoint(RememberedPosition(ToMenuPoint(m_ptMenu)));
-    m_ports.menus.PostCommand(0, ID_OPEN_MAIN_MENU);
+    m_ports.window.PostCommand(0, ID_OPEN_MAIN_MENU);
 }
 
 void CServiceWnd::SaveAndReload() {
@@ -163,7 +164,7 @@ bool CServiceWnd::FinishMenuDrag(CClipItem* dragged, const MenuDrop& drop) {
     }
     if (changed) {
         m_pSelItem = nullptr; // a moved item may have been the highlighted one
-        m_ports.menus.PostCommand(0, ID_SAVE_AND_RELOAD);
+        m_ports.window.PostCommand(0, ID_SAVE_AND_RELOAD);
     }
     return changed;
 }

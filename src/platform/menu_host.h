@@ -22,12 +22,6 @@ public:
     // the chosen command, 0 for none.
     virtual unsigned TrackContextMenu(int index, bool paused, bool schedulerOn,
                                       MenuHandle& tracked) = 0;
-    // Makes the program's frame the foreground window and gives the service window the
-    // keyboard focus, attached to the input of `target`'s thread, so that a menu can be
-    // tracked (and the target gets its focus back afterwards).
-    virtual void TakeForeground(WindowHandle target) = 0;
-    // WM_COMMAND posted to the service window.
-    virtual void PostCommand(uintptr_t wParam, intptr_t lParam) = 0;
     // WM_CANCELMODE sent to the service window: any open menu closes.
     virtual void CancelMenus() = 0;
 };

@@ -41,22 +41,6 @@ unsigned Win32MenuHost::TrackContextMenu(int index, bool paused, bool schedulerO
     return command;
 }
 
-void Win32MenuHost::TakeForeground(WindowHandle target) {
-    HWND service = m_window.Handle();
-    const DWORD own = GetCurrentThreadId();
-    const DWORD other = target ? GetWindowThreadProcessId(ToHwnd(target), nullptr) : 0;
-    // Sharing the target's input state lets this thread take the foreground.
-    const bool attached = other && other != own && AttachThreadInput(own, other, TRUE);
-    SetForegroundWindow(GetParent(service));
-    SetFocus(service);
-    if (attached)
-        AttachThreadInput(own, other, FALSE);
-}
-
-void Win32MenuHost::PostCommand(uintptr_t wParam, intptr_t lParam) {
-    PostMessageA(m_window.Handle(), WM_COMMAND, wParam, lParam);
-}
-
 void Win32MenuHost::CancelMenus() {
     SendMessageA(m_window.Handle(), WM_CANCELMODE, 0, 0);
 }

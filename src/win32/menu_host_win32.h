@@ -9,15 +9,12 @@
 class Win32MenuHost final : public IMenuHost {
 public:
     // `serviceWindow` owns the menus; the documents popups and the tip are the frame's.
-    Win32MenuHost(const CWindow& serviceWindow, const CDocumentsMenus& documents,
-                  CPreviewTip& tip)
+    Win32MenuHost(const CWindow& serviceWindow, const CDocumentsMenus& documents, CPreviewTip& tip)
         : m_window(serviceWindow), m_documents(documents), m_tip(tip) {}
 
     unsigned TrackMainMenu(CMainMenu& menu, int x, int y) override;
     unsigned TrackContextMenu(int index, bool paused, bool schedulerOn,
                               MenuHandle& tracked) override;
-    void TakeForeground(WindowHandle target) override;
-    void PostCommand(uintptr_t wParam, intptr_t lParam) override;
     void CancelMenus() override;
 
 private:

@@ -1,5 +1,6 @@
 // The service window's messages while a menu is open: owner drawing, typed keys, the
 // highlight of context menus, tips, right clicks and drags out of the main menu.
+#include "app/dispatch.h"
 #include "app/drag_data.h"
 #include "menu_draw.h"
 #include "menu_drag.h"
@@ -40,8 +41,8 @@ bool CServiceHost::HandleMenuMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRE
         return true;
     }
     case WM_MENUCHAR:
-        result = m_service.OnMenuChar(LOWORD(wParam),
-                                      GetMenuItemCount(reinterpret_cast<HMENU>(lParam)));
+        result =
+            m_service.OnMenuChar(LOWORD(wParam), GetMenuItemCount(reinterpret_cast<HMENU>(lParam)));
         return true;
     case WM_MENUSELECT:
         result = DefaultProc(msg, wParam, lParam);
@@ -77,8 +78,8 @@ LRESULT CServiceHost::OnMenuDrag() {
     POINT at = {};
     GetCursorPos(&at);
     RenderedData data;
-    // HOOK(paste): the variant of the keys held (PasteVariantOfKeys) instead of none.
-    if (!RenderDragData(*item, 0, at.x, at.y, data))
+    const int32_t variant = PasteVariantOfKeys(m_input, m_keys);
+    if (!RenderDragData(*item, variant, at.x, at.y, data))
         return MND_CONTINUE;
     m_service.m_pDragItem = item;
     const DragResult result = DragOut(data);

@@ -34,17 +34,11 @@ public:
         tracked = 0;
         return command;
     }
-    void TakeForeground(WindowHandle target) override { foreground.push_back(target); }
-    void PostCommand(uintptr_t wParam, intptr_t lParam) override {
-        posted.emplace_back(wParam, lParam);
-    }
     void CancelMenus() override { ++cancels; }
 
     std::function<unsigned(CMainMenu&)> onMainMenu;
     std::function<unsigned(int)> onContextMenu;
     std::vector<Shown> shown;
     std::vector<Context> contexts;
-    std::vector<WindowHandle> foreground;
-    std::vector<std::pair<uintptr_t, intptr_t>> posted;
     int cancels = 0;
 };

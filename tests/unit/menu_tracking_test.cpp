@@ -27,6 +27,7 @@ protected:
         service.m_dwOptions &= ~(OPT_EXT_TIME | OPT_EXT_URLS | OPT_EXT_DOCS_OPENSAVE |
                                  OPT_EXT_DOCS_RECENT | OPT_SCHEDULER_ON);
         service.m_hWndTarget = 0x900;
+        targets.windows.insert(0x900);
     }
     void TearDown() override { SetProgramPath(""); }
 
@@ -70,8 +71,10 @@ TEST_F(MenuTracking, TheChosenEntryIsPostedAfterTheMenuClosed) {
     EXPECT_EQ(menus.shown[0].y, 300);
     EXPECT_TRUE(mainMenuWhileShown);
     EXPECT_EQ(service.m_pMainMenu, nullptr);
-    EXPECT_EQ(menus.foreground, std::vector<WindowHandle>{0x900});
-    EXPECT_EQ(menus.posted, (Posted{{2, 0}}));
+    // The frame came to the front, the focus with the paste target's input.
+    EXPECT_EQ(log.Count("front 0x500"), 1);
+    EXPECT_EQ(log.Count("focus 0x1001 as 0x900"), 1);
+    EXPECT_EQ(window.posted, (Posted{{2, 0}}));
     EXPECT_EQ(service.m_pSelItem, second);
 }
 
@@ -83,7 +86,7 @@ TEST_F(MenuTracking, NothingChosenPostsNothingAndAnOpenMenuIsNotOpenedTwice) {
     };
     service.OpenMainMenu();
     EXPECT_EQ(menus.shown.size(), 1u);
-    EXPECT_TRUE(menus.posted.empty());
+    EXPECT_TRUE(window.posted.empty());
 }
 
 TEST_F(MenuTracking, AnEmptyMainMenuOpensTheApplicationMenu) {
@@ -95,7 +98,7 @@ TEST_F(MenuTracking, AnEmptyMainMenuOpensTheApplicationMenu) {
     EXPECT_EQ(service.m_bAppMenu, 1);
     // Reopening after a dialog does nothing for the application menu.
     service.ReopenMainMenu();
-    EXPECT_TRUE(menus.posted.empty());
+    EXPECT_TRUE(window.posted.empty());
 }
 
 TEST_F(MenuTracking, MouseAtTopOpensLowerAndReopeningReturnsThere) {
@@ -113,7 +116,7 @@ TEST_F(MenuTracking, MouseAtTopOpensLowerAndReopeningReturnsThere) {
     // After a dialog the menu comes back where it was, not at the pointer.
     service.m_bAppMenu = 0;
     service.ReopenMainMenu();
-    EXPECT_EQ(menus.posted.back(), (std::pair<uintptr_t, intptr_t>{0, ID_OPEN_MAIN_MENU}));
+    EXPECT_EQ(window.posted.back(), (std::pair<uintptr_t, intptr_t>{0, ID_OPEN_MAIN_MENU}));
     input.cursor = {700, 700};
     service.OnCommand(0, ID_OPEN_MAIN_MENU);
     EXPECT_EQ(menus.shown.back().x, 100);
@@ -172,7 +175,7 @@ TEST_F(MenuTracking, AContextCommandClosesTheMainMenuAndActsOnTheRememberedEntry
     EXPECT_TRUE(trackedWhileShown);
     EXPECT_EQ(service.m_hTrackedMenu, 0u);
     EXPECT_EQ(menus.cancels, 1);
-    EXPECT_EQ(menus.posted, (Posted{{2, ID_PASTE_UPPER}}));
+    EXPECT_EQ(window.posted, (Posted{{2, ID_PASTE_UPPER}}));
     EXPECT_EQ(service.m_pSelItem, second);
     EXPECT_EQ(service.m_strSelPath, "old path");
     EXPECT_EQ(service.m_nPendingCmd, 0);
@@ -181,7 +184,7 @@ TEST_F(MenuTracking, AContextCommandClosesTheMainMenuAndActsOnTheRememberedEntry
     menus.onContextMenu = [](int) { return 0u; };
     service.OnCommand(0, ID_OPEN_CONTEXT_MENU);
     EXPECT_EQ(menus.cancels, 1);
-    EXPECT_EQ(menus.posted.size(), 1u);
+    EXPECT_EQ(window.posted.size(), 1u);
 }
 
 TEST_F(MenuTracking, ARightClickInAContextMenuClosesItBeforeTheNextOne) {
@@ -202,7 +205,7 @@ TEST_F(MenuTracking, CloseFromTheContextMenuEndsEverythingAfterTracking) {
     };
     service.OpenMainMenu();
     EXPECT_EQ(service.GetSafeHwnd(), 0u);
-    EXPECT_TRUE(menus.posted.empty()); // nothing is dispatched into a closed program
+    EXPECT_TRUE(window.posted.empty()); // nothing is dispatched into a closed program
     EXPECT_NE(std::find(log.calls.begin(), log.calls.end(), "destroy frame"), log.calls.end());
 }
 
@@ -258,7 +261,7 @@ TEST_F(MenuTracking, DropsOnTheMenuMoveOrCopyItems) {
     ASSERT_EQ(service.m_activeList.size(), 3u);
     EXPECT_EQ(service.m_activeList[0].get(), two);
     EXPECT_EQ(service.m_activeList[2].get(), one);
-    EXPECT_EQ(menus.posted.back(), (std::pair<uintptr_t, intptr_t>{0, ID_SAVE_AND_RELOAD}));
+    EXPECT_EQ(window.posted.back(), (std::pair<uintptr_t, intptr_t>{0, ID_SAVE_AND_RELOAD}));
 
     // Copied (Ctrl) onto a collection's entry: the collection gets a copy at its head.
     onMenu.ctrlDown = true;
@@ -288,5 +291,5 @@ TEST_F(MenuTracking, DragsThatEndElsewhereLeaveTheCollectionsAlone) {
     Highlight(-1, nullptr);
     EXPECT_FALSE(service.FinishMenuDrag(one, onItself));
     EXPECT_EQ(service.m_activeList[0].get(), one);
-    EXPECT_TRUE(menus.posted.empty());
+    EXPECT_TRUE(window.posted.empty());
 }
