@@ -10,6 +10,12 @@
 #include "ui/time_entries.h"
 
 namespace {
+// What menus show of a caption: only one that holds a schedule ("<...>") changes.
+void ShortenScheduled(std::string& text) {
+    if (text.find('<') != std::string::npos)
+        text = MenuCaptionOf(text);
+}
+
 constexpr size_t kUrlMeasureLength = 36;
 constexpr int kItemNarrow = 16;
 constexpr int kEntryPadding = 26;
@@ -157,7 +163,7 @@ EntryLook RawLookOf(const MenuEntry& entry, bool highlighted, const LookContext&
 
 EntryLook LookOf(const MenuEntry& entry, bool highlighted, const LookContext& context) {
     EntryLook look = RawLookOf(entry, highlighted, context);
-    look.text = MenuCaptionOf(look.text); // a scheduled caption shows its start time only
+    ShortenScheduled(look.text); // a scheduled caption shows its start time only
     return look;
 }
 
@@ -236,7 +242,7 @@ EntryMeasure MeasureOf(const MenuEntry& entry, const LocalTime& now) {
         break;
     }
     }
-    m.text = MenuCaptionOf(m.text);
+    ShortenScheduled(m.text);
     return m;
 }
 
