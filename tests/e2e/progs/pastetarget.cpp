@@ -84,6 +84,12 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE:
         MoveWindow(g_edit, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
         return 0;
+    case WM_SETFOCUS:
+        // As editors do: the window passes the focus on to its control whenever it gets it
+        // back, for instance when it becomes active again after another program's menu.
+        if (g_edit)
+            SetFocus(g_edit);
+        return 0;
     case WM_DESTROY:
         PostQuitMessage(0);
         return 0;

@@ -1,0 +1,64 @@
+# The whole road through the main menu: Alt+Shift+Insert in the application in front opens
+# the menu at the pointer; clicking an entry, typing its digit, or typing a letter on the
+# highlighted entry pastes it there, and the pasted item moves to the head.
+. "$QBX_ROOT/tests/e2e/lib/paste.sh"
+add_item --text "third item"
+add_item --text "second item"
+add_item --text "first item"
+start_target plain
+start_capturing
+
+# menu_rect: "left top right bottom" of the main menu, once it is shown.
+menu_rect() {
+    qbxctl wait-menus 1 "$QBX_TIMEOUT" | tr -d '\r' | sed -n 1p
+}
+no_menus() { ! qbxctl wait-menus 1 0 >/dev/null 2>&1; }
+# open_menu: the hot key, typed into the target; the menu opens at the pointer, which then
+# rests on it (the keyboard goes to the window under the pointer).
+open_menu() {
+    xdotool key alt+shift+Insert || fail "xdotool could not type the hot key"
+    RECT=$(menu_rect) || fail "the hot key did not open the main menu"
+    local l t r b
+    read -r l t r b <<<"$RECT"
+    ROW=$(((b - t - 6) / 3)) # three items
+}
+# type_in_menu KEY: the key typed into the open menu. Under Wine a key goes to the process
+# whose X window has the X focus, and that stays the target's (the program's frame is never
+# mapped): the test gives the focus to the menu's own window first.
+type_in_menu() {
+    local WINDOW
+    eval "$(xdotool getmouselocation --shell)"
+    xdotool windowfocus "$WINDOW" key "$1" || fail "xdotool could not type $1 into the menu"
+}
+point_at_row() { # row (0-based)
+    local l t r b
+    read -r l t r b <<<"$RECT"
+    xdotool mousemove $((l + 40)) $((t + 3 + $1 * ROW + ROW / 2))
+}
+
+# A click on the second entry.
+open_menu
+point_at_row 1
+xdotool click 1
+wait_for "the menu to close after the click" no_menus
+wait_target_text "second item"
+
+# "3" chooses the third entry of the open menu, whatever is highlighted.
+xdotool mousemove 300 300
+open_menu
+point_at_row 0
+type_in_menu 3
+wait_for "the menu to close after typing 3" no_menus
+wait_target_text "second itemthird item"
+
+# "u" pastes the highlighted entry in upper case.
+xdotool mousemove 300 300
+open_menu
+point_at_row 2
+type_in_menu u
+wait_for "the menu to close after typing u" no_menus
+wait_target_text "second itemthird itemFIRST ITEM"
+
+end_session
+# Each pasted item went to the head (the defaults insert at the head).
+assert_eq "$(captions)" "first item|third item|second item" "items after the three pastes"
