@@ -246,6 +246,24 @@ TEST_F(ExternalDispatchTest, CounterItemsCountAndSaveTheActiveCollection) {
     EXPECT_EQ(ActiveTexts(), (std::vector<std::string>{"one", "two", "three"}));
 }
 
+TEST_F(ExternalDispatchTest, PicturesComeFromTheFileWithTheirHtml) {
+    ClipList list;
+    uint8_t counter = 0;
+    list.push_back(CClipItem::FromDib(Bytes(64, 9), counter));
+    list.back()->SetHtml("<img src=stored>");
+    ASSERT_TRUE(
+        WriteQbxFile(folder.Path("Pictures.qbx"), QbxLayout::Collection, CPreferences(), list));
+    node = LoadCollection("Pictures");
+    ASSERT_EQ(node->children.size(), 1u);
+    ASSERT_TRUE(Item(0)->dib.empty()) << "the picture stays in its file until needed";
+    Choose(Item(0));
+    EXPECT_EQ(clipboard.formats[win::CF_DIB], Bytes(64, 9));
+    EXPECT_EQ(Text(clipboard, g_cfHtml), "<img src=stored>");
+    Choose(Item(0), PASTE_HTML);
+    EXPECT_EQ(Text(clipboard, win::CF_TEXT), "<img src=stored>");
+    EXPECT_TRUE(Item(0)->dib.empty()) << "pasting does not load it into memory";
+}
+
 TEST_F(ExternalDispatchTest, TemplatesChainsAndTheFileErrors) {
     MakeCollection({{"+Greeting", "Dear [1], re [2]"}, {"+name+", "Ann"}, {"+city+", "Rome"}});
     Choose(Item(0));
