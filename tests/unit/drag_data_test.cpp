@@ -40,15 +40,6 @@ protected:
     RenderedData out;
 };
 
-TEST_F(DragDataTest, TextConversions) {
-    EXPECT_EQ(UnixToWindowsLines("a\nb\r\nc\rd\n"), "a\r\nb\r\ncd\r\n");
-    EXPECT_EQ(ApplyTextVariant("Mixed 1", PASTE_UPPER), "MIXED 1");
-    EXPECT_EQ(ApplyTextVariant("Mixed 1", PASTE_LOWER), "mixed 1");
-    EXPECT_EQ(ApplyTextVariant("a\nb", PASTE_TEXT), "a\nb");
-    EXPECT_EQ(FirstPath("C:\\a b.txt\r\nC:\\c"), "C:\\a b.txt");
-    EXPECT_EQ(FirstPath(std::string(300, 'x')).size(), 260u);
-}
-
 TEST_F(DragDataTest, FileListBlocksNarrowAndWide) {
     const std::string list = "C:\\one.txt\r\n\r\nC:\\two\r\n";
     ASSERT_TRUE(RenderText(list, CLIP_FILES, PASTE_NONE, 10, -3, out));

@@ -121,17 +121,15 @@ TEST_F(PasteTest, CtrlVWhenChosenAndNoKeysWithoutTarget) {
 }
 
 TEST_F(PasteTest, TextVariantsLeavePlainTextOnly) {
-    struct Case {
-        int32_t variant;
-        const char* expected;
-    } cases[] = {{PASTE_TEXT, "Ab\ncD"},
-                 {PASTE_UPPER, "AB\nCD"},
-                 {PASTE_LOWER, "ab\ncd"},
-                 {PASTE_UNIX, "Ab\r\ncD"}};
-    for (const Case& c : cases) {
-        service.PasteText("Ab\ncD", "<b>html</b>", CLIP_TEXT, c.variant);
-        EXPECT_EQ(Formats(clipboard), std::set<unsigned>{win::CF_TEXT}) << c.variant;
-        EXPECT_EQ(Text(clipboard, win::CF_TEXT), c.expected) << c.variant;
+    // Unix: each LF gets its CR, a CR already there is not doubled, a lone CR goes.
+    const std::pair<int32_t, const char*> cases[] = {{PASTE_TEXT, "Ab\ncD\r\nx\ry"},
+                                                     {PASTE_UPPER, "AB\nCD\r\nX\rY"},
+                                                     {PASTE_LOWER, "ab\ncd\r\nx\ry"},
+                                                     {PASTE_UNIX, "Ab\r\ncD\r\nxy"}};
+    for (const auto& c : cases) {
+        service.PasteText("Ab\ncD\r\nx\ry", "<b>html</b>", CLIP_TEXT, c.first);
+        EXPECT_EQ(Formats(clipboard), std::set<unsigned>{win::CF_TEXT}) << c.first;
+        EXPECT_EQ(Text(clipboard, win::CF_TEXT), c.second) << c.first;
     }
 }
 
