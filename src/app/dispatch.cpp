@@ -4,6 +4,7 @@
 #include "app/paste_text.h"
 #include "app/service_wnd.h"
 #include "app/collection_store.h"
+#include "platform/clock.h"
 #include "platform/input_state.h"
 #include "platform/key_input.h"
 #include "platform/ui_strings.h"
@@ -12,12 +13,12 @@
 #include "resource.h"
 #include "store/collections.h"
 #include "store/stored_content.h"
+#include "ui/menu_ids.h"
+#include "ui/openers.h"
+#include "ui/time_entries.h"
 
 namespace {
 
-constexpr unsigned FIRST_DOCUMENT_ID = 16640, LAST_DOCUMENT_ID = 17150;
-constexpr unsigned FIRST_URL_ID = 17152, LAST_URL_ID = 17406;
-constexpr unsigned FIRST_TIME_ID = 17408, LAST_TIME_ID = 17415;
 constexpr unsigned STATUS_ID_BIT = 0x8000; // popups' status ids carry no item
 
 int32_t VariantOrNone(int32_t command) {
@@ -64,7 +65,7 @@ bool ActOnItem(CServiceWnd& s, unsigned id, CClipItem& item, const Content& c, i
                bool& counted) {
     switch (command) {
     case ID_RUN:
-        RunItemText(s, *c.text);
+        OpenDocumentLines(*c.text, s.Ports().systemLists, s.Ports().documents);
         return true;
     case ID_PLAYER_PLAY:
         PlayItem(s, item);
@@ -131,22 +132,19 @@ void DispatchItem(CServiceWnd& s, unsigned id, CClipItem& item, int32_t command,
 // Documents, typed addresses and the current time: opened, or pasted as text.
 bool DispatchExtension(CServiceWnd& s, unsigned id, int32_t command) {
     const bool open = command == 0 || command == ID_RUN;
-    if (id >= FIRST_DOCUMENT_ID && id <= LAST_DOCUMENT_ID) {
-        if (open)
-            OpenDocumentPath(s, s.m_strSelPath);
-        else
+    const ServicePorts& ports = s.Ports();
+    if (IsDocumentId(id) || IsUrlId(id)) {
+        if (!open)
             s.PasteText(s.m_strSelPath, std::string(), CLIP_TEXT, VariantOrNone(command));
+        else if (IsDocumentId(id))
+            OpenDocumentLines(s.m_strSelPath, ports.systemLists, ports.documents);
+        else
+            OpenTypedUrl(s.m_strSelPath, ports.documents);
         return true;
     }
-    if (id >= FIRST_URL_ID && id <= LAST_URL_ID) {
-        if (open)
-            OpenTypedUrl(s, s.m_strSelPath);
-        else
-            s.PasteText(s.m_strSelPath, std::string(), CLIP_TEXT, VariantOrNone(command));
-        return true;
-    }
-    if (id >= FIRST_TIME_ID && id <= LAST_TIME_ID) {
-        s.PasteText(CurrentTimeText(s, id - FIRST_TIME_ID), std::string(), CLIP_TEXT,
+    if (IsTimeId(id)) {
+        const int format = static_cast<int>(id - ID_TIME_FIRST);
+        s.PasteText(FormatTimeEntry(format, ports.clock.LocalNow()), std::string(), CLIP_TEXT,
                     VariantOrNone(command));
         return true;
     }
@@ -182,7 +180,7 @@ void DispatchEntry(CServiceWnd& s, uintptr_t wParam, intptr_t lParam) {
         StopPlayer(s);
         return;
     case ID_SAVE_REFRESH:
-        SaveAndRefresh(s);
+        s.SaveAndReload();
         return;
     default:
         break;

@@ -3,15 +3,9 @@
 #include "app/item_actions.h"
 
 #include "app/service_wnd.h"
-#include "platform/service_window.h"
-#include "resource.h"
 
 void PrintItem(CServiceWnd&, unsigned, const CClipItem&, const std::string&) {
     // Not yet: printing through a temporary file and the shell's "print" verb.
-}
-
-void RunItemText(CServiceWnd&, const std::string&) {
-    // Not yet: opening the paths and addresses of the text line by line.
 }
 
 void PlayItem(CServiceWnd&, CClipItem&) {
@@ -28,22 +22,4 @@ void SkipPlayingClip(CServiceWnd&) {
 
 void StopPlayer(CServiceWnd&) {
     // Not yet: the players.
-}
-
-void OpenDocumentPath(CServiceWnd&, const std::string&) {
-    // Not yet: the documents submenus' opener.
-}
-
-void OpenTypedUrl(CServiceWnd&, const std::string&) {
-    // Not yet: the typed addresses' opener.
-}
-
-std::string CurrentTimeText(CServiceWnd&, unsigned) {
-    // Not yet: the time submenu's formats. An empty text pastes nothing.
-    return std::string();
-}
-
-void SaveAndRefresh(CServiceWnd& service) {
-    // The same as the service's own save-and-reload command.
-    service.Ports().window.SendCommand(0, ID_SAVE_AND_RELOAD);
 }

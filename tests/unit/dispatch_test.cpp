@@ -180,8 +180,7 @@ TEST_F(DispatchTest, RoutedCommands) {
     EXPECT_EQ(Text(clipboard, win::CF_TEXT), "untouched");
     EXPECT_TRUE(keys.events.empty());
     Choose(Active(1), ID_SAVE_REFRESH);
-    EXPECT_EQ(window.commands,
-              (std::vector<std::pair<uintptr_t, intptr_t>>{{0, ID_SAVE_AND_RELOAD}}));
+    EXPECT_EQ(log.Count("save and reload"), 1);
 
     // A scheduled item chosen plainly is played, not pasted.
     Active(1)->caption = "Alarm <08:30,*,*,* *:* *:*,* *:*,*,*,* 217>";
@@ -193,15 +192,25 @@ TEST_F(DispatchTest, RoutedCommands) {
     EXPECT_EQ(Text(clipboard, win::CF_TEXT), "untouched");
 }
 
-TEST_F(DispatchTest, DocumentsAndAddressesArePastedAsTextWithAVariant) {
+TEST_F(DispatchTest, DocumentsAddressesAndTimesAreOpenedOrPastedAsText) {
     service.m_strSelPath = "C:\\Docs\\Report.doc";
-    Choose(nullptr, 0, 16650); // opens it
+    documents.files.insert(u"C:\\Docs\\Report.doc");
+    Choose(nullptr, 0, 16650);
+    Choose(nullptr, ID_RUN, 16650);
+    EXPECT_EQ(documents.opened.size(), 2u);
     EXPECT_TRUE(keys.events.empty());
     Choose(nullptr, PASTE_UPPER, 16650);
     EXPECT_EQ(Text(clipboard, win::CF_TEXT), "C:\\DOCS\\REPORT.DOC");
+
     service.m_strSelPath = "http://example.org/";
     Choose(nullptr, ID_PRINT, 17160); // not a variant: the address as it is
     EXPECT_EQ(Text(clipboard, win::CF_TEXT), "http://example.org/");
+    EXPECT_EQ(documents.opened.size() + documents.executed.size(), 2u);
+
+    clock.local = LocalTime{2024, 3, 5, 2, 14, 7, 9};
+    Choose(nullptr, 0, 17408); // the time is always pasted
+    EXPECT_NE(Text(clipboard, win::CF_TEXT).find("14"), std::string::npos)
+        << Text(clipboard, win::CF_TEXT);
 }
 
 class ExternalDispatchTest : public DispatchTest {
