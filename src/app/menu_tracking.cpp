@@ -52,6 +52,7 @@ void CServiceWnd::OpenMainMenu() {
     FocusForMenu();
     m_pMainMenu = &menu;
     const unsigned id = m_ports.menus.TrackMainMenu(menu, at.x, at.y);
+    EndMenuFocus();
     m_pMainMenu = nullptr;
     if (!m_hWnd) // closed from a context menu meanwhile
         return;
@@ -78,6 +79,7 @@ void CServiceWnd::OpenContextMenu() {
     m_nPendingCmd = 0;
     const unsigned command = m_ports.menus.TrackContextMenu(
         popup, (m_dwState & ST_PAUSED) != 0, (m_dwOptions & OPT_SCHEDULER_ON) != 0, m_hTrackedMenu);
+    EndMenuFocus();
     m_hTrackedMenu = 0;
     m_nPendingCmd = static_cast<int32_t>(command);
     if (!m_hWnd)

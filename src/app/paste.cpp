@@ -9,6 +9,7 @@
 #include "platform/files.h"
 #include "platform/input_state.h"
 #include "platform/key_input.h"
+#include "platform/target_messages.h"
 #include "platform/target_window.h"
 #include "platform/win_constants.h"
 #include "store/counter_format.h"
@@ -160,7 +161,7 @@ void CServiceWnd::PasteFileList(const std::string& list, bool wide) {
         // The end of a drag-and-drop, straight to the target's top-level window; the
         // clipboard is not touched and nothing is typed.
         if (m_hWndTarget)
-            m_ports.targets.SendDropFiles(m_ports.targets.TopLevelOf(m_hWndTarget), block);
+            m_ports.targetMessages.SendDropFiles(m_ports.targets.TopLevelOf(m_hWndTarget), block);
         return;
     }
     BusyScope busy(m_dwState);

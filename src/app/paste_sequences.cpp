@@ -4,7 +4,7 @@
 #include "platform/clock.h"
 #include "platform/key_input.h"
 #include "platform/service_window.h"
-#include "platform/target_window.h"
+#include "platform/target_messages.h"
 #include "platform/win_constants.h"
 #include "resource.h"
 #include "store/rtf_text.h"
@@ -42,7 +42,7 @@ void CServiceWnd::PasteAll(CClipItem* item) {
     if (!item)
         return;
     ClipList& list = item->owner ? item->owner->children : m_activeList;
-    ITargetWindow& windows = m_ports.targets;
+    ITargetMessages& windows = m_ports.targetMessages;
     // By index: the list does not change while its items are pasted (a paste-all does not
     // reorder), but an index can never run past its end if it did.
     for (size_t i = 0; i < list.size(); ++i) {
@@ -107,7 +107,7 @@ std::string CServiceWnd::ExpandTemplate(const std::string& text) const {
 
 void CServiceWnd::ContinueChain(const CClipItem& item) {
     const std::string& caption = item.caption;
-    m_ports.targets.SendSetFocus(m_hWndTarget);
+    m_ports.targetMessages.SendSetFocus(m_hWndTarget);
     // One Tab for each '+' at the end, the first character (the leading '+') not counted.
     for (size_t i = caption.size(); i > 1 && caption[i - 1] == '+'; --i) {
         m_ports.keys.KeyDown(win::VK_TAB);

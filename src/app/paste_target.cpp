@@ -1,5 +1,5 @@
 // The paste target: the application the user was working in, given back its foreground and
-// focus before a paste, and lent to the program's menus while they are open.
+// focus before a paste, and lending its input to the program's menus while they are open.
 #include "app/service_wnd.h"
 #include "platform/target_window.h"
 
@@ -18,15 +18,29 @@ void CServiceWnd::RestoreTarget() {
         m_hWndTargetFocus = 0;
         return;
     }
-    windows.SetFocusWithInputOf(m_hWndTargetFocus, m_hWndTarget);
+    // The focus can be set only in a thread whose input this thread shares.
+    windows.ShareInputWith(m_hWndTarget);
+    windows.SetFocus(m_hWndTargetFocus);
+    windows.ShareInputWith(0);
 }
 
 void CServiceWnd::FocusForMenu() {
     ITargetWindow& windows = m_ports.targets;
+    ++m_nMenuFocusDepth;
     if (m_hWndTarget && !windows.IsWindow(m_hWndTarget))
         m_hWndTarget = 0;
     // A menu whose owner is not in front does not close when the user clicks elsewhere.
     windows.BringToFront(m_hWndParent);
-    if (m_hWndTarget)
-        windows.SetFocusWithInputOf(m_hWnd, m_hWndTarget);
+    if (!m_hWndTarget)
+        return;
+    // The keyboard goes where the target's input has its focus: the menu gets it for as
+    // long as the input is shared.
+    windows.ShareInputWith(m_hWndTarget);
+    windows.SetFocus(m_hWnd);
+}
+
+void CServiceWnd::EndMenuFocus() {
+    // A context menu opens inside the main menu: the input is shared until the outer one ends.
+    if (m_nMenuFocusDepth > 0 && --m_nMenuFocusDepth == 0)
+        m_ports.targets.ShareInputWith(0);
 }

@@ -27,6 +27,7 @@ class ITimers;
 class ITrayIcon;
 class IKeyInput;
 class ITargetWindow;
+class ITargetMessages;
 class IMenuHost;
 class IRegistryLists;
 class IDocumentShell;
@@ -85,6 +86,7 @@ struct ServicePorts {
     IInputState& input;
     IKeyInput& keys;
     ITargetWindow& targets;
+    ITargetMessages& targetMessages;
     IMenuHost& menus;
     IRegistryLists& systemLists; // typed addresses and documents for the extension submenus
     IDocumentShell& documents;
@@ -172,8 +174,10 @@ public:
     // Gives the remembered paste target back the foreground and its focus.
     void RestoreTarget();
     // Before a menu of the program is tracked: the frame comes to the front and the service
-    // window takes the focus, attached to the input of the paste target's thread.
+    // window takes the focus, sharing the input of the paste target's thread, so that the
+    // keyboard reaches the menu. EndMenuFocus, once the menu is closed, stops the sharing.
     void FocusForMenu();
+    void EndMenuFocus();
     // Releases Ctrl, Shift and Alt, counts the paste, and makes the target paste with
     // Ctrl+V or Shift+Insert.
     void EmulatePaste();
@@ -267,6 +271,7 @@ private:
     void EmptyClipboardAfterPaste();
     void PasteFileList(const std::string& list, bool wide);
 
+    int m_nMenuFocusDepth = 0; // menus open between FocusForMenu and EndMenuFocus
     ServicePorts m_ports;
     WindowHandle m_hWnd = 0;
     WindowHandle m_hWndParent = 0;

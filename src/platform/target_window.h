@@ -1,9 +1,6 @@
 #pragma once
-// The application being pasted into: bringing it back to the front, giving it the focus,
-// and the messages the program sends it.
-#include <cstdint>
-#include <vector>
-
+// The application being pasted into: bringing it back to the front and giving it the focus,
+// and lending its input to the program's menus while they are open.
 #include "platform/handles.h"
 
 class ITargetWindow {
@@ -13,11 +10,8 @@ public:
     // The last window reached by following parents.
     virtual WindowHandle TopLevelOf(WindowHandle window) const = 0;
     virtual void BringToFront(WindowHandle window) = 0;
-    // Gives `focus` the keyboard focus with this thread's input attached, for the moment of
-    // the call, to that of the thread owning `inputOf`.
-    virtual void SetFocusWithInputOf(WindowHandle focus, WindowHandle inputOf) = 0;
-    // WM_SETFOCUS, sent.
-    virtual void SendSetFocus(WindowHandle window) = 0;
-    // WM_DROPFILES with a global block holding `dropFiles` (a DROPFILES header and its list).
-    virtual void SendDropFiles(WindowHandle window, const std::vector<uint8_t>& dropFiles) = 0;
+    // Attaches this thread's input to that of the thread owning `inputOf`, so that this
+    // thread may set the focus and receive the keyboard in its place; 0 detaches again.
+    virtual void ShareInputWith(WindowHandle inputOf) = 0;
+    virtual void SetFocus(WindowHandle window) = 0;
 };

@@ -47,6 +47,6 @@ struct FakeServicePorts {
     ServicePorts Ports() {
         return ServicePorts{window,  focus,   boxes, installation, store,    languages, clipboard,
                             viewers, clock,   sound, hotKeys,      timers,   tray,      input,
-                            keys,    targets, menus, systemLists,  documents};
+                            keys,    targets, targets, menus, systemLists,  documents};
     }
 };

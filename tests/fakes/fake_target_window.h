@@ -5,17 +5,20 @@
 #include <vector>
 
 #include "fakes/call_log.h"
+#include "platform/target_messages.h"
 #include "platform/target_window.h"
 
 // Windows that exist (`windows`), their top-level ancestors, and what was done to them, in
-// the shared log: "front 0x10", "focus 0x11 as 0x10", "setfocus 0x10", "drop 0x10".
-class FakeTargetWindow final : public ITargetWindow {
+// the shared log: "front 0x10", "share 0x10" ("share 0x0" to stop), "focus 0x11",
+// "setfocus 0x10", "drop 0x10".
+class FakeTargetWindow final : public ITargetWindow, public ITargetMessages {
 public:
     explicit FakeTargetWindow(CallLog& log) : m_log(log) {}
 
     std::set<WindowHandle> windows;
     std::map<WindowHandle, WindowHandle> topLevel; // absent: the window is its own
     std::vector<std::vector<uint8_t>> drops;
+    WindowHandle sharedWith = 0;
 
     bool IsWindow(WindowHandle w) const override { return w && windows.count(w) != 0; }
     WindowHandle TopLevelOf(WindowHandle w) const override {
@@ -23,9 +26,13 @@ public:
         return it == topLevel.end() ? w : it->second;
     }
     void BringToFront(WindowHandle w) override { m_log.Add("front " + Hex(w)); }
-    void SetFocusWithInputOf(WindowHandle focus, WindowHandle inputOf) override {
-        m_log.Add("focus " + Hex(focus) + " as " + Hex(inputOf));
+    void ShareInputWith(WindowHandle w) override {
+        if (w == sharedWith)
+            return;
+        sharedWith = w;
+        m_log.Add("share " + Hex(w));
     }
+    void SetFocus(WindowHandle w) override { m_log.Add("focus " + Hex(w)); }
     void SendSetFocus(WindowHandle w) override { m_log.Add("setfocus " + Hex(w)); }
     void SendDropFiles(WindowHandle w, const std::vector<uint8_t>& block) override {
         m_log.Add("drop " + Hex(w));

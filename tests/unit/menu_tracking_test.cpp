@@ -71,9 +71,12 @@ TEST_F(MenuTracking, TheChosenEntryIsPostedAfterTheMenuClosed) {
     EXPECT_EQ(menus.shown[0].y, 300);
     EXPECT_TRUE(mainMenuWhileShown);
     EXPECT_EQ(service.m_pMainMenu, nullptr);
-    // The frame came to the front, the focus with the paste target's input.
+    // The frame came to the front, the focus with the paste target's input, shared while
+    // the menu was open.
     EXPECT_EQ(log.Count("front 0x500"), 1);
-    EXPECT_EQ(log.Count("focus 0x1001 as 0x900"), 1);
+    EXPECT_EQ(log.Count("share 0x900"), 1);
+    EXPECT_EQ(log.Count("focus 0x1001"), 1);
+    EXPECT_EQ(targets.sharedWith, 0u);
     EXPECT_EQ(window.posted, (Posted{{2, 0}}));
     EXPECT_EQ(service.m_pSelItem, second);
 }

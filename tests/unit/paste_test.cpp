@@ -69,8 +69,11 @@ TEST_F(PasteTest, PlainTextWithHtmlGoesByShiftInsertToTheRestoredTarget) {
     // The target comes back before the keys: front, then the focus in its own thread.
     const int front = log.IndexOf("front 0x10");
     ASSERT_GE(front, 0);
-    EXPECT_EQ(log.calls[front + 1], "focus 0x11 as 0x10");
-    EXPECT_LT(front + 1, log.IndexOf("down Shift"));
+    ASSERT_LT(front + 3, static_cast<int>(log.calls.size()));
+    EXPECT_EQ(
+        std::vector<std::string>(log.calls.begin() + front + 1, log.calls.begin() + front + 4),
+        (std::vector<std::string>{"share 0x10", "focus 0x11", "share 0x0"}));
+    EXPECT_LT(front + 3, log.IndexOf("down Shift"));
 
     EXPECT_TRUE(service.m_dwOptions & OPT_PASTE_SHIFT_INS) << "the choice made is remembered";
     EXPECT_EQ(service.m_nPasteCount, 1u);
@@ -85,7 +88,13 @@ TEST_F(PasteTest, MenusBorrowTheTargetsInputAndForgetATargetThatIsGone) {
     ASSERT_TRUE(service.Create(0x500));
     log.calls.clear();
     service.FocusForMenu();
-    EXPECT_EQ(log.calls, (std::vector<std::string>{"front 0x500", "focus 0x1001 as 0x10"}));
+    EXPECT_EQ(log.calls, (std::vector<std::string>{"front 0x500", "share 0x10", "focus 0x1001"}));
+    // A context menu inside the main menu: the input stays shared until the outer one ends.
+    service.FocusForMenu();
+    service.EndMenuFocus();
+    EXPECT_EQ(targets.sharedWith, kTarget);
+    service.EndMenuFocus();
+    EXPECT_EQ(targets.sharedWith, 0u);
 
     targets.windows = {kTarget}; // its edit control closed
     log.calls.clear();

@@ -75,7 +75,7 @@ TEST_F(ServiceTest, AutostartBitFollowsTheCheckNotTheFile) {
     FakeCollectionStore store2{log2};
     CServiceWnd other{ServicePorts{window2, focus, boxes, installation, store2, languages,
                                    clipboard, viewers, clock, sound, hotKeys, timers, tray, input,
-                                   keys, targets, menus, systemLists, documents},
+                                   keys, targets, targets, menus, systemLists, documents},
                       800, 0};
     g_bAutostartDisabled = true;
     ASSERT_TRUE(other.Create(kFrame));

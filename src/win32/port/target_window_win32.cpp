@@ -11,6 +11,10 @@ namespace {
 constexpr UINT SEND_TIMEOUT_MS = 5000;
 } // namespace
 
+Win32TargetWindow::~Win32TargetWindow() {
+    ShareInputWith(0);
+}
+
 bool Win32TargetWindow::IsWindow(WindowHandle window) const {
     return window != 0 && ::IsWindow(ToHwnd(window)) != FALSE;
 }
@@ -26,14 +30,20 @@ void Win32TargetWindow::BringToFront(WindowHandle window) {
     SetForegroundWindow(ToHwnd(window));
 }
 
-void Win32TargetWindow::SetFocusWithInputOf(WindowHandle focus, WindowHandle inputOf) {
-    // SetFocus works only on windows of a thread whose input this thread shares.
+void Win32TargetWindow::ShareInputWith(WindowHandle inputOf) {
     const DWORD self = GetCurrentThreadId();
-    const DWORD other = GetWindowThreadProcessId(ToHwnd(inputOf), nullptr);
-    const bool attach = other != 0 && other != self && AttachThreadInput(self, other, TRUE);
-    SetFocus(ToHwnd(focus));
-    if (attach)
-        AttachThreadInput(self, other, FALSE);
+    const DWORD other = inputOf ? GetWindowThreadProcessId(ToHwnd(inputOf), nullptr) : 0;
+    if (other == m_sharedWith)
+        return;
+    if (m_sharedWith)
+        AttachThreadInput(self, m_sharedWith, FALSE);
+    m_sharedWith = 0;
+    if (other && other != self && AttachThreadInput(self, other, TRUE))
+        m_sharedWith = other;
+}
+
+void Win32TargetWindow::SetFocus(WindowHandle window) {
+    ::SetFocus(ToHwnd(window));
 }
 
 void Win32TargetWindow::SendSetFocus(WindowHandle window) {
