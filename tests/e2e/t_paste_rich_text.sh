@@ -14,7 +14,7 @@ wait_for "the rich edit control to hold the pasted words" grep -q 'plain bold wo
 release_modifier
 # The control's own Rich Text has the item's font, and only the middle word is bold (the
 # control's own text is plain Courier New).
-rtf=$(tr -d '\r\n' <"$TARGET_OUT.rtf")
+rtf=$(tr -d '\r\n\0' <"$TARGET_OUT.rtf")
 case "$rtf" in
 *Arial*) ;;
 *) fail "the item's font did not arrive: $rtf" ;;

@@ -1,0 +1,49 @@
+# Through the main menu, opened by Alt+Shift+Insert over the application in front: an entry
+# clicked with Ctrl held arrives as plain text only; "2" pastes the second entry, which then
+# moves to the head; the counter item of an external collection pastes its number and the
+# counter advances in Clipboard.qbx. The keyboard reaches the menu while it is open.
+. "$QBX_ROOT/tests/e2e/lib/paste.sh"
+rtf="$QBX_PROGRAM_DIR/../item.rtf"
+printf '%s' '{\rtf1\ansi\deff0{\fonttbl{\f0 Arial;}}\f0 plain {\b bold} words\par}' >"$rtf"
+add_item --text "second item"
+add_item --text "first item"
+add_item --rtf "$rtf" # the head: the menu's first entry
+qbx add "$(program_file Counters.qbx)" --text "Invoice #%d" --caption "+1 invoice" >/dev/null ||
+    fail "qbx add to Counters.qbx"
+# Wine's rich edit control pastes on Ctrl+V only, not on Shift+Insert.
+qbx_set m_nCounter1=7 m_dwOptions=0xF92D # the defaults with Ctrl+V for Shift+Insert
+start_target rich
+start_capturing
+
+open_menu() {
+    xdotool key alt+shift+Insert || fail "xdotool could not press Alt+Shift+Insert"
+    MENU_RECT=$(qbxctl wait-menus 1 "$QBX_TIMEOUT" | head -n 1) || fail "the main menu did not open"
+}
+target_holds() { grep -qF "$1" "$TARGET_OUT.txt"; }
+
+# The first entry, the Rich Text item, clicked with Ctrl held.
+open_menu
+read -r left top _ _ <<<"$MENU_RECT"
+xdotool keydown ctrl mousemove $((left + 40)) $((top + 10)) click 1
+wait_for "the Rich Text item's words at the target" target_holds "plain bold words"
+xdotool keyup ctrl
+rich=$(tr -d '\r\n\0' <"$TARGET_OUT.rtf")
+case "$rich" in
+*Arial* | *'\b '*) fail "formatting arrived with Ctrl held: $rich" ;;
+esac
+
+open_menu
+xdotool key 2
+wait_for "the second entry at the target" target_holds "first item"
+
+open_menu
+xdotool key Down Down Down Down Right # the collection "Counters", after the three items
+qbxctl wait-menus 2 "$QBX_TIMEOUT" >/dev/null || fail "the collection's submenu did not open"
+xdotool key Return
+wait_for "the counter's number at the target" target_holds "Invoice #7"
+
+end_session
+assert_eq "$(items | cut -f4 | sed -n '1p;3p' | paste -sd '|')" "first item|second item" \
+    "the chosen entry moved to the head"
+counter=$(qbx prefs "$(program_file Clipboard.qbx)" | sed -n 's/^m_nCounter1=//p')
+assert_eq "$counter" 8 "counter 1 after its item was pasted"
