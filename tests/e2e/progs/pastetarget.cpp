@@ -81,9 +81,6 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_DROPFILES:
         ReportDrop(reinterpret_cast<HDROP>(wParam));
         return 0;
-    case WM_SETFOCUS: // as editors do: the focus belongs to the control
-        SetFocus(g_edit);
-        return 0;
     case WM_SIZE:
         MoveWindow(g_edit, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
         return 0;
