@@ -81,7 +81,9 @@ bool CServiceWnd::Create(WindowHandle parent) {
 }
 
 void CServiceWnd::Close() {
-    // HOOK(main menu): destroy m_pMainMenu if it exists.
+    // An open main menu ends now; OpenMainMenu releases it once its tracking returns.
+    if (m_pMainMenu)
+        m_ports.menus.CancelMenus();
     // HOOK(hot window): destroy and delete m_pHotWnd, clear it.
     m_hLangDll.Free();
     m_ports.window.DestroyParent();
