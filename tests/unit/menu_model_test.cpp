@@ -144,10 +144,6 @@ TEST(MainMenuModel, ExtensionPopupsCarryTagsAndTheDocumentsPopupsAreShared) {
         uintptr_t tag = 99;
         EXPECT_TRUE(EntryTag(menu.entries[i].kind, tag));
         EXPECT_EQ(tag, expected[i]);
-        EntryKind back;
-        EXPECT_TRUE(KindOfTag(tag, back));
-        EXPECT_EQ(back, menu.entries[i].kind);
-        EXPECT_EQ(menu.entries[i].id, 0u);
     }
     EXPECT_EQ(Ids(*menu.entries[0].submenu),
               (std::vector<unsigned>{17408, 17409, 17410, 17411, 17412, 17413}));
@@ -155,10 +151,6 @@ TEST(MainMenuModel, ExtensionPopupsCarryTagsAndTheDocumentsPopupsAreShared) {
     // The documents popups are attached by the Win32 side, built once at start-up.
     EXPECT_FALSE(menu.entries[2].submenu);
     EXPECT_FALSE(menu.entries[3].submenu);
-
-    EntryKind kind;
-    EXPECT_FALSE(KindOfTag(4, kind));
-    EXPECT_FALSE(KindOfTag(14, kind));
 }
 
 TEST(TypedUrls, GapsEndTheListShortValuesAreSkipped) {
