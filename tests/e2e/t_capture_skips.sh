@@ -11,7 +11,9 @@ wait_watched "$watch" "kept before the pause"
 
 qbxctl send Quillbox 32810 || fail "could not send the pause command"
 cut_spacing
-clip_set "cut while paused"
+# Set through the Windows clipboard: a cut taken over from X may bring a second,
+# later notification, which could arrive after the continue command below.
+clipctl set "cut while paused" || fail "clipctl set"
 wait_watched "$watch" "cut while paused"
 qbxctl send Quillbox 32811 || fail "could not send the continue command"
 
