@@ -9,6 +9,7 @@
 #include "platform/ui_strings.h"
 #include "platform/win_constants.h"
 #include "resource.h"
+#include "store/no_case.h"
 
 namespace {
 // How long a new copy waits for the copy it replaces to save and end.
@@ -20,16 +21,6 @@ std::string Trimmed(const std::string& s) {
         return std::string();
     size_t e = s.find_last_not_of(" \t");
     return s.substr(b, e - b + 1);
-}
-
-bool EqualsNoCase(const std::string& a, const std::string& b) {
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
 }
 
 // Puts `first` and `second` in the places of the first two "%s" of a text from the string

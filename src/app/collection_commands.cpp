@@ -6,6 +6,7 @@
 #include "store/collection_list.h"
 #include "store/collections.h"
 #include "store/program_files.h"
+#include "store/no_case.h"
 
 namespace {
 
@@ -25,7 +26,7 @@ bool IsBlank(const std::string& s) {
 
 bool HasCollectionNamed(const ClipList& collections, const std::string& name) {
     for (const auto& node : collections)
-        if (SameFileName(node->caption, name))
+        if (EqualsNoCase(node->caption, name))
             return true;
     return false;
 }
@@ -114,7 +115,7 @@ CommandEnd CollectionCommands::RenameCollection(const std::string& oldName) {
         return CommandEnd::Nothing;
     std::string name;
     if (result == InputResult::Ok && CleanCollectionName(entered, name) &&
-        !SameFileName(name, oldName) &&
+        !EqualsNoCase(name, oldName) &&
         files::Rename(CollectionPath(oldName), CollectionPath(name))) {
         if (CClipItem* node = FindCollection(m_collections, oldName))
             node->caption = name;

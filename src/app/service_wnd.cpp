@@ -14,20 +14,13 @@
 #include "platform/win_constants.h"
 #include "resource.h"
 #include "store/temp_files.h"
+#include "store/no_case.h"
 
 bool g_bAutostartDisabled = false;
 
 namespace {
 constexpr size_t TIP_MAX = 63;
 
-bool EqualsNoCase(const std::string& a, const char* b) {
-    size_t i = 0;
-    for (; i < a.size() && b[i]; ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    return i == a.size() && !b[i];
-}
 } // namespace
 
 CServiceWnd::CServiceWnd(const ServicePorts& ports, int screenWidth, uint32_t tickNow)

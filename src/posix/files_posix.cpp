@@ -1,5 +1,6 @@
 // Native (Linux) implementation of the file operations.
 #include "platform/files.h"
+#include "store/no_case.h"
 
 #include <cctype>
 #include <cstdio>
@@ -55,16 +56,6 @@ std::string ShortPath(const std::string& path) {
     // No short names here: an existing path is its own short form.
     struct stat st;
     return ::stat(path.c_str(), &st) == 0 ? path : std::string();
-}
-
-static bool EndsWithNoCase(const std::string& s, const std::string& suffix) {
-    if (s.size() < suffix.size())
-        return false;
-    for (size_t i = 0; i < suffix.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(s[s.size() - suffix.size() + i])) !=
-            std::tolower(static_cast<unsigned char>(suffix[i])))
-            return false;
-    return true;
 }
 
 std::vector<std::string> List(const std::string& folder, const std::string& suffix) {

@@ -6,6 +6,7 @@
 
 #include "platform/files.h"
 #include "store/collections.h"
+#include "store/no_case.h"
 #include "store/program_files.h"
 
 namespace {
@@ -39,10 +40,10 @@ bool IsDeviceName(const std::string& name) {
     while (!base.empty() && base.back() == ' ')
         base.pop_back();
     for (const char* device : {"CON", "PRN", "AUX", "NUL"})
-        if (SameFileName(base, device))
+        if (EqualsNoCase(base, device))
             return true;
     if (base.size() == 4 && std::isdigit(static_cast<unsigned char>(base[3])) && base[3] != '0')
-        return SameFileName(base.substr(0, 3), "COM") || SameFileName(base.substr(0, 3), "LPT");
+        return EqualsNoCase(base.substr(0, 3), "COM") || EqualsNoCase(base.substr(0, 3), "LPT");
     return false;
 }
 
@@ -57,7 +58,7 @@ bool CleanCollectionName(const std::string& entered, std::string& name) {
     for (unsigned char c : clean)
         if (c < 0x20 || std::strchr("<>:\"/\\|?*", c))
             return false;
-    if (clean.back() == '.' || IsDeviceName(clean) || SameFileName(clean + ".qbx", kActiveFileName))
+    if (clean.back() == '.' || IsDeviceName(clean) || EqualsNoCase(clean + ".qbx", kActiveFileName))
         return false;
     name = clean;
     return true;
@@ -67,20 +68,10 @@ std::string CollectionPath(const std::string& name, const std::string& extension
     return ProgramFilePath(name + extension);
 }
 
-bool SameFileName(const std::string& a, const std::string& b) {
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
-}
-
 size_t LoadCollections(ClipList& collections) {
     size_t added = 0;
     for (const std::string& file : files::List(ProgramFilePath(""), ".qbx")) {
-        if (SameFileName(file, kActiveFileName))
+        if (EqualsNoCase(file, kActiveFileName))
             continue;
         const std::string path = ProgramFilePath(file);
         switch (Classify(path)) {

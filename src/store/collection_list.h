@@ -11,9 +11,6 @@
 // The file of collection `name` with `extension` (".qbx", ".bak") in the program folder.
 std::string CollectionPath(const std::string& name, const std::string& extension = ".qbx");
 
-// File names compared as the file system does: without regard to letter case.
-bool SameFileName(const std::string& a, const std::string& b);
-
 // The collection name the user entered, without surrounding blanks, if it can name a file
 // of the program folder: not empty, no path separators or characters that file names
 // cannot hold, no trailing dot, no device name, and not the active collection's name.

@@ -1,6 +1,7 @@
 #include "store/installation.h"
 
 #include "platform/files.h"
+#include "store/no_case.h"
 #include "store/settings.h"
 
 #include <algorithm>
@@ -23,16 +24,6 @@ const char* const kUninstallValues[] = {"DisplayIcon",     "DisplayName",  "Disp
                                         "UninstallString", "URLInfoAbout", "URLUpdateInfo"};
 
 const char* const kWindowsFolder = "C:\\WINDOWS";
-
-bool EqualNoCase(const std::string& a, const std::string& b) {
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
-}
 
 std::string Trim(const std::string& s) {
     size_t b = s.find_first_not_of(" \t");
@@ -87,7 +78,7 @@ AutostartEntry ParseAutostartValue(const std::string& value) {
         rest = value.substr(cut);
     }
     entry.disabled = !rest.empty() && (rest[0] == ' ' || rest[0] == '\t') &&
-                     EqualNoCase(Trim(rest), NOAUTO_WORD);
+                     EqualsNoCase(Trim(rest), NOAUTO_WORD);
     return entry;
 }
 
@@ -114,7 +105,7 @@ int CheckInstalledCopy(const InstallContext& ctx, bool install) {
     if (!ReadAutostart(ctx.registry, value))
         return INSTALL_NOT_REGISTERED;
     const std::string registered = ParseAutostartValue(value).path;
-    if (registered.find('.') == std::string::npos || EqualNoCase(registered, ctx.exePath) ||
+    if (registered.find('.') == std::string::npos || EqualsNoCase(registered, ctx.exePath) ||
         !files::Exists(registered))
         return INSTALL_THIS_COPY;
     if (!install)
@@ -144,7 +135,7 @@ bool RegisterInstallation(const InstallContext& ctx, const CivilDate& today) {
     AutostartEntry entry = ParseAutostartValue(value);
     bool disabled = present && entry.disabled;
     bool changed = false;
-    if (!present || !EqualNoCase(entry.path, ctx.exePath)) {
+    if (!present || !EqualsNoCase(entry.path, ctx.exePath)) {
         ctx.registry.WriteString(RegHive::CurrentUser, RUN_KEY, PRODUCT_NAME,
                                  AutostartValue(ctx.exePath, !disabled));
         changed = true;
@@ -177,7 +168,7 @@ bool RegisterInstallation(const InstallContext& ctx, const CivilDate& today) {
 void SetAutostart(const InstallContext& ctx, bool enabled) {
     std::string wanted = AutostartValue(ctx.exePath, enabled);
     std::string current;
-    if (ReadAutostart(ctx.registry, current) && EqualNoCase(current, wanted))
+    if (ReadAutostart(ctx.registry, current) && EqualsNoCase(current, wanted))
         return;
     ctx.registry.WriteString(RegHive::CurrentUser, RUN_KEY, PRODUCT_NAME, wanted);
 }

@@ -6,19 +6,13 @@
 #include "platform/document_shell.h"
 #include "platform/registry_lists.h"
 #include "store/text_rules.h"
+#include "store/no_case.h"
 #include "ui/menu_ids.h"
 
 namespace {
 constexpr size_t kMaxPath = 260;
 constexpr size_t kRecentNameGap = 14; // bytes between the display name and the shortcut name
 constexpr uint32_t kListEnd = 0xFFFFFFFF;
-
-bool LessNoCase(const std::string& a, const std::string& b) {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) <
-               std::tolower(static_cast<unsigned char>(y));
-    });
-}
 
 std::string UpToNul(const std::vector<uint8_t>& data) {
     std::string s(data.begin(), data.end());

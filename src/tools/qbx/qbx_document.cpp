@@ -3,6 +3,7 @@
 
 #include "platform/files.h"
 #include "store/program_files.h"
+#include "store/no_case.h"
 
 #include <algorithm>
 #include <cctype>
@@ -12,13 +13,6 @@ namespace {
 std::string BaseName(const std::string& path) {
     size_t sep = path.find_last_of("\\/");
     return sep == std::string::npos ? path : path.substr(sep + 1);
-}
-
-bool EqualNoCase(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
 }
 
 // Says what keeps `doc` from being read; empty when it is a valid file with a whole block.
@@ -57,7 +51,7 @@ LayoutChoice TakeLayoutOption(Args& args) {
 
 QbxLayout LayoutFor(LayoutChoice choice, const std::string& path) {
     if (choice == LayoutChoice::ByName)
-        return EqualNoCase(BaseName(path), "Clipboard.qbx") ? QbxLayout::Active
+        return EqualsNoCase(BaseName(path), "Clipboard.qbx") ? QbxLayout::Active
                                                             : QbxLayout::Collection;
     return choice == LayoutChoice::Active ? QbxLayout::Active : QbxLayout::Collection;
 }

@@ -1,6 +1,7 @@
 // Windows implementation of the file operations (8-bit "A" functions: the program's
 // texts and paths are in the ANSI code page throughout).
 #include "platform/files.h"
+#include "store/no_case.h"
 
 #include <windows.h>
 #include <io.h>
@@ -55,13 +56,7 @@ std::vector<std::string> List(const std::string& folder, const std::string& suff
         if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
             continue;
         std::string name = fd.cFileName;
-        if (name.size() < suffix.size())
-            continue;
-        bool match = true;
-        for (size_t i = 0; i < suffix.size() && match; ++i)
-            match = std::tolower(static_cast<unsigned char>(name[name.size() - suffix.size() + i])) ==
-                    std::tolower(static_cast<unsigned char>(suffix[i]));
-        if (match)
+        if (EndsWithNoCase(name, suffix))
             names.push_back(name);
     } while (FindNextFileA(h, &fd));
     FindClose(h);

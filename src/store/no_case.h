@@ -1,0 +1,8 @@
+#pragma once
+// Comparisons of 8-bit texts without regard to letter case (ASCII letters), as file names,
+// command lines and registry values are compared.
+#include <string>
+
+bool EqualsNoCase(const std::string& a, const std::string& b);
+bool LessNoCase(const std::string& a, const std::string& b);
+bool EndsWithNoCase(const std::string& text, const std::string& suffix);
