@@ -127,12 +127,12 @@ void CServiceWnd::ReopenMainMenu() {
 
 void CServiceWnd::SaveAndReload() {
     m_ports.menus.CancelMenus();
-    // HOOK(capture): SetBusy(true) while the files are written and read.
+    SetBusy(true);
     // The items are about to be replaced: nothing may point at the old ones.
     m_pSelItem = nullptr;
     m_pDragItem = nullptr;
     m_ports.store.SaveAndReload(*this);
-    // HOOK(capture): SetBusy(false).
+    SetBusy(false);
     // HOOK(hot window): rebuild the hot-menu window's menu bar.
 }
 

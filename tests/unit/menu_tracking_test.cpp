@@ -217,12 +217,17 @@ TEST_F(MenuTracking, WhileAnEntryIsDraggedNoCommandRuns) {
     EXPECT_EQ(std::count(log.calls.begin(), log.calls.end(), "save and reload"), 0);
 }
 
-TEST_F(MenuTracking, SaveAndReloadForgetsPointersIntoTheOldLists) {
+TEST_F(MenuTracking, SaveAndReloadForgetsPointersIntoTheOldListsAndShowsBusy) {
+    service.m_dwOptions &= ~OPT_NO_TRAY_ICON;
     Highlight(1, AddActive("one"));
+    tray.calls.clear();
     service.OnCommand(0, ID_SAVE_AND_RELOAD);
     EXPECT_EQ(menus.cancels, 1);
     EXPECT_EQ(service.m_pSelItem, nullptr);
     EXPECT_EQ(log.calls.back(), "save and reload");
+    ASSERT_EQ(tray.calls.size(), 2u);
+    EXPECT_EQ(tray.calls[0].data.iconId, unsigned(IDI_BUSY));
+    EXPECT_EQ(tray.calls[1].data.iconId, unsigned(IDI_NORMAL));
 }
 
 TEST_F(MenuTracking, TypedLettersQueueTheirCommand) {
