@@ -3,6 +3,10 @@
 start_quillbox
 first=$QUILLBOX_PID
 wait_frame
+exe=$(windows_path "$QBX_PROGRAM_DIR/Quillbox.exe")
+assert_eq "$(uninstall_value UninstallString)" "$exe UNINSTALL" "uninstall command of the installed-programs entry"
+assert_eq "$(uninstall_value DisplayName)" "Quillbox" "name in the installed-programs list"
+[ -n "$(shortcut_file)" ] || fail "no Quillbox shortcut in the Start menu's programs folder"
 
 start_quillbox UNINSTALL
 asker=$QUILLBOX_PID
@@ -24,3 +28,12 @@ wait_ended "$asker" "Quillbox.exe uninstall after Yes"
 wait_ended "$first" "the running copy after the uninstall request"
 assert_eq "$(autostart_value)" "" "autostart value after the uninstallation"
 assert_false "the uninstalled copy saved Clipboard.qbx" test -e "$(program_file Clipboard.qbx)"
+for name in DisplayIcon DisplayName DisplayVersion UninstallString; do
+    assert_eq "$(uninstall_value $name)" "" "$name of the installed-programs entry after the uninstallation"
+done
+assert_eq "$(shortcut_file)" "" "the shortcut after the uninstallation"
+case "$(pending_deletions | tr '[:upper:]' '[:lower:]')" in
+*"$exe"*) ;;
+*) fail "the executable is not to be deleted at the next restart (pending: '$(pending_deletions)')" ;;
+esac
+forget_pending_deletions

@@ -106,6 +106,29 @@ autostart_value() {
         sed -n 's/^ *Quillbox *REG_SZ *//p'
 }
 
+# A value of the program's entry in the list of installed programs; empty when missing.
+UNINSTALL_KEY='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\{5B0E7C3A-92D4-4F1B-A86E-1C7D3F9B24E5}'
+uninstall_value() { # NAME
+    wine reg query "$UNINSTALL_KEY" /v "$1" 2>/dev/null | tr -d '\r' |
+        sed -n "s/^ *$1 *REG_SZ *//p"
+}
+
+# The program's shortcut in the Start menu's programs folder, when there is one.
+shortcut_file() { find "$WINEPREFIX/drive_c/users" -path '*Programs/Quillbox.lnk' 2>/dev/null | head -n 1; }
+
+# Files Windows is to delete at the next restart (one line, Wine's listing of the value).
+SESSION_KEY='HKLM\System\CurrentControlSet\Control\Session Manager'
+pending_deletions() {
+    wine reg query "$SESSION_KEY" /v PendingFileRenameOperations 2>/dev/null | tr -d '\r' |
+        sed -n 's/^ *PendingFileRenameOperations *REG_MULTI_SZ *//p'
+}
+# A deletion left pending would remove a later test's copy at the same path when Wine next
+# starts a session.
+forget_pending_deletions() {
+    wine reg delete "$SESSION_KEY" /v PendingFileRenameOperations /f >/dev/null 2>&1
+    return 0
+}
+
 # Every test starts with no copy registered: a copy registered by an earlier test in its
 # own folder would make the program ask whether to install over it.
 reset_registration() {
