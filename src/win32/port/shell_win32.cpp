@@ -1,11 +1,12 @@
 #include "win32/port/shell_win32.h"
 
 #include <windows.h>
-#include <objbase.h>
 #include <shlobj.h>
 
 #include <string>
 #include <vector>
+
+#include "win32/port/com_scope.h"
 
 namespace {
 
@@ -18,38 +19,6 @@ std::wstring Widen(const std::string& s) {
     w.resize(static_cast<size_t>(n - 1));
     return w;
 }
-
-// COM for the calling thread while it lives; a thread that already has COM keeps it.
-class ComScope {
-public:
-    ComScope() : m_hr(CoInitialize(nullptr)) {}
-    ~ComScope() {
-        if (SUCCEEDED(m_hr))
-            CoUninitialize();
-    }
-    ComScope(const ComScope&) = delete;
-    ComScope& operator=(const ComScope&) = delete;
-
-private:
-    HRESULT m_hr;
-};
-
-template <class T> class ComPtr {
-public:
-    ComPtr() = default;
-    ~ComPtr() {
-        if (m_p)
-            m_p->Release();
-    }
-    ComPtr(const ComPtr&) = delete;
-    ComPtr& operator=(const ComPtr&) = delete;
-    T** put() { return &m_p; }
-    T* operator->() const { return m_p; }
-    explicit operator bool() const { return m_p != nullptr; }
-
-private:
-    T* m_p = nullptr;
-};
 
 } // namespace
 
