@@ -11,6 +11,7 @@
 #include "platform/sound.h"
 #include "platform/viewer_chain.h"
 #include "platform/win_constants.h"
+#include "store/byte_block.h"
 #include "store/collections.h"
 
 namespace {
@@ -38,48 +39,6 @@ constexpr uint32_t BEEP_OF_SOUND[] = {0,
                                       win::MB_OK};
 constexpr uint8_t LAST_SOUND = 6;
 constexpr uint8_t FALLBACK_SOUND = 2;
-
-// Offsets in the DROPFILES header that precedes a file list.
-constexpr size_t DROPFILES_PFILES = 0;
-constexpr size_t DROPFILES_FWIDE = 16;
-
-uint32_t ReadU32(const std::vector<uint8_t>& data, size_t at) {
-    return uint32_t(data[at]) | uint32_t(data[at + 1]) << 8 | uint32_t(data[at + 2]) << 16 |
-           uint32_t(data[at + 3]) << 24;
-}
-
-// A clipboard block holds its string up to the first NUL; the block may be larger.
-std::string NarrowString(const std::vector<uint8_t>& data) {
-    size_t n = 0;
-    while (n < data.size() && data[n] != 0)
-        ++n;
-    return std::string(data.begin(), data.begin() + static_cast<std::ptrdiff_t>(n));
-}
-
-std::u16string WideString(const std::vector<uint8_t>& data) {
-    std::u16string out;
-    for (size_t i = 0; i + 1 < data.size(); i += 2) {
-        const char16_t unit = char16_t(data[i] | data[i + 1] << 8);
-        if (unit == 0)
-            break;
-        out.push_back(unit);
-    }
-    return out;
-}
-
-// The file list of a CF_HDROP block; null when the block is malformed or names no file.
-std::unique_ptr<CClipItem> FilesItem(const std::vector<uint8_t>& data) {
-    if (data.size() < win::DROPFILES_SIZE)
-        return nullptr;
-    const uint32_t offset = ReadU32(data, DROPFILES_PFILES);
-    const bool wide = ReadU32(data, DROPFILES_FWIDE) != 0;
-    if (offset > data.size())
-        return nullptr;
-    auto item = CClipItem::FromFileList(data.data() + offset, data.size() - offset, wide);
-    if (item && item->text.empty())
-        return nullptr;
-    return item;
-}
 
 // ST_BUSY for the time of a capture. Reading data that its owner renders only on request
 // waits for that owner, and meanwhile the system delivers the messages sent to this window,
@@ -206,7 +165,7 @@ bool CServiceWnd::IsExcludedFromCapture() {
     std::vector<uint8_t> allowed;
     return m_cfHistory && clipboard.IsFormatAvailable(m_cfHistory) &&
            clipboard.GetData(m_cfHistory, allowed) && allowed.size() >= 4 &&
-           ReadU32(allowed, 0) == 0;
+           GetLe32(allowed.data()) == 0;
 }
 
 void CServiceWnd::CaptureFiles(bool& handled) {
@@ -214,7 +173,7 @@ void CServiceWnd::CaptureFiles(bool& handled) {
         return;
     std::vector<uint8_t> data;
     if (m_ports.clipboard.GetData(win::CF_HDROP, data)) {
-        if (auto item = FilesItem(data)) {
+        if (auto item = CClipItem::FromDropFiles(data)) {
             SetBusy(true);
             RemoveDuplicates(m_activeList, *item, *this); // never re-uses an item for files
             InsertItem(std::move(item));
@@ -233,7 +192,7 @@ bool CServiceWnd::CaptureRichText(bool& textGateOpen, bool& handled) {
     std::vector<uint8_t> data;
     if (!m_ports.clipboard.GetData(g_cfRtf, data))
         return false;
-    std::string rtf = NarrowString(data);
+    std::string rtf = BlockString(data);
     if (!PassesTextLimits(rtf.size(), *this))
         return false;
     SetBusy(true);
@@ -260,11 +219,11 @@ void CServiceWnd::CaptureText(unsigned format, bool textGateOpen, bool& handled)
     if (m_ports.clipboard.GetData(format, data)) {
         std::unique_ptr<CClipItem> item;
         if (format == win::CF_UNICODETEXT) {
-            std::u16string text = WideString(data);
+            std::u16string text = BlockWideString(data);
             if (PassesTextLimits(text.size(), *this))
                 item = CClipItem::FromWideText(text);
         } else {
-            std::string text = NarrowString(data);
+            std::string text = BlockString(data);
             if (PassesTextLimits(text.size(), *this))
                 item = CClipItem::FromText(text);
         }

@@ -4,15 +4,11 @@
 #include <cctype>
 
 #include "platform/win_constants.h"
+#include "store/byte_block.h"
 #include "store/text_rules.h"
 
 namespace {
 constexpr size_t MAX_PATH_CHARS = 260;
-
-void PutU32(std::vector<uint8_t>& b, size_t at, uint32_t v) {
-    for (int i = 0; i < 4; ++i)
-        b[at + i] = static_cast<uint8_t>(v >> (8 * i));
-}
 } // namespace
 
 bool IsPasteVariant(int32_t command) {
@@ -85,11 +81,11 @@ std::vector<uint8_t> DropFilesBlock(const std::string& list, bool wide, int32_t 
 
     const size_t listBytes = (paths.size() + 2) * (wide ? 2 : 1);
     std::vector<uint8_t> block(win::DROPFILES_SIZE + listBytes, 0);
-    PutU32(block, 0, win::DROPFILES_SIZE);
-    PutU32(block, 4, static_cast<uint32_t>(x));
-    PutU32(block, 8, static_cast<uint32_t>(y));
-    PutU32(block, 12, 1); // fNC: the point is in non-client coordinates (the screen)
-    PutU32(block, 16, wide ? 1 : 0);
+    PutLe32(&block[0], win::DROPFILES_SIZE);
+    PutLe32(&block[4], static_cast<uint32_t>(x));
+    PutLe32(&block[8], static_cast<uint32_t>(y));
+    PutLe32(&block[12], 1); // fNC: the point is in non-client coordinates (the screen)
+    PutLe32(&block[16], wide ? 1 : 0);
     size_t at = win::DROPFILES_SIZE;
     if (wide) {
         for (char16_t unit : WidenFileList(paths)) {

@@ -1,7 +1,9 @@
 #include "store/clip_item.h"
 
 #include "platform/data_offer.h"
+#include "platform/win_constants.h"
 #include "player/schedule.h"
+#include "store/byte_block.h"
 #include "store/dib_header.h"
 #include "store/rtf_text.h"
 #include "store/text_rules.h"
@@ -13,6 +15,9 @@
 namespace {
 
 constexpr size_t kMaxWidePathUnits = 260;
+// Where pFiles and fWide lie in the DROPFILES header before a file list.
+constexpr size_t kDropFilesPFiles = 0;
+constexpr size_t kDropFilesFWide = 16;
 constexpr uint8_t kBitmapCounterWrap = 200;
 
 // One path of an 8-bit list starting at `pos`; a path cut by the end of the block counts.
@@ -29,7 +34,7 @@ std::string NextPath(const uint8_t* data, size_t size, size_t& pos) {
 std::string NextWidePath(const uint8_t* data, size_t size, size_t& pos) {
     std::u16string units;
     while (pos + 1 < size) {
-        const char16_t u = static_cast<char16_t>(data[pos] | data[pos + 1] << 8);
+        const char16_t u = static_cast<char16_t>(GetLe16(data + pos));
         pos += 2;
         if (u == 0)
             break;
@@ -95,6 +100,19 @@ std::unique_ptr<CClipItem> CClipItem::FromFileList(const uint8_t* data, size_t s
     return item;
 }
 
+std::unique_ptr<CClipItem> CClipItem::FromDropFiles(const std::vector<uint8_t>& block) {
+    if (block.size() < win::DROPFILES_SIZE)
+        return nullptr;
+    const uint32_t offset = GetLe32(&block[kDropFilesPFiles]);
+    const bool wide = GetLe32(&block[kDropFilesFWide]) != 0;
+    if (offset > block.size())
+        return nullptr;
+    auto item = FromFileList(block.data() + offset, block.size() - offset, wide);
+    if (item->text.empty())
+        return nullptr; // no paths: nothing worth keeping
+    return item;
+}
+
 std::unique_ptr<CClipItem> CClipItem::FromDib(std::vector<uint8_t> dib, uint8_t& bitmapCounter) {
     auto item = std::make_unique<CClipItem>();
     item->type = CLIP_BITMAP;
@@ -149,10 +167,7 @@ void CClipItem::AttachHtml(const IDataOffer& offer, unsigned htmlFormat) {
     std::vector<uint8_t> data;
     if (!offer.IsFormatAvailable(htmlFormat) || !offer.GetData(htmlFormat, data))
         return;
-    const void* nul = std::memchr(data.data(), 0, data.size());
-    const size_t length =
-        nul ? static_cast<size_t>(static_cast<const uint8_t*>(nul) - data.data()) : data.size();
-    SetHtml(std::string(reinterpret_cast<const char*>(data.data()), length));
+    SetHtml(BlockString(data));
 }
 
 bool CClipItem::IsTextLike() const {

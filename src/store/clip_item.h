@@ -65,6 +65,10 @@ public:
     // empty one, 8-bit (CLIP_FILES) or UTF-16 little-endian (CLIP_FILES_WIDE). Reading
     // never goes past `size` bytes.
     static std::unique_ptr<CClipItem> FromFileList(const uint8_t* data, size_t size, bool wide);
+    // A CF_HDROP block: the DROPFILES header, whose pFiles gives the list's offset and whose
+    // fWide tells whether the paths are UTF-16, then the list. Null when the block is
+    // malformed or names no file.
+    static std::unique_ptr<CClipItem> FromDropFiles(const std::vector<uint8_t>& block);
     // A packed DIB; bumps `bitmapCounter` (wrapping at 200) for the caption.
     static std::unique_ptr<CClipItem> FromDib(std::vector<uint8_t> dib, uint8_t& bitmapCounter);
     // A collection node named `name` with no children (the file reader fills it).

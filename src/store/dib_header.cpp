@@ -1,18 +1,12 @@
 #include "store/dib_header.h"
 
+#include "store/byte_block.h"
+
 namespace {
 
 constexpr uint32_t kCoreHeaderSize = 12;
 constexpr uint32_t kInfoHeaderSize = 40;
 constexpr uint32_t kBiBitfields = 3;
-
-uint32_t Le32(const uint8_t* p) {
-    return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
-}
-
-uint16_t Le16(const uint8_t* p) {
-    return static_cast<uint16_t>(p[0] | p[1] << 8);
-}
 
 uint32_t PaletteColours(uint16_t bitCount) {
     switch (bitCount) {
@@ -38,20 +32,20 @@ DibHeader ReadDibHeader(const uint8_t* data, size_t size) {
     DibHeader h;
     if (size < 4)
         return h;
-    const uint32_t headerSize = Le32(data);
+    const uint32_t headerSize = GetLe32(data);
     if (headerSize == kCoreHeaderSize && size >= kCoreHeaderSize) {
         h.core = true;
-        h.width = Le16(data + 4);
-        h.height = Le16(data + 6);
-        h.bitCount = Le16(data + 10);
+        h.width = GetLe16(data + 4);
+        h.height = GetLe16(data + 6);
+        h.bitCount = GetLe16(data + 10);
         h.colours = PaletteColours(h.bitCount);
     } else if (headerSize >= kInfoHeaderSize && size >= headerSize) {
         // The later header versions extend this one; their first 40 bytes read the same.
-        h.width = static_cast<int32_t>(Le32(data + 4));
-        h.height = static_cast<int32_t>(Le32(data + 8));
-        h.bitCount = Le16(data + 14);
-        h.compression = Le32(data + 16);
-        const uint32_t used = Le32(data + 32) & 0xFFFF;
+        h.width = static_cast<int32_t>(GetLe32(data + 4));
+        h.height = static_cast<int32_t>(GetLe32(data + 8));
+        h.bitCount = GetLe16(data + 14);
+        h.compression = GetLe32(data + 16);
+        const uint32_t used = GetLe32(data + 32) & 0xFFFF;
         h.colours = used != 0 ? used : PaletteColours(h.bitCount);
     } else {
         return h;

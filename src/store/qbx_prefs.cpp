@@ -1,25 +1,24 @@
 #include "store/qbx_prefs.h"
 
+#include "store/byte_block.h"
 #include "store/collections.h"
 
 namespace {
 
 void Put16(PrefBlock& b, size_t at, uint16_t v) {
-    b[at] = static_cast<uint8_t>(v);
-    b[at + 1] = static_cast<uint8_t>(v >> 8);
+    PutLe16(b.data() + at, v);
 }
 
 void Put32(PrefBlock& b, size_t at, uint32_t v) {
-    Put16(b, at, static_cast<uint16_t>(v));
-    Put16(b, at + 2, static_cast<uint16_t>(v >> 16));
+    PutLe32(b.data() + at, v);
 }
 
 uint16_t Get16(const PrefBlock& b, size_t at) {
-    return static_cast<uint16_t>(b[at] | b[at + 1] << 8);
+    return GetLe16(b.data() + at);
 }
 
 uint32_t Get32(const PrefBlock& b, size_t at) {
-    return Get16(b, at) | static_cast<uint32_t>(Get16(b, at + 2)) << 16;
+    return GetLe32(b.data() + at);
 }
 
 // Offsets within the block (the file offset minus 8).

@@ -1,5 +1,6 @@
 #include "store/qbx_stream.h"
 
+#include "store/byte_block.h"
 #include "store/text_rules.h"
 
 #include <algorithm>
@@ -66,7 +67,7 @@ bool QbxReader::ReadU16(uint16_t& value) {
     uint8_t b[2];
     if (!ReadBytes(b, 2))
         return false;
-    value = static_cast<uint16_t>(b[0] | b[1] << 8);
+    value = GetLe16(b);
     return true;
 }
 
@@ -74,8 +75,7 @@ bool QbxReader::ReadU32(uint32_t& value) {
     uint8_t b[4];
     if (!ReadBytes(b, 4))
         return false;
-    value = static_cast<uint32_t>(b[0]) | static_cast<uint32_t>(b[1]) << 8 |
-            static_cast<uint32_t>(b[2]) << 16 | static_cast<uint32_t>(b[3]) << 24;
+    value = GetLe32(b);
     return true;
 }
 
@@ -135,7 +135,7 @@ bool QbxReader::ReadWide(std::string& out, uint32_t units, size_t keep, uint32_t
         if (ended)
             continue;
         for (size_t i = 0; i < n; ++i)
-            piece[i] = static_cast<char16_t>(buf[2 * i] | buf[2 * i + 1] << 8);
+            piece[i] = static_cast<char16_t>(GetLe16(buf + 2 * i));
         std::string narrow = NarrowUtf16(piece, n);
         ended = narrow.size() < n;
         length += static_cast<uint32_t>(narrow.size());
@@ -191,13 +191,14 @@ void QbxWriter::WriteU8(uint8_t value) {
 }
 
 void QbxWriter::WriteU16(uint16_t value) {
-    uint8_t b[2] = {static_cast<uint8_t>(value), static_cast<uint8_t>(value >> 8)};
+    uint8_t b[2];
+    PutLe16(b, value);
     WriteBytes(b, 2);
 }
 
 void QbxWriter::WriteU32(uint32_t value) {
-    uint8_t b[4] = {static_cast<uint8_t>(value), static_cast<uint8_t>(value >> 8),
-                    static_cast<uint8_t>(value >> 16), static_cast<uint8_t>(value >> 24)};
+    uint8_t b[4];
+    PutLe32(b, value);
     WriteBytes(b, 4);
 }
 

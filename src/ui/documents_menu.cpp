@@ -1,24 +1,18 @@
 #include "ui/documents_menu.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "platform/document_shell.h"
 #include "platform/registry_lists.h"
-#include "store/text_rules.h"
+#include "store/byte_block.h"
 #include "store/no_case.h"
+#include "store/text_rules.h"
 #include "ui/menu_ids.h"
 
 namespace {
 constexpr size_t kMaxPath = 260;
 constexpr size_t kRecentNameGap = 14; // bytes between the display name and the shortcut name
 constexpr uint32_t kListEnd = 0xFFFFFFFF;
-
-std::string UpToNul(const std::vector<uint8_t>& data) {
-    std::string s(data.begin(), data.end());
-    const size_t nul = s.find('\0');
-    return nul == std::string::npos ? s : s.substr(0, nul);
-}
 
 // Values hold their UTF-16 text with the high byte of the first unit 0 (Latin) or 4 (Cyrillic).
 bool IsWideText(const std::vector<uint8_t>& data, size_t pos) {
@@ -30,7 +24,7 @@ std::u16string ReadName(const std::vector<uint8_t>& data, size_t& pos) {
     std::u16string name;
     if (IsWideText(data, pos)) {
         for (; pos + 1 < data.size(); pos += 2) {
-            const char16_t unit = static_cast<char16_t>(data[pos] | (data[pos + 1] << 8));
+            const char16_t unit = static_cast<char16_t>(GetLe16(&data[pos]));
             if (unit == 0) {
                 pos += 2;
                 return name;
@@ -66,8 +60,7 @@ std::vector<std::string> OrderOf(const IRegistryLists& registry, const std::stri
     if (!registry.ReadValue(key, "MRUListEx", data))
         return names;
     for (size_t i = 0; i + 4 <= data.size(); i += 4) {
-        const uint32_t n = data[i] | (data[i + 1] << 8) | (data[i + 2] << 16) |
-                           (static_cast<uint32_t>(data[i + 3]) << 24);
+        const uint32_t n = GetLe32(&data[i]);
         if (n == kListEnd)
             break;
         names.push_back(std::to_string(n));
@@ -144,7 +137,7 @@ std::string RecentFolder(const IRegistryLists& registry) {
     std::vector<uint8_t> data;
     if (!registry.ReadValue(SHELL_FOLDERS_KEY, "Recent", data))
         return std::string();
-    return UpToNul(data);
+    return BlockString(data);
 }
 
 std::unique_ptr<MenuModel> BuildOpenSaveMenu(IRegistryLists& registry, IDocumentShell& shell) {

@@ -3,6 +3,7 @@
 #include <cctype>
 
 #include "platform/registry_lists.h"
+#include "store/byte_block.h"
 #include "ui/menu_ids.h"
 
 namespace {
@@ -10,12 +11,6 @@ constexpr size_t kMinValueBytes = 5;   // "a.b" and its NUL is 4: nothing worth 
 constexpr size_t kMaxValueBytes = 259; // what fits an address buffer of 260 characters
 constexpr const char kHttp[] = "http://";
 constexpr size_t kHttpLength = sizeof kHttp - 1;
-
-std::string UpToNul(const std::vector<uint8_t>& data) {
-    std::string s(data.begin(), data.end());
-    const size_t nul = s.find('\0');
-    return nul == std::string::npos ? s : s.substr(0, nul);
-}
 } // namespace
 
 std::string ShownAddress(const std::string& address) {
@@ -39,7 +34,7 @@ std::unique_ptr<MenuModel> BuildTypedUrlMenu(IRegistryLists& registry) {
         MenuEntry e;
         e.kind = EntryKind::Url;
         e.id = ID_URL_FIRST + n - 1;
-        e.text = ShownAddress(UpToNul(data));
+        e.text = ShownAddress(BlockString(data));
         menu->entries.push_back(std::move(e));
     }
     return menu;
