@@ -2,6 +2,7 @@
 #include "store/clip_item.h"
 
 #include "platform/ui_strings.h"
+#include "store/dib_header.h"
 #include "store/program_files.h"
 #include "store/qbx_records.h"
 #include "store/qbx_stream.h"
@@ -29,16 +30,6 @@ bool ReadDib(QbxReader& in, std::vector<uint8_t>& dib) {
     } catch (const std::bad_alloc&) {
         return false;
     }
-}
-
-int32_t Le32(const std::vector<uint8_t>& b, size_t at) {
-    return static_cast<int32_t>(
-        static_cast<uint32_t>(b[at]) | static_cast<uint32_t>(b[at + 1]) << 8 |
-        static_cast<uint32_t>(b[at + 2]) << 16 | static_cast<uint32_t>(b[at + 3]) << 24);
-}
-
-int Le16(const std::vector<uint8_t>& b, size_t at) {
-    return b[at] | b[at + 1] << 8;
 }
 
 } // namespace
@@ -99,21 +90,13 @@ PixelSize CClipItem::GetPreviewSize() {
         if (!in.Ok() || in.Size() <= fileOffset || !in.Seek(fileOffset) || !ReadDib(in, dib))
             return kNoPicture;
     }
-    if (dib.size() < 12)
+    const DibHeader header = ReadDibHeader(dib);
+    if (!header.valid)
         return kNoPicture;
-    uint32_t headerSize = static_cast<uint32_t>(Le32(dib, 0));
-    int width, height;
-    if (headerSize == 12) { // BITMAPCOREHEADER
-        width = Le16(dib, 4);
-        height = Le16(dib, 6);
-    } else if (headerSize >= 40 && dib.size() >= 40) { // BITMAPINFOHEADER and its successors
-        width = Le32(dib, 4);
-        height = Le32(dib, 8);
-        if (height < 0) // top-down rows
-            height = height == INT32_MIN ? 0 : -height;
-    } else {
-        return kNoPicture;
-    }
+    const int width = header.width;
+    int height = header.height;
+    if (height < 0) // top-down rows
+        height = height == INT32_MIN ? 0 : -height;
     if (width <= 0 || height <= 0)
         return kNoPicture;
     if (width < 241 && height < 161)
