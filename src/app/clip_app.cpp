@@ -1,7 +1,5 @@
 #include "app/clip_app.h"
 
-#include <cctype>
-
 #include "app/service_wnd.h"
 #include "app/install_port.h"
 #include "platform/message_box.h"
@@ -10,18 +8,11 @@
 #include "platform/win_constants.h"
 #include "resource.h"
 #include "store/no_case.h"
+#include "store/trim.h"
 
 namespace {
 // How long a new copy waits for the copy it replaces to save and end.
 constexpr unsigned EXIT_WAIT_MS = 10000;
-
-std::string Trimmed(const std::string& s) {
-    size_t b = s.find_first_not_of(" \t");
-    if (b == std::string::npos)
-        return std::string();
-    size_t e = s.find_last_not_of(" \t");
-    return s.substr(b, e - b + 1);
-}
 
 // Puts `first` and `second` in the places of the first two "%s" of a text from the string
 // table; "%%" stands for "%". The text is never handed to printf: a language library may
@@ -55,7 +46,7 @@ bool CClipApp::Ask(const std::string& text, unsigned captionId, unsigned flags) 
 }
 
 bool CClipApp::InitInstance(const std::string& commandLine) {
-    const std::string args = Trimmed(commandLine);
+    const std::string args = Trim(commandLine);
     // Autostart at logon while the user has switched it off.
     if (EqualsNoCase(args, "NOAUTO"))
         return false;

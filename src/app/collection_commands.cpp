@@ -5,8 +5,9 @@
 #include "platform/win_constants.h"
 #include "store/collection_list.h"
 #include "store/collections.h"
-#include "store/program_files.h"
 #include "store/no_case.h"
+#include "store/program_files.h"
+#include "store/trim.h"
 
 namespace {
 
@@ -19,10 +20,6 @@ constexpr unsigned IDS_RENAME_COLLECTION = 3027;
 constexpr unsigned IDS_RENAME_ITEM = 3028;
 
 const char kNewCollectionText[] = "New collection";
-
-bool IsBlank(const std::string& s) {
-    return s.find_first_not_of(" \t") == std::string::npos;
-}
 
 bool HasCollectionNamed(const ClipList& collections, const std::string& name) {
     for (const auto& node : collections)
@@ -99,7 +96,7 @@ CommandEnd CollectionCommands::RenameItem(CClipItem& item) {
     const InputResult result = m_prompts.InputText(LoadUiString(IDS_RENAME_ITEM), caption, nullptr);
     if (result == InputResult::Closed)
         return CommandEnd::Nothing;
-    if (result == InputResult::Ok && !IsBlank(caption) && caption != item.caption) {
+    if (result == InputResult::Ok && !Trim(caption).empty() && caption != item.caption) {
         item.caption = caption;
         if (item.owner)
             item.owner->flags |= CLIP_MODIFIED;

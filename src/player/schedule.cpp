@@ -1,6 +1,7 @@
 #include "player/schedule.h"
 
 #include "player/scan_format.h"
+#include "store/trim.h"
 
 namespace {
 
@@ -9,23 +10,8 @@ const char kScheduleFormat[] =
 constexpr int kTimeValues = 15;
 constexpr int kAllValues = 17;
 
-bool IsSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-std::string TrimRight(const std::string& s) {
-    size_t end = s.size();
-    while (end > 0 && IsSpace(s[end - 1]))
-        --end;
-    return s.substr(0, end);
-}
-
-std::string Trim(const std::string& s) {
-    size_t begin = 0;
-    while (begin < s.size() && IsSpace(s[begin]))
-        ++begin;
-    return TrimRight(s.substr(begin));
-}
+// White space as isspace knows it in the "C" locale.
+const char kSpaces[] = " \t\n\v\f\r";
 
 // The 15 time fields in the order the schedule text lists them.
 template <typename Record, typename Field> void ForEachTimeField(Record& r, Field&& field) {
@@ -118,14 +104,14 @@ std::string FormatSchedule(const ScheduleRecord& record) {
 }
 
 std::string ComposeScheduledCaption(const std::string& title, const std::string& scheduleText) {
-    return Trim(title) + " <" + scheduleText + ">";
+    return Trim(title, kSpaces) + " <" + scheduleText + ">";
 }
 
 std::string TitleOf(const std::string& caption) {
     ScheduleRecord record;
     if (Decode(caption, record))
-        return TrimRight(caption.substr(0, caption.find('<')));
-    return TrimRight(caption);
+        return TrimRight(caption.substr(0, caption.find('<')), kSpaces);
+    return TrimRight(caption, kSpaces);
 }
 
 std::string MenuCaptionOf(const std::string& caption) {

@@ -8,6 +8,7 @@
 #include "store/collections.h"
 #include "store/no_case.h"
 #include "store/program_files.h"
+#include "store/trim.h"
 
 namespace {
 
@@ -50,11 +51,9 @@ bool IsDeviceName(const std::string& name) {
 } // namespace
 
 bool CleanCollectionName(const std::string& entered, std::string& name) {
-    const char* blanks = " \t";
-    const size_t first = entered.find_first_not_of(blanks);
-    if (first == std::string::npos)
+    const std::string clean = Trim(entered);
+    if (clean.empty())
         return false;
-    std::string clean = entered.substr(first, entered.find_last_not_of(blanks) - first + 1);
     for (unsigned char c : clean)
         if (c < 0x20 || std::strchr("<>:\"/\\|?*", c))
             return false;

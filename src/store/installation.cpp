@@ -3,9 +3,9 @@
 #include "platform/files.h"
 #include "store/no_case.h"
 #include "store/settings.h"
+#include "store/trim.h"
 
 #include <algorithm>
-#include <cctype>
 
 const char* const PRODUCT_NAME = "Quillbox";
 const char* const PRODUCT_GUID = "{5B0E7C3A-92D4-4F1B-A86E-1C7D3F9B24E5}";
@@ -24,14 +24,6 @@ const char* const kUninstallValues[] = {"DisplayIcon",     "DisplayName",  "Disp
                                         "UninstallString", "URLInfoAbout", "URLUpdateInfo"};
 
 const char* const kWindowsFolder = "C:\\WINDOWS";
-
-std::string Trim(const std::string& s) {
-    size_t b = s.find_first_not_of(" \t");
-    if (b == std::string::npos)
-        return std::string();
-    size_t e = s.find_last_not_of(" \t");
-    return s.substr(b, e - b + 1);
-}
 
 size_t FileNameStart(const std::string& path) {
     size_t sep = path.find_last_of("\\/");

@@ -2,17 +2,10 @@
 
 #include "platform/document_shell.h"
 #include "store/text_rules.h"
+#include "store/trim.h"
 #include "ui/documents_menu.h"
 
 namespace {
-std::string Trimmed(const std::string& line) {
-    const size_t first = line.find_first_not_of(" \t");
-    if (first == std::string::npos)
-        return std::string();
-    const size_t last = line.find_last_not_of(" \t");
-    return line.substr(first, last - first + 1);
-}
-
 void OpenLine(const std::string& line, IRegistryLists& registry, IDocumentShell& shell) {
     if (line.empty())
         return;
@@ -38,7 +31,7 @@ void OpenDocumentLines(const std::string& text, IRegistryLists& registry, IDocum
         std::string line = text.substr(start, end - start);
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
-        OpenLine(Trimmed(line), registry, shell);
+        OpenLine(Trim(line), registry, shell);
         start = end + 1;
     }
 }

@@ -2,20 +2,15 @@
 
 #include "app/service_wnd.h"
 #include "platform/ui_strings.h"
+#include "store/trim.h"
 
 namespace {
 constexpr size_t kMaxTipText = 511;
 // Ids below this are positions of popups, not help texts.
 constexpr int32_t kFirstHelpId = 11;
 
-std::string Trimmed(std::string text) {
-    if (text.size() > kMaxTipText)
-        text.resize(kMaxTipText);
-    const char* blanks = " \t\r\n";
-    const size_t first = text.find_first_not_of(blanks);
-    if (first == std::string::npos)
-        return std::string();
-    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
+std::string Trimmed(const std::string& text) {
+    return Trim(text.substr(0, kMaxTipText), " \t\r\n");
 }
 } // namespace
 
