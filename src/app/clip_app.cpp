@@ -8,36 +8,13 @@
 #include "platform/win_constants.h"
 #include "resource.h"
 #include "store/no_case.h"
+#include "store/placeholders.h"
 #include "store/trim.h"
 
 namespace {
 // How long a new copy waits for the copy it replaces to save and end.
 constexpr unsigned EXIT_WAIT_MS = 10000;
 
-// Puts `first` and `second` in the places of the first two "%s" of a text from the string
-// table; "%%" stands for "%". The text is never handed to printf: a language library may
-// carry any text there.
-std::string FormatTwoStrings(const std::string& format, const std::string& first,
-                             const std::string& second) {
-    std::string out;
-    int used = 0;
-    for (size_t i = 0; i < format.size(); ++i) {
-        if (format[i] == '%' && i + 1 < format.size()) {
-            if (format[i + 1] == 's' && used < 2) {
-                out += used++ == 0 ? first : second;
-                ++i;
-                continue;
-            }
-            if (format[i + 1] == '%') {
-                out += '%';
-                ++i;
-                continue;
-            }
-        }
-        out += format[i];
-    }
-    return out;
-}
 } // namespace
 
 bool CClipApp::Ask(const std::string& text, unsigned captionId, unsigned flags) {
@@ -76,8 +53,8 @@ bool CClipApp::InitInstance(const std::string& commandLine) {
             return false;
         }
         const std::string text =
-            FormatTwoStrings(LoadUiString(IDS_INSTALL_QUESTION), LoadUiString(IDS_INSTALL_RUNNING),
-                             LoadUiString(IDS_INSTALL_STOPPED));
+            FillPlaceholders(LoadUiString(IDS_INSTALL_QUESTION),
+                             {LoadUiString(IDS_INSTALL_RUNNING), LoadUiString(IDS_INSTALL_STOPPED)});
         if (!Ask(text, IDS_INSTALL_CAPTION, win::MB_YESNO | win::MB_ICONEXCLAMATION))
             return false;
         // The running copy saves and ends; its executable can be replaced once it is gone.
@@ -87,7 +64,7 @@ bool CClipApp::InitInstance(const std::string& commandLine) {
     }
 
     if (otherCopyRegistered) {
-        const std::string text = FormatTwoStrings(LoadUiString(IDS_INSTALL_QUESTION), "", "");
+        const std::string text = FillPlaceholders(LoadUiString(IDS_INSTALL_QUESTION), {"", ""});
         if (Ask(text, IDS_INSTALL_CAPTION, win::MB_YESNO | win::MB_ICONEXCLAMATION))
             Install();
         return false;

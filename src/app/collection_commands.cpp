@@ -6,6 +6,7 @@
 #include "store/collection_list.h"
 #include "store/collections.h"
 #include "store/no_case.h"
+#include "store/placeholders.h"
 #include "store/program_files.h"
 #include "store/trim.h"
 
@@ -29,28 +30,6 @@ bool HasCollectionNamed(const ClipList& collections, const std::string& name) {
 }
 
 } // namespace
-
-std::string FormatWithValue(const std::string& pattern, const std::string& value) {
-    std::string out;
-    bool replaced = false;
-    for (size_t i = 0; i < pattern.size(); ++i) {
-        if (pattern[i] == '%' && i + 1 < pattern.size()) {
-            if (pattern[i + 1] == '%') {
-                out += '%';
-                ++i;
-                continue;
-            }
-            if (pattern[i + 1] == 's' && !replaced) {
-                out += value;
-                replaced = true;
-                ++i;
-                continue;
-            }
-        }
-        out += pattern[i];
-    }
-    return out;
-}
 
 CommandEnd CollectionCommands::NewCollection() {
     std::string entered = kNewCollectionText;
@@ -133,7 +112,7 @@ CommandEnd CollectionCommands::DeleteCollection(const std::string& name) {
     // Only a listed collection: the name decides which files are touched.
     if (!FindCollection(m_collections, name))
         return CommandEnd::Nothing;
-    const std::string text = FormatWithValue(LoadUiString(IDS_ASK_REMOVE_COLLECTION), name);
+    const std::string text = FillPlaceholders(LoadUiString(IDS_ASK_REMOVE_COLLECTION), {name});
     const unsigned flags = win::MB_YESNO | win::MB_ICONEXCLAMATION | win::MB_TOPMOST;
     if (m_prompts.ShowMessage(text, LoadUiString(IDS_PRODUCT), flags) != win::IDYES)
         return CommandEnd::Nothing;

@@ -41,7 +41,3 @@ private:
     ClipList& m_collections;
     IPrompts& m_prompts;
 };
-
-// `pattern` with its first "%s" replaced by `value` and "%%" by "%"; nothing else in
-// either string is interpreted.
-std::string FormatWithValue(const std::string& pattern, const std::string& value);

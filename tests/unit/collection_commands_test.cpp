@@ -194,9 +194,3 @@ TEST_F(Commands, RemoveAllAsksAboutTheRightCollection) {
     EXPECT_TRUE(active.empty());
     EXPECT_EQ(ReadAll(folder.Path("Clipboard.qbx")).size(), 40u);
 }
-
-TEST(FormatWithValue, OnlyTheFirstPlaceholderIsFilled) {
-    EXPECT_EQ(FormatWithValue("[%s] %s 100%%", "%d%s"), "[%d%s] %s 100%");
-    EXPECT_EQ(FormatWithValue("no placeholder", "x"), "no placeholder");
-    EXPECT_EQ(FormatWithValue("ends with %", "x"), "ends with %");
-}
