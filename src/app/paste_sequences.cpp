@@ -8,22 +8,10 @@
 #include "platform/win_constants.h"
 #include "resource.h"
 #include "store/rtf_text.h"
+#include "ui/time_entries.h"
 
 namespace {
 constexpr uint32_t STEP_WAIT_MS = 200;
-
-const char* const MONTHS[12] = {"January",   "February", "March",    "April",
-                                "May",       "June",     "July",     "August",
-                                "September", "October",  "November", "December"};
-
-// The date as strftime's "%B %d, %Y" writes it in the C locale.
-std::string DateText(const LocalTime& t) {
-    const int month = t.month >= 1 && t.month <= 12 ? t.month - 1 : 0;
-    std::string day = std::to_string(t.day);
-    if (day.size() < 2)
-        day.insert(0, 1, '0');
-    return std::string(MONTHS[month]) + " " + day + ", " + std::to_string(t.year);
-}
 
 // The number of an item marker "[n]" at `pos` (n from 1), or 0; `length` gets its length.
 size_t ItemMarker(const std::string& text, size_t pos, size_t& length) {
@@ -79,7 +67,7 @@ void CServiceWnd::PasteSuperHotKey(int id) {
 std::string CServiceWnd::ExpandTemplate(const std::string& text) const {
     // One pass over the template: text taken from an item is not searched for markers again,
     // so items that name each other cannot make the result grow without end.
-    const std::string date = DateText(m_ports.clock.LocalNow());
+    const std::string date = FormatLocalTime("%B %d, %Y", m_ports.clock.LocalNow());
     std::string out;
     for (size_t i = 0; i < text.size();) {
         if (text.compare(i, 6, "[date]") == 0) {
