@@ -3,6 +3,7 @@
 #include "platform/files.h"
 #include "platform/ui_strings.h"
 #include "platform/win_constants.h"
+#include "resource.h"
 #include "store/collection_list.h"
 #include "store/collections.h"
 #include "store/no_case.h"
@@ -11,14 +12,6 @@
 #include "store/trim.h"
 
 namespace {
-
-// String-table ids.
-constexpr unsigned IDS_PRODUCT = 128;
-constexpr unsigned IDS_ASK_CLEAR_ACTIVE = 3007;
-constexpr unsigned IDS_ASK_REMOVE_COLLECTION = 3008;
-constexpr unsigned IDS_NEW_COLLECTION = 3026;
-constexpr unsigned IDS_RENAME_COLLECTION = 3027;
-constexpr unsigned IDS_RENAME_ITEM = 3028;
 
 const char kNewCollectionText[] = "New collection";
 
@@ -112,9 +105,9 @@ CommandEnd CollectionCommands::DeleteCollection(const std::string& name) {
     // Only a listed collection: the name decides which files are touched.
     if (!FindCollection(m_collections, name))
         return CommandEnd::Nothing;
-    const std::string text = FillPlaceholders(LoadUiString(IDS_ASK_REMOVE_COLLECTION), {name});
+    const std::string text = FillPlaceholders(LoadUiString(IDS_REMOVE_COLLECTION_QUESTION), {name});
     const unsigned flags = win::MB_YESNO | win::MB_ICONEXCLAMATION | win::MB_TOPMOST;
-    if (m_prompts.ShowMessage(text, LoadUiString(IDS_PRODUCT), flags) != win::IDYES)
+    if (m_prompts.ShowMessage(text, LoadUiString(IDR_MAINFRAME), flags) != win::IDYES)
         return CommandEnd::Nothing;
     const std::string backup = CollectionPath(name, ".bak");
     files::Remove(backup);
@@ -128,7 +121,7 @@ CommandEnd CollectionCommands::DeleteCollection(const std::string& name) {
 
 CommandEnd CollectionCommands::ClearActive() {
     const unsigned flags = win::MB_YESNO | win::MB_ICONQUESTION | win::MB_TOPMOST;
-    if (m_prompts.ShowMessage(LoadUiString(IDS_ASK_CLEAR_ACTIVE), LoadUiString(IDS_PRODUCT),
+    if (m_prompts.ShowMessage(LoadUiString(IDS_REMOVE_ALL_QUESTION), LoadUiString(IDR_MAINFRAME),
                               flags) != win::IDYES)
         return CommandEnd::Nothing;
     ClearList(m_active);

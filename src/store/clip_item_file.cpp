@@ -2,6 +2,7 @@
 #include "store/clip_item.h"
 
 #include "platform/ui_strings.h"
+#include "resource.h"
 #include "store/dib_header.h"
 #include "store/program_files.h"
 #include "store/qbx_records.h"
@@ -10,8 +11,6 @@
 #include <new>
 
 namespace {
-
-constexpr unsigned IDS_QBX_FILE_ERROR = 3002;
 
 constexpr PixelSize kPreviewMax{240, 160};
 constexpr PixelSize kNoPicture{32, 32};

@@ -1,6 +1,7 @@
 #include "store/collection_file.h"
 
 #include "platform/ui_strings.h"
+#include "resource.h"
 #include "store/program_files.h"
 #include "store/safe_file.h"
 
@@ -9,8 +10,6 @@
 
 namespace {
 
-constexpr unsigned IDS_ACTIVE_CREATED = 3062;
-constexpr unsigned IDS_QBX_FILE_ERROR = 3002;
 const char kActiveFileName[] = "Clipboard.qbx";
 
 void WriteHeader(QbxWriter& out, const CPreferences& prefs, QbxLayout layout) {

@@ -20,17 +20,6 @@ constexpr size_t kUrlMeasureLength = 36;
 constexpr int kItemNarrow = 16;
 constexpr int kEntryPadding = 26;
 
-// Texts of the popups that carry a tag.
-constexpr unsigned IDS_TIME_POPUP = 3031;
-constexpr unsigned IDS_TIME_NOW = 3032;
-constexpr unsigned IDS_URLS_POPUP = 3033;
-constexpr unsigned IDS_DOCS_OPENSAVE_POPUP = 3034;
-constexpr unsigned IDS_DOCS_RECENT_POPUP = 3035;
-constexpr unsigned IDS_PASTE_AS_POPUP = 3036;
-constexpr unsigned IDS_PLAYER_POPUP = 3037;
-constexpr unsigned IDS_SCHEDULER_POPUP = 3038;
-constexpr unsigned IDS_PREFERENCES_POPUP = 3039;
-
 struct PopupLook {
     unsigned text;
     unsigned icon;
