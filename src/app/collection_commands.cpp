@@ -44,7 +44,7 @@ CommandEnd CollectionCommands::NewCollection() {
 bool CollectionCommands::AddCopyOfActive(const std::string& name) {
     if (!SaveActiveCollection(m_prefs, m_active))
         return false;
-    if (!files::Rename(ProgramFilePath("Clipboard.qbx"), CollectionPath(name)))
+    if (!files::Rename(ProgramFilePath(ACTIVE_COLLECTION_FILE), CollectionPath(name)))
         return false;
     m_collections.push_back(LoadCollection(name));
     SaveActiveCollection(m_prefs, m_active);

@@ -3,6 +3,7 @@
 
 #include "platform/ui_strings.h"
 #include "resource.h"
+#include "store/collection_file.h"
 #include "store/dib_header.h"
 #include "store/program_files.h"
 #include "store/qbx_records.h"
@@ -37,7 +38,7 @@ std::string CClipItem::CollectionFilePath() const {
     const CClipItem* node = type == CLIP_COLLECTION ? this : owner;
     if (!node)
         return std::string();
-    return ProgramFilePath(node->caption + ".qbx");
+    return CollectionPath(node->caption);
 }
 
 std::string CClipItem::LoadText() const {

@@ -10,7 +10,6 @@
 
 namespace {
 
-const char kActiveFileName[] = "Clipboard.qbx";
 
 void WriteHeader(QbxWriter& out, const CPreferences& prefs, QbxLayout layout) {
     WriteMagic(out);
@@ -71,6 +70,10 @@ CopyResult CopyRecord(QbxReader& src, bool srcCurrent, QbxWriter& out, const CCl
 
 } // namespace
 
+std::string CollectionPath(const std::string& name, const std::string& extension) {
+    return ProgramFilePath(name + extension);
+}
+
 QbxReadResult ReadQbxFile(const std::string& path, QbxLayout layout, CPreferences* prefs,
                           ClipList& items, RecordContent content) {
     QbxReadResult r;
@@ -128,7 +131,7 @@ bool WriteQbxFile(const std::string& path, QbxLayout layout, const CPreferences&
 
 void LoadActiveCollection(CPreferences& prefs, ClipList& activeList, ScreenSize screen) {
     CPreferences read = prefs;
-    QbxReadResult r = ReadQbxFile(ProgramFilePath(kActiveFileName), QbxLayout::Active, &read,
+    QbxReadResult r = ReadQbxFile(ProgramFilePath(ACTIVE_COLLECTION_FILE), QbxLayout::Active, &read,
                                   activeList, RecordContent::Keep);
     if (r.status == QbxFileStatus::Missing) {
         activeList.push_back(CClipItem::FromText(LoadUiString(IDS_ACTIVE_CREATED)));
@@ -142,12 +145,12 @@ void LoadActiveCollection(CPreferences& prefs, ClipList& activeList, ScreenSize 
 }
 
 bool SaveActiveCollection(const CPreferences& prefs, ClipList& activeList) {
-    return WriteQbxFile(ProgramFilePath(kActiveFileName), QbxLayout::Active, prefs, activeList);
+    return WriteQbxFile(ProgramFilePath(ACTIVE_COLLECTION_FILE), QbxLayout::Active, prefs, activeList);
 }
 
 std::unique_ptr<CClipItem> LoadCollection(const std::string& name) {
     std::unique_ptr<CClipItem> node = CClipItem::NewCollection(name);
-    ReadQbxFile(ProgramFilePath(name + ".qbx"), QbxLayout::Collection, nullptr, node->children,
+    ReadQbxFile(CollectionPath(name), QbxLayout::Collection, nullptr, node->children,
                 RecordContent::Drop);
     for (auto& item : node->children)
         item->owner = node.get();
@@ -155,7 +158,7 @@ std::unique_ptr<CClipItem> LoadCollection(const std::string& name) {
 }
 
 bool SaveCollection(CClipItem& collection, const CPreferences& prefs) {
-    const std::string path = ProgramFilePath(collection.caption + ".qbx");
+    const std::string path = CollectionPath(collection.caption);
     SafeFileWriter file(path);
     if (!file.File())
         return false;
@@ -189,7 +192,7 @@ bool SaveCollection(CClipItem& collection, const CPreferences& prefs) {
         moves.push_back(std::move(moved));
     }
     prev.reset();
-    if (!out.Ok() || !file.Commit(ProgramFilePath(collection.caption + ".bak")))
+    if (!out.Ok() || !file.Commit(CollectionPath(collection.caption, ".bak")))
         return false;
 
     for (MovedContent& m : moves) {

@@ -9,6 +9,12 @@
 #include <memory>
 #include <string>
 
+// The active collection's file name.
+constexpr const char* ACTIVE_COLLECTION_FILE = "Clipboard.qbx";
+
+// The file of collection `name` with `extension` (".qbx", ".bak") in the program folder.
+std::string CollectionPath(const std::string& name, const std::string& extension = ".qbx");
+
 // Reads "Clipboard.qbx" into the preferences (corrected for this screen) and appends its
 // items to `activeList`, content in memory. A missing file gives one item that says the
 // active collection has been created; a short or foreign file leaves everything as it is.

@@ -1,36 +1,27 @@
 #include "store/collection_list.h"
 
 #include <cctype>
-#include <cstdio>
 #include <cstring>
 
 #include "platform/files.h"
 #include "store/collections.h"
 #include "store/no_case.h"
 #include "store/program_files.h"
+#include "store/qbx_records.h"
 #include "store/trim.h"
 
 namespace {
 
-const char kActiveFileName[] = "Clipboard.qbx";
-const char kMagic[] = "\x07QBX_2.9"; // the length byte and the seven characters
-constexpr long kMinFileSize = 16;
-
 enum class FileKind { Unreadable, Empty, Ignored, Collection };
 
 FileKind Classify(const std::string& path) {
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f)
+    FilePtr f = OpenForReading(path);
+    QbxReader in(f.get());
+    if (!in.Ok())
         return FileKind::Unreadable; // e.g. locked by another program: skip it
-    char head[8] = {};
-    const size_t got = std::fread(head, 1, sizeof head, f);
-    long size = 0;
-    if (std::fseek(f, 0, SEEK_END) == 0)
-        size = std::ftell(f);
-    std::fclose(f);
-    if (size == 0)
+    if (in.Size() == 0)
         return FileKind::Empty;
-    if (size < kMinFileSize || got != sizeof head || std::memcmp(head, kMagic, sizeof head) != 0)
+    if (in.Size() < kQbxMinFileSize || !ReadExactMagic(in))
         return FileKind::Ignored;
     return FileKind::Collection;
 }
@@ -57,34 +48,26 @@ bool CleanCollectionName(const std::string& entered, std::string& name) {
     for (unsigned char c : clean)
         if (c < 0x20 || std::strchr("<>:\"/\\|?*", c))
             return false;
-    if (clean.back() == '.' || IsDeviceName(clean) || EqualsNoCase(clean + ".qbx", kActiveFileName))
+    if (clean.back() == '.' || IsDeviceName(clean) || EqualsNoCase(clean + ".qbx", ACTIVE_COLLECTION_FILE))
         return false;
     name = clean;
     return true;
 }
 
-std::string CollectionPath(const std::string& name, const std::string& extension) {
-    return ProgramFilePath(name + extension);
-}
-
 size_t LoadCollections(ClipList& collections) {
     size_t added = 0;
     for (const std::string& file : files::List(ProgramFilePath(""), ".qbx")) {
-        if (EqualsNoCase(file, kActiveFileName))
+        if (EqualsNoCase(file, ACTIVE_COLLECTION_FILE))
             continue;
         const std::string path = ProgramFilePath(file);
         switch (Classify(path)) {
         case FileKind::Empty:
             files::Remove(path);
             break;
-        case FileKind::Collection: {
-            auto node = LoadCollection(file.substr(0, file.rfind('.')));
-            for (auto& child : node->children)
-                child->owner = node.get();
-            collections.push_back(std::move(node));
+        case FileKind::Collection:
+            collections.push_back(LoadCollection(file.substr(0, file.rfind('.'))));
             ++added;
             break;
-        }
         default:
             break;
         }

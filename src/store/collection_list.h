@@ -8,9 +8,6 @@
 #include "store/collection_file.h"
 #include "store/preferences.h"
 
-// The file of collection `name` with `extension` (".qbx", ".bak") in the program folder.
-std::string CollectionPath(const std::string& name, const std::string& extension = ".qbx");
-
 // The collection name the user entered, without surrounding blanks, if it can name a file
 // of the program folder: not empty, no path separators or characters that file names
 // cannot hold, no trailing dot, no device name, and not the active collection's name.
