@@ -170,8 +170,12 @@ void CClipItem::AttachHtml(const IDataOffer& offer, unsigned htmlFormat) {
     SetHtml(BlockString(data));
 }
 
-bool CClipItem::IsTextLike() const {
+bool IsTextLikeType(uint16_t type) {
     return type == CLIP_TEXT || type == CLIP_FILES || type == CLIP_FILES_WIDE || type == CLIP_RTF;
+}
+
+bool CClipItem::IsTextLike() const {
+    return IsTextLikeType(type);
 }
 
 const char* CClipItem::GetFileExtension() const {

@@ -25,6 +25,9 @@ enum : uint16_t {
 class CClipItem;
 class IDataOffer;
 
+// True for the kinds whose content is a string (1, 15, 115, 49152).
+bool IsTextLikeType(uint16_t type);
+
 // An ordered list that owns its items. Items never move in memory while listed, so
 // raw pointers to them (the highlighted entry, the item being dragged) stay valid.
 using ClipList = std::vector<std::unique_ptr<CClipItem>>;

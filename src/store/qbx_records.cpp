@@ -12,10 +12,6 @@ constexpr size_t kPreviewSource = 511;
 
 } // namespace
 
-bool IsTextLikeType(uint16_t type) {
-    return type == CLIP_TEXT || type == CLIP_FILES || type == CLIP_FILES_WIDE || type == CLIP_RTF;
-}
-
 void WriteMagic(QbxWriter& out) {
     out.WriteString(kMagic);
 }

@@ -20,9 +20,6 @@ constexpr uint64_t kQbxMinFileSize = 16; // shorter files are never read
 constexpr uint64_t kQbxPrefsOffset = 8;
 constexpr uint64_t kQbxRecordsOffset = 40;
 
-// True for the types whose content is a string (1, 15, 115, 49152).
-bool IsTextLikeType(uint16_t type);
-
 void WriteMagic(QbxWriter& out);
 // The magic exactly as written, length byte included. Reads the first 8 bytes.
 bool ReadExactMagic(QbxReader& in);
