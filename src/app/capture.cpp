@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "app/busy_scope.h"
 #include "app/clip_formats.h"
 #include "app/collection_store.h"
 #include "app/service_wnd.h"
@@ -39,21 +40,6 @@ constexpr uint32_t BEEP_OF_SOUND[] = {0,
                                       win::MB_OK};
 constexpr uint8_t LAST_SOUND = 6;
 constexpr uint8_t FALLBACK_SOUND = 2;
-
-// ST_BUSY for the time of a capture. Reading data that its owner renders only on request
-// waits for that owner, and meanwhile the system delivers the messages sent to this window,
-// among them the next WM_DRAWCLIPBOARD: that one must not capture (and close the clipboard)
-// in the middle of this one.
-class BusyScope {
-public:
-    explicit BusyScope(uint32_t& state) : m_state(state) { m_state |= ST_BUSY; }
-    ~BusyScope() { m_state &= ~ST_BUSY; }
-    BusyScope(const BusyScope&) = delete;
-    BusyScope& operator=(const BusyScope&) = delete;
-
-private:
-    uint32_t& m_state;
-};
 
 // Closes the clipboard on every way out of the scope that opened it.
 class ClipboardCloser {
@@ -114,6 +100,10 @@ bool CServiceWnd::IsFormatFresh(unsigned format) {
 void CServiceWnd::OnDrawClipboard(uintptr_t wParam, intptr_t lParam) {
     const bool capture = (m_dwState & ST_VIEWER_ON) && !(m_dwState & (ST_BUSY | ST_PAUSED));
     if (capture) {
+        // Busy for the time of the capture. Reading data that its owner renders only on
+        // request waits for that owner, and meanwhile the system delivers the messages sent
+        // to this window, among them the next WM_DRAWCLIPBOARD: that one must not capture
+        // (and close the clipboard) in the middle of this one.
         BusyScope busy(m_dwState);
         if (OpenClipboardSoon()) {
             ClipboardCloser closer(m_ports.clipboard);

@@ -1,6 +1,7 @@
 // Pasting: the item goes onto the clipboard in the formats its kind calls for, then the
 // target application is made to paste it with a synthesised keystroke, or, for a file list,
 // is handed the list as the end of a drag-and-drop.
+#include "app/busy_scope.h"
 #include "app/clip_formats.h"
 #include "app/paste_text.h"
 #include "app/service_wnd.h"
@@ -32,19 +33,6 @@ bool IsCounterIndex(int32_t variant) {
 std::vector<uint8_t> U32Block(uint32_t v) {
     return {uint8_t(v), uint8_t(v >> 8), uint8_t(v >> 16), uint8_t(v >> 24)};
 }
-
-// ST_BUSY from before the clipboard opens until after the keystrokes, so that capture
-// ignores the program's own clipboard change.
-class BusyScope {
-public:
-    explicit BusyScope(uint32_t& state) : m_state(state) { m_state |= ST_BUSY; }
-    ~BusyScope() { m_state &= ~ST_BUSY; }
-    BusyScope(const BusyScope&) = delete;
-    BusyScope& operator=(const BusyScope&) = delete;
-
-private:
-    uint32_t& m_state;
-};
 } // namespace
 
 void CServiceWnd::EmulatePaste() {
@@ -112,6 +100,8 @@ bool CServiceWnd::PasteText(const std::string& text, const std::string& html, ui
         PasteFileList(text, type == CLIP_FILES_WIDE);
         return false;
     }
+    // Busy from before the clipboard opens until after the keystrokes, so that capture
+    // ignores the program's own clipboard change.
     BusyScope busy(m_dwState);
     if (text.empty() || !OpenClipboardBusy())
         return false;
