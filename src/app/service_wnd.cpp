@@ -1,7 +1,5 @@
 #include "app/service_wnd.h"
 
-#include <cctype>
-
 #include "app/collection_store.h"
 #include "app/dispatch.h"
 #include "app/install_port.h"
@@ -13,15 +11,10 @@
 #include "platform/ui_strings.h"
 #include "platform/win_constants.h"
 #include "resource.h"
-#include "store/temp_files.h"
 #include "store/no_case.h"
+#include "store/temp_files.h"
 
 bool g_bAutostartDisabled = false;
-
-namespace {
-constexpr size_t TIP_MAX = 63;
-
-} // namespace
 
 CServiceWnd::CServiceWnd(const ServicePorts& ports, int screenWidth, uint32_t tickNow)
     : m_dwLastFilesTick(tickNow), m_dwLastTextTick(tickNow), m_dwLastBitmapTick(tickNow),
@@ -31,7 +24,7 @@ CServiceWnd::CServiceWnd(const ServicePorts& ports, int screenWidth, uint32_t ti
     m_nid.uID = TRAY_ICON_ID;
     m_nid.uFlags = win::NIF_MESSAGE | win::NIF_ICON | win::NIF_TIP;
     m_nid.uCallbackMessage = win::WM_USER;
-    m_nid.szTip = LoadUiString(IDR_MAINFRAME).substr(0, TIP_MAX);
+    m_nid.szTip = LoadUiString(IDR_MAINFRAME).substr(0, TRAY_TIP_MAX);
 }
 
 CServiceWnd::~CServiceWnd() = default;

@@ -10,7 +10,6 @@
 #include "resource.h"
 
 namespace {
-constexpr size_t TIP_MAX = 63;
 constexpr uint32_t TRAY_FLAGS = win::NIF_MESSAGE | win::NIF_ICON | win::NIF_TIP;
 } // namespace
 
@@ -29,7 +28,7 @@ void CServiceWnd::SetTrayIcon(bool add, bool busy) {
     m_nid.uFlags = TRAY_FLAGS;
     m_nid.iconId = paused ? IDI_PAUSED : busy ? IDI_BUSY : IDI_NORMAL;
     // In the language loaded now, which may not be the one of the start.
-    m_nid.szTip = LoadUiString(paused ? IDS_PAUSED_TIP : IDR_MAINFRAME).substr(0, TIP_MAX);
+    m_nid.szTip = LoadUiString(paused ? IDS_PAUSED_TIP : IDR_MAINFRAME).substr(0, TRAY_TIP_MAX);
     m_ports.tray.Add(m_nid);
 }
 
@@ -49,7 +48,7 @@ void CServiceWnd::UpdatePauseIndicator() {
     const bool paused = (m_dwState & ST_PAUSED) != 0;
     m_nid.uFlags = TRAY_FLAGS;
     m_nid.iconId = paused ? IDI_PAUSED : IDI_NORMAL;
-    m_nid.szTip = LoadUiString(paused ? IDS_PAUSED_TIP : IDR_MAINFRAME).substr(0, TIP_MAX);
+    m_nid.szTip = LoadUiString(paused ? IDS_PAUSED_TIP : IDR_MAINFRAME).substr(0, TRAY_TIP_MAX);
     m_ports.tray.Modify(m_nid);
 }
 

@@ -27,8 +27,8 @@ bool Win32TrayIcon::Notify(DWORD message, const TrayIconData& icon) {
     nid.uCallbackMessage = icon.uCallbackMessage;
     if (icon.uFlags & NIF_ICON)
         nid.hIcon = Picture(icon.iconId);
-    // The first form holds 63 characters and the terminating NUL.
-    const size_t n = std::min<size_t>(icon.szTip.size(), 63);
+    // The first form holds TRAY_TIP_MAX characters and the terminating NUL.
+    const size_t n = std::min(icon.szTip.size(), TRAY_TIP_MAX);
     std::memcpy(nid.szTip, icon.szTip.data(), n);
     nid.szTip[n] = '\0';
     return Shell_NotifyIconA(message, &nid) != FALSE;
