@@ -21,10 +21,6 @@ namespace {
 
 constexpr unsigned STATUS_ID_BIT = 0x8000; // popups' status ids carry no item
 
-int32_t VariantOrNone(int32_t command) {
-    return IsPasteVariant(command) ? command : PASTE_NONE;
-}
-
 // Captions of external items that begin with '+': "+1".."+3" count, others are templates,
 // and those that also end with '+' chain to the next item.
 bool IsSpecialCaption(const CClipItem& item) {

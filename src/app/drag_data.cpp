@@ -10,10 +10,6 @@
 
 namespace {
 
-int32_t CountedVariant(int32_t variant) {
-    return IsPasteVariant(variant) ? variant : PASTE_NONE;
-}
-
 bool HtmlAsText(const std::string& html, int32_t x, int32_t y, RenderedData& out) {
     return RenderText(html, CLIP_TEXT, PASTE_NONE, x, y, out);
 }
@@ -42,7 +38,7 @@ bool RenderStored(const CClipItem& item, int32_t variant, int32_t x, int32_t y, 
     if (item.IsTextLike()) {
         if (variant == PASTE_HTML)
             return HtmlAsText(stored.html, x, y, out);
-        return RenderText(stored.text, item.type, CountedVariant(variant), x, y, out);
+        return RenderText(stored.text, item.type, VariantOrNone(variant), x, y, out);
     }
     // Only a file of the current version stores a bitmap's html; else the DIB is offered.
     if (htmlOfBitmap && stored.currentVersion)
@@ -79,7 +75,7 @@ bool RenderDragData(const CClipItem& item, int32_t variant, int32_t x, int32_t y
     if (variant == PASTE_HTML)
         return HtmlAsText(item.html, x, y, out);
     if (item.IsTextLike())
-        return RenderText(item.text, item.type, CountedVariant(variant), x, y, out);
+        return RenderText(item.text, item.type, VariantOrNone(variant), x, y, out);
     if (!item.html.empty()) {
         out.format = g_cfHtml;
         out.block = TextBlock(item.html);

@@ -16,6 +16,10 @@ bool IsPasteVariant(int32_t command) {
            command == PASTE_UNIX;
 }
 
+int32_t VariantOrNone(int32_t command) {
+    return IsPasteVariant(command) ? command : PASTE_NONE;
+}
+
 std::string ToUpperText(const std::string& text) {
     std::string out = text;
     for (char& c : out)

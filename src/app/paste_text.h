@@ -17,6 +17,8 @@ enum : int32_t {
 
 // Text, Upper, Lower and Unix: the variants that turn the paste into plain text only.
 bool IsPasteVariant(int32_t command);
+// The command when it is one of those variants, else PASTE_NONE.
+int32_t VariantOrNone(int32_t command);
 
 // Upper or lower case by the C runtime's rules for the current locale.
 std::string ToUpperText(const std::string& text);
