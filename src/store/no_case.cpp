@@ -17,6 +17,10 @@ bool LessNoCase(const std::string& a, const std::string& b) {
                                         [](char x, char y) { return Lower(x) < Lower(y); });
 }
 
+bool StartsWithNoCase(const std::string& text, const std::string& prefix) {
+    return text.size() >= prefix.size() && EqualsNoCase(text.substr(0, prefix.size()), prefix);
+}
+
 bool EndsWithNoCase(const std::string& text, const std::string& suffix) {
     return text.size() >= suffix.size() &&
            EqualsNoCase(text.substr(text.size() - suffix.size()), suffix);

@@ -5,4 +5,5 @@
 
 bool EqualsNoCase(const std::string& a, const std::string& b);
 bool LessNoCase(const std::string& a, const std::string& b);
+bool StartsWithNoCase(const std::string& text, const std::string& prefix);
 bool EndsWithNoCase(const std::string& text, const std::string& suffix);

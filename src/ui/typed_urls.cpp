@@ -1,9 +1,8 @@
 #include "ui/typed_urls.h"
 
-#include <cctype>
-
 #include "platform/registry_lists.h"
 #include "store/byte_block.h"
+#include "store/no_case.h"
 #include "ui/menu_ids.h"
 
 namespace {
@@ -14,12 +13,7 @@ constexpr size_t kHttpLength = sizeof kHttp - 1;
 } // namespace
 
 std::string ShownAddress(const std::string& address) {
-    if (address.size() < kHttpLength)
-        return address;
-    for (size_t i = 0; i < kHttpLength; ++i)
-        if (std::tolower(static_cast<unsigned char>(address[i])) != kHttp[i])
-            return address;
-    return address.substr(kHttpLength);
+    return StartsWithNoCase(address, kHttp) ? address.substr(kHttpLength) : address;
 }
 
 std::unique_ptr<MenuModel> BuildTypedUrlMenu(IRegistryLists& registry) {
