@@ -23,6 +23,22 @@ MenuEntry PopupEntry(EntryKind kind, std::unique_ptr<MenuModel> submenu) {
     return e;
 }
 
+// The popups that carry a tag instead of the address of their entry.
+struct KindTag {
+    EntryKind kind;
+    uintptr_t tag;
+};
+constexpr KindTag kKindTags[] = {
+    {EntryKind::TimePopup, TAG_TIME},
+    {EntryKind::UrlPopup, TAG_URLS},
+    {EntryKind::OpenSavePopup, TAG_DOCS_OPENSAVE},
+    {EntryKind::RecentPopup, TAG_DOCS_RECENT},
+    {EntryKind::PasteAsPopup, TAG_PASTE_AS},
+    {EntryKind::PlayerPopup, TAG_PLAYER},
+    {EntryKind::SchedulerPopup, TAG_SCHEDULER},
+    {EntryKind::PreferencesPopup, TAG_PREFERENCES},
+};
+
 std::unique_ptr<MenuModel> CollectionMenu(const CClipItem& collection) {
     auto menu = std::make_unique<MenuModel>();
     menu->entries.reserve(collection.children.size());
@@ -43,65 +59,23 @@ unsigned MenuFlagsOf(const MenuEntry& entry) {
 }
 
 bool EntryTag(EntryKind kind, uintptr_t& tag) {
-    switch (kind) {
-    case EntryKind::TimePopup:
-        tag = TAG_TIME;
-        return true;
-    case EntryKind::UrlPopup:
-        tag = TAG_URLS;
-        return true;
-    case EntryKind::OpenSavePopup:
-        tag = TAG_DOCS_OPENSAVE;
-        return true;
-    case EntryKind::RecentPopup:
-        tag = TAG_DOCS_RECENT;
-        return true;
-    case EntryKind::PasteAsPopup:
-        tag = TAG_PASTE_AS;
-        return true;
-    case EntryKind::PlayerPopup:
-        tag = TAG_PLAYER;
-        return true;
-    case EntryKind::SchedulerPopup:
-        tag = TAG_SCHEDULER;
-        return true;
-    case EntryKind::PreferencesPopup:
-        tag = TAG_PREFERENCES;
-        return true;
-    default:
-        return false;
+    for (const KindTag& k : kKindTags) {
+        if (k.kind == kind) {
+            tag = k.tag;
+            return true;
+        }
     }
+    return false;
 }
 
 bool KindOfTag(uintptr_t tag, EntryKind& kind) {
-    switch (tag) {
-    case TAG_TIME:
-        kind = EntryKind::TimePopup;
-        return true;
-    case TAG_URLS:
-        kind = EntryKind::UrlPopup;
-        return true;
-    case TAG_DOCS_OPENSAVE:
-        kind = EntryKind::OpenSavePopup;
-        return true;
-    case TAG_DOCS_RECENT:
-        kind = EntryKind::RecentPopup;
-        return true;
-    case TAG_PASTE_AS:
-        kind = EntryKind::PasteAsPopup;
-        return true;
-    case TAG_PLAYER:
-        kind = EntryKind::PlayerPopup;
-        return true;
-    case TAG_SCHEDULER:
-        kind = EntryKind::SchedulerPopup;
-        return true;
-    case TAG_PREFERENCES:
-        kind = EntryKind::PreferencesPopup;
-        return true;
-    default:
-        return false;
+    for (const KindTag& k : kKindTags) {
+        if (k.tag == tag) {
+            kind = k.kind;
+            return true;
+        }
     }
+    return false;
 }
 
 std::unique_ptr<MenuModel> BuildTimeMenu() {
