@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "app/service_wnd.h"
+#include "platform/clock.h"
 #include "handles.h"
 #include "menu_entries.h"
 #include "port/com_scope.h"
@@ -54,20 +55,6 @@ void Report(const MenuEntry& entry, const DRAWITEMSTRUCT& dis, CServiceWnd& serv
 }
 } // namespace
 
-LocalTime LocalNow() {
-    SYSTEMTIME st;
-    GetLocalTime(&st);
-    LocalTime t;
-    t.year = st.wYear;
-    t.month = st.wMonth;
-    t.day = st.wDay;
-    t.dayOfWeek = st.wDayOfWeek;
-    t.hour = st.wHour;
-    t.minute = st.wMinute;
-    t.second = st.wSecond;
-    return t;
-}
-
 HICON LoadMenuIcon(unsigned id) {
     return static_cast<HICON>(
         LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_ICON, 0, 0, LR_SHARED));
@@ -109,12 +96,13 @@ int ProbeMenuEntry(HMENU menu, UINT id, HMENU tracked, bool& checked) {
     return first == static_cast<UINT>(-1) ? -1 : static_cast<int>(first);
 }
 
-void MeasureMenuEntry(HDC dc, MEASUREITEMSTRUCT& mis, HFONT font, bool hotBar, int32_t& rowHeight) {
+void MeasureMenuEntry(HDC dc, MEASUREITEMSTRUCT& mis, HFONT font, const LocalTime& now,
+                      bool hotBar, int32_t& rowHeight) {
     MenuEntry scratch;
     const MenuEntry* entry = EntryOfItemData(mis.itemData, scratch);
     if (!entry)
         return;
-    const EntryMeasure measure = MeasureOf(*entry, LocalNow());
+    const EntryMeasure measure = MeasureOf(*entry, now);
     SelectedObject selected(dc, font ? static_cast<HGDIOBJ>(font) : GetCurrentObject(dc, OBJ_FONT));
     SIZE text = {};
     GetTextExtentPoint32A(dc, measure.text.c_str(), static_cast<int>(measure.text.size()), &text);
@@ -149,7 +137,7 @@ void DrawMenuEntry(const DRAWITEMSTRUCT& dis, CServiceWnd& service, int32_t& sta
         Report(*entry, dis, service, status, item);
 
         LookContext context;
-        context.now = LocalNow();
+        context.now = service.Ports().clock.LocalNow();
         context.counters = service.m_nCounter;
         EntryLook look = LookOf(*entry, highlighted, context);
         UniqueIcon owned;

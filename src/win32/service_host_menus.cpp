@@ -22,7 +22,8 @@ bool CServiceHost::HandleMenuMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRE
         if (!mis || mis->CtlType != ODT_MENU)
             return false;
         WindowDC dc(Handle());
-        MeasureMenuEntry(dc.Get(), *mis, m_font.Get(), false, m_service.m_nMenuRowHeight);
+        MeasureMenuEntry(dc.Get(), *mis, m_font.Get(), m_clock.LocalNow(), false,
+                         m_service.m_nMenuRowHeight);
         result = TRUE;
         return true;
     }

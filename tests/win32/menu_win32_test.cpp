@@ -250,7 +250,7 @@ TEST_F(MenuWin32, EveryKindOfEntryMeasuresDrawsAndReports) {
         mis.itemID = id;
         mis.itemData = e.data;
         int32_t row = 0;
-        MeasureMenuEntry(dc, mis, nullptr, false, row);
+        MeasureMenuEntry(dc, mis, nullptr, clock.LocalNow(), false, row);
         EXPECT_GE(mis.itemHeight, 18u) << pos;
         EXPECT_GT(mis.itemWidth, 26u) << pos;
         EXPECT_EQ(row, static_cast<int32_t>(mis.itemHeight) - 1);
