@@ -5,7 +5,6 @@
 
 #include "fakes/call_log.h"
 #include "platform/key_input.h"
-#include "platform/win_constants.h"
 
 // Synthesised keys as readable events ("down Shift", "up Insert"), in the shared log when
 // one is given so that their order against other calls shows.
@@ -20,26 +19,8 @@ public:
     void KeyUp(unsigned vk) override { Add("up " + Name(vk)); }
     bool IsToggled(unsigned vk) const override { return toggled.count(vk) != 0; }
 
-    static std::string Name(unsigned vk) {
-        switch (vk) {
-        case win::VK_SHIFT:
-            return "Shift";
-        case win::VK_CONTROL:
-            return "Ctrl";
-        case win::VK_MENU:
-            return "Alt";
-        case win::VK_INSERT:
-            return "Insert";
-        case win::VK_TAB:
-            return "Tab";
-        case win::VK_RIGHT:
-            return "Right";
-        case win::VK_V:
-            return "V";
-        default:
-            return std::to_string(vk);
-        }
-    }
+    // "Shift", "Ctrl", "Alt", "Insert", "Tab", "Right", "V", else the number.
+    static std::string Name(unsigned vk);
 
 private:
     void Add(const std::string& event) {

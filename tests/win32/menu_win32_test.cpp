@@ -10,26 +10,7 @@
 #include <vector>
 
 #include "app/service_wnd.h"
-#include "fakes/call_log.h"
-#include "fakes/fake_clipboard.h"
-#include "fakes/fake_clock.h"
-#include "fakes/fake_collection_store.h"
-#include "fakes/fake_document_shell.h"
-#include "fakes/fake_focus.h"
-#include "fakes/fake_hot_keys.h"
-#include "fakes/fake_input_state.h"
-#include "fakes/fake_installation.h"
-#include "fakes/fake_menu_host.h"
-#include "fakes/fake_message_box.h"
-#include "fakes/fake_registry_lists.h"
-#include "fakes/fake_resources.h"
-#include "fakes/fake_service_window.h"
-#include "fakes/fake_sound.h"
-#include "fakes/fake_target_window.h"
-#include "fakes/fake_timers.h"
-#include "fakes/fake_tray_icon.h"
-#include "fakes/fake_viewer_chain.h"
-#include "platform/key_input.h"
+#include "fakes/fake_service_ports.h"
 #include "handles.h"
 #include "menu_draw.h"
 #include "menu_entries.h"
@@ -61,46 +42,9 @@ EntryInfo InfoAt(HMENU menu, int pos) {
     return info;
 }
 
-// The service's ports as fakes (the drawing only reads the service's fields).
-class NoKeys final : public IKeyInput {
-public:
-    void KeyDown(unsigned) override {}
-    void KeyUp(unsigned) override {}
-    bool IsToggled(unsigned) const override { return false; }
-};
-
-struct ServiceFakes {
-    CallLog log;
-    FakeServiceWindow window{log};
-    FakeFocus focus;
-    FakeMessageBox boxes;
-    FakeInstallation installation{log};
-    FakeCollectionStore store{log};
-    FakeLanguageLoader languages;
-    FakeClipboard clipboard;
-    FakeViewerChain viewers;
-    FakeClock clock;
-    FakeSound sound;
-    FakeHotKeys hotKeys;
-    FakeTimers timers;
-    FakeTrayIcon tray;
-    FakeInputState input;
-    NoKeys keys;
-    FakeTargetWindow targets{log};
-    FakeMenuHost menus;
-    FakeRegistryLists systemLists;
-    FakeDocumentShell documents;
-
-    ServicePorts Ports() {
-        return ServicePorts{window,  focus,   boxes, installation, store,    languages, clipboard,
-                            viewers, clock,   sound, hotKeys,      timers,   tray,      input,
-                            keys,    targets, targets, menus, systemLists,  documents};
-    }
-};
-
 // A main menu with every kind of entry: items, a collection with items and an empty one,
 // and all four extension popups (typed addresses read from the fake registry).
-class MenuWin32 : public ::testing::Test, protected ServiceFakes {
+class MenuWin32 : public ::testing::Test, protected FakeServicePorts {
 protected:
     ClipList active, collections;
     MenuModel documents;
