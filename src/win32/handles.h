@@ -88,6 +88,24 @@ struct GlobalMemoryTraits { // GlobalAlloc blocks not (yet) handed to the clipbo
     static void Close(Handle h) { ::GlobalFree(h); }
 };
 
+struct RegKeyTraits {
+    using Handle = HKEY;
+    static Handle Invalid() { return nullptr; }
+    static void Close(Handle h) { ::RegCloseKey(h); }
+};
+
+struct FindHandleTraits { // FindFirstFile: INVALID_HANDLE_VALUE when absent
+    using Handle = HANDLE;
+    static Handle Invalid() { return INVALID_HANDLE_VALUE; }
+    static void Close(Handle h) { ::FindClose(h); }
+};
+
+struct MemoryDcTraits { // CreateCompatibleDC
+    using Handle = HDC;
+    static Handle Invalid() { return nullptr; }
+    static void Close(Handle h) { ::DeleteDC(h); }
+};
+
 using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
 using UniqueGlobal = UniqueHandle<GlobalMemoryTraits>;
 using UniqueFile = UniqueHandle<FileHandleTraits>;
@@ -98,6 +116,9 @@ using UniquePen = UniqueHandle<GdiObjectTraits<HPEN>>;
 using UniqueMenu = UniqueHandle<MenuTraits>;
 using UniqueIcon = UniqueHandle<IconTraits>;
 using UniqueModule = UniqueHandle<ModuleTraits>;
+using UniqueRegKey = UniqueHandle<RegKeyTraits>;
+using UniqueFind = UniqueHandle<FindHandleTraits>;
+using UniqueMemoryDc = UniqueHandle<MemoryDcTraits>;
 
 // Selects a GDI object into a device context and puts the previous one back on scope exit.
 class SelectedObject {
