@@ -137,7 +137,8 @@ void CPreviewTip::OnPaint() {
     RECT client;
     GetClientRect(Handle(), &client);
     // Painted off screen and copied, so that a large preview does not flicker.
-    HDC memory = CreateCompatibleDC(dc);
+    const UniqueMemoryDc memoryDc(CreateCompatibleDC(dc));
+    const HDC memory = memoryDc.Get();
     UniqueBitmap bitmap(CreateCompatibleBitmap(dc, client.right, client.bottom));
     if (memory && bitmap) {
         SelectedObject keepBitmap(memory, bitmap.Get());
@@ -160,8 +161,6 @@ void CPreviewTip::OnPaint() {
         }
         BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
     }
-    if (memory)
-        DeleteDC(memory);
     EndPaint(Handle(), &ps);
 }
 

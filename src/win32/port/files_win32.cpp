@@ -6,7 +6,7 @@
 #include <windows.h>
 #include <io.h>
 
-#include <cctype>
+#include "win32/handles.h"
 
 namespace files {
 
@@ -49,8 +49,8 @@ std::vector<std::string> List(const std::string& folder, const std::string& suff
         pattern += '\\';
     pattern += '*';
     WIN32_FIND_DATAA fd;
-    HANDLE h = FindFirstFileA(pattern.c_str(), &fd);
-    if (h == INVALID_HANDLE_VALUE)
+    const UniqueFind find(FindFirstFileA(pattern.c_str(), &fd));
+    if (!find)
         return names;
     do {
         if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
@@ -58,8 +58,7 @@ std::vector<std::string> List(const std::string& folder, const std::string& suff
         std::string name = fd.cFileName;
         if (EndsWithNoCase(name, suffix))
             names.push_back(name);
-    } while (FindNextFileA(h, &fd));
-    FindClose(h);
+    } while (FindNextFileA(find.Get(), &fd));
     return names;
 }
 

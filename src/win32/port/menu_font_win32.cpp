@@ -1,16 +1,15 @@
 #include "win32/port/menu_font_win32.h"
 
 #include "store/settings.h"
+#include "win32/handles.h"
 
 #include <commdlg.h>
 
 #include <cstring>
 
 int ScreenDpiY() {
-    HDC dc = GetDC(nullptr);
-    int dpi = dc ? GetDeviceCaps(dc, LOGPIXELSY) : 0;
-    if (dc)
-        ReleaseDC(nullptr, dc);
+    const WindowDC screen(nullptr);
+    const int dpi = screen.Get() ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : 0;
     return dpi > 0 ? dpi : 96;
 }
 
