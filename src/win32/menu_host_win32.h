@@ -8,7 +8,7 @@
 
 class Win32MenuHost final : public IMenuHost {
 public:
-    // `serviceWindow` owns the menus; the documents popups and the tip are the frame's.
+    // `serviceWindow` owns the menus; the documents popups and the tip live beside it.
     Win32MenuHost(const CWindow& serviceWindow, const CDocumentsMenus& documents, CPreviewTip& tip)
         : m_window(serviceWindow), m_documents(documents), m_tip(tip) {}
 
