@@ -2,7 +2,6 @@
 #include "platform/files.h"
 #include "store/no_case.h"
 
-#include <cctype>
 #include <cstdio>
 #include <dirent.h>
 #include <fcntl.h>

@@ -2,11 +2,8 @@
 #include "qbx_tool.h"
 
 #include "platform/files.h"
-#include "store/program_files.h"
 #include "store/no_case.h"
-
-#include <algorithm>
-#include <cctype>
+#include "store/program_files.h"
 
 namespace {
 

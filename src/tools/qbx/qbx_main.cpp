@@ -4,7 +4,6 @@
 #include "platform/binary_stdio.h"
 
 #include <cstdio>
-#include <cstring>
 
 namespace {
 
