@@ -60,17 +60,21 @@ int Formats() {
         return 1;
     UINT format = 0;
     while ((format = EnumClipboardFormats(format)) != 0) {
-        char name[256] = "";
-        if (const char* standard = StandardName(format))
-            std::snprintf(name, sizeof name, "%s", standard);
-        else if (GetClipboardFormatNameA(format, name, sizeof name) <= 0)
-            std::snprintf(name, sizeof name, "#%u", format);
+        std::string name;
+        if (const char* standard = StandardName(format)) {
+            name = standard;
+        } else {
+            char registered[256] = "";
+            const int n = GetClipboardFormatNameA(format, registered, sizeof registered);
+            name = n > 0 ? std::string(registered, static_cast<size_t>(n))
+                         : "#" + std::to_string(format);
+        }
         HANDLE data = GetClipboardData(format);
         const unsigned long size =
             data && format != CF_BITMAP && format != CF_PALETTE && format != CF_ENHMETAFILE
                 ? static_cast<unsigned long>(GlobalSize(data))
                 : 0;
-        std::printf("%u %s %lu\n", format, name, size);
+        std::printf("%u %s %lu\n", format, name.c_str(), size);
     }
     CloseClipboard();
     return 0;

@@ -85,6 +85,14 @@ MenuWindows ShownMenus() {
     return menus;
 }
 
+// Eight lower-case hexadecimal digits.
+std::string Hex8(DWORD value) {
+    std::string hex(8, '0');
+    for (int i = 7; i >= 0; --i, value >>= 4)
+        hex[static_cast<size_t>(i)] = "0123456789abcdef"[value & 0xF];
+    return hex;
+}
+
 void Print(const std::string& line) {
     std::fputs(line.c_str(), stdout);
     std::fputc('\n', stdout);
@@ -103,15 +111,11 @@ int Info(const char* title) {
     DWORD pid = 0;
     GetWindowThreadProcessId(st.found, &pid);
     HWND service = GetDlgItem(st.found, 1);
-    char line[600];
-    std::snprintf(line, sizeof line,
-                  "found=1 count=%d visible=%d style=%08lx class=%s pid=%lu service=%d "
-                  "service_visible=%d",
-                  st.count, IsWindowVisible(st.found) ? 1 : 0,
-                  static_cast<unsigned long>(GetWindowLongA(st.found, GWL_STYLE)), cls,
-                  static_cast<unsigned long>(pid), service ? 1 : 0,
-                  service && IsWindowVisible(service) ? 1 : 0);
-    Print(line);
+    Print("found=1 count=" + std::to_string(st.count) +
+          " visible=" + std::to_string(IsWindowVisible(st.found) ? 1 : 0) + " style=" +
+          Hex8(static_cast<DWORD>(GetWindowLongA(st.found, GWL_STYLE))) + " class=" + cls +
+          " pid=" + std::to_string(pid) + " service=" + std::to_string(service ? 1 : 0) +
+          " service_visible=" + std::to_string(service && IsWindowVisible(service) ? 1 : 0));
     return 0;
 }
 
