@@ -15,25 +15,6 @@ namespace {
 
 const ScreenSize kScreen{1024, 768};
 
-std::unique_ptr<CClipItem> Item(const std::string& caption, uint16_t type, const std::string& text,
-                                const std::string& html = "") {
-    auto item = std::make_unique<CClipItem>();
-    item->caption = caption;
-    item->type = type;
-    item->text = text;
-    item->size = static_cast<uint32_t>(text.size());
-    item->SetHtml(html);
-    return item;
-}
-
-std::unique_ptr<CClipItem> Bitmap(const std::string& caption, const Bytes& dib,
-                                  const std::string& html = "") {
-    auto item = Item(caption, CLIP_BITMAP, "", html);
-    item->dib = dib;
-    item->size = static_cast<uint32_t>(dib.size());
-    return item;
-}
-
 // Writes a collection "Work" with a text, a bitmap and a Rich Text item and loads it again.
 std::unique_ptr<CClipItem> SavedWork(const Bytes& dib) {
     auto node = CClipItem::NewCollection("Work");

@@ -6,23 +6,6 @@
 
 namespace {
 
-std::unique_ptr<CClipItem> Item(const std::string& caption, uint16_t type, const std::string& text,
-                                const std::string& html = "") {
-    auto item = std::make_unique<CClipItem>();
-    item->caption = caption;
-    item->type = type;
-    item->text = text;
-    item->SetHtml(html);
-    return item;
-}
-
-std::unique_ptr<CClipItem> Bitmap(const std::string& caption, const Bytes& dib) {
-    auto item = Item(caption, CLIP_BITMAP, "");
-    item->dib = dib;
-    item->size = static_cast<uint32_t>(dib.size());
-    return item;
-}
-
 Bytes RecordsOf(const std::string& path) {
     Bytes all = ReadAll(path);
     return all.size() < 40 ? Bytes() : Bytes(all.begin() + 40, all.end());

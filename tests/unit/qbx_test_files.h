@@ -1,10 +1,12 @@
 #pragma once
-// Temporary program folders and byte-level file helpers for the collection file tests.
+// Temporary program folders, byte-level file helpers and items for the collection file tests.
+#include "store/clip_item.h"
 #include "store/program_files.h"
 
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -98,4 +100,24 @@ inline Bytes MakeDib(int32_t w, int32_t h) {
     for (uint32_t i = 0; i < stride * rows; ++i)
         b.push_back(static_cast<uint8_t>(i * 7));
     return b;
+}
+
+// An item of any kind with its text (and size) and html set, as a file reader leaves it.
+inline std::unique_ptr<CClipItem> Item(const std::string& caption, uint16_t type,
+                                       const std::string& text, const std::string& html = "") {
+    auto item = std::make_unique<CClipItem>();
+    item->caption = caption;
+    item->type = type;
+    item->text = text;
+    item->size = static_cast<uint32_t>(text.size());
+    item->SetHtml(html);
+    return item;
+}
+
+inline std::unique_ptr<CClipItem> Bitmap(const std::string& caption, const Bytes& dib,
+                                         const std::string& html = "") {
+    auto item = Item(caption, CLIP_BITMAP, "", html);
+    item->dib = dib;
+    item->size = static_cast<uint32_t>(dib.size());
+    return item;
 }
