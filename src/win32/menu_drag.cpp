@@ -5,6 +5,7 @@
 
 #include <cstring>
 
+#include "global_block.h"
 #include "resource.h"
 
 namespace {
@@ -56,17 +57,11 @@ public:
         const HRESULT hr = QueryGetData(format);
         if (FAILED(hr))
             return hr;
-        HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE | GMEM_ZEROINIT,
-                                    m_data.block.empty() ? 1 : m_data.block.size());
+        UniqueGlobal block = GlobalCopyOf(m_data.block);
         if (!block)
             return E_OUTOFMEMORY;
-        if (void* p = GlobalLock(block)) {
-            if (!m_data.block.empty())
-                std::memcpy(p, m_data.block.data(), m_data.block.size());
-            GlobalUnlock(block);
-        }
         medium->tymed = TYMED_HGLOBAL;
-        medium->hGlobal = block;
+        medium->hGlobal = block.Release(); // the receiver frees it
         medium->pUnkForRelease = nullptr;
         return S_OK;
     }

@@ -2,10 +2,9 @@
 
 #include <windows.h>
 
-#include <cstring>
 #include <new>
 
-#include "win32/handles.h"
+#include "win32/global_block.h"
 
 bool Win32Clipboard::IsFormatAvailable(unsigned format) const {
     return IsClipboardFormatAvailable(format) != FALSE;
@@ -44,19 +43,8 @@ bool Win32Clipboard::Empty() {
 }
 
 bool Win32Clipboard::SetData(unsigned format, const std::vector<uint8_t>& data) {
-    // Moveable and shareable, as other programs expect of clipboard blocks.
-    UniqueGlobal block(
-        GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE | GMEM_ZEROINIT, data.empty() ? 1 : data.size()));
-    if (!block)
-        return false;
-    {
-        GlobalLocked locked(block.Get());
-        if (!locked.Data())
-            return false;
-        if (!data.empty())
-            std::memcpy(locked.Data(), data.data(), data.size());
-    }
-    if (!SetClipboardData(format, block.Get()))
+    UniqueGlobal block = GlobalCopyOf(data);
+    if (!block || !SetClipboardData(format, block.Get()))
         return false;
     block.Release(); // the clipboard owns it now
     return true;

@@ -2,9 +2,7 @@
 
 #include <windows.h>
 
-#include <cstring>
-
-#include "win32/handles.h"
+#include "win32/global_block.h"
 
 namespace {
 // A target that hangs must not hang the program with it.
@@ -59,16 +57,9 @@ void Win32TargetWindow::SendDropFiles(WindowHandle window, const std::vector<uin
     DWORD process = 0;
     if (dropFiles.empty() || !GetWindowThreadProcessId(target, &process))
         return;
-    UniqueGlobal block(
-        GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE | GMEM_ZEROINIT, dropFiles.size()));
+    UniqueGlobal block = GlobalCopyOf(dropFiles);
     if (!block)
         return;
-    {
-        GlobalLocked locked(block.Get());
-        if (!locked.Data())
-            return;
-        std::memcpy(locked.Data(), dropFiles.data(), dropFiles.size());
-    }
     DWORD_PTR result = 0;
     const bool delivered =
         SendMessageTimeoutA(target, WM_DROPFILES, reinterpret_cast<WPARAM>(block.Get()), 0,
