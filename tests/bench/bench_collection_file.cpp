@@ -1,5 +1,6 @@
 // Figures for the collection files: loading a large external collection (time, peak and
 // held memory) and saving a full active collection (time). Prints figures, never fails.
+#include "bench/bench_data.h"
 #include "store/collection_file.h"
 #include "store/program_files.h"
 
@@ -16,12 +17,6 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double Ms(Clock::duration d) {
-    return std::chrono::duration<double, std::milli>(d).count();
-}
-
 // A field of /proc/self/status in kB ("VmRSS", "VmHWM").
 long StatusKb(const char* field) {
     std::ifstream in("/proc/self/status");
@@ -37,27 +32,6 @@ long StatusKb(const char* field) {
 void ResetPeak() {
     std::ofstream clear("/proc/self/clear_refs");
     clear << "5";
-}
-
-std::vector<uint8_t> Dib(int w, int h) {
-    std::vector<uint8_t> d(40 + static_cast<size_t>((w * 3 + 3) & ~3) * h, 0);
-    d[0] = 40;
-    d[4] = static_cast<uint8_t>(w);
-    d[8] = static_cast<uint8_t>(h);
-    d[12] = 1;
-    d[14] = 24;
-    for (size_t i = 40; i < d.size(); ++i)
-        d[i] = static_cast<uint8_t>(i * 13);
-    return d;
-}
-
-std::string Words(size_t length, unsigned seed) {
-    static const char* words[] = {"clip ", "board ", "history ", "paste ", "text\r\n", "menu "};
-    std::string s;
-    while (s.size() < length)
-        s += words[(seed = seed * 1103515245 + 12345) >> 16 & 3 ? (seed >> 20) % 6 : 4];
-    s.resize(length);
-    return s;
 }
 
 // 10,000 items: texts of 20 bytes to 4 KB, Rich Text, file lists and 32 x 32 bitmaps.

@@ -12,6 +12,7 @@
 
 #include <unistd.h>
 
+#include "bench/bench_data.h"
 #include "store/collection_file.h"
 #include "store/collection_list.h"
 #include "store/program_files.h"
@@ -21,28 +22,6 @@
 
 namespace {
 int g_opens = 0; // fopen calls while counting
-
-using Clock = std::chrono::steady_clock;
-
-double Ms(Clock::duration d) {
-    return std::chrono::duration<double, std::milli>(d).count();
-}
-
-std::string Words(size_t length, unsigned seed) {
-    static const char* words[] = {"clip ", "board ", "history ", "paste ", "menu ", "text "};
-    std::string s;
-    while (s.size() < length)
-        s += words[(seed = seed * 1103515245 + 12345) >> 16 & 7 ? (seed >> 20) % 6 : 3];
-    s.resize(length);
-    return s;
-}
-
-std::vector<uint8_t> Dib(int w, int h) {
-    std::vector<uint8_t> d(40 + static_cast<size_t>((w * 3 + 3) & ~3) * h, 0x55);
-    d[0] = 40, d[4] = static_cast<uint8_t>(w), d[8] = static_cast<uint8_t>(h), d[12] = 1,
-    d[14] = 24;
-    return d;
-}
 
 // 1,000 items: texts of 40 bytes to 2 KB, some with HTML, every tenth a small bitmap, and
 // a few with schedules and counter captions.

@@ -3,6 +3,7 @@
 // the fixed 200 ms waits are not counted. Target: at most 5 ms. Prints figures, never fails.
 #include "app/clip_formats.h"
 #include "app/dispatch.h"
+#include "bench/bench_data.h"
 #include "fakes/fake_service_ports.h"
 #include "store/collection_file.h"
 #include "store/program_files.h"
@@ -19,17 +20,6 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-std::string Words(size_t length, unsigned seed) {
-    static const char* words[] = {"clip ", "board ", "history ", "paste ", "text\r\n", "menu "};
-    std::string s;
-    while (s.size() < length)
-        s += words[(seed = seed * 1103515245 + 12345) >> 16 & 3 ? (seed >> 20) % 6 : 4];
-    s.resize(length);
-    return s;
-}
-
 std::string Rtf(size_t length, unsigned seed) {
     std::string body = Words(length, seed);
     std::string rtf = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}\\f0 ";
@@ -44,20 +34,6 @@ std::string Rtf(size_t length, unsigned seed) {
             rtf += "{\\b bold}";
     }
     return rtf + "}";
-}
-
-std::vector<uint8_t> Dib(int w, int h) {
-    std::vector<uint8_t> d(40 + static_cast<size_t>((w * 3 + 3) & ~3) * h, 0);
-    d[0] = 40;
-    d[4] = static_cast<uint8_t>(w);
-    d[5] = static_cast<uint8_t>(w >> 8);
-    d[8] = static_cast<uint8_t>(h);
-    d[9] = static_cast<uint8_t>(h >> 8);
-    d[12] = 1;
-    d[14] = 24;
-    for (size_t i = 40; i < d.size(); ++i)
-        d[i] = static_cast<uint8_t>(i * 13);
-    return d;
 }
 
 // One paste path timed `runs` times; prints the mean, the median, the slowest and the keys
