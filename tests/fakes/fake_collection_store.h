@@ -26,9 +26,8 @@ public:
     void SaveModifiedCollections(CServiceWnd&) override { m_log.Add("save modified"); }
     bool SaveAndReload(CServiceWnd&) override {
         m_log.Add("save and reload");
-        return reloadSucceeds;
+        return true;
     }
-    bool reloadSucceeds = true;
 
 private:
     CallLog& m_log;
