@@ -216,7 +216,6 @@ public:
     bool FinishMenuDrag(CClipItem* dragged, const MenuDrop& drop);
 
     WindowHandle GetSafeHwnd() const { return m_hWnd; }
-    WindowHandle GetParentFrame() const { return m_hWndParent; }
     const ServicePorts& Ports() const { return m_ports; }
 
 public:

@@ -74,10 +74,6 @@ void CPreviewTip::End() {
     m_wanted = false;
 }
 
-bool CPreviewTip::IsShown() const {
-    return Handle() && IsWindowVisible(Handle());
-}
-
 SIZE CPreviewTip::SizeFor(const TipSubject& subject) {
     if (subject.text.empty() && subject.picture) {
         const PixelSize p = subject.picture->GetPreviewSize();

@@ -19,7 +19,6 @@ public:
     void Update(const CServiceWnd& service, HFONT font);
     // The menu session has ended: the window goes and the next session waits again.
     void End();
-    bool IsShown() const;
 
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
