@@ -52,9 +52,9 @@ bool CClipApp::InitInstance(const std::string& commandLine) {
             m_ports.running.PostCommand(running, ID_APP_ABOUT);
             return false;
         }
-        const std::string text =
-            FillPlaceholders(LoadUiString(IDS_INSTALL_QUESTION),
-                             {LoadUiString(IDS_INSTALL_RUNNING), LoadUiString(IDS_INSTALL_STOPPED)});
+        const std::string text = FillPlaceholders(
+            LoadUiString(IDS_INSTALL_QUESTION),
+            {LoadUiString(IDS_INSTALL_RUNNING), LoadUiString(IDS_INSTALL_STOPPED)});
         if (!Ask(text, IDS_INSTALL_CAPTION, win::MB_YESNO | win::MB_ICONEXCLAMATION))
             return false;
         // The running copy saves and ends; its executable can be replaced once it is gone.

@@ -22,7 +22,9 @@ bool Rename(const std::string& from, const std::string& to) {
     return true;
 }
 
-bool Remove(const std::string& path) { return ::unlink(path.c_str()) == 0; }
+bool Remove(const std::string& path) {
+    return ::unlink(path.c_str()) == 0;
+}
 
 bool Copy(const std::string& from, const std::string& to) {
     std::FILE* in = std::fopen(from.c_str(), "rb");

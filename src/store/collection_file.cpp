@@ -10,7 +10,6 @@
 
 namespace {
 
-
 void WriteHeader(QbxWriter& out, const CPreferences& prefs, QbxLayout layout) {
     WriteMagic(out);
     PrefBlock block = EncodePrefBlock(prefs, layout);
@@ -145,7 +144,8 @@ void LoadActiveCollection(CPreferences& prefs, ClipList& activeList, ScreenSize 
 }
 
 bool SaveActiveCollection(const CPreferences& prefs, ClipList& activeList) {
-    return WriteQbxFile(ProgramFilePath(ACTIVE_COLLECTION_FILE), QbxLayout::Active, prefs, activeList);
+    return WriteQbxFile(ProgramFilePath(ACTIVE_COLLECTION_FILE), QbxLayout::Active, prefs,
+                        activeList);
 }
 
 std::unique_ptr<CClipItem> LoadCollection(const std::string& name) {

@@ -48,7 +48,8 @@ bool CleanCollectionName(const std::string& entered, std::string& name) {
     for (unsigned char c : clean)
         if (c < 0x20 || std::strchr("<>:\"/\\|?*", c))
             return false;
-    if (clean.back() == '.' || IsDeviceName(clean) || EqualsNoCase(clean + ".qbx", ACTIVE_COLLECTION_FILE))
+    if (clean.back() == '.' || IsDeviceName(clean) ||
+        EqualsNoCase(clean + ".qbx", ACTIVE_COLLECTION_FILE))
         return false;
     name = clean;
     return true;

@@ -4,12 +4,14 @@
 #include <cctype>
 
 namespace {
-int Lower(char c) { return std::tolower(static_cast<unsigned char>(c)); }
+int Lower(char c) {
+    return std::tolower(static_cast<unsigned char>(c));
+}
 } // namespace
 
 bool EqualsNoCase(const std::string& a, const std::string& b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return Lower(x) == Lower(y); });
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [](char x, char y) { return Lower(x) == Lower(y); });
 }
 
 bool LessNoCase(const std::string& a, const std::string& b) {

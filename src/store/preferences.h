@@ -60,6 +60,6 @@ struct CPreferences {
     uint8_t m_nUserHotKeyMods = 0;
     uint8_t m_nUserHotKeyVk = 0;
     uint8_t m_nHotStyle = 5;
-    HotPoint m_ptHot;         // x is set from the screen width at start-up
+    HotPoint m_ptHot; // x is set from the screen width at start-up
     int16_t m_nHotMenuWidth = 100;
 };

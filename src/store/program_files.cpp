@@ -8,9 +8,13 @@ std::string& ProgramPathStorage() {
 }
 } // namespace
 
-void SetProgramPath(const std::string& exePath) { ProgramPathStorage() = exePath; }
+void SetProgramPath(const std::string& exePath) {
+    ProgramPathStorage() = exePath;
+}
 
-const std::string& ProgramPath() { return ProgramPathStorage(); }
+const std::string& ProgramPath() {
+    return ProgramPathStorage();
+}
 
 std::string ProgramFilePath(const std::string& name) {
     const std::string& exe = ProgramPath();

@@ -96,8 +96,8 @@ int ProbeMenuEntry(HMENU menu, UINT id, HMENU tracked, bool& checked) {
     return first == static_cast<UINT>(-1) ? -1 : static_cast<int>(first);
 }
 
-void MeasureMenuEntry(HDC dc, MEASUREITEMSTRUCT& mis, HFONT font, const LocalTime& now,
-                      bool hotBar, int32_t& rowHeight) {
+void MeasureMenuEntry(HDC dc, MEASUREITEMSTRUCT& mis, HFONT font, const LocalTime& now, bool hotBar,
+                      int32_t& rowHeight) {
     MenuEntry scratch;
     const MenuEntry* entry = EntryOfItemData(mis.itemData, scratch);
     if (!entry)

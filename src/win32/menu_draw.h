@@ -18,12 +18,12 @@ int ProbeMenuEntry(HMENU menu, UINT id, HMENU tracked, bool& checked);
 
 // WM_MEASUREITEM: the entry's size in `font` (none: the DC's own) at the local time `now`;
 // `hotBar` for the top level of the hot-menu bar. Stores one row's height in `rowHeight`.
-void MeasureMenuEntry(HDC dc, MEASUREITEMSTRUCT& mis, HFONT font, const LocalTime& now,
-                      bool hotBar, int32_t& rowHeight);
+void MeasureMenuEntry(HDC dc, MEASUREITEMSTRUCT& mis, HFONT font, const LocalTime& now, bool hotBar,
+                      int32_t& rowHeight);
 
 // WM_DRAWITEM: paints the entry (time entries at the service's clock) and, when it is
-// highlighted (or while an entry is being dragged), reports it: its status id into `status`, its clip item into `item`, its path
-// or address into the service's m_strSelPath.
+// highlighted (or while an entry is being dragged), reports it: its status id into `status`, its
+// clip item into `item`, its path or address into the service's m_strSelPath.
 void DrawMenuEntry(const DRAWITEMSTRUCT& dis, CServiceWnd& service, int32_t& status,
                    CClipItem*& item);
 

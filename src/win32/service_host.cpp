@@ -5,10 +5,11 @@
 
 CServiceHost::CServiceHost(const HostPorts& ports)
     : m_settings(ports.settings), m_msgTaskbarCreated(RegisterWindowMessageA("TaskbarCreated")),
-      m_service(ServicePorts{*this, ports.focus, ports.messages, ports.installation, ports.store,
-                             ports.languages, m_clipboard, m_viewers, m_clock, m_sound, m_hotKeys,
-                             m_timers, m_tray, m_input, m_keys, m_targets, m_targets, m_menus, m_systemLists,
-                             m_documents},
+      m_service(ServicePorts{*this,       ports.focus,     ports.messages, ports.installation,
+                             ports.store, ports.languages, m_clipboard,    m_viewers,
+                             m_clock,     m_sound,         m_hotKeys,      m_timers,
+                             m_tray,      m_input,         m_keys,         m_targets,
+                             m_targets,   m_menus,         m_systemLists,  m_documents},
                 GetSystemMetrics(SM_CXSCREEN), GetTickCount()) {}
 
 CServiceHost::~CServiceHost() {

@@ -45,8 +45,9 @@ struct FakeServicePorts {
     FakeDocumentShell documents;
 
     ServicePorts Ports() {
-        return ServicePorts{window,  focus,   boxes, installation, store,    languages, clipboard,
-                            viewers, clock,   sound, hotKeys,      timers,   tray,      input,
-                            keys,    targets, targets, menus, systemLists,  documents};
+        return ServicePorts{window,    focus,     boxes,   installation, store,
+                            languages, clipboard, viewers, clock,        sound,
+                            hotKeys,   timers,    tray,    input,        keys,
+                            targets,   targets,   menus,   systemLists,  documents};
     }
 };

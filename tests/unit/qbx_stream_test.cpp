@@ -134,4 +134,3 @@ TEST(QbxString, HeadKeepsTheBeginningAndReportsTheFullLength) {
     ASSERT_TRUE(r->ReadU8(next));
     EXPECT_EQ(next, 0x5A);
 }
-

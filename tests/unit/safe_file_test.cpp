@@ -39,4 +39,3 @@ TEST(SafeFileWriter, ReplacesOnlyOnCommitAndKeepsTheBackup) {
     EXPECT_EQ(ReadAll(path), (Bytes{6}));
     EXPECT_EQ(ReadAll(bak), (Bytes{4, 5}));
 }
-

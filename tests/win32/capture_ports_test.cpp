@@ -27,8 +27,8 @@ public:
         wc.hInstance = GetModuleHandleA(nullptr);
         wc.lpszClassName = "QbxChainProbe";
         RegisterClassA(&wc); // a second registration fails harmlessly
-        m_hwnd = CreateWindowA(wc.lpszClassName, "", WS_OVERLAPPED, 0, 0, 0, 0, nullptr,
-                               nullptr, wc.hInstance, nullptr);
+        m_hwnd = CreateWindowA(wc.lpszClassName, "", WS_OVERLAPPED, 0, 0, 0, 0, nullptr, nullptr,
+                               wc.hInstance, nullptr);
         SetWindowLongPtrA(m_hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     }
     ~ChainProbe() { DestroyWindow(m_hwnd); }

@@ -49,7 +49,7 @@ LayoutChoice TakeLayoutOption(Args& args) {
 QbxLayout LayoutFor(LayoutChoice choice, const std::string& path) {
     if (choice == LayoutChoice::ByName)
         return EqualsNoCase(BaseName(path), ACTIVE_COLLECTION_FILE) ? QbxLayout::Active
-                                                            : QbxLayout::Collection;
+                                                                    : QbxLayout::Collection;
     return choice == LayoutChoice::Active ? QbxLayout::Active : QbxLayout::Collection;
 }
 

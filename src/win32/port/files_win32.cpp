@@ -19,7 +19,9 @@ bool Rename(const std::string& from, const std::string& to) {
     return MoveFileA(from.c_str(), to.c_str()) != 0;
 }
 
-bool Remove(const std::string& path) { return DeleteFileA(path.c_str()) != 0; }
+bool Remove(const std::string& path) {
+    return DeleteFileA(path.c_str()) != 0;
+}
 
 bool Copy(const std::string& from, const std::string& to) {
     return CopyFileA(from.c_str(), to.c_str(), FALSE) != 0;
