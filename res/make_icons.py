@@ -12,8 +12,9 @@ Run it again after changing a shape and commit the .ico files it writes.
 import os
 import struct
 
+from icon_images import dib, render
+
 SIZES = (16, 24, 32, 48)
-SAMPLES = 4  # per axis, per pixel
 
 
 def rgb(hex_text):
@@ -71,53 +72,9 @@ def busy():
     ]
 
 
-def render(shapes, size):
-    """Rows top to bottom of (r, g, b, a) pixels."""
-    rows = []
-    for py in range(size):
-        row = []
-        for px in range(size):
-            acc = [0, 0, 0, 0]
-            for sy in range(SAMPLES):
-                for sx in range(SAMPLES):
-                    x = (px + (sx + 0.5) / SAMPLES) / size
-                    y = (py + (sy + 0.5) / SAMPLES) / size
-                    colour = None
-                    for hit, c in shapes:  # painter's order: the last hit wins
-                        if hit(x, y):
-                            colour = c
-                    if colour:
-                        for i in range(3):
-                            acc[i] += colour[i] * colour[3]
-                        acc[3] += colour[3]
-            n = SAMPLES * SAMPLES
-            a = acc[3] / n
-            if acc[3]:
-                pix = tuple(round(acc[i] / acc[3]) for i in range(3)) + (round(a),)
-            else:
-                pix = (0, 0, 0, 0)
-            row.append(pix)
-        rows.append(row)
-    return rows
-
-
-def dib(rows):
-    size = len(rows)
-    header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 32, 0, 0, 0, 0, 0, 0)
-    xor = b"".join(bytes((p[2], p[1], p[0], p[3])) for row in reversed(rows) for p in row)
-    stride = ((size + 31) // 32) * 4
-    mask = bytearray()
-    for row in reversed(rows):
-        line = bytearray(stride)
-        for x, p in enumerate(row):
-            if p[3] == 0:  # transparent where nothing is drawn
-                line[x // 8] |= 0x80 >> (x % 8)
-        mask += line
-    return header + xor + bytes(mask)
-
-
 def write_ico(path, shapes):
-    images = [dib(render(shapes, s)) for s in SIZES]
+    # Transparent only where nothing is drawn.
+    images = [dib(render(shapes, s, 1), 1) for s in SIZES]
     out = bytearray(struct.pack("<HHH", 0, 1, len(images)))
     offset = 6 + 16 * len(images)
     for s, data in zip(SIZES, images):

@@ -13,7 +13,7 @@ Run it again after changing a shape and commit the files it writes.
 import os
 import struct
 
-SAMPLES = 4  # per axis, per pixel
+from icon_images import dib, render
 
 
 def rgb(hex_text, a=255):
@@ -360,54 +360,10 @@ for base, name, draw in ITEM_BASES:
         ICONS[base + k] = ("%s_%d" % (name, k), (lambda d=draw, v=variant: d() + v()))
 
 
-def render(shapes, size):
-    """Rows top to bottom of (r, g, b, a) pixels."""
-    rows = []
-    n = SAMPLES * SAMPLES
-    for py in range(size):
-        row = []
-        for px in range(size):
-            acc = [0, 0, 0, 0]
-            for sy in range(SAMPLES):
-                for sx in range(SAMPLES):
-                    x = px + (sx + 0.5) / SAMPLES
-                    y = py + (sy + 0.5) / SAMPLES
-                    colour = None
-                    for hit, c in shapes:  # painter's order: the last hit wins
-                        if hit(x, y):
-                            colour = c
-                    if colour:
-                        for i in range(3):
-                            acc[i] += colour[i] * colour[3]
-                        acc[3] += colour[3]
-            if acc[3]:
-                pix = tuple(round(acc[i] / acc[3]) for i in range(3)) + (round(acc[3] / n),)
-            else:
-                pix = (0, 0, 0, 0)
-            row.append(pix)
-        rows.append(row)
-    return rows
-
-
-def dib(rows):
-    size = len(rows)
-    header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 32, 0, 0, 0, 0, 0, 0)
-    xor = b"".join(bytes((p[2], p[1], p[0], p[3])) for row in reversed(rows) for p in row)
-    stride = ((size + 31) // 32) * 4
-    mask = bytearray()
-    for row in reversed(rows):
-        bits = bytearray(stride)
-        for x, p in enumerate(row):
-            if p[3] < 128:  # transparent where little is drawn
-                bits[x // 8] |= 0x80 >> (x % 8)
-        mask += bits
-    return header + xor + bytes(mask)
-
-
 def write_image_file(path, rows, kind, hotspot=(0, 0)):
     """kind 1: icon, 2: cursor (the directory entry carries the hot spot)."""
     size = len(rows)
-    data = dib(rows)
+    data = dib(rows, 128)  # transparent where little is drawn
     out = bytearray(struct.pack("<HHH", 0, kind, 1))
     planes, bits = (1, 32) if kind == 1 else hotspot
     out += struct.pack("<BBBBHHII", size % 256, size % 256, 0, 0, planes, bits, len(data), 22)
@@ -425,14 +381,14 @@ def drag_cursor(copy):
     if copy:
         shapes += [rect(20, 22, 31, 31, rgb("000000")), rect(21, 23, 30, 30, WHITE),
                    rect(25, 24, 26, 29, rgb("000000")), rect(22, 26, 29, 27, rgb("000000"))]
-    return render(shapes, 32)
+    return render(shapes, 32, 32)
 
 
 def main():
     here = os.path.join(os.path.dirname(os.path.abspath(__file__)), "menu")
     os.makedirs(here, exist_ok=True)
     for rid, (name, draw) in sorted(ICONS.items()):
-        write_image_file(os.path.join(here, "%d_%s.ico" % (rid, name)), render(draw(), 16), 1)
+        write_image_file(os.path.join(here, "%d_%s.ico" % (rid, name)), render(draw(), 16, 16), 1)
     write_image_file(os.path.join(here, "2001_drag_move.cur"), drag_cursor(False), 2, (1, 1))
     write_image_file(os.path.join(here, "2002_drag_copy.cur"), drag_cursor(True), 2, (1, 1))
 
