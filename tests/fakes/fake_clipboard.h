@@ -1,11 +1,11 @@
 #pragma once
-#include <cctype>
 #include <functional>
 #include <map>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "fakes/lower_case.h"
 #include "platform/clipboard.h"
 
 // The clipboard as a table of formats. Registered names get numbers from 0xC100 on, the
@@ -80,9 +80,7 @@ public:
         return true;
     }
     unsigned RegisterFormat(const char* name) override {
-        std::string key;
-        for (const char* p = name; *p; ++p)
-            key.push_back(char(std::tolower(static_cast<unsigned char>(*p))));
+        const std::string key = LowerCase(name);
         auto it = m_registered.find(key);
         if (it != m_registered.end())
             return it->second;

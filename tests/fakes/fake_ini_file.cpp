@@ -1,18 +1,10 @@
 #include "fakes/fake_ini_file.h"
 
-#include <cctype>
-
-namespace {
-std::string Lower(std::string s) {
-    for (char& c : s)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return s;
-}
-} // namespace
+#include "fakes/lower_case.h"
 
 FakeIniFile::EntryId FakeIniFile::Id(const std::string& file, const std::string& section,
                                      const std::string& key) {
-    return {file, Lower(section), Lower(key)};
+    return {file, LowerCase(section), LowerCase(key)};
 }
 
 std::string FakeIniFile::ReadString(const std::string& file, const std::string& section,

@@ -1,17 +1,9 @@
 #include "fakes/fake_registry.h"
 
-#include <cctype>
-
-namespace {
-std::string Lower(std::string s) {
-    for (char& c : s)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return s;
-}
-} // namespace
+#include "fakes/lower_case.h"
 
 FakeRegistry::KeyId FakeRegistry::Id(RegHive hive, const std::string& key) {
-    return {static_cast<int>(hive), Lower(key)};
+    return {static_cast<int>(hive), LowerCase(key)};
 }
 
 bool FakeRegistry::ReadString(RegHive hive, const std::string& key, const std::string& name,
@@ -19,7 +11,7 @@ bool FakeRegistry::ReadString(RegHive hive, const std::string& key, const std::s
     auto k = m_keys.find(Id(hive, key));
     if (k == m_keys.end())
         return false;
-    auto v = k->second.find(Lower(name));
+    auto v = k->second.find(LowerCase(name));
     if (v == k->second.end())
         return false;
     value = v->second;
@@ -30,7 +22,7 @@ bool FakeRegistry::WriteString(RegHive hive, const std::string& key, const std::
                                const std::string& value) {
     if (!CreateKey(hive, key))
         return false;
-    m_keys[Id(hive, key)][Lower(name)] = value;
+    m_keys[Id(hive, key)][LowerCase(name)] = value;
     ++writes;
     return true;
 }
@@ -47,7 +39,7 @@ bool FakeRegistry::CreateKey(RegHive hive, const std::string& key) {
 
 bool FakeRegistry::DeleteValue(RegHive hive, const std::string& key, const std::string& name) {
     auto k = m_keys.find(Id(hive, key));
-    return !Denied(hive) && k != m_keys.end() && k->second.erase(Lower(name)) == 1;
+    return !Denied(hive) && k != m_keys.end() && k->second.erase(LowerCase(name)) == 1;
 }
 
 bool FakeRegistry::DeleteKey(RegHive hive, const std::string& key) {

@@ -1,19 +1,13 @@
 #include "fakes/fake_registry_lists.h"
 
 #include <algorithm>
-#include <cctype>
 
-std::string FakeRegistryLists::Lower(const std::string& s) {
-    std::string out = s;
-    for (char& c : out)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return out;
-}
+#include "fakes/lower_case.h"
 
 std::vector<std::string> FakeRegistryLists::SubkeyNames(const std::string& key) {
-    auto it = m_subkeys.find(Lower(key));
+    auto it = m_subkeys.find(LowerCase(key));
     if (it == m_subkeys.end()) {
-        if (m_values.find(Lower(key)) == m_values.end())
+        if (m_values.find(LowerCase(key)) == m_values.end())
             createdKeys.push_back(key);
         return {};
     }
@@ -23,10 +17,10 @@ std::vector<std::string> FakeRegistryLists::SubkeyNames(const std::string& key) 
 bool FakeRegistryLists::ReadValue(const std::string& key, const std::string& name,
                                   std::vector<uint8_t>& data) const {
     ++reads;
-    auto k = m_values.find(Lower(key));
+    auto k = m_values.find(LowerCase(key));
     if (k == m_values.end())
         return false;
-    auto v = k->second.find(Lower(name));
+    auto v = k->second.find(LowerCase(name));
     if (v == k->second.end())
         return false;
     data = v->second;
@@ -68,7 +62,7 @@ void FakeRegistryLists::SetWide(const std::string& key, const std::string& name,
 void FakeRegistryLists::SetBytes(const std::string& key, const std::string& name,
                                  std::vector<uint8_t> bytes) {
     AddKey(key);
-    m_values[Lower(key)][Lower(name)] = std::move(bytes);
+    m_values[LowerCase(key)][LowerCase(name)] = std::move(bytes);
 }
 
 void FakeRegistryLists::SetListEx(const std::string& key, const std::vector<uint32_t>& numbers) {
@@ -82,11 +76,11 @@ void FakeRegistryLists::SetListEx(const std::string& key, const std::vector<uint
 }
 
 void FakeRegistryLists::AddKey(const std::string& key) {
-    m_values[Lower(key)];
+    m_values[LowerCase(key)];
     const size_t slash = key.rfind('\\');
     if (slash == std::string::npos)
         return;
-    const std::string parent = Lower(key.substr(0, slash));
+    const std::string parent = LowerCase(key.substr(0, slash));
     auto& names = m_subkeys[parent];
     const std::string name = key.substr(slash + 1);
     if (std::find(names.begin(), names.end(), name) == names.end())

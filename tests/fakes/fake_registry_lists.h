@@ -29,7 +29,6 @@ public:
     std::vector<std::string> createdKeys; // keys SubkeyNames had to create
 
 private:
-    static std::string Lower(const std::string& s);
     std::map<std::string, std::map<std::string, std::vector<uint8_t>>> m_values;
     std::map<std::string, std::vector<std::string>> m_subkeys;
 };
