@@ -97,8 +97,8 @@ void CPreviewTip::ShowSubject(const TipSubject& subject) {
         ShowWindow(Handle(), SW_HIDE);
         return;
     }
-    POINT at;
-    GetCursorPos(&at);
+    POINT at = {};
+    GetCursorPos(&at); // fails on a locked desktop: the tip then sits at the corner
     const SIZE size = SizeFor(subject);
     SetWindowPos(Handle(), HWND_TOPMOST, at.x + TIP_OFFSET.x, at.y + TIP_OFFSET.y, size.cx, size.cy,
                  SWP_NOACTIVATE);
