@@ -53,26 +53,21 @@ bool CServiceWnd::RegisterHotKeys() {
     // The second hot key: the chosen one of Ctrl+Shift+Insert and Ctrl+Shift+V, else the
     // other; the option bits end up naming the one held.
     const unsigned ctrlShift = win::MOD_CONTROL | win::MOD_SHIFT;
+    // Tries the key whose option bit is `chosen`; either way the bits name the key to hold.
+    auto tryKey = [&](uint32_t chosen, uint32_t other, unsigned vk) {
+        if (!(m_dwOptions & chosen))
+            return false;
+        if (keys.Register(m_hWnd, HOTKEY_CTRL_SHIFT, ctrlShift, vk)) {
+            m_dwOptions &= ~other;
+            return true;
+        }
+        m_dwOptions = (m_dwOptions & ~chosen) | other;
+        return false;
+    };
     auto tryInsert = [&] {
-        if (!(m_dwOptions & OPT_HK_CTRL_SHIFT_INS))
-            return false;
-        if (keys.Register(m_hWnd, HOTKEY_CTRL_SHIFT, ctrlShift, win::VK_INSERT)) {
-            m_dwOptions &= ~OPT_HK_CTRL_SHIFT_V;
-            return true;
-        }
-        m_dwOptions = (m_dwOptions & ~OPT_HK_CTRL_SHIFT_INS) | OPT_HK_CTRL_SHIFT_V;
-        return false;
+        return tryKey(OPT_HK_CTRL_SHIFT_INS, OPT_HK_CTRL_SHIFT_V, win::VK_INSERT);
     };
-    auto tryV = [&] {
-        if (!(m_dwOptions & OPT_HK_CTRL_SHIFT_V))
-            return false;
-        if (keys.Register(m_hWnd, HOTKEY_CTRL_SHIFT, ctrlShift, win::VK_V)) {
-            m_dwOptions &= ~OPT_HK_CTRL_SHIFT_INS;
-            return true;
-        }
-        m_dwOptions = (m_dwOptions & ~OPT_HK_CTRL_SHIFT_V) | OPT_HK_CTRL_SHIFT_INS;
-        return false;
-    };
+    auto tryV = [&] { return tryKey(OPT_HK_CTRL_SHIFT_V, OPT_HK_CTRL_SHIFT_INS, win::VK_V); };
     return tryInsert() || tryV() || tryInsert();
 }
 
