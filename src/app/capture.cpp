@@ -78,9 +78,13 @@ void CServiceWnd::LeaveViewerChain() {
 void CServiceWnd::OnChangeCbChain(WindowHandle removed, WindowHandle next) {
     if (removed == m_hWndNextViewer)
         m_hWndNextViewer = next;
+    ForwardToNextViewer(win::WM_CHANGECBCHAIN, static_cast<uintptr_t>(removed),
+                        static_cast<intptr_t>(next));
+}
+
+void CServiceWnd::ForwardToNextViewer(unsigned message, uintptr_t wParam, intptr_t lParam) {
     if (m_hWndNextViewer != 0 && m_hWndNextViewer != NO_NEXT_VIEWER)
-        m_ports.viewers.Forward(m_hWndNextViewer, win::WM_CHANGECBCHAIN,
-                                static_cast<uintptr_t>(removed), static_cast<intptr_t>(next));
+        m_ports.viewers.Forward(m_hWndNextViewer, message, wParam, lParam);
 }
 
 bool CServiceWnd::IsFormatFresh(unsigned format) {
@@ -128,8 +132,7 @@ void CServiceWnd::OnDrawClipboard(uintptr_t wParam, intptr_t lParam) {
         TrimToCapacity(m_activeList, *this);
     }
 
-    if (m_hWndNextViewer != 0 && m_hWndNextViewer != NO_NEXT_VIEWER)
-        m_ports.viewers.Forward(m_hWndNextViewer, win::WM_DRAWCLIPBOARD, wParam, lParam);
+    ForwardToNextViewer(win::WM_DRAWCLIPBOARD, wParam, lParam);
 
     // HOOK(hot window): when capture ran and m_pHotWnd exists, RefreshHotWnd().
 }

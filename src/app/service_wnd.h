@@ -253,6 +253,7 @@ public:
 
 private:
     bool OpenClipboardSoon();
+    void ForwardToNextViewer(unsigned message, uintptr_t wParam, intptr_t lParam);
     bool IsExcludedFromCapture();
     void CaptureFiles(bool& handled);
     bool CaptureRichText(bool& textGateOpen, bool& handled);
