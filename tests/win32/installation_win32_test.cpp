@@ -1,4 +1,5 @@
 // The shell port, and installing over a registered copy with real files and processes.
+#include "win32/port/com_scope.h"
 #include "win32/port/last_error_win32.h"
 #include "win32/port/shell_win32.h"
 
@@ -23,26 +24,22 @@ bool IsFolder(const std::string& path) {
 
 // Reads a shell link back: its target and description.
 bool ReadShortcut(const std::string& linkPath, std::string& target, std::string& description) {
-    IShellLinkA* link = nullptr;
+    ComPtr<IShellLinkA> link;
     if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                reinterpret_cast<void**>(&link))))
+                                reinterpret_cast<void**>(link.put()))))
         return false;
-    IPersistFile* file = nullptr;
-    bool ok = false;
-    if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-        std::wstring wide(linkPath.begin(), linkPath.end());
-        char buf[MAX_PATH] = "";
-        if (SUCCEEDED(file->Load(wide.c_str(), STGM_READ)) &&
-            SUCCEEDED(link->GetPath(buf, MAX_PATH, nullptr, 0))) {
-            target = buf;
-            link->GetDescription(buf, MAX_PATH);
-            description = buf;
-            ok = true;
-        }
-        file->Release();
-    }
-    link->Release();
-    return ok;
+    ComPtr<IPersistFile> file;
+    if (FAILED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(file.put()))))
+        return false;
+    const std::wstring wide(linkPath.begin(), linkPath.end());
+    char buf[MAX_PATH] = "";
+    if (FAILED(file->Load(wide.c_str(), STGM_READ)) ||
+        FAILED(link->GetPath(buf, MAX_PATH, nullptr, 0)))
+        return false;
+    target = buf;
+    link->GetDescription(buf, MAX_PATH);
+    description = buf;
+    return true;
 }
 
 // A small program of the system that ends by itself; empty when it is not there.
@@ -55,8 +52,7 @@ std::string SystemProgram() {
 
 class ShellWin32Test : public ::testing::Test {
 protected:
-    void SetUp() override { CoInitialize(nullptr); }
-    void TearDown() override { CoUninitialize(); }
+    ComScope com;
     TempFolder temp;
     Win32Shell shell;
 };
