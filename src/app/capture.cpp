@@ -1,5 +1,7 @@
 // Capture: every cut another program puts on the clipboard becomes an item of the active
 // collection, within the formats and limits the user chose.
+#include <algorithm>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -9,11 +11,13 @@
 #include "app/service_wnd.h"
 #include "platform/clipboard.h"
 #include "platform/clock.h"
+#include "platform/picture_decoder.h"
 #include "platform/sound.h"
 #include "platform/viewer_chain.h"
 #include "platform/win_constants.h"
 #include "store/byte_block.h"
 #include "store/collections.h"
+#include "store/picture_dib.h"
 
 namespace {
 // Many programs announce one cut several times in a row; a category checked within this
@@ -29,6 +33,12 @@ constexpr uint32_t OPEN_GIVE_UP_MS = 100;
 constexpr const char* CF_NAME_NO_MONITOR = "ExcludeClipboardContentFromMonitorProcessing";
 constexpr const char* CF_NAME_VIEWER_IGNORE = "Clipboard Viewer Ignore";
 constexpr const char* CF_NAME_HISTORY = "CanIncludeInClipboardHistory";
+
+// Browsers, image editors and X programs (through Wine) may offer a picture only as a PNG
+// file under this name.
+constexpr const char* CF_NAME_PNG = "PNG";
+// Never more pixels than this are decoded: 256 MB of them, a picture of 8192 x 8192.
+constexpr uint64_t MAX_PICTURE_PIXELS = uint64_t(64) << 20;
 
 // MessageBeep argument of each sound choice; 0 "None" plays nothing.
 constexpr uint32_t BEEP_OF_SOUND[] = {0,
@@ -59,6 +69,7 @@ void CServiceWnd::JoinViewerChain() {
     m_cfNoMonitor = clipboard.RegisterFormat(CF_NAME_NO_MONITOR);
     m_cfViewerIgnore = clipboard.RegisterFormat(CF_NAME_VIEWER_IGNORE);
     m_cfHistory = clipboard.RegisterFormat(CF_NAME_HISTORY);
+    m_cfPng = clipboard.RegisterFormat(CF_NAME_PNG);
 
     // What is on the clipboard at start-up was cut before this run: it is no repeat of
     // anything, however soon after the stamps were set.
@@ -91,7 +102,7 @@ bool CServiceWnd::IsFormatFresh(unsigned format) {
     if (!m_ports.clipboard.IsFormatAvailable(format))
         return false;
     uint32_t* stamp = &m_dwLastTextTick;
-    if (format == win::CF_DIB)
+    if (format == win::CF_DIB || (format == m_cfPng && m_cfPng != 0))
         stamp = &m_dwLastBitmapTick;
     else if (format == win::CF_HDROP || format == CLIP_FILES_WIDE)
         stamp = &m_dwLastFilesTick;
@@ -241,15 +252,18 @@ void CServiceWnd::CaptureText(unsigned format, bool textGateOpen, bool& handled)
 void CServiceWnd::CaptureBitmap(bool handled) {
     IClipboard& clipboard = m_ports.clipboard;
     const bool keepEmpty = (m_dwOptions & OPT_KEEP_CLIPBOARD_EMPTY) != 0;
-    if (!(m_dwOptions & OPT_FMT_BITMAP) || !IsFormatFresh(win::CF_DIB)) {
+    // A DIB is what is kept; a picture offered only as PNG is made into one.
+    const unsigned format = m_cfPng && !clipboard.IsFormatAvailable(win::CF_DIB) &&
+                                    clipboard.IsFormatAvailable(m_cfPng)
+                                ? m_cfPng
+                                : win::CF_DIB;
+    if (!(m_dwOptions & OPT_FMT_BITMAP) || !IsFormatFresh(format)) {
         if (handled && keepEmpty)
             clipboard.Empty();
         return;
     }
-    // The size limit is checked before the picture is read into memory.
     std::vector<uint8_t> dib;
-    if (FitsMaxItemSize(clipboard.DataSize(win::CF_DIB), *this) &&
-        clipboard.GetData(win::CF_DIB, dib) && !dib.empty() && FitsMaxItemSize(dib.size(), *this)) {
+    if (ReadCapturedPicture(format, dib)) {
         SetBusy(true);
         RemoveEqualBitmaps(m_activeList, dib.data(), dib.size());
         CClipItem* placed = InsertItem(CClipItem::FromDib(std::move(dib), m_nBitmapCounter));
@@ -266,6 +280,28 @@ void CServiceWnd::CaptureBitmap(bool handled) {
     m_dwLastBitmapTick = m_ports.clock.TickCount();
     if (keepEmpty)
         clipboard.Empty();
+}
+
+bool CServiceWnd::ReadCapturedPicture(unsigned format, std::vector<uint8_t>& dib) {
+    const IClipboard& clipboard = m_ports.clipboard;
+    if (format == win::CF_DIB) {
+        // The size limit is checked before the picture is read into memory.
+        return FitsMaxItemSize(clipboard.DataSize(format), *this) &&
+               clipboard.GetData(format, dib) && !dib.empty() && FitsMaxItemSize(dib.size(), *this);
+    }
+    // The limit applies to the DIB that is kept, known once the picture's size is.
+    uint64_t maxPixels = MAX_PICTURE_PIXELS;
+    if (m_nMaxItemSizeKB != 0)
+        maxPixels = std::min<uint64_t>(maxPixels, uint64_t(m_nMaxItemSizeKB) * 1024 / 3);
+    std::vector<uint8_t> png;
+    DecodedPicture picture;
+    if (!clipboard.GetData(format, png) || !m_ports.pictures.DecodePng(png, maxPixels, picture))
+        return false;
+    const uint64_t size = PictureDibSize(picture.width, picture.height);
+    if (size == 0 || size > SIZE_MAX || !FitsMaxItemSize(size_t(size), *this))
+        return false;
+    dib = DibFromPicture(picture);
+    return !dib.empty();
 }
 
 void CServiceWnd::AfterInsert() {

@@ -4,6 +4,7 @@
 // of capture, menus, paste, commands, hot keys and preferences work on its members.
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "platform/handles.h"
 #include "platform/input_state.h"
@@ -31,6 +32,7 @@ class ITargetMessages;
 class IMenuHost;
 class IRegistryLists;
 class IDocumentShell;
+class IPictureDecoder;
 class CHotWnd;
 class CMainMenu;
 class CCamera;
@@ -90,6 +92,7 @@ struct ServicePorts {
     IMenuHost& menus;
     IRegistryLists& systemLists; // typed addresses and documents for the extension submenus
     IDocumentShell& documents;
+    IPictureDecoder& pictures; // pictures offered only in compressed form
 };
 
 // How a drag out of the main menu ended.
@@ -259,6 +262,7 @@ private:
     bool CaptureRichText(bool& textGateOpen, bool& handled);
     void CaptureText(unsigned format, bool textGateOpen, bool& handled);
     void CaptureBitmap(bool handled);
+    bool ReadCapturedPicture(unsigned format, std::vector<uint8_t>& dib);
     void AfterInsert();
     void WaitForKeysReleased(unsigned vk);
     void OnMouseAtTopTick();
@@ -279,6 +283,8 @@ private:
     unsigned m_cfNoMonitor = 0;
     unsigned m_cfViewerIgnore = 0;
     unsigned m_cfHistory = 0;
+    // Pictures some programs (and X programs through Wine) offer only as a PNG file.
+    unsigned m_cfPng = 0;
     // Where the pointer was at the previous mouse-at-top tick; x -1 = nowhere recorded.
     ScreenPoint m_ptLastTop;
 };

@@ -9,7 +9,8 @@ CServiceHost::CServiceHost(const HostPorts& ports)
                              ports.store, ports.languages, m_clipboard,    m_viewers,
                              m_clock,     m_sound,         m_hotKeys,      m_timers,
                              m_tray,      m_input,         m_keys,         m_targets,
-                             m_targets,   m_menus,         m_systemLists,  m_documents},
+                             m_targets,   m_menus,         m_systemLists,  m_documents,
+                             m_pictures},
                 GetSystemMetrics(SM_CXSCREEN), GetTickCount()) {}
 
 CServiceHost::~CServiceHost() {

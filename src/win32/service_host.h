@@ -12,6 +12,7 @@
 #include "port/hot_keys_win32.h"
 #include "port/input_state_win32.h"
 #include "port/key_input_win32.h"
+#include "port/picture_decoder_win32.h"
 #include "port/registry_lists_win32.h"
 #include "port/sound_win32.h"
 #include "port/target_window_win32.h"
@@ -80,6 +81,7 @@ private:
     Win32InputState m_input;
     Win32KeyInput m_keys;
     Win32TargetWindow m_targets;
+    Win32PictureDecoder m_pictures;
     // The menus: the extension submenus' system lists, the documents popups, the tip.
     Win32RegistryLists m_systemLists;
     Win32DocumentShell m_documents;

@@ -1,7 +1,8 @@
 # Rich Text, text with its HTML, a picture and a file list offered on the X clipboard become
 # items of their kinds. Wine turns text/rtf into "Rich Text Format", text/html into
 # "HTML Format" (the program's "HTML format" is the same registered format), image/bmp into
-# CF_DIB (image/png alone only into "PNG") and text/uri-list into CF_HDROP.
+# CF_DIB, image/png alone only into "PNG" (which the program decodes) and text/uri-list into
+# CF_HDROP.
 qbx_set m_dwOptions=0x0400F15D # the defaults plus autosave and HTML
 data="$QBX_PROGRAM_DIR/../data"
 mkdir -p "$data"
@@ -25,11 +26,22 @@ case "$html" in
 esac
 
 cut_spacing
-# Desktop programs offer a picture in several forms; Wine takes the .bmp one.
-convert -size 5x4 xc:orange "png:$data/cut.png" || fail "convert"
-convert "$data/cut.png" "bmp3:$data/cut.bmp" || fail "convert"
-xoffer image/png "$data/cut.png" image/bmp "$data/cut.bmp"
-wait_for "a picture item" first_item_is bitmap
+# Browsers and image viewers on X offer a copied picture as image/png alone.
+convert -size 5x4 xc:orange -fill blue -draw 'point 0,0' "png:$data/cut.png" || fail "convert"
+xoffer image/png "$data/cut.png"
+wait_for "a picture item from the PNG" first_item_is bitmap
+qbx show "$(program_file Clipboard.qbx)" 1 >"$data/kept.bmp" || fail "qbx show of the picture"
+assert_eq "$(identify -format '%w %h' "$data/kept.bmp")" "5 4" "size of the kept picture"
+assert_eq "$(convert "$data/kept.bmp" -format '%[pixel:p{0,0}] %[pixel:p{4,3}]' info:)" \
+    "srgb(0,0,255) srgb(255,165,0)" "top-left and bottom-right pixels of the kept picture"
+
+cut_spacing
+# Programs that offer the picture in several forms: Wine takes the .bmp one as CF_DIB.
+convert -size 6x2 xc:green "png:$data/both.png" || fail "convert"
+convert "$data/both.png" "bmp3:$data/both.bmp" || fail "convert"
+xoffer image/png "$data/both.png" image/bmp "$data/both.bmp"
+first_caption_has() { items | head -n 1 | cut -f4 | grep -qF "$1"; }
+wait_for "a picture item from the .bmp" first_caption_has "(6x2x"
 
 cut_spacing
 : >"$data/one.txt"
@@ -44,5 +56,5 @@ case "$files" in
 esac
 
 end_session
-assert_eq "$(items | cut -f2 | paste -sd ' ')" "files-wide bitmap text rtf" "item types after the end"
+assert_eq "$(items | cut -f2 | paste -sd ' ')" "files-wide bitmap bitmap text rtf" "item types after the end"
 assert_eq "$(items | sed -n 1p | cut -f4)" "one.txt + 1 file" "caption of the file list"

@@ -13,6 +13,7 @@
 #include "fakes/fake_installation.h"
 #include "fakes/fake_menu_host.h"
 #include "fakes/fake_message_box.h"
+#include "fakes/fake_picture_decoder.h"
 #include "fakes/fake_registry_lists.h"
 #include "fakes/fake_resources.h"
 #include "fakes/fake_service_window.h"
@@ -43,11 +44,13 @@ struct FakeServicePorts {
     FakeMenuHost menus;
     FakeRegistryLists systemLists;
     FakeDocumentShell documents;
+    FakePictureDecoder pictures;
 
     ServicePorts Ports() {
         return ServicePorts{window,    focus,     boxes,   installation, store,
                             languages, clipboard, viewers, clock,        sound,
                             hotKeys,   timers,    tray,    input,        keys,
-                            targets,   targets,   menus,   systemLists,  documents};
+                            targets,   targets,   menus,   systemLists,  documents,
+                            pictures};
     }
 };

@@ -434,3 +434,75 @@ TEST_F(StartupCaptureTest, AWindowThatNeverJoinedDoesNotLeave) {
     EXPECT_TRUE(viewers.leaves.empty());
 }
 } // namespace
+
+// A picture offered only as a PNG file, as browsers and X programs offer one.
+class PngCaptureTest : public CaptureTest {
+protected:
+    unsigned cfPng = 0;
+    const std::vector<uint8_t> png = {0x89, 'P', 'N', 'G', 1};
+
+    void SetUp() override {
+        CaptureTest::SetUp();
+        cfPng = clipboard.RegisterFormat("png"); // the name as registered in any case
+        DecodedPicture picture;
+        picture.width = 3;
+        picture.height = 2;
+        picture.bgra.assign(3 * 2 * 4, 0xFF);
+        pictures.known[png] = picture;
+    }
+};
+
+TEST_F(PngCaptureTest, APngAloneBecomesABitmapItemWithinTheLimits) {
+    clipboard.Offer(cfPng, png);
+    clipboard.OfferText(g_cfHtml, "<img src=x.png>");
+    Notify(600);
+    ASSERT_EQ(service.m_activeList.size(), 1u);
+    EXPECT_EQ(Item(0).type, CLIP_BITMAP);
+    EXPECT_EQ(Item(0).dib.size(), 40u + 2 * 12) << "3 pixels of 3 bytes, rows of 12";
+    EXPECT_EQ(Item(0).dib[0], 40);
+    EXPECT_EQ(Item(0).html, "<img src=x.png>");
+    EXPECT_NE(Item(0).caption.find("(3x2x16M)"), std::string::npos) << Item(0).caption;
+
+    // The same picture again is one item; the repeat gate is the pictures' one.
+    clipboard.Clear();
+    clipboard.Offer(cfPng, png);
+    Notify(300);
+    EXPECT_EQ(pictures.decodes, 1) << "within 500 ms of the last picture";
+    Notify(600);
+    EXPECT_EQ(service.m_activeList.size(), 1u);
+    EXPECT_EQ(pictures.decodes, 2);
+
+    // The limit applies to the DIB that would be kept (64 bytes here).
+    service.m_nMaxItemSizeKB = 1;
+    DecodedPicture large;
+    large.width = 20;
+    large.height = 20; // 40 + 20 * 60 bytes
+    large.bgra.assign(20 * 20 * 4, 0);
+    const std::vector<uint8_t> largePng = {0x89, 'P', 'N', 'G', 2};
+    pictures.known[largePng] = large;
+    clipboard.Offer(cfPng, largePng);
+    Notify(600);
+    EXPECT_EQ(service.m_activeList.size(), 1u) << "a picture of 1240 bytes with 1 KB";
+}
+
+TEST_F(PngCaptureTest, ADibOfferedBesideThePngIsTakenAndBadPngDataIsNoItem) {
+    clipboard.Offer(cfPng, png);
+    clipboard.Offer(CF_DIB, Dib(300));
+    Notify(600);
+    ASSERT_EQ(service.m_activeList.size(), 1u);
+    EXPECT_EQ(Item(0).dib.size(), 300u);
+    EXPECT_EQ(pictures.decodes, 0);
+
+    clipboard.Clear();
+    clipboard.Offer(cfPng, {1, 2, 3});
+    Notify(600);
+    EXPECT_EQ(service.m_activeList.size(), 1u);
+    EXPECT_EQ(pictures.decodes, 1);
+
+    // Without the picture format chosen, nothing is decoded.
+    service.m_dwOptions &= ~OPT_FMT_BITMAP;
+    clipboard.Offer(cfPng, png);
+    Notify(600);
+    EXPECT_EQ(pictures.decodes, 1);
+    EXPECT_EQ(service.m_activeList.size(), 1u);
+}

@@ -76,7 +76,8 @@ TEST_F(ServiceTest, AutostartBitFollowsTheCheckNotTheFile) {
     CServiceWnd other{ServicePorts{window2,   focus,     boxes,   installation, store2,
                                    languages, clipboard, viewers, clock,        sound,
                                    hotKeys,   timers,    tray,    input,        keys,
-                                   targets,   targets,   menus,   systemLists,  documents},
+                                   targets,   targets,   menus,   systemLists,  documents,
+                                   pictures},
                       800, 0};
     g_bAutostartDisabled = true;
     ASSERT_TRUE(other.Create(kFrame));
