@@ -27,19 +27,19 @@ point_at_row() { # row (0-based)
     xdotool mousemove $((l + 40)) $((t + 3 + $1 * ROW + ROW / 2))
 }
 
-# A click on the second entry.
-open_menu
-point_at_row 1
-xdotool click 1
-wait_for "the menu to close after the click" no_menus
-wait_target_text "second item"
-
-# "3" chooses the third entry of the open menu, whatever is highlighted.
-xdotool mousemove 300 300
+# "2" chooses the second entry of the open menu, whatever is highlighted.
 open_menu
 point_at_row 0
-xdotool key 3
-wait_for "the menu to close after typing 3" no_menus
+xdotool key 2
+wait_for "the menu to close after typing 2" no_menus
+wait_target_text "second item"
+
+# A click on the third entry.
+xdotool mousemove 300 300
+open_menu
+point_at_row 2
+xdotool click 1
+wait_for "the menu to close after the click" no_menus
 wait_target_text "second itemthird item"
 
 # "u" pastes the highlighted entry in upper case.
