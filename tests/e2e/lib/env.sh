@@ -63,24 +63,30 @@ e2e_stop_display() {
 # the marker's name when the settings below change, so that old prefixes are made anew.
 e2e_prepare_prefix() { # log file, "unmanaged" for a display without a window manager
     local log=${1:-/dev/null} unmanaged=${2:-} marker="$WINEPREFIX/.qbx-prefix-v2"
-    if [ -f "$marker" ] && [ -f "$WINEPREFIX/system.reg" ]; then
-        return 0
-    fi
-    e2e_log "creating the Wine prefix $WINEPREFIX (once)"
-    rm -rf "$WINEPREFIX"
-    wineboot -i >"$log" 2>&1 || { e2e_log "wineboot -i failed (see $log)"; return 1; }
-    # A crashing program must end, not wait behind a dialog.
-    wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
-        >>"$log" 2>&1 || { e2e_log "cannot configure the prefix (see $log)"; return 1; }
-    # Without a window manager Wine draws the captions itself (so screenshots show them)
-    # when its windows are unmanaged.
-    if [ "$unmanaged" = unmanaged ]; then
-        wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f \
+    if ! [ -f "$marker" ] || ! [ -f "$WINEPREFIX/system.reg" ]; then
+        e2e_log "creating the Wine prefix $WINEPREFIX (once)"
+        rm -rf "$WINEPREFIX"
+        wineboot -i >"$log" 2>&1 || { e2e_log "wineboot -i failed (see $log)"; return 1; }
+        # A crashing program must end, not wait behind a dialog.
+        wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
             >>"$log" 2>&1 || { e2e_log "cannot configure the prefix (see $log)"; return 1; }
+        wineserver -w
+        [ -f "$WINEPREFIX/system.reg" ] || { e2e_log "the prefix has no registry (see $log)"; return 1; }
+        touch "$marker"
     fi
+    e2e_set_managed "$log" "$([ "$unmanaged" = unmanaged ] && echo N || echo Y)"
+}
+
+# Without a window manager Wine draws the captions itself (so screenshots show them) when
+# its windows are unmanaged; on a desktop the window manager does. The same prefix may serve
+# both (./dev run with and without $DISPLAY), so the setting follows each use.
+e2e_set_managed() { # log file, Y or N
+    local log=$1 want=$2 marker="$WINEPREFIX/.qbx-managed"
+    [ "$(cat "$marker" 2>/dev/null)" = "$want" ] && return 0
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d "$want" /f \
+        >>"$log" 2>&1 || { e2e_log "cannot configure the prefix (see $log)"; return 1; }
     wineserver -w
-    [ -f "$WINEPREFIX/system.reg" ] || { e2e_log "the prefix has no registry (see $log)"; return 1; }
-    touch "$marker"
+    printf '%s\n' "$want" >"$marker"
 }
 
 e2e_start_wineserver() { wineserver -p 2>/dev/null; }

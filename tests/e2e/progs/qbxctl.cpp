@@ -12,6 +12,9 @@
 //                                        "left top right bottom" of each, last opened first
 //   qbxctl viewer TITLE SECONDS          exit 0 once the service window (child id 1) of the
 //                                        window is the first of the clipboard-viewer chain
+//   qbxctl stand-in TITLE SECONDS        a hidden window with that title, standing in for a
+//                                        running copy: prints "ready", then "command N" for
+//                                        the first WM_COMMAND it receives, and exits 0
 // Exit codes: 0 done, 1 not found or timed out, 2 bad arguments.
 #include <windows.h>
 
@@ -138,6 +141,43 @@ int Answer(const char* caption, int button, double seconds) {
     PostMessageA(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
     return 0;
 }
+// What the stand-in window received; one window per process.
+WPARAM g_standInCommand = 0;
+bool g_standInGotCommand = false;
+
+LRESULT CALLBACK StandInProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_COMMAND && !g_standInGotCommand) {
+        g_standInCommand = wParam;
+        g_standInGotCommand = true;
+    }
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+int StandIn(const char* title, double seconds) {
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = StandInProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "QbxStandIn";
+    if (!RegisterClassA(&wc))
+        return 1;
+    HWND window = CreateWindowA(wc.lpszClassName, title, WS_OVERLAPPEDWINDOW, 0, 0, 100, 100,
+                                nullptr, nullptr, wc.hInstance, nullptr);
+    if (!window)
+        return 1;
+    Print("ready");
+    const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(seconds * 1000);
+    while (!g_standInGotCommand && GetTickCount64() < deadline) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageA(&msg);
+    }
+    DestroyWindow(window);
+    if (!g_standInGotCommand)
+        return 1;
+    Print("command " + std::to_string(static_cast<unsigned long>(LOWORD(g_standInCommand))));
+    return 0;
+}
 } // namespace
 
 int main(int argc, char** argv) {
@@ -169,6 +209,8 @@ int main(int argc, char** argv) {
                        })
                    ? 0
                    : 1;
+    if (cmd == "stand-in" && argc == 4)
+        return StandIn(title, std::atof(argv[3]));
     if (cmd == "wait-menus" && argc == 4) {
         const size_t count = std::strtoul(argv[2], nullptr, 0);
         MenuWindows menus;
