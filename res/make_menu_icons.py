@@ -3,11 +3,13 @@
 
     150..187     16 x 16 menu pictures (item kinds with their four variants, popups)
     2800..2812   pictures of the context-menu commands 32800..32812
+    189..191     caption pictures of the hot-menu window (free, busy, paused), 20 x 20
     2001, 2002   drag cursors (move, copy), 32 x 32
 
 Standard library only. Shapes are given in pixel units of a 16 x 16 grid (32 x 32 for the
-cursors), mostly on whole pixels so that edges stay crisp, and supersampled for the few
-round and slanted ones. Each icon is one 16 x 16 image in 32-bit colour with alpha.
+cursors, 20 x 20 for the caption pictures), mostly on whole pixels so that edges stay crisp,
+and supersampled for the few round and slanted ones. Each icon is one image of its own size
+in 32-bit colour with alpha.
 Run it again after changing a shape and commit the files it writes.
 """
 import os
@@ -360,6 +362,37 @@ for base, name, draw in ITEM_BASES:
         ICONS[base + k] = ("%s_%d" % (name, k), (lambda d=draw, v=variant: d() + v()))
 
 
+def paper_clip(x0, y0, c):
+    """An upright clip of 1-pixel wire, drawn pixel by pixel so that it stays sharp."""
+    return pixels(x0, y0, ["..###..",
+                           ".#...#.",
+                           "#.....#",
+                           "#..#..#",
+                           "#.#.#.#",
+                           "#.#.#.#",
+                           "#.#.#.#",
+                           "#.#.#.#",
+                           "#...#.#",
+                           "#...#.#",
+                           "#...#..",
+                           ".#.#...",
+                           "..#...."], c)
+
+
+def caption_diamond(edge, fill, shine):
+    """The hot-menu window's state picture: a diamond of the state's colour with a clip."""
+    return [poly([(10, 0), (20, 10), (10, 20), (0, 10)], edge),
+            poly([(10, 1.4), (18.6, 10), (10, 18.6), (1.4, 10)], fill),
+            poly([(10, 1.4), (14.3, 5.7), (5.7, 14.3), (1.4, 10)], shine)] + paper_clip(7, 4, WHITE)
+
+
+CAPTION_ICONS = {
+    189: ("caption_free", lambda: caption_diamond(DARK_GREEN, GREEN, rgb("43AE50"))),
+    190: ("caption_busy", lambda: caption_diamond(DARK_RED, RED, rgb("E0463E"))),
+    191: ("caption_paused", lambda: caption_diamond(rgb("4E555C"), GREY, rgb("8E949A"))),
+}
+
+
 def write_image_file(path, rows, kind, hotspot=(0, 0)):
     """kind 1: icon, 2: cursor (the directory entry carries the hot spot)."""
     size = len(rows)
@@ -389,6 +422,8 @@ def main():
     os.makedirs(here, exist_ok=True)
     for rid, (name, draw) in sorted(ICONS.items()):
         write_image_file(os.path.join(here, "%d_%s.ico" % (rid, name)), render(draw(), 16, 16), 1)
+    for rid, (name, draw) in sorted(CAPTION_ICONS.items()):
+        write_image_file(os.path.join(here, "%d_%s.ico" % (rid, name)), render(draw(), 20, 20), 1)
     write_image_file(os.path.join(here, "2001_drag_move.cur"), drag_cursor(False), 2, (1, 1))
     write_image_file(os.path.join(here, "2002_drag_copy.cur"), drag_cursor(True), 2, (1, 1))
 

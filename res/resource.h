@@ -30,6 +30,11 @@
 #define IDI_COMMAND_FIRST 2800    // pictures of the commands 32800 .. 32812, same order
 #define IDI_COMMAND_LAST 2812
 
+// ---- Caption pictures of the hot-menu window, 20 x 20 (drawn by make_menu_icons.py) ----
+#define IDI_CAPTION_FREE 189   // green diamond with a paper clip
+#define IDI_CAPTION_BUSY 190   // the same in red
+#define IDI_CAPTION_PAUSED 191 // the same in grey
+
 // ---- Cursors while an entry is dragged out of the main menu ----
 #define IDC_DRAG_MOVE 2001
 #define IDC_DRAG_COPY 2002
