@@ -4,8 +4,8 @@
 
 #include "app/service_wnd.h"
 #include "class_names.h"
+#include "draw_bitmap.h"
 #include "handles.h"
-#include "store/dib_header.h"
 
 namespace {
 constexpr UINT_PTR TIMER_FIRST_TIP = 1;
@@ -21,19 +21,6 @@ COLORREF TipBackground() {
     return GetSysColor(COLOR_INFOBK);
 }
 
-void DrawDib(HDC dc, const std::vector<uint8_t>& dib, const RECT& box) {
-    const DibHeader header = ReadDibHeader(dib);
-    const size_t bits = DibBitsOffset(dib);
-    if (!header.valid || bits == 0)
-        return;
-    const PixelRect r =
-        BitmapDrawRect(header.width, header.height, {box.left, box.top, box.right, box.bottom});
-    SetStretchBltMode(dc, HALFTONE);
-    SetBrushOrgEx(dc, 0, 0, nullptr);
-    StretchDIBits(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, 0, 0, header.width,
-                  std::abs(header.height), dib.data() + bits,
-                  reinterpret_cast<const BITMAPINFO*>(dib.data()), DIB_RGB_COLORS, SRCCOPY);
-}
 } // namespace
 
 CPreviewTip::~CPreviewTip() {
@@ -153,7 +140,7 @@ void CPreviewTip::OnPaint() {
             RECT box = client;
             InflateRect(&box, -1, -1);
             m_subject.picture->GetPreviewSize(); // brings a stored bitmap into memory
-            DrawDib(memory, m_subject.picture->dib, box);
+            DrawBitmap(*m_subject.picture, memory, box);
         }
         BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
     }
