@@ -126,6 +126,43 @@ TEST(DrawBitmap, ALargePictureIsShrunkToFitKeepingItsShape) {
     }
 }
 
+// Run-length coded bits: as long as the header's image size, which must lie in the block.
+TEST(DrawBitmap, CompressedBitsAreDrawnOnlyWhenTheBlockHoldsTheirStatedLength) {
+    BITMAPINFOHEADER h = {};
+    h.biSize = sizeof h;
+    h.biWidth = 2;
+    h.biHeight = 1;
+    h.biPlanes = 1;
+    h.biBitCount = 8;
+    h.biCompression = BI_RLE8;
+    h.biClrUsed = 2;
+    const RGBQUAD palette[2] = {{0, 0, 0, 0}, {0, 255, 0, 0}}; // black, green
+    const uint8_t runs[] = {2, 1, 0, 1};                       // two of colour 1, end
+    auto make = [&](DWORD sizeImage) {
+        h.biSizeImage = sizeImage;
+        std::vector<uint8_t> dib(sizeof h + sizeof palette + sizeof runs);
+        std::memcpy(dib.data(), &h, sizeof h);
+        std::memcpy(dib.data() + sizeof h, palette, sizeof palette);
+        std::memcpy(dib.data() + sizeof h + sizeof palette, runs, sizeof runs);
+        return dib;
+    };
+    const RECT box = {0, 0, 2, 1};
+    {
+        PixelCanvas canvas(2, 1, kBack);
+        ASSERT_TRUE(canvas.Ready());
+        EXPECT_TRUE(DrawBitmap(BitmapItem(make(sizeof runs)), canvas.Dc(), box));
+        EXPECT_EQ(canvas.At(0, 0), kGreen);
+        EXPECT_EQ(canvas.At(1, 0), kGreen);
+    }
+    for (DWORD sizeImage : {DWORD(0), DWORD(sizeof runs + 1)}) {
+        SCOPED_TRACE(sizeImage);
+        PixelCanvas canvas(2, 1, kBack);
+        ASSERT_TRUE(canvas.Ready());
+        EXPECT_FALSE(DrawBitmap(BitmapItem(make(sizeImage)), canvas.Dc(), box));
+        EXPECT_EQ(PixelsOtherThan(canvas, kBack), 0);
+    }
+}
+
 TEST(DrawBitmap, OtherKindsAndUnusableDibsDrawNothing) {
     const std::vector<uint8_t> whole = FourColours(false);
     std::vector<uint8_t> truncated = whole;
