@@ -115,6 +115,10 @@ constexpr uint32_t DROPEFFECT_COPY = 1;
 constexpr uint32_t DROPEFFECT_MOVE = 2;
 constexpr uint32_t DROPEFFECT_LINK = 4;
 
+// DIB compression (the header's compression field).
+constexpr uint32_t BI_RGB = 0;
+constexpr uint32_t BI_BITFIELDS = 3;
+
 // Size of the DROPFILES header that precedes a CF_HDROP file list.
 constexpr uint32_t DROPFILES_SIZE = 20;
 

@@ -53,6 +53,11 @@ bool Exists(const std::string& path) {
     return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
+bool IsFolder(const std::string& path) {
+    struct stat st;
+    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
 std::string ShortPath(const std::string& path) {
     // No short names here: an existing path is its own short form.
     struct stat st;

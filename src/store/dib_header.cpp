@@ -1,12 +1,12 @@
 #include "store/dib_header.h"
 
+#include "platform/win_constants.h"
 #include "store/byte_block.h"
 
 namespace {
 
 constexpr uint32_t kCoreHeaderSize = 12;
 constexpr uint32_t kInfoHeaderSize = 40;
-constexpr uint32_t kBiBitfields = 3;
 
 uint32_t PaletteColours(uint16_t bitCount) {
     switch (bitCount) {
@@ -55,14 +55,18 @@ DibHeader ReadDibHeader(const uint8_t* data, size_t size) {
     return h;
 }
 
+uint64_t DibBitsStart(const DibHeader& h) {
+    uint64_t offset = h.headerSize;
+    if (h.headerSize == kInfoHeaderSize && h.compression == win::BI_BITFIELDS)
+        offset += 12;
+    return offset + uint64_t(h.colours) * (h.core ? 3 : 4);
+}
+
 size_t DibBitsOffset(const std::vector<uint8_t>& dib) {
     const DibHeader h = ReadDibHeader(dib);
     if (!h.valid)
         return 0;
-    uint64_t offset = h.headerSize;
-    if (h.headerSize == kInfoHeaderSize && h.compression == kBiBitfields)
-        offset += 12;
-    offset += uint64_t(h.colours) * (h.core ? 3 : 4);
+    const uint64_t offset = DibBitsStart(h);
     return offset < dib.size() ? static_cast<size_t>(offset) : 0;
 }
 

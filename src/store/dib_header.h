@@ -24,6 +24,11 @@ inline DibHeader ReadDibHeader(const std::vector<uint8_t>& dib) {
     return ReadDibHeader(dib.data(), dib.size());
 }
 
+// Where the header says the pixel bits begin: after the header, the three bit-field masks
+// of a 40-byte header with BI_BITFIELDS, and the colour table (3-byte entries after a
+// 12-byte header, 4-byte ones otherwise). It may lie beyond the block.
+uint64_t DibBitsStart(const DibHeader& header);
+
 // Offset of the pixel bits (header, bit-field masks, colour table); 0 when the header is
 // not valid or they would lie beyond the block.
 size_t DibBitsOffset(const std::vector<uint8_t>& dib);

@@ -1,12 +1,10 @@
 #pragma once
-// Packed DIBs to and from the bytes of .bmp files.
+// The packed DIB of a bitmap file, for qbx add --bmp.
 #include <cstdint>
 #include <string>
 #include <vector>
 
-// The 14-byte BITMAPFILEHEADER ("BM", file size, offset of the pixel bits) and the DIB.
-// False when the DIB's header is not one that can be told where its bits begin.
-bool DibToBmpFile(const std::vector<uint8_t>& dib, std::string& file);
-
-// The packed DIB after the file header; false with the reason when `file` is not a bitmap.
+// Everything after the file's first 14 bytes, as the program reads an edited bitmap back
+// (the "BM" signature is not checked). False with the reason when no bitmap header of a
+// known kind follows those 14 bytes, so that a file that is no bitmap is still refused.
 bool BmpFileToDib(const std::string& file, std::vector<uint8_t>& dib, std::string& why);

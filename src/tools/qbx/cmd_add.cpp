@@ -12,9 +12,9 @@ std::string TextRefusal(size_t length, const CPreferences& prefs) {
     if (PassesTextLimits(length, prefs))
         return std::string();
     if (length < prefs.m_nMinTextSize)
-        return "the text has " + std::to_string(length) + " characters, fewer than " +
+        return "the text has " + Counted(length, "character") + ", fewer than " +
                "m_nMinTextSize (" + std::to_string(prefs.m_nMinTextSize) + ")";
-    return "the text has " + std::to_string(length) + " characters, more than m_nMaxItemSizeKB (" +
+    return "the text has " + Counted(length, "character") + ", more than m_nMaxItemSizeKB (" +
            std::to_string(prefs.m_nMaxItemSizeKB) + " KB) allows";
 }
 

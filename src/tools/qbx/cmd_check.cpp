@@ -31,10 +31,13 @@ std::string WhereItEnds(const QbxDocument& doc) {
             }
         }
     }
+    const std::string where = fieldAt >= doc.read.fileSize
+                                  ? "where its " + std::string(field) + " should begin"
+                                  : "inside its " + std::string(field) + ", which begins at byte " +
+                                        std::to_string(fieldAt);
     return doc.path + ": item " + std::to_string(doc.read.records + 1) + " at byte " +
-           std::to_string(doc.read.stopAt) + " is incomplete: its " + field + " at byte " +
-           std::to_string(fieldAt) + " runs past the end of the file (" +
-           std::to_string(doc.read.fileSize) + " bytes)";
+           std::to_string(doc.read.stopAt) + " is incomplete: the file ends at byte " +
+           std::to_string(doc.read.fileSize) + ", " + where;
 }
 
 } // namespace
@@ -54,7 +57,7 @@ int CmdCheck(Args args) {
         Complain(WhereItEnds(doc));
         return kExitBadInput;
     }
-    bool ok = WriteStdout(doc.path + ": whole, " + std::to_string(doc.read.records) + " items, " +
-                          std::to_string(doc.read.fileSize) + " bytes\n");
+    bool ok = WriteStdout(doc.path + ": whole, " + Counted(doc.read.records, "item") + ", " +
+                          Counted(doc.read.fileSize, "byte") + "\n");
     return ok ? kExitOk : kExitBadInput;
 }

@@ -21,7 +21,7 @@ int CmdList(Args args) {
     if (!WriteStdout(out))
         return kExitBadInput;
     if (!doc.read.whole) {
-        Complain(CutRecordMessage(doc));
+        Complain(CutFileMessage(doc));
         return kExitBadInput;
     }
     return kExitOk;

@@ -139,7 +139,14 @@ int CmdPrefs(Args args) {
     std::string out;
     for (const PrefField& f : kFields)
         out += std::string(f.name) + '=' + Format(f, Get(block, f, doc.layout)) + '\n';
-    return WriteStdout(out) ? kExitOk : kExitBadInput;
+    if (!WriteStdout(out))
+        return kExitBadInput;
+    // The block is whole, but a cut record makes the file damaged all the same.
+    if (!doc.read.whole) {
+        Complain(CutFileMessage(doc));
+        return kExitBadInput;
+    }
+    return kExitOk;
 }
 
 int CmdSet(Args args) {

@@ -1,8 +1,10 @@
 // qbx show FILE N [--raw | --html]
 #include "qbx_tool.h"
 
-#include "bmp_file.h"
+#include "store/bitmap_file.h"
 #include "store/rtf_text.h"
+
+#include <cstdio>
 
 namespace {
 
@@ -11,6 +13,29 @@ size_t ParseItemNumber(const std::string& s) {
     if (s.empty() || s.size() > 9 || s.find_first_not_of("0123456789") != std::string::npos)
         return 0;
     return static_cast<size_t>(std::stoul(s));
+}
+
+// Writes the item's content to standard output; false (with a message) when it cannot.
+bool WriteItem(const CClipItem& item, const std::string& number, bool raw, bool html) {
+    if (html)
+        return WriteStdout(item.html);
+    if (item.IsTextLike())
+        return WriteStdout(item.type == CLIP_RTF && !raw ? RtfPlainText(item.text) : item.text);
+    if (item.type != CLIP_BITMAP || raw)
+        return WriteStdout(std::string(item.dib.begin(), item.dib.end()));
+    if (item.dib.empty()) {
+        Complain("item " + number + " holds no picture");
+        return false;
+    }
+    if (!BitmapFileLayoutOf(item.dib.data(), item.dib.size()).valid) {
+        Complain("item " + number + " holds no bitmap that a bitmap file can show " +
+                 "(qbx show --raw gives its bytes)");
+        return false;
+    }
+    if (WriteBitmapFile(stdout, item.dib.data(), item.dib.size()) && std::fflush(stdout) == 0)
+        return true;
+    Complain("cannot write to standard output");
+    return false;
 }
 
 } // namespace
@@ -35,32 +60,19 @@ int CmdShow(Args args) {
     if (!ReadDocument(path, LayoutFor(choice, path), RecordContent::Keep, doc))
         return kExitBadInput;
     if (number > doc.items.size()) {
-        if (!doc.read.whole && number == doc.items.size() + 1)
-            Complain(CutRecordMessage(doc));
+        if (!doc.read.whole)
+            Complain(CutFileMessage(doc) + ", so item " + args[1] + " cannot be shown");
         else
-            Complain(path + " has " + std::to_string(doc.items.size()) +
-                     " items; there is no item " + args[1]);
+            Complain(path + " has " + Counted(doc.items.size(), "item") + "; there is no item " +
+                     args[1]);
         return kExitBadInput;
     }
-
-    const CClipItem& item = *doc.items[number - 1];
-    std::string out;
-    if (html) {
-        out = item.html;
-    } else if (item.IsTextLike()) {
-        out = item.type == CLIP_RTF && !raw ? RtfPlainText(item.text) : item.text;
-    } else if (item.type == CLIP_BITMAP && !raw) {
-        if (item.dib.empty()) {
-            Complain("item " + args[1] + " holds no picture");
-            return kExitBadInput;
-        }
-        if (!DibToBmpFile(item.dib, out)) {
-            Complain("item " + args[1] + " holds no bitmap that a .bmp file can show " +
-                     "(qbx show --raw gives its bytes)");
-            return kExitBadInput;
-        }
-    } else {
-        out.assign(item.dib.begin(), item.dib.end());
+    if (!WriteItem(*doc.items[number - 1], args[1], raw, html))
+        return kExitBadInput;
+    // The item was whole, but the file is not: say so as list does.
+    if (!doc.read.whole) {
+        Complain(CutFileMessage(doc));
+        return kExitBadInput;
     }
-    return WriteStdout(out) ? kExitOk : kExitBadInput;
+    return kExitOk;
 }

@@ -22,17 +22,30 @@ std::string Problem(const QbxDocument& doc) {
     case QbxFileStatus::Short:
         if (r.fileSize == 0)
             return doc.path + ": empty file";
-        return doc.path + ": only " + std::to_string(r.fileSize) +
-               " bytes, too short for a collection file";
+        return doc.path + ": only " + Counted(r.fileSize, "byte") +
+               ", too short for a collection file";
     case QbxFileStatus::Foreign:
         return doc.path + ": not a collection file (it does not begin with \"QBX_2.9\")";
     case QbxFileStatus::Valid:
         break;
     }
     if (!r.whole && r.stopAt == kQbxPrefsOffset)
-        return doc.path + ": the preference block is cut off (the file has " +
-               std::to_string(r.fileSize) + " bytes)";
+        return CutFileMessage(doc);
     return std::string();
+}
+
+// Reads `path` into `doc`; says what is wrong (empty when nothing is) without a message.
+std::string Load(const std::string& path, QbxLayout layout, RecordContent content,
+                 QbxDocument& doc) {
+    doc.path = path;
+    doc.layout = layout;
+    doc.items.clear();
+    doc.read = QbxReadResult();
+    // A folder opens as a file on some systems and then reads as garbage or nothing.
+    if (files::IsFolder(path))
+        return path + ": is a directory, not a file";
+    doc.read = ReadQbxFile(path, layout, &doc.prefs, doc.items, content);
+    return Problem(doc);
 }
 
 } // namespace
@@ -60,11 +73,7 @@ void UseFolderOf(const std::string& path) {
 
 bool ReadDocument(const std::string& path, QbxLayout layout, RecordContent content,
                   QbxDocument& doc) {
-    doc.path = path;
-    doc.layout = layout;
-    doc.items.clear();
-    doc.read = ReadQbxFile(path, layout, &doc.prefs, doc.items, content);
-    std::string problem = Problem(doc);
+    std::string problem = Load(path, layout, content, doc);
     if (problem.empty())
         return true;
     Complain(problem);
@@ -72,20 +81,20 @@ bool ReadDocument(const std::string& path, QbxLayout layout, RecordContent conte
 }
 
 bool ReadDocumentForChange(const std::string& path, QbxLayout layout, QbxDocument& doc) {
-    doc.path = path;
-    doc.layout = layout;
-    if (!files::Exists(path)) {
+    if (!files::Exists(path) && !files::IsFolder(path)) {
+        doc.path = path;
+        doc.layout = layout;
         doc.prefs = CPreferences();
         doc.items.clear();
         return true;
     }
-    if (!ReadDocument(path, layout, RecordContent::Keep, doc))
-        return false;
-    if (!doc.read.whole) {
-        Complain(CutRecordMessage(doc) + "; the file was not changed");
-        return false;
-    }
-    return true;
+    std::string problem = Load(path, layout, RecordContent::Keep, doc);
+    if (problem.empty() && !doc.read.whole)
+        problem = CutFileMessage(doc);
+    if (problem.empty())
+        return true;
+    Complain(problem + "; the file was not changed");
+    return false;
 }
 
 bool WriteDocument(QbxDocument& doc) {
@@ -95,8 +104,10 @@ bool WriteDocument(QbxDocument& doc) {
     return false;
 }
 
-std::string CutRecordMessage(const QbxDocument& doc) {
-    return doc.path + ": item " + std::to_string(doc.read.records + 1) + " at byte " +
-           std::to_string(doc.read.stopAt) + " is incomplete (the file ends at byte " +
-           std::to_string(doc.read.fileSize) + ")";
+std::string CutFileMessage(const QbxDocument& doc) {
+    const QbxReadResult& r = doc.read;
+    const std::string part = r.stopAt == kQbxPrefsOffset ? std::string("the preference block")
+                                                         : "item " + std::to_string(r.records + 1);
+    return doc.path + ": " + part + " at byte " + std::to_string(r.stopAt) +
+           " is incomplete (the file ends at byte " + std::to_string(r.fileSize) + ")";
 }

@@ -1,6 +1,8 @@
 // The tool's few ways of talking to its caller.
 #include "qbx_tool.h"
 
+#include "platform/files.h"
+
 #include <cstdio>
 
 void Complain(const std::string& message) {
@@ -9,6 +11,10 @@ void Complain(const std::string& message) {
 
 bool ReadWholeFile(const std::string& path, std::string& out) {
     bool useStdin = path == "-";
+    if (!useStdin && files::IsFolder(path)) {
+        Complain(path + ": is a directory, not a file");
+        return false;
+    }
     std::FILE* f = useStdin ? stdin : std::fopen(path.c_str(), "rb");
     if (!f) {
         Complain(path + ": cannot open the file");
@@ -33,6 +39,10 @@ bool WriteStdout(const std::string& bytes) {
         return true;
     Complain("cannot write to standard output");
     return false;
+}
+
+std::string Counted(uint64_t number, const char* noun) {
+    return std::to_string(number) + ' ' + noun + (number == 1 ? "" : "s");
 }
 
 std::string TypeName(uint16_t type) {

@@ -31,23 +31,29 @@ LayoutChoice TakeLayoutOption(Args& args);
 // collection file.
 QbxLayout LayoutFor(LayoutChoice choice, const std::string& path);
 
-// Reads `path` into `doc`. When the file is missing, short, foreign or its preference block
-// is cut, says so and returns false. A cut record is not an error here: `doc.read` tells.
+// Reads `path` into `doc`. When it is a folder, or the file is missing, short, foreign or its
+// preference block is cut, says so and returns false. A cut record is not an error here:
+// `doc.read` tells, and the command says CutFileMessage after what it could print.
 bool ReadDocument(const std::string& path, QbxLayout layout, RecordContent content,
                   QbxDocument& doc);
 
 // Reads `path` for a change: a missing file becomes an empty one with the default
-// preferences; anything but a whole, valid file is refused (with a message).
+// preferences; anything but a whole, valid file is refused (with a message that says the
+// file was not changed).
 bool ReadDocumentForChange(const std::string& path, QbxLayout layout, QbxDocument& doc);
 
 // Writes the document back in place; says so when that fails.
 bool WriteDocument(QbxDocument& doc);
 
-// The message for a file whose records stop early.
-std::string CutRecordMessage(const QbxDocument& doc);
+// The message for a file cut short: which part is incomplete, where it begins and where the
+// file ends.
+std::string CutFileMessage(const QbxDocument& doc);
 
 // Points the program's files into the folder of `path`.
 void UseFolderOf(const std::string& path);
+
+// "1 item", "2 items": the number and the noun, in the plural unless the number is 1.
+std::string Counted(uint64_t number, const char* noun);
 
 // "text", "rtf", "bitmap", "files", "files-wide" or the code number.
 std::string TypeName(uint16_t type);

@@ -32,6 +32,11 @@ bool Exists(const std::string& path) {
     return attr != INVALID_FILE_ATTRIBUTES && !(attr & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+bool IsFolder(const std::string& path) {
+    DWORD attr = GetFileAttributesA(path.c_str());
+    return attr != INVALID_FILE_ATTRIBUTES && (attr & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
 std::string ShortPath(const std::string& path) {
     const DWORD needed = GetShortPathNameA(path.c_str(), nullptr, 0);
     if (needed == 0)

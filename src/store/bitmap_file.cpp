@@ -1,0 +1,55 @@
+#include "store/bitmap_file.h"
+
+#include "platform/win_constants.h"
+#include "store/byte_block.h"
+#include "store/dib_header.h"
+
+#include <limits>
+
+namespace {
+
+// Bytes of the pixel array that the block holds from `start` on.
+uint64_t PixelBytesHeld(const DibHeader& h, uint64_t start, size_t size) {
+    const uint64_t held = size - start;
+    // Compressed pixels have no size that the dimensions give; keep them all.
+    if (!h.core && h.compression != win::BI_RGB && h.compression != win::BI_BITFIELDS)
+        return held;
+    const uint64_t rows = h.height < 0 ? uint64_t(0) - uint64_t(int64_t(h.height))
+                                       : uint64_t(h.height);
+    const uint64_t stride = (uint64_t(h.width) * h.bitCount + 31) / 32 * 4;
+    if (stride != 0 && rows > held / stride)
+        return held; // the block ends inside its pixel array
+    return rows * stride;
+}
+
+} // namespace
+
+BitmapFileLayout BitmapFileLayoutOf(const uint8_t* dib, size_t size) {
+    BitmapFileLayout layout;
+    const DibHeader h = ReadDibHeader(dib, size);
+    if (!h.valid || h.width < 0)
+        return layout;
+    const uint64_t bitsStart = DibBitsStart(h);
+    if (bitsStart > size)
+        return layout;
+    const uint64_t dibBytes = bitsStart + PixelBytesHeld(h, bitsStart, size);
+    if (dibBytes > std::numeric_limits<uint32_t>::max() - kBitmapFileHeaderSize)
+        return layout;
+    layout.valid = true;
+    layout.fileSize = static_cast<uint32_t>(kBitmapFileHeaderSize + dibBytes);
+    layout.bitsOffset = static_cast<uint32_t>(kBitmapFileHeaderSize + bitsStart);
+    layout.dibBytes = static_cast<size_t>(dibBytes);
+    return layout;
+}
+
+bool WriteBitmapFile(std::FILE* file, const uint8_t* dib, size_t size) {
+    const BitmapFileLayout layout = BitmapFileLayoutOf(dib, size);
+    if (!layout.valid)
+        return false;
+    uint8_t header[kBitmapFileHeaderSize] = {'B', 'M'};
+    PutLe32(header + 2, layout.fileSize);
+    // Bytes 6 to 9 are the two reserved words, zero.
+    PutLe32(header + 10, layout.bitsOffset);
+    return std::fwrite(header, 1, sizeof header, file) == sizeof header &&
+           std::fwrite(dib, 1, layout.dibBytes, file) == layout.dibBytes;
+}
