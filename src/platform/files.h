@@ -18,7 +18,8 @@ bool Rename(const std::string& from, const std::string& to);
 
 bool Remove(const std::string& path);
 bool Copy(const std::string& from, const std::string& to); // overwrites
-bool Exists(const std::string& path); // an existing file, not a folder
+// Exists: an existing file (not a folder); IsFolder: an existing folder.
+bool Exists(const std::string& path);
 bool IsFolder(const std::string& path);
 
 // The short (8.3) form of an existing file or folder's path; empty when it does not exist.

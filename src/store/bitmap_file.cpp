@@ -14,8 +14,8 @@ uint64_t PixelBytesHeld(const DibHeader& h, uint64_t start, size_t size) {
     // Compressed pixels have no size that the dimensions give; keep them all.
     if (!h.core && h.compression != win::BI_RGB && h.compression != win::BI_BITFIELDS)
         return held;
-    const uint64_t rows = h.height < 0 ? uint64_t(0) - uint64_t(int64_t(h.height))
-                                       : uint64_t(h.height);
+    const uint64_t rows =
+        h.height < 0 ? uint64_t(0) - uint64_t(int64_t(h.height)) : uint64_t(h.height);
     const uint64_t stride = (uint64_t(h.width) * h.bitCount + 31) / 32 * 4;
     if (stride != 0 && rows > held / stride)
         return held; // the block ends inside its pixel array

@@ -124,8 +124,8 @@ TEST(WriteBitmapFile, ABlockCutShortGivesWhatItHoldsOrNothing) {
 
     // Refused, with nothing written: a colour table that runs past the block, a header of
     // no known kind, a negative width, a block too short for any header.
-    for (const Bytes& bad : {InfoDib(2, 2, 8, 40 + 100), Bytes(60, 'B'), InfoDib(-2, 2, 24, 60),
-                             Bytes{40, 0, 0}}) {
+    for (const Bytes& bad :
+         {InfoDib(2, 2, 8, 40 + 100), Bytes(60, 'B'), InfoDib(-2, 2, 24, 60), Bytes{40, 0, 0}}) {
         EXPECT_FALSE(BitmapFileLayoutOf(bad.data(), bad.size()).valid);
         bool written = true;
         EXPECT_TRUE(Written(bad, written).empty());

@@ -55,8 +55,8 @@ bool OneLine(const std::string& s) {
 
 const char kRtf[] = "{\\rtf1{\\fonttbl{\\f0 Arial;}}\\f0 Hello\\par World}";
 
-// Clipboard.qbx with a text, a Rich Text, a file list and a bitmap.
-void WriteSample(const Bytes& dib) {
+// A text, a Rich Text, a file list and a bitmap.
+ClipList SampleItems(const Bytes& dib) {
     ClipList items;
     items.push_back(CClipItem::FromText("first line\r\nsecond"));
     items[0]->SetHtml("<p>first</p>");
@@ -66,6 +66,12 @@ void WriteSample(const Bytes& dib) {
         CClipItem::FromFileList(reinterpret_cast<const uint8_t*>(files), sizeof files, false));
     uint8_t counter = 6;
     items.push_back(CClipItem::FromDib(dib, counter));
+    return items;
+}
+
+// Clipboard.qbx with the sample items.
+void WriteSample(const Bytes& dib) {
+    ClipList items = SampleItems(dib);
     ASSERT_TRUE(SaveActiveCollection(CPreferences(), items));
 }
 
@@ -138,7 +144,7 @@ TEST(QbxTool, BadInputGetsOneLineAndChangesNothing) {
         {{"list", "Short.qbx"}, 1, "too short"},
         {{"prefs", "Foreign.qbx"}, 1, "not a collection file"},
         {{"check", "Foreign.qbx"}, 1, "QBX_2.9"},
-        {{"check", "Cut.qbx"}, 1, "DIB bytes"},
+        {{"check", "Cut.qbx"}, 1, "inside its DIB, which begins at byte "},
         {{"show", "Clipboard.qbx", "0"}, 1, "bad item number"},
         {{"show", "Clipboard.qbx", "5"}, 1, "no item 5"},
         {{"show", "Clipboard.qbx", "x1"}, 1, "bad item number"},
@@ -342,6 +348,141 @@ TEST(QbxTool, AddBitmapsAtTheTail) {
     EXPECT_TRUE(OneLine(bad.err)) << bad.err;
     EXPECT_EQ(Qbx(dir, {"add", "Clipboard.qbx", "--bmp"}).exitCode, 2);
     EXPECT_EQ(Qbx(dir, {"add", "Clipboard.qbx", "--jpeg", "x"}).exitCode, 1);
+}
+
+TEST(QbxTool, EveryReaderSaysWhereACutFileEnds) {
+    TempProgramFolder dir;
+    ClipList all = SampleItems(MakeDib(2, 2)), firstOnly = SampleItems(MakeDib(2, 2));
+    firstOnly.resize(1);
+    ASSERT_TRUE(
+        WriteQbxFile(dir.Path("One.qbx"), QbxLayout::Collection, CPreferences(), firstOnly));
+    ASSERT_TRUE(WriteQbxFile(dir.Path("All.qbx"), QbxLayout::Collection, CPreferences(), all));
+    const size_t item2 = ReadAll(dir.Path("One.qbx")).size();
+    const Bytes whole = ReadAll(dir.Path("All.qbx"));
+    const std::string at2 = std::to_string(item2), end2 = std::to_string(item2 + 3);
+    WriteAll(dir.Path("CutIn1.qbx"), Bytes(whole.begin(), whole.begin() + 45));
+    WriteAll(dir.Path("CutIn2.qbx"), Bytes(whole.begin(), whole.begin() + item2 + 3));
+    WriteAll(dir.Path("CutBlock.qbx"), Bytes(whole.begin(), whole.begin() + 20));
+    WriteAll(dir.Path("CutBeforeHtml.qbx"), Bytes(whole.begin(), whole.end() - 1));
+
+    // What is whole is printed (`out` begins the output; empty: none), then one line says
+    // where the file is cut.
+    struct Case {
+        std::vector<std::string> args;
+        std::string out;
+        std::string err;
+    } cases[] = {
+        {{"show", "CutIn2.qbx", "1"},
+         "first line\r\nsecond",
+         "CutIn2.qbx: item 2 at byte " + at2 + " is incomplete (the file ends at byte " + end2 +
+             ")"},
+        {{"show", "CutIn2.qbx", "1", "--html"}, "<p>first</p>", "item 2 at byte " + at2},
+        {{"show", "CutIn2.qbx", "2"}, "", "item 2 at byte " + at2},
+        {{"show", "CutIn1.qbx", "2"},
+         "",
+         "CutIn1.qbx: item 1 at byte 40 is incomplete (the file ends at byte 45), so item 2 "
+         "cannot be shown"},
+        {{"prefs", "CutIn1.qbx"}, "m_dwOptions=", "item 1 at byte 40 is incomplete"},
+        {{"list", "CutIn1.qbx"}, "", "item 1 at byte 40 is incomplete"},
+        {{"check", "CutIn2.qbx"},
+         "",
+         "CutIn2.qbx: item 2 at byte " + at2 + " is incomplete: the file ends at byte " + end2 +
+             ", inside its caption, which begins at byte " + at2},
+        {{"check", "CutBeforeHtml.qbx"}, "", "where its html should begin"},
+    };
+    for (const Case& c : cases) {
+        ToolRun r = Qbx(dir, c.args);
+        std::string what = c.args[0] + " " + c.args[1] + " " + c.args.back();
+        EXPECT_EQ(r.exitCode, 1) << what;
+        EXPECT_TRUE(c.out.empty() ? r.out.empty() : r.out.compare(0, c.out.size(), c.out) == 0)
+            << what << ": " << r.out;
+        EXPECT_TRUE(OneLine(r.err)) << what << ": " << r.err;
+        EXPECT_NE(r.err.find(c.err), std::string::npos) << what << ": " << r.err;
+        EXPECT_EQ(r.err.find("0 items"), std::string::npos) << what << ": " << r.err;
+    }
+
+    // A cut preference block leaves nothing whole to print, and nothing is changed.
+    for (std::vector<std::string> args : {std::vector<std::string>{"list", "CutBlock.qbx"},
+                                          {"prefs", "CutBlock.qbx"},
+                                          {"show", "CutBlock.qbx", "1"},
+                                          {"check", "CutBlock.qbx"},
+                                          {"set", "CutBlock.qbx", "m_nSound=1"},
+                                          {"add", "CutBlock.qbx", "--text", "hello"}}) {
+        ToolRun r = Qbx(dir, args);
+        EXPECT_EQ(r.exitCode, 1) << args[0];
+        EXPECT_EQ(r.out, "") << args[0];
+        EXPECT_TRUE(OneLine(r.err)) << args[0] << ": " << r.err;
+        EXPECT_NE(r.err.find("CutBlock.qbx: the preference block at byte 8 is incomplete (the "
+                             "file ends at byte 20)"),
+                  std::string::npos)
+            << args[0] << ": " << r.err;
+    }
+    EXPECT_EQ(ReadAll(dir.Path("CutBlock.qbx")), Bytes(whole.begin(), whole.begin() + 20));
+}
+
+TEST(QbxTool, AFolderIsNamedAsOne) {
+    TempProgramFolder dir;
+    WriteSample(MakeDib(2, 2));
+    ASSERT_EQ(mkdir(dir.Path("Folder.qbx").c_str(), 0755), 0);
+    for (std::vector<std::string> args : {std::vector<std::string>{"list", "Folder.qbx"},
+                                          {"prefs", "Folder.qbx"},
+                                          {"show", "Folder.qbx", "1"},
+                                          {"check", "Folder.qbx"},
+                                          {"set", "Folder.qbx", "m_nSound=1"},
+                                          {"add", "Folder.qbx", "--text", "hello"},
+                                          {"add", "Clipboard.qbx", "--bmp", "Folder.qbx"},
+                                          {"rtf2text", "Folder.qbx"}}) {
+        ToolRun r = Qbx(dir, args);
+        EXPECT_EQ(r.exitCode, 1) << args[0];
+        EXPECT_TRUE(OneLine(r.err)) << args[0] << ": " << r.err;
+        EXPECT_NE(r.err.find("Folder.qbx: is a directory, not a file"), std::string::npos)
+            << args[0] << ": " << r.err;
+    }
+    struct stat st;
+    ASSERT_EQ(stat(dir.Path("Folder.qbx").c_str(), &st), 0);
+    EXPECT_TRUE(S_ISDIR(st.st_mode));
+    EXPECT_NE(access(dir.Path("Folder.qbx.tmp").c_str(), F_OK), 0);
+}
+
+TEST(QbxTool, BitmapsGoOutAsBitmapFilesAndComeBackWithoutTheirHeader) {
+    TempProgramFolder dir;
+    // A DIB with bytes after its pixel array, behind a file header that is not "BM":
+    // everything after the first 14 bytes is taken as it is.
+    Bytes dib = MakeDib(3, 2); // rows of 12 bytes
+    ASSERT_EQ(dib.size(), 40u + 24);
+    Bytes padded = dib;
+    Append(padded, {0xEE, 0xEE, 0xEE, 0xEE, 0xEE});
+    Bytes odd(14, 'X');
+    odd.insert(odd.end(), padded.begin(), padded.end());
+    WriteAll(dir.Path("odd.bmp"), odd);
+    ToolRun add = Qbx(dir, {"add", "Clipboard.qbx", "--bmp", "odd.bmp"});
+    ASSERT_EQ(add.exitCode, 0) << add.err;
+    EXPECT_EQ(Qbx(dir, {"show", "Clipboard.qbx", "1", "--raw"}).out,
+              std::string(padded.begin(), padded.end()));
+
+    // The file ends with the pixel array, and its size field says so.
+    Bytes bmp;
+    Append(bmp, "BM");
+    AppendU32(bmp, 14 + 40 + 24);
+    AppendU32(bmp, 0);
+    AppendU32(bmp, 54);
+    bmp.insert(bmp.end(), dib.begin(), dib.end());
+    ToolRun show = Qbx(dir, {"show", "Clipboard.qbx", "1"});
+    EXPECT_EQ(show.exitCode, 0) << show.err;
+    EXPECT_EQ(show.out, std::string(bmp.begin(), bmp.end()));
+
+    ToolRun check = Qbx(dir, {"check", "Clipboard.qbx"});
+    EXPECT_NE(check.out.find(": whole, 1 item, "), std::string::npos) << check.out;
+
+    // Files with no bitmap header after their first 14 bytes are still refused.
+    WriteAll(dir.Path("tiny.bmp"), Bytes(14, 'B'));
+    WriteAll(dir.Path("text.bmp"), Bytes(100, 'a'));
+    for (const char* name : {"tiny.bmp", "text.bmp"}) {
+        ToolRun r = Qbx(dir, {"add", "Clipboard.qbx", "--bmp", name});
+        EXPECT_EQ(r.exitCode, 1) << name;
+        EXPECT_TRUE(OneLine(r.err)) << r.err;
+        EXPECT_NE(r.err.find("not a bitmap file"), std::string::npos) << r.err;
+    }
 }
 
 #endif // QBX_TOOL_PATH

@@ -22,7 +22,7 @@ std::string WhereItEnds(const QbxDocument& doc) {
             bool contentWhole = textLike ? in.ReadString(s) : in.ReadU32(length);
             if (contentWhole && !textLike) {
                 fieldAt = in.Tell();
-                field = "DIB bytes";
+                field = "DIB";
                 contentWhole = in.Skip(length);
             }
             if (contentWhole) {

@@ -93,7 +93,7 @@ bool ReadDocumentForChange(const std::string& path, QbxLayout layout, QbxDocumen
         problem = CutFileMessage(doc);
     if (problem.empty())
         return true;
-    Complain(problem + "; the file was not changed");
+    Complain(files::IsFolder(path) ? problem : problem + "; the file was not changed");
     return false;
 }
 
