@@ -1,7 +1,7 @@
 #pragma once
-// The bitmap file of a packed DIB, as an item is exported for an editor or a printer: a
-// 14-byte file header ("BM", file size, offset of the pixel array), then the DIB up to the
-// end of its pixel array. Reading such a file back takes everything after the 14 bytes.
+// The bitmap file of a packed DIB, the form in which a picture item goes to other programs:
+// a 14-byte file header ("BM", file size, offset of the pixel array), then the DIB up to
+// the end of its pixel array. Reading such a file back takes everything after the 14 bytes.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
