@@ -20,9 +20,5 @@ int CmdList(Args args) {
     }
     if (!WriteStdout(out))
         return kExitBadInput;
-    if (!doc.read.whole) {
-        Complain(CutFileMessage(doc));
-        return kExitBadInput;
-    }
-    return kExitOk;
+    return FinishReading(doc);
 }

@@ -141,12 +141,7 @@ int CmdPrefs(Args args) {
         out += std::string(f.name) + '=' + Format(f, Get(block, f, doc.layout)) + '\n';
     if (!WriteStdout(out))
         return kExitBadInput;
-    // The block is whole, but a cut record makes the file damaged all the same.
-    if (!doc.read.whole) {
-        Complain(CutFileMessage(doc));
-        return kExitBadInput;
-    }
-    return kExitOk;
+    return FinishReading(doc);
 }
 
 int CmdSet(Args args) {

@@ -69,10 +69,5 @@ int CmdShow(Args args) {
     }
     if (!WriteItem(*doc.items[number - 1], args[1], raw, html))
         return kExitBadInput;
-    // The item was whole, but the file is not: say so as list does.
-    if (!doc.read.whole) {
-        Complain(CutFileMessage(doc));
-        return kExitBadInput;
-    }
-    return kExitOk;
+    return FinishReading(doc);
 }

@@ -104,6 +104,13 @@ bool WriteDocument(QbxDocument& doc) {
     return false;
 }
 
+int FinishReading(const QbxDocument& doc) {
+    if (doc.read.whole)
+        return kExitOk;
+    Complain(CutFileMessage(doc));
+    return kExitBadInput;
+}
+
 std::string CutFileMessage(const QbxDocument& doc) {
     const QbxReadResult& r = doc.read;
     const std::string part = r.stopAt == kQbxPrefsOffset ? std::string("the preference block")

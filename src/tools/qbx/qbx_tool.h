@@ -49,6 +49,10 @@ bool WriteDocument(QbxDocument& doc);
 // file ends.
 std::string CutFileMessage(const QbxDocument& doc);
 
+// The end of a reading command once it printed what it could: a cut file is said after it
+// and makes the exit code that of bad input.
+int FinishReading(const QbxDocument& doc);
+
 // Points the program's files into the folder of `path`.
 void UseFolderOf(const std::string& path);
 
