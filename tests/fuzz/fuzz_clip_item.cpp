@@ -1,9 +1,11 @@
 // Clipboard blocks of any shape through the file-list and bitmap constructors and the
 // derived-text rules: reading stays inside the block, sizes and captions stay bounded.
+#include "store/bitmap_file.h"
 #include "store/clip_item.h"
 #include "store/dib_header.h"
 #include "store/text_rules.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
@@ -25,6 +27,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         std::abort();
     const size_t bits = DibBitsOffset(bitmap->dib);
     if (bits > block.size())
+        std::abort();
+
+    // The bitmap file made of the block: the header's fields agree with what is written, and
+    // writing reads only the block.
+    const BitmapFileLayout layout = BitmapFileLayoutOf(block.data(), block.size());
+    if (layout.valid &&
+        (layout.dibBytes > block.size() ||
+         layout.fileSize != kBitmapFileHeaderSize + layout.dibBytes ||
+         layout.bitsOffset < kBitmapFileHeaderSize || layout.bitsOffset > layout.fileSize))
+        std::abort();
+    static std::FILE* sink = std::fopen("/dev/null", "wb");
+    if (sink && WriteBitmapFile(sink, block.data(), block.size()) != layout.valid)
         std::abort();
 
     const DibHeader h = ReadDibHeader(block);
