@@ -253,10 +253,10 @@ void CServiceWnd::CaptureBitmap(bool handled) {
     IClipboard& clipboard = m_ports.clipboard;
     const bool keepEmpty = (m_dwOptions & OPT_KEEP_CLIPBOARD_EMPTY) != 0;
     // A DIB is what is kept; a picture offered only as PNG is made into one.
-    const unsigned format = m_cfPng && !clipboard.IsFormatAvailable(win::CF_DIB) &&
-                                    clipboard.IsFormatAvailable(m_cfPng)
-                                ? m_cfPng
-                                : win::CF_DIB;
+    const unsigned format =
+        m_cfPng && !clipboard.IsFormatAvailable(win::CF_DIB) && clipboard.IsFormatAvailable(m_cfPng)
+            ? m_cfPng
+            : win::CF_DIB;
     if (!(m_dwOptions & OPT_FMT_BITMAP) || !IsFormatFresh(format)) {
         if (handled && keepEmpty)
             clipboard.Empty();

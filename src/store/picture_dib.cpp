@@ -35,7 +35,7 @@ std::vector<uint8_t> DibFromPicture(const DecodedPicture& picture) {
     PutLe32(header, HEADER_SIZE);
     PutLe32(header + 4, picture.width);
     PutLe32(header + 8, picture.height); // positive: the rows run from the bottom up
-    PutLe16(header + 12, 1);              // planes
+    PutLe16(header + 12, 1);             // planes
     PutLe16(header + 14, BITS_PER_PIXEL);
     PutLe32(header + 16, 0); // BI_RGB
     PutLe32(header + 20, uint32_t(size - HEADER_SIZE));

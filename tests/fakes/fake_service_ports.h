@@ -47,10 +47,9 @@ struct FakeServicePorts {
     FakePictureDecoder pictures;
 
     ServicePorts Ports() {
-        return ServicePorts{window,    focus,     boxes,   installation, store,
-                            languages, clipboard, viewers, clock,        sound,
-                            hotKeys,   timers,    tray,    input,        keys,
-                            targets,   targets,   menus,   systemLists,  documents,
-                            pictures};
+        return ServicePorts{window,      focus,     boxes,   installation, store,   languages,
+                            clipboard,   viewers,   clock,   sound,        hotKeys, timers,
+                            tray,        input,     keys,    targets,      targets, menus,
+                            systemLists, documents, pictures};
     }
 };
