@@ -298,7 +298,7 @@ bool CServiceWnd::ReadCapturedPicture(unsigned format, std::vector<uint8_t>& dib
     if (!clipboard.GetData(format, png) || !m_ports.pictures.DecodePng(png, maxPixels, picture))
         return false;
     const uint64_t size = PictureDibSize(picture.width, picture.height);
-    if (size == 0 || size > SIZE_MAX || !FitsMaxItemSize(size_t(size), *this))
+    if (size == 0 || !FitsMaxItemSize(size_t(size), *this))
         return false;
     dib = DibFromPicture(picture);
     return !dib.empty();

@@ -1,9 +1,9 @@
 #include "store/bitmap_file.h"
 
-#include "platform/win_constants.h"
 #include "store/byte_block.h"
 #include "store/dib_header.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -11,15 +11,11 @@ namespace {
 // Bytes of the pixel array that the block holds from `start` on.
 uint64_t PixelBytesHeld(const DibHeader& h, uint64_t start, size_t size) {
     const uint64_t held = size - start;
-    // Compressed pixels have no size that the dimensions give; keep them all.
-    if (!h.core && h.compression != win::BI_RGB && h.compression != win::BI_BITFIELDS)
+    // Compressed pixels have no size that the dimensions give; keep them all. A block that
+    // ends inside its pixel array gives what it holds.
+    if (!DibHasPlainRows(h))
         return held;
-    const uint64_t rows =
-        h.height < 0 ? uint64_t(0) - uint64_t(int64_t(h.height)) : uint64_t(h.height);
-    const uint64_t stride = (uint64_t(h.width) * h.bitCount + 31) / 32 * 4;
-    if (stride != 0 && rows > held / stride)
-        return held; // the block ends inside its pixel array
-    return rows * stride;
+    return std::min(DibPixelArraySize(h), held);
 }
 
 } // namespace

@@ -1,5 +1,8 @@
 #include "store/dib_header.h"
 
+#include <cstdlib>
+#include <limits>
+
 #include "platform/win_constants.h"
 #include "store/byte_block.h"
 
@@ -60,6 +63,19 @@ uint64_t DibBitsStart(const DibHeader& h) {
     if (h.headerSize == kInfoHeaderSize && h.compression == win::BI_BITFIELDS)
         offset += 12;
     return offset + uint64_t(h.colours) * (h.core ? 3 : 4);
+}
+
+bool DibHasPlainRows(const DibHeader& h) {
+    return h.compression == win::BI_RGB || h.compression == win::BI_BITFIELDS;
+}
+
+uint64_t DibPixelArraySize(const DibHeader& h) {
+    const uint64_t width = uint64_t(std::llabs(int64_t(h.width)));
+    const uint64_t rows = uint64_t(std::llabs(int64_t(h.height)));
+    const uint64_t stride = (width * h.bitCount + 31) / 32 * 4;
+    if (stride != 0 && rows > std::numeric_limits<uint64_t>::max() / stride)
+        return std::numeric_limits<uint64_t>::max();
+    return stride * rows;
 }
 
 size_t DibBitsOffset(const std::vector<uint8_t>& dib) {

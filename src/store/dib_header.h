@@ -29,6 +29,14 @@ inline DibHeader ReadDibHeader(const std::vector<uint8_t>& dib) {
 // 12-byte header, 4-byte ones otherwise). It may lie beyond the block.
 uint64_t DibBitsStart(const DibHeader& header);
 
+// Whether the pixel bits are plain rows (BI_RGB or BI_BITFIELDS, and every 12-byte header),
+// whose size the dimensions give; compressed bits carry their own length.
+bool DibHasPlainRows(const DibHeader& header);
+
+// Bytes of the plain rows: |height| rows of ((|width| x bit count + 31) / 32) x 4 bytes; the
+// largest number when that does not fit in 64 bits.
+uint64_t DibPixelArraySize(const DibHeader& header);
+
 // Offset of the pixel bits (header, bit-field masks, colour table); 0 when the header is
 // not valid or they would lie beyond the block.
 size_t DibBitsOffset(const std::vector<uint8_t>& dib);

@@ -14,11 +14,8 @@ bool HoldsAllBits(const std::vector<uint8_t>& dib, const DibHeader& header, size
     if (header.width <= 0 || header.height == 0)
         return false;
     const uint64_t available = dib.size() - bits;
-    if (header.compression == BI_RGB || header.compression == BI_BITFIELDS) {
-        const uint64_t stride = (uint64_t(header.width) * header.bitCount + 31) / 32 * 4;
-        const uint64_t rows = uint64_t(std::llabs(int64_t(header.height)));
-        return header.bitCount != 0 && stride * rows <= available;
-    }
+    if (DibHasPlainRows(header))
+        return header.bitCount != 0 && DibPixelArraySize(header) <= available;
     // Compressed bits: their length is the header's image size.
     const auto* info = reinterpret_cast<const BITMAPINFOHEADER*>(dib.data());
     return !header.core && info->biSizeImage != 0 && info->biSizeImage <= available;
