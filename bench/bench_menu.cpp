@@ -12,7 +12,7 @@
 
 #include <unistd.h>
 
-#include "bench/bench_data.h"
+#include "bench_data.h"
 #include "store/collection_file.h"
 #include "store/collection_list.h"
 #include "store/program_files.h"

@@ -3,7 +3,7 @@
 // the fixed 200 ms waits are not counted. Target: at most 5 ms. Prints figures, never fails.
 #include "app/clip_formats.h"
 #include "app/dispatch.h"
-#include "bench/bench_data.h"
+#include "bench_data.h"
 #include "fakes/fake_service_ports.h"
 #include "store/collection_file.h"
 #include "store/program_files.h"

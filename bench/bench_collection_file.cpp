@@ -1,6 +1,6 @@
 // Figures for the collection files: loading a large external collection (time, peak and
 // held memory) and saving a full active collection (time). Prints figures, never fails.
-#include "bench/bench_data.h"
+#include "bench_data.h"
 #include "store/collection_file.h"
 #include "store/program_files.h"
 

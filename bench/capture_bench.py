@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Figures of the running program under Wine: capture latency (and CopyQ's, for comparison),
-idle cost and start-up time. Run by tests/e2e/bench inside the private display and prefix it
+idle cost and start-up time. Run by bench/wine inside the private display and prefix it
 sets up. Prints figures; never fails the caller.
 
 Capture latency: from just before xclip sets the X clipboard until the cut is in
