@@ -36,13 +36,40 @@ open_menu() {
     qbxctl service Quillbox 0 32792 || fail "could not post the open-menu command"
     qbxctl wait-menus 1 "$QBX_TIMEOUT" >/dev/null || fail "the main menu did not open"
 }
-# The menu's first row under the pointer: highlighting follows the mouse.
 menu_rect() { qbxctl wait-menus "${1:-1}" 5 | tr -d '\r' | sed -n "${2:-1}p"; }
-point_at_row() { # row (0-based), menu rect "l t r b", rows in that menu
+# Entries are filled with these colours, highlighted or not.
+HIGHLIGHT=$(qbxctl syscolor 2 | tr -d '\r') # COLOR_ACTIVECAPTION
+MENU_BACK=$(qbxctl syscolor 4 | tr -d '\r')  # COLOR_MENU
+# row_x_y ROW RECT ROWS: where the pointer goes on that row (0-based) of the menu at RECT
+# "l t r b" with ROWS rows: X Y, and the X of the row's first pixel column, which is only
+# ever filled (the icon starts a pixel further in).
+row_x_y() {
     local row=$1 rows=$3 l t r b h
     read -r l t r b <<<"$2"
     h=$(((b - t - 6) / rows)) # the menu's frame takes 3 pixels above and below
-    xdotool mousemove $((l + 40)) $((t + 3 + row * h + h / 2))
+    printf '%s %s %s\n' $((l + 40)) $((t + 3 + row * h + h / 2)) $((l + 3))
+}
+# point_at_row ROW RECT ROWS: highlighting follows the mouse; returns once the row shows
+# highlighted. Sets POINTER_X and POINTER_Y.
+point_at_row() {
+    local edge
+    read -r POINTER_X POINTER_Y edge <<<"$(row_x_y "$@")"
+    xdotool mousemove "$POINTER_X" "$POINTER_Y"
+    wait_for "row $1 of the menu at $2 to show highlighted" \
+        pixel_is "$edge" "$POINTER_Y" "$HIGHLIGHT"
+}
+# wait_tip: the preview tip shows the highlighted entry: shown, and moved beside the pointer
+# when its subject changed.
+wait_tip() {
+    qbxctl wait-shown QuillboxPreviewTip "$QBX_TIMEOUT" $((POINTER_X + 10)) $((POINTER_Y + 20)) ||
+        fail "no preview tip beside the pointer at $POINTER_X,$POINTER_Y"
+}
+no_tip() { ! qbxctl wait-shown QuillboxPreviewTip 0 >/dev/null 2>&1; }
+# wait_painted RECT ROWS: the menu at RECT shows its entries (its first row, not highlighted).
+wait_painted() {
+    local x y edge
+    read -r x y edge <<<"$(row_x_y 0 "$1" "$2")"
+    wait_for "the menu at $1 to be painted" pixel_is "$edge" "$y" "$MENU_BACK"
 }
 # shot NAME: the screen around the menus (they open at 200,150), as build/screens/NAME.png.
 shot() {
@@ -59,13 +86,12 @@ note "main menu at $rect"
 # Rows: 0 text, 1 Rich Text, 2 HTML, 3 bitmap, 4 files, 5 scheduled, 6 Counters,
 # 7 Letters, 8 Time...
 point_at_row 0 "$rect" 9
-# The first tip of a menu shows after a second.
-qbxctl wait-shown QuillboxPreviewTip "$QBX_TIMEOUT" || fail "no preview tip over the first item"
+wait_tip # the first tip of a menu shows after a second
 shot menu-text-item
 for shot in 1:menu-rtf-item 2:menu-html-item 3:menu-bitmap-item 4:menu-file-list \
     5:menu-scheduled-item; do
     point_at_row "${shot%%:*}" "$rect" 9
-    sleep 0.5
+    wait_tip
     shot "${shot#*:}"
 done
 
@@ -73,26 +99,29 @@ done
 point_at_row 6 "$rect" 9
 sub=$(qbxctl wait-menus 2 "$QBX_TIMEOUT" | tr -d '\r' | sed -n 1p) || fail "the collection submenu did not open"
 point_at_row 1 "$sub" 2 # "+2Pass %u" with counter 2 at 7
-sleep 0.5
+wait_tip
 shot menu-counter-item
 point_at_row 7 "$rect" 9
-qbxctl wait-menus 2 "$QBX_TIMEOUT" >/dev/null || fail "the second collection's submenu did not open"
-sleep 0.5
+sub=$(qbxctl wait-menus 2 "$QBX_TIMEOUT" | tr -d '\r' | sed -n 1p) ||
+    fail "the second collection's submenu did not open"
+wait_painted "$sub" 2
+wait_tip # the help text of a collection's popup
 shot menu-collections
 point_at_row 8 "$rect" 9
 sub=$(qbxctl wait-menus 2 "$QBX_TIMEOUT" | tr -d '\r' | sed -n 1p) || fail "the time submenu did not open"
 point_at_row 1 "$sub" 6
-sleep 0.5
+wait_painted "$sub" 6
+wait_for "the tip to go: time entries have none" no_tip
 shot menu-time
 
-# The context menu of an item: as a right click on the entry asks for it.
+# The context menu of an item: as a right click on the entry asks for it. The highlighted
+# row has reported its entry when it shows highlighted.
 point_at_row 1 "$rect" 9
-sleep 0.3
 qbxctl service Quillbox 0 32794 || fail "could not post the context-menu command"
 qbxctl wait-menus 2 "$QBX_TIMEOUT" >/dev/null || fail "the context menu did not open"
 ctx=$(menu_rect 2 1)
 point_at_row 1 "$ctx" 18
-sleep 1.2
+wait_tip # the help text of the command, a second after the context menu opened
 shot menu-item-context
 
 # A click beside the menus closes them all.

@@ -3,7 +3,8 @@
 # qbx.exe), QBX_SCREENS, QBX_REASON (where fail writes its reason), QBX_PIDS (the Wine
 # processes this test started; the runner ends those left over), DISPLAY and the Wine
 # settings. A test script exits 0 when it passed; `fail` ends it with a reason.
-# Never sleep to synchronise: wait_for a condition.
+# Never sleep to synchronise: wait_for a condition. To show that something does not happen,
+# use holds_for, bounded and with the reason at the call.
 
 QBX_TIMEOUT=${QBX_TIMEOUT:-60} # seconds; generous, for a busy two-core machine
 QBXCTL="$QBX_BUILD/mingw/e2e/qbxctl.exe"
@@ -28,6 +29,19 @@ wait_for() {
     local deadline=$((SECONDS + timeout))
     while ! "$@" >/dev/null 2>&1; do
         [ "$SECONDS" -lt "$deadline" ] || fail "timed out after ${timeout}s waiting for $what"
+        sleep 0.2
+    done
+}
+
+# holds_for "what" SECONDS COMMAND...: COMMAND keeps succeeding for SECONDS (polled), for
+# the tests that prove an absence ("no menu opened", "the file was not written"): nothing
+# can be awaited there, so the time is fixed. Fails as soon as COMMAND fails.
+holds_for() {
+    local what=$1 seconds=$2
+    shift 2
+    local deadline=$((SECONDS + seconds))
+    while [ "$SECONDS" -lt "$deadline" ]; do
+        "$@" >/dev/null 2>&1 || fail "not so for ${seconds}s: $what"
         sleep 0.2
     done
 }
@@ -95,6 +109,13 @@ screenshot() { # name
     import -display "$DISPLAY" -window root "$QBX_SCREENS/$1.png" 2>/dev/null ||
         note "screenshot $1 failed"
 }
+
+# pixel X Y: the colour of the screen at X,Y as "#RRGGBB".
+pixel() {
+    import -display "$DISPLAY" -window root -crop "1x1+$1+$2" -depth 8 txt:- 2>/dev/null |
+        sed -n '2s/.*\(#[0-9A-Fa-f]\{6\}\).*/\1/p'
+}
+pixel_is() { [ "$(pixel "$1" "$2")" = "$3" ]; } # X Y COLOUR
 
 clip_set() { printf '%s' "$1" | xclip -display "$DISPLAY" -selection clipboard -i; }
 clip_get() { xclip -display "$DISPLAY" -selection clipboard -o 2>/dev/null; }

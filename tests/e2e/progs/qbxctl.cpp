@@ -7,9 +7,13 @@
 //   qbxctl close TITLE                   post WM_CLOSE
 //   qbxctl answer CAPTION BUTTON SECONDS wait for a message box and press IDYES(6)/IDNO(7)/...
 //   qbxctl service TITLE WPARAM LPARAM   post WM_COMMAND to the frame's service window (id 1)
-//   qbxctl wait-shown CLASS SECONDS      exit 0 once a visible top-level window of CLASS exists
+//   qbxctl wait-shown CLASS SECONDS [LEFT TOP]
+//                                        exit 0 once a visible top-level window of CLASS exists
+//                                        (with its top-left corner at LEFT TOP, when given)
 //   qbxctl wait-menus COUNT SECONDS      exit 0 once COUNT popup menus are shown; prints
 //                                        "left top right bottom" of each, last opened first
+//   qbxctl syscolor INDEX                prints GetSysColor(INDEX) as "#RRGGBB", as a screen
+//                                        pixel reads (2 COLOR_ACTIVECAPTION, 4 COLOR_MENU)
 //   qbxctl viewer TITLE SECONDS          exit 0 once the service window (child id 1) of the
 //                                        window is the first of the clipboard-viewer chain
 //   qbxctl stand-in TITLE SECONDS        a hidden window with that title, standing in for a
@@ -93,6 +97,16 @@ std::string Hex8(DWORD value) {
     std::string hex(8, '0');
     for (int i = 7; i >= 0; --i, value >>= 4)
         hex[static_cast<size_t>(i)] = "0123456789abcdef"[value & 0xF];
+    return hex;
+}
+
+// "#RRGGBB", upper case.
+std::string HexColour(COLORREF c) {
+    std::string hex = "#";
+    for (BYTE part : {GetRValue(c), GetGValue(c), GetBValue(c)}) {
+        hex += "0123456789ABCDEF"[part >> 4];
+        hex += "0123456789ABCDEF"[part & 0xF];
+    }
     return hex;
 }
 
@@ -191,6 +205,10 @@ int main(int argc, char** argv) {
         return WaitFor(std::atof(argv[3]), [&] { return Find(title).found == nullptr; }) ? 0 : 1;
     if (cmd == "info")
         return Info(title);
+    if (cmd == "syscolor") {
+        Print(HexColour(GetSysColor(std::atoi(argv[2]))));
+        return 0;
+    }
     if (cmd == "viewer" && argc == 4)
         return WaitFor(std::atof(argv[3]),
                        [&] {
@@ -201,14 +219,20 @@ int main(int argc, char** argv) {
                    : 1;
     if (cmd == "answer" && argc == 5)
         return Answer(title, std::atoi(argv[3]), std::atof(argv[4]));
-    if (cmd == "wait-shown" && argc == 4)
+    if (cmd == "wait-shown" && (argc == 4 || argc == 6)) {
+        const bool placed = argc == 6;
+        const POINT at = {placed ? std::atol(argv[4]) : 0, placed ? std::atol(argv[5]) : 0};
         return WaitFor(std::atof(argv[3]),
                        [&] {
                            HWND w = FindWindowA(argv[2], nullptr);
-                           return w && IsWindowVisible(w);
+                           RECT r;
+                           return w && IsWindowVisible(w) &&
+                                  (!placed ||
+                                   (GetWindowRect(w, &r) && r.left == at.x && r.top == at.y));
                        })
                    ? 0
                    : 1;
+    }
     if (cmd == "stand-in" && argc == 4)
         return StandIn(title, std::atof(argv[3]));
     if (cmd == "wait-menus" && argc == 4) {
