@@ -9,10 +9,11 @@
 #include "resource.h"
 
 namespace {
-constexpr uint32_t KEY_POLL_MS = 200;
+// The menu opens this soon after the keys are let go: a coarser poll is felt as a slow menu.
+constexpr uint32_t KEY_POLL_MS = 10;
 // A key that never reads as released (a stuck key, a lost key-up) must not hold the
-// program forever: the wait ends after this many polls in all.
-constexpr int KEY_POLLS_MAX = 50;
+// program forever: the wait ends after 10 s in all.
+constexpr int KEY_POLLS_MAX = 10000 / KEY_POLL_MS;
 
 // The hot-key control's modifier flags as RegisterHotKey wants them.
 unsigned HotKeyModifiers(uint8_t flags) {

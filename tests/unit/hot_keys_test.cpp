@@ -137,7 +137,7 @@ TEST_F(HotKeyTest, AHotKeyWaitsForTheKeysToBeLetGoThenOpensTheMenuForTheNewTarge
     };
     targets.windows = {0x900, 0x910}; // the menu opening checks that the target still exists
     service.OnHotKey(1, intptr_t(win::VK_INSERT) << 16 | (win::MOD_ALT | win::MOD_SHIFT));
-    EXPECT_EQ(clock.sleeps, (std::vector<uint32_t>{200, 200, 200}));
+    EXPECT_EQ(clock.sleeps.size(), 3u) << "one poll per key let go";
     EXPECT_EQ(window.commands, (std::vector<std::pair<uintptr_t, intptr_t>>{{0, 32792}}));
     EXPECT_EQ(service.m_hWndTarget, 0x910u);
 }
