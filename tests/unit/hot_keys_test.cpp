@@ -157,9 +157,12 @@ TEST_F(HotKeyTest, BusySuperHotKeysAndTheHotMenuWindowDoNotOpenTheMenu) {
     service.OnHotKey(1, 0);
     service.m_dwState &= ~ST_BUSY;
 
-    focus.foreground = 0x900;
-    service.OnHotKey(5, intptr_t('2') << 16);
-    EXPECT_EQ(service.m_hWndTarget, 0x900u) << "the super hot key remembers the target";
+    for (int id = HOTKEY_SUPER_FIRST; id <= HOTKEY_SUPER_LAST; ++id) {
+        focus.foreground = 0x900 + id;
+        service.OnHotKey(id, intptr_t('0' + id - 3) << 16);
+        EXPECT_EQ(service.m_hWndTarget, 0x900u + id)
+            << "super hot key " << id << " remembers the target";
+    }
 
     char hotWindow = 0; // stands for the hot-menu window; never used through the pointer
     service.m_pHotWnd = reinterpret_cast<CHotWnd*>(&hotWindow);
