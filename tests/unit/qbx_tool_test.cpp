@@ -122,6 +122,15 @@ TEST(QbxTool, ListsAndShowsEveryKind) {
                              " bytes\n");
 }
 
+TEST(QbxTool, ListKeepsEachItemOnOneLine) {
+    TempProgramFolder dir;
+    ClipList items;
+    items.push_back(Item(std::string("a\tb\nc\0d\x01\x7F C:\\x", 14), CLIP_TEXT, "t"));
+    ASSERT_TRUE(SaveActiveCollection(CPreferences(), items));
+    EXPECT_EQ(Qbx(dir, {"list", "Clipboard.qbx"}).out,
+              "1\ttext\t1\ta\\tb\\nc\\0d\\x01\\x7F C:\\x\n");
+}
+
 TEST(QbxTool, BadInputGetsOneLineAndChangesNothing) {
     TempProgramFolder dir;
     WriteSample(MakeDib(2, 2));
