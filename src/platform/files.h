@@ -16,6 +16,7 @@ bool Replace(const std::string& source, const std::string& target);
 // Renames `from` to `to`; fails when `to` exists.
 bool Rename(const std::string& from, const std::string& to);
 
+// Removes a plain file; never a folder or a link, nor anything through a link.
 bool Remove(const std::string& path);
 bool Copy(const std::string& from, const std::string& to); // overwrites
 // Exists: an existing file (not a folder); IsFolder: an existing folder.

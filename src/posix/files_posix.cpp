@@ -23,7 +23,9 @@ bool Rename(const std::string& from, const std::string& to) {
 }
 
 bool Remove(const std::string& path) {
-    return ::unlink(path.c_str()) == 0;
+    struct stat st;
+    // A plain file only: never a link, nor what it points at.
+    return ::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && ::unlink(path.c_str()) == 0;
 }
 
 bool Copy(const std::string& from, const std::string& to) {

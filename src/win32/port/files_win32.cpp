@@ -6,6 +6,7 @@
 #include <windows.h>
 #include <io.h>
 
+#include "named_file_win32.h"
 #include "win32/handles.h"
 
 namespace files {
@@ -20,7 +21,16 @@ bool Rename(const std::string& from, const std::string& to) {
 }
 
 bool Remove(const std::string& path) {
-    return DeleteFileA(path.c_str()) != 0;
+    const UniqueFile file(CreateFileA(path.c_str(), DELETE | FILE_READ_ATTRIBUTES,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT,
+                                      nullptr));
+    if (!file || !IsNamedPlainFile(file.Get(), path))
+        return false;
+    // Deleted through the handle: exactly the file that was checked.
+    FILE_DISPOSITION_INFO disposition = {TRUE};
+    return SetFileInformationByHandle(file.Get(), FileDispositionInfo, &disposition,
+                                      sizeof disposition) != 0;
 }
 
 bool Copy(const std::string& from, const std::string& to) {
