@@ -77,11 +77,14 @@
 #define IDS_SCHEDULER_POPUP 3038
 #define IDS_PREFERENCES_POPUP 3039
 #define IDS_ACTIVE_CREATED 3062
+#define IDS_DAMAGED_FILE_KEPT 3063
+#define IDS_SAVE_FAILED 3064
 
 // ---- Service window commands (wParam 0, the command in lParam) ----
 #define ID_OPEN_MAIN_MENU 32792
 #define ID_SAVE_AND_RELOAD 32793
 #define ID_OPEN_CONTEXT_MENU 32794
+#define ID_SHOW_FILE_NOTICES 32795 // posted after a save that has something to tell
 
 // ---- Commands of menu resource 128; each id also numbers its help text ----
 #define ID_PASTE_AS 32773

@@ -1,41 +1,91 @@
 #include "app/collection_store.h"
 
 #include "app/service_wnd.h"
+#include "platform/message_box.h"
 #include "platform/screen.h"
+#include "platform/service_window.h"
+#include "platform/ui_strings.h"
+#include "platform/win_constants.h"
+#include "resource.h"
 #include "store/collection_file.h"
 #include "store/collection_list.h"
+#include "store/placeholders.h"
 
-namespace {
-// The collection files of the program folder.
-class ProgramStore final : public ICollectionStore {
-public:
-    explicit ProgramStore(const IScreen& screen) : m_screen(screen) {}
+ProgramCollectionStore::ProgramCollectionStore(const IScreen& screen, IMessageBox& messages,
+                                               ISaveFiles& files)
+    : m_screen(screen), m_messages(messages), m_files(files) {}
 
-    void LoadActiveCollection(CServiceWnd& service) override {
-        ::LoadActiveCollection(service, service.m_activeList, m_screen.Size());
-    }
-    void LoadCollections(CServiceWnd& service) override {
-        ::LoadCollections(service.m_collectionList);
-    }
-    // A write that fails leaves the previous file whole; at shutdown there is nobody to
-    // tell, and the next start reads that file.
-    void SaveActiveCollection(CServiceWnd& service) override {
-        ::SaveActiveCollection(service, service.m_activeList);
-    }
-    void SaveModifiedCollections(CServiceWnd& service) override {
-        ::SaveModifiedCollections(service.m_collectionList, service);
-    }
-    bool SaveAndReload(CServiceWnd& service) override {
-        return ::SaveAndReload(service, service.m_activeList, service.m_collectionList,
-                               m_screen.Size());
-    }
+void ProgramCollectionStore::LoadActiveCollection(CServiceWnd& service) {
+    ::LoadActiveCollection(service, service.m_activeList, m_screen.Size());
+}
 
-private:
-    const IScreen& m_screen;
-};
-} // namespace
+void ProgramCollectionStore::LoadCollections(CServiceWnd& service) {
+    RemoveStraySaveFiles();
+    ::LoadCollections(service.m_collectionList);
+}
 
-ICollectionStore& ProgramCollectionStore(const IScreen& screen) {
-    static ProgramStore store(screen);
-    return store;
+void ProgramCollectionStore::SaveActiveCollection(CServiceWnd& service) {
+    SaveActive(service);
+}
+
+void ProgramCollectionStore::SaveModifiedCollections(CServiceWnd& service) {
+    SaveModified(service);
+}
+
+bool ProgramCollectionStore::SaveAndReload(CServiceWnd& service) {
+    const bool activeSaved = SaveActive(service);
+    if (!SaveModified(service) || !activeSaved)
+        return false;
+    ReloadCollections(service, service.m_activeList, service.m_collectionList, m_screen.Size());
+    return true;
+}
+
+bool ProgramCollectionStore::SaveActive(CServiceWnd& service) {
+    return Note(service, ::SaveActiveCollection(service, service.m_activeList, m_files));
+}
+
+bool ProgramCollectionStore::SaveModified(CServiceWnd& service) {
+    bool saved = true;
+    for (auto& node : service.m_collectionList)
+        if ((node->flags & CLIP_MODIFIED) &&
+            !Note(service, SaveCollection(*node, service, m_files)))
+            saved = false;
+    return saved;
+}
+
+bool ProgramCollectionStore::Note(CServiceWnd& service, const SaveReport& report) {
+    if (!report.keptAs.empty())
+        AddNotice(service, FillPlaceholders(LoadUiString(IDS_DAMAGED_FILE_KEPT),
+                                            {report.path, report.keptAs}));
+    if (report.saved) {
+        m_failing.erase(report.path);
+        return true;
+    }
+    // Told once; every later save tries again, and the next failure after a success is
+    // told anew.
+    if (m_failing.insert(report.path).second)
+        AddNotice(service,
+                  FillPlaceholders(LoadUiString(IDS_SAVE_FAILED), {report.path, report.error}));
+    return false;
+}
+
+void ProgramCollectionStore::AddNotice(CServiceWnd& service, std::string text) {
+    const bool first = m_notices.empty() && !m_showing;
+    m_notices.push_back(std::move(text));
+    if (first)
+        service.Ports().window.PostCommand(0, ID_SHOW_FILE_NOTICES);
+}
+
+void ProgramCollectionStore::ShowNotices() {
+    // Notices that come while a box is open are shown after it, by the loop below.
+    if (m_showing)
+        return;
+    m_showing = true;
+    while (!m_notices.empty()) {
+        const std::string text = m_notices.front();
+        m_notices.erase(m_notices.begin());
+        m_messages.Show(text, LoadUiString(IDR_MAINFRAME),
+                        win::MB_ICONEXCLAMATION | win::MB_TOPMOST);
+    }
+    m_showing = false;
 }

@@ -122,6 +122,9 @@ bool CServiceWnd::OnCommand(uintptr_t wParam, intptr_t lParam) {
             m_ports.menus.CancelMenus();
         OpenContextMenu();
         return true;
+    case ID_SHOW_FILE_NOTICES:
+        m_ports.store.ShowNotices();
+        return true;
     default:
         DispatchEntry(*this, wParam, lParam);
         return true;

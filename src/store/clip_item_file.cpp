@@ -35,7 +35,9 @@ bool ReadDib(QbxReader& in, std::vector<uint8_t>& dib) {
 } // namespace
 
 std::string CClipItem::CollectionFilePath() const {
-    const CClipItem* node = type == CLIP_COLLECTION ? this : owner;
+    // An item read from a file lies in its owner's file, whatever its type says: a record
+    // of type 0 must not name another file by its caption.
+    const CClipItem* node = owner ? owner : type == CLIP_COLLECTION ? this : nullptr;
     if (!node)
         return std::string();
     return CollectionPath(node->caption);

@@ -1,5 +1,7 @@
 #include "store/collection_file.h"
 
+#include "platform/files.h"
+#include "platform/save_files.h"
 #include "platform/ui_strings.h"
 #include "resource.h"
 #include "store/program_files.h"
@@ -9,6 +11,15 @@
 #include <vector>
 
 namespace {
+
+// Copies of a damaged file are numbered; no folder holds this many by accident.
+constexpr unsigned kDamagedCopies = 100;
+
+// Whether `name` names a file directly in the program folder.
+bool IsFileNameOnly(const std::string& name) {
+    return !name.empty() && name != "." && name != ".." &&
+           name.find_first_of("\\/:") == std::string::npos;
+}
 
 void WriteHeader(QbxWriter& out, const CPreferences& prefs, QbxLayout layout) {
     WriteMagic(out);
@@ -67,14 +78,20 @@ CopyResult CopyRecord(QbxReader& src, bool srcCurrent, QbxWriter& out, const CCl
     return out.Ok() ? CopyResult::Copied : CopyResult::Failed;
 }
 
-} // namespace
-
-std::string CollectionPath(const std::string& name, const std::string& extension) {
-    return ProgramFilePath(name + extension);
+// Reads the record at the reader's position into a new item at the end of `items`.
+bool AppendRecord(QbxReader& in, ClipList& items, RecordContent content) {
+    auto item = std::make_unique<CClipItem>();
+    if (!ReadItemRecord(in, *item, content))
+        return false;
+    if (content == RecordContent::Keep)
+        item->fileOffset = 0;
+    items.push_back(std::move(item));
+    return true;
 }
 
-QbxReadResult ReadQbxFile(const std::string& path, QbxLayout layout, CPreferences* prefs,
-                          ClipList& items, RecordContent content) {
+// Reads a collection file; with no `items`, only to learn its state.
+QbxReadResult ReadQbx(const std::string& path, QbxLayout layout, CPreferences* prefs,
+                      ClipList* items, RecordContent content) {
     QbxReadResult r;
     FilePtr f = OpenForReading(path);
     QbxReader in(f.get());
@@ -98,34 +115,125 @@ QbxReadResult ReadQbxFile(const std::string& path, QbxLayout layout, CPreference
     if (prefs)
         DecodePrefBlock(block, layout, *prefs);
     while (in.Remaining() > 0) {
-        uint64_t start = in.Tell();
-        auto item = std::make_unique<CClipItem>();
-        if (!ReadItemRecord(in, *item, content)) {
+        const uint64_t start = in.Tell();
+        if (!(items ? AppendRecord(in, *items, content) : SkipItemRecord(in))) {
             r.stopAt = start; // the incomplete record is dropped, the ones before kept
             return r;
         }
-        if (content == RecordContent::Keep)
-            item->fileOffset = 0;
-        items.push_back(std::move(item));
         ++r.records;
     }
     r.whole = true;
     return r;
 }
 
-bool WriteQbxFile(const std::string& path, QbxLayout layout, const CPreferences& prefs,
-                  ClipList& items) {
-    SafeFileWriter file(path);
-    if (!file.File())
+// Whether two files hold the same bytes.
+bool SameBytes(const std::string& a, const std::string& b) {
+    FilePtr fa = OpenForReading(a), fb = OpenForReading(b);
+    if (!fa || !fb)
         return false;
-    QbxWriter out(file.File());
-    WriteHeader(out, prefs, layout);
-    for (auto& item : items) {
-        item->Materialize(); // an item must never be written without its content
-        if (!WriteItemRecord(out, *item))
+    std::vector<char> bufA(1 << 16), bufB(1 << 16);
+    for (;;) {
+        const size_t n = std::fread(bufA.data(), 1, bufA.size(), fa.get());
+        if (std::fread(bufB.data(), 1, bufB.size(), fb.get()) != n ||
+            !std::equal(bufA.begin(), bufA.begin() + n, bufB.begin()))
             return false;
+        if (n < bufA.size())
+            return !std::ferror(fa.get()) && !std::ferror(fb.get());
     }
-    return out.Ok() && file.Commit();
+}
+
+// Whether a file holds something that reading it loses.
+bool NeedsKeeping(const std::string& path) {
+    if (!files::Exists(path))
+        return false;
+    const QbxReadResult r = CheckQbxFile(path);
+    switch (r.status) {
+    case QbxFileStatus::Missing:
+        return true; // it is there, but cannot be opened
+    case QbxFileStatus::Short:
+        return r.fileSize > 0;
+    default:
+        return !r.whole;
+    }
+}
+
+// Writes a collection file at `path` through a safe file: keeps a damaged previous file
+// first, then lets `writeBody` write everything after the header. The previous file is
+// kept as `backup` when one is named.
+template <typename WriteBody>
+SaveReport WriteSafely(const std::string& path, const std::string& backup, ISaveFiles& files,
+                       WriteBody writeBody) {
+    SaveReport report;
+    report.path = path;
+    if (path.empty() || !KeepDamagedFile(path, files, report))
+        return report;
+    SafeFileWriter file(path, files);
+    if (!file.File()) {
+        report.error = file.Error();
+        return report;
+    }
+    QbxWriter out(file.File());
+    if (!writeBody(out) || !out.Ok()) {
+        report.error = files.ErrorText();
+        return report;
+    }
+    report.saved = file.Commit(backup);
+    report.error = file.Error();
+    return report;
+}
+
+// A collection file whose items all have their content in memory.
+SaveReport SaveItems(const std::string& path, QbxLayout layout, const CPreferences& prefs,
+                     ClipList& items, ISaveFiles& files) {
+    return WriteSafely(path, std::string(), files, [&](QbxWriter& out) {
+        WriteHeader(out, prefs, layout);
+        for (auto& item : items) {
+            item->Materialize(); // an item must never be written without its content
+            if (!WriteItemRecord(out, *item))
+                return false;
+        }
+        return true;
+    });
+}
+
+} // namespace
+
+std::string CollectionPath(const std::string& name, const std::string& extension) {
+    // Not through ProgramFilePath: a name beginning with "." is no extension here.
+    return IsFileNameOnly(name) ? ProgramFilePath("") + name + extension : std::string();
+}
+
+QbxReadResult ReadQbxFile(const std::string& path, QbxLayout layout, CPreferences* prefs,
+                          ClipList& items, RecordContent content) {
+    return ReadQbx(path, layout, prefs, &items, content);
+}
+
+QbxReadResult CheckQbxFile(const std::string& path) {
+    return ReadQbx(path, QbxLayout::Collection, nullptr, nullptr, RecordContent::Drop);
+}
+
+bool KeepDamagedFile(const std::string& path, ISaveFiles& files, SaveReport& report) {
+    if (!NeedsKeeping(path))
+        return true;
+    for (unsigned n = 1; n <= kDamagedCopies; ++n) {
+        const std::string copy = path + ".damaged-" + std::to_string(n);
+        // Kept by an earlier save that then could not write the file.
+        if (SameBytes(path, copy))
+            return true;
+        if (files.CopyNew(path, copy)) {
+            report.keptAs = copy;
+            return true;
+        }
+        report.error = files.ErrorText();
+        if (!files::Exists(copy) && !files::IsFolder(copy))
+            return false; // not for want of a free name
+    }
+    return false;
+}
+
+bool WriteQbxFile(const std::string& path, QbxLayout layout, const CPreferences& prefs,
+                  ClipList& items, ISaveFiles& files) {
+    return SaveItems(path, layout, prefs, items, files).saved;
 }
 
 void LoadActiveCollection(CPreferences& prefs, ClipList& activeList, ScreenSize screen) {
@@ -143,9 +251,10 @@ void LoadActiveCollection(CPreferences& prefs, ClipList& activeList, ScreenSize 
     }
 }
 
-bool SaveActiveCollection(const CPreferences& prefs, ClipList& activeList) {
-    return WriteQbxFile(ProgramFilePath(ACTIVE_COLLECTION_FILE), QbxLayout::Active, prefs,
-                        activeList);
+SaveReport SaveActiveCollection(const CPreferences& prefs, ClipList& activeList,
+                                ISaveFiles& files) {
+    return SaveItems(ProgramFilePath(ACTIVE_COLLECTION_FILE), QbxLayout::Active, prefs, activeList,
+                     files);
 }
 
 std::unique_ptr<CClipItem> LoadCollection(const std::string& name) {
@@ -157,43 +266,41 @@ std::unique_ptr<CClipItem> LoadCollection(const std::string& name) {
     return node;
 }
 
-bool SaveCollection(CClipItem& collection, const CPreferences& prefs) {
+SaveReport SaveCollection(CClipItem& collection, const CPreferences& prefs, ISaveFiles& files) {
     const std::string path = CollectionPath(collection.caption);
-    SafeFileWriter file(path);
-    if (!file.File())
-        return false;
-    QbxWriter out(file.File());
-    WriteHeader(out, prefs, QbxLayout::Collection);
-
-    // Content still in the file is read from the previous file, which stays in place until
-    // the new one is complete and then becomes the backup.
-    FilePtr prev = OpenForReading(path);
-    bool prevCurrent = prev && IsCurrentVersion(prev.get());
-    QbxReader src(prev.get());
     std::vector<MovedContent> moves;
-    for (auto& child : collection.children) {
-        CClipItem& item = *child;
-        if (item.fileOffset == 0) {
-            if (!WriteItemRecord(out, item))
-                return false;
-            continue;
-        }
-        MovedContent moved{&item, 0, std::string(), false};
-        CopyResult copied = CopyRecord(src, prevCurrent, out, item, moved);
-        if (copied == CopyResult::Failed)
-            return false;
-        if (copied == CopyResult::NotFound) {
-            moved.lost = true;
-            moved.html = item.html;
-            moved.newOffset = static_cast<uint32_t>(
-                WriteRecordParts(out, "Error! " + item.caption, CLIP_TEXT,
-                                 LoadUiString(IDS_QBX_FILE_ERROR), {}, item.html));
-        }
-        moves.push_back(std::move(moved));
-    }
-    prev.reset();
-    if (!out.Ok() || !file.Commit(CollectionPath(collection.caption, ".bak")))
-        return false;
+    SaveReport report =
+        WriteSafely(path, CollectionPath(collection.caption, ".bak"), files, [&](QbxWriter& out) {
+            WriteHeader(out, prefs, QbxLayout::Collection);
+            // Content still in the file is read from the previous file, which stays in place
+            // until the new one is complete and then becomes the backup.
+            FilePtr prev = OpenForReading(path);
+            const bool prevCurrent = prev && IsCurrentVersion(prev.get());
+            QbxReader src(prev.get());
+            for (auto& child : collection.children) {
+                CClipItem& item = *child;
+                if (item.fileOffset == 0) {
+                    if (!WriteItemRecord(out, item))
+                        return false;
+                    continue;
+                }
+                MovedContent moved{&item, 0, std::string(), false};
+                const CopyResult copied = CopyRecord(src, prevCurrent, out, item, moved);
+                if (copied == CopyResult::Failed)
+                    return false;
+                if (copied == CopyResult::NotFound) {
+                    moved.lost = true;
+                    moved.html = item.html;
+                    moved.newOffset = static_cast<uint32_t>(
+                        WriteRecordParts(out, "Error! " + item.caption, CLIP_TEXT,
+                                         LoadUiString(IDS_QBX_FILE_ERROR), {}, item.html));
+                }
+                moves.push_back(std::move(moved));
+            }
+            return true;
+        });
+    if (!report.saved)
+        return report;
 
     for (MovedContent& m : moves) {
         CClipItem& item = *m.item;
@@ -209,5 +316,5 @@ bool SaveCollection(CClipItem& collection, const CPreferences& prefs) {
         }
     }
     collection.flags &= static_cast<uint16_t>(~CLIP_MODIFIED);
-    return true;
+    return report;
 }

@@ -8,6 +8,7 @@
 #include "store/no_case.h"
 #include "store/program_files.h"
 #include "store/qbx_records.h"
+#include "store/safe_file.h"
 #include "store/trim.h"
 
 namespace {
@@ -76,10 +77,19 @@ size_t LoadCollections(ClipList& collections) {
     return added;
 }
 
+void RemoveStraySaveFiles() {
+    const std::string folder = ProgramFilePath("");
+    for (const std::string& name : files::List(folder, ".tmp")) {
+        std::string target;
+        if (IsSaveTempName(name, target) && CheckQbxFile(folder + target).whole)
+            files::Remove(folder + name);
+    }
+}
+
 bool SaveModifiedCollections(ClipList& collections, const CPreferences& prefs) {
     bool ok = true;
     for (auto& node : collections)
-        if ((node->flags & CLIP_MODIFIED) && !SaveCollection(*node, prefs))
+        if ((node->flags & CLIP_MODIFIED) && !SaveCollection(*node, prefs).saved)
             ok = false;
     return ok;
 }
@@ -104,15 +114,20 @@ void RememberedPreferences::RestoreInto(CPreferences& p) const {
 
 bool SaveAndReload(CPreferences& prefs, ClipList& active, ClipList& collections,
                    ScreenSize screen) {
-    const bool activeSaved = SaveActiveCollection(prefs, active);
+    const bool activeSaved = SaveActiveCollection(prefs, active).saved;
     const bool collectionsSaved = SaveModifiedCollections(collections, prefs);
     if (!activeSaved || !collectionsSaved)
         return false;
+    ReloadCollections(prefs, active, collections, screen);
+    return true;
+}
+
+void ReloadCollections(CPreferences& prefs, ClipList& active, ClipList& collections,
+                       ScreenSize screen) {
     const RememberedPreferences remembered(prefs);
     ClearList(active);
     ClearList(collections);
     LoadActiveCollection(prefs, active, screen);
     LoadCollections(collections);
     remembered.RestoreInto(prefs);
-    return true;
 }

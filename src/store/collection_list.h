@@ -41,3 +41,13 @@ private:
 // written, nothing is read back - the lists in memory are the only copy of what failed -
 // and the result is false. The caller shows the busy state and rebuilds the menus.
 bool SaveAndReload(CPreferences& prefs, ClipList& active, ClipList& collections, ScreenSize screen);
+
+// The second half of SaveAndReload, once everything was written: both lists read back from
+// the files, the remembered preference fields kept.
+void ReloadCollections(CPreferences& prefs, ClipList& active, ClipList& collections,
+                       ScreenSize screen);
+
+// Start-up: removes the temporary files that saves of earlier runs left in the program
+// folder, except those of a collection file that does not read whole (such a file is what
+// a broken-off save leaves, and its temporary file may be the one whole copy).
+void RemoveStraySaveFiles();

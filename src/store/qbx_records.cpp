@@ -75,6 +75,18 @@ bool ReadItemRecord(QbxReader& in, CClipItem& item, RecordContent content) {
     return true;
 }
 
+bool SkipItemRecord(QbxReader& in) {
+    std::string none;
+    uint32_t length;
+    uint16_t type;
+    if (!in.ReadStringHead(none, 0, length) || !in.ReadU16(type))
+        return false;
+    if (IsTextLikeType(type) ? !in.ReadStringHead(none, 0, length)
+                             : (!in.ReadU32(length) || !in.Skip(length)))
+        return false;
+    return in.ReadStringHead(none, 0, length);
+}
+
 uint64_t WriteRecordParts(QbxWriter& out, const std::string& caption, uint16_t type,
                           const std::string& text, const std::vector<uint8_t>& dib,
                           const std::string& html) {

@@ -37,6 +37,10 @@ enum class RecordContent {
 // The caption is taken as stored; size, preview and CLIP_HAS_HTML are rebuilt.
 bool ReadItemRecord(QbxReader& in, CClipItem& item, RecordContent content);
 
+// Passes over the record at the reader's position, keeping nothing of it. False when it is
+// incomplete, as ReadItemRecord would find it.
+bool SkipItemRecord(QbxReader& in);
+
 // Writes the item's record. When the item's fileOffset is non-zero it becomes the position
 // of the new content. A bitmap's size becomes its DIB's byte count.
 bool WriteItemRecord(QbxWriter& out, CClipItem& item);

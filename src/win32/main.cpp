@@ -15,10 +15,13 @@
 #include "port/message_box_win32.h"
 #include "port/resources_win32.h"
 #include "port/running_copy_win32.h"
+#include "platform/save_files.h"
 #include "port/screen_win32.h"
 #include "store/program_files.h"
 
 namespace {
+constexpr int kExitHistoryNotSaved = 2;
+
 // The executable's full path in lower case: every file of the program lies beside it.
 std::string LowerCaseModulePath() {
     std::vector<char> buf(MAX_PATH);
@@ -62,9 +65,12 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     Win32LanguageLoader languages;
     Win32IniFile settings;
     Win32Screen screen;
-    CMainFrame frame(HostPorts{focus, messages, installation, ProgramCollectionStore(screen),
-                               languages, settings});
+    ProgramCollectionStore store(screen, messages, SystemSaveFiles());
+    CMainFrame frame(HostPorts{focus, messages, installation, store, languages, settings});
     if (!frame.LoadFrame())
         return 0;
-    return RunMessageLoop();
+    const int status = RunMessageLoop();
+    // The frame saved as it went. History it could not write ends with the process: the
+    // end of the session must not look like success then.
+    return store.AllSaved() ? status : kExitHistoryNotSaved;
 }

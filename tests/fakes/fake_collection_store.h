@@ -28,6 +28,7 @@ public:
         m_log.Add("save and reload");
         return true;
     }
+    void ShowNotices() override { m_log.Add("show notices"); }
 
 private:
     CallLog& m_log;

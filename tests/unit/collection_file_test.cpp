@@ -1,5 +1,6 @@
 #include "store/collection_file.h"
 
+#include "fakes/fake_save_files.h"
 #include "platform/ui_strings.h"
 #include "qbx_test_files.h"
 
@@ -314,9 +315,9 @@ TEST(CollectionFile, FailedSaveLeavesFilesAndItemsAsTheyWere) {
     work->flags |= CLIP_MODIFIED;
 
     // The temporary file cannot be created.
-    ASSERT_EQ(mkdir(dir.Path("Work.qbx.tmp").c_str(), 0755), 0);
-    EXPECT_FALSE(SaveCollection(*work, CPreferences()));
-    ASSERT_EQ(rmdir(dir.Path("Work.qbx.tmp").c_str()), 0);
+    FakeSaveFiles noTemp;
+    noTemp.createFails = true;
+    EXPECT_FALSE(SaveCollection(*work, CPreferences(), noTemp));
 
     // The disk fills up in the middle of the write (a file-size limit in a child process).
     work->children.insert(work->children.begin(), Item("head", CLIP_TEXT, "moves the rest"));
@@ -326,7 +327,7 @@ TEST(CollectionFile, FailedSaveLeavesFilesAndItemsAsTheyWere) {
         std::signal(SIGXFSZ, SIG_IGN);
         rlimit limit{100000, 100000};
         setrlimit(RLIMIT_FSIZE, &limit);
-        bool saved = SaveCollection(*work, CPreferences());
+        bool saved = SaveCollection(*work, CPreferences()).saved;
         bool untouched =
             (work->flags & CLIP_MODIFIED) && work->children[1]->fileOffset == offsets[0];
         _exit(saved ? 1 : untouched ? 0 : 2);
@@ -358,10 +359,122 @@ TEST(ActiveCollectionFile, FailedSaveReportsAndKeepsTheOldFile) {
         std::signal(SIGXFSZ, SIG_IGN);
         rlimit limit{65536, 65536};
         setrlimit(RLIMIT_FSIZE, &limit);
-        _exit(SaveActiveCollection(CPreferences(), list) ? 1 : 0);
+        const SaveReport report = SaveActiveCollection(CPreferences(), list);
+        _exit(report.saved ? 1 : report.error.empty() ? 2 : 0);
     }
     int status = 0;
     ASSERT_EQ(waitpid(child, &status, 0), child);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "failure must be reported";
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
+        << "1: reported success, 2: no error text";
     EXPECT_EQ(ReadAll(dir.Path("Clipboard.qbx")), file);
+}
+
+// A file that reading loses something of is copied aside, unchanged, before the first write
+// over it, and the write goes on with what could be read. Reading alone changes nothing,
+// and a file that reads whole or holds nothing is simply written.
+TEST(ActiveCollectionFile, AFileThatDidNotReadWholeIsKeptBeforeItIsWrittenOver) {
+    Bytes whole;
+    {
+        TempProgramFolder dir;
+        ClipList three;
+        for (const char* t : {"one", "two", "six"})
+            three.push_back(Item(t, CLIP_TEXT, std::string(t) + " text"));
+        ASSERT_TRUE(SaveActiveCollection(CPreferences(), three));
+        whole = ReadAll(dir.Path("Clipboard.qbx"));
+    }
+    Bytes badLength = whole;
+    badLength[40 + 16 + 6] = 0xFE; // the second item's text length reaches past the end
+    Bytes newer = whole;
+    newer[5] = '3';
+    newer[7] = '0';
+    const struct Case {
+        const char* what;
+        Bytes file;
+        size_t itemsRead;
+        bool kept;
+    } cases[] = {
+        {"bad length in item 2", badLength, 1, true},
+        {"a newer version", newer, 0, true},
+        {"cut short", Bytes(whole.begin(), whole.begin() + 10), 0, true},
+        {"empty", Bytes(), 0, false},
+        {"whole", whole, 3, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempProgramFolder dir;
+        WriteAll(dir.Path("Clipboard.qbx"), c.file);
+        WriteAll(dir.Path("Clipboard.qbx.damaged-1"), {1}); // from an earlier start
+        const std::string copy = dir.Path("Clipboard.qbx.damaged-2");
+        CPreferences prefs;
+        ClipList list;
+        LoadActiveCollection(prefs, list, kScreen);
+        EXPECT_EQ(list.size(), c.itemsRead);
+        EXPECT_FALSE(Exists(copy)) << "reading alone keeps no copy";
+
+        const SaveReport saved = SaveActiveCollection(prefs, list);
+        ASSERT_TRUE(saved.saved);
+        EXPECT_EQ(saved.keptAs, c.kept ? copy : "");
+        EXPECT_EQ(ReadAll(copy), c.kept ? c.file : Bytes());
+        const QbxReadResult now = CheckQbxFile(dir.Path("Clipboard.qbx"));
+        EXPECT_TRUE(now.whole);
+        EXPECT_EQ(now.records, c.itemsRead);
+        ASSERT_TRUE(SaveActiveCollection(prefs, list));
+        EXPECT_FALSE(Exists(dir.Path("Clipboard.qbx.damaged-3"))) << "kept once";
+    }
+}
+
+TEST(CollectionFile, ACutFileThatCannotBeKeptIsNotWrittenOver) {
+    TempProgramFolder dir;
+    const Bytes dib = MakeDib(4, 4);
+    SavedWork(dib);
+    const Bytes whole = ReadAll(dir.Path("Work.qbx"));
+    const Bytes cut(whole.begin(), whole.end() - 3); // inside the last record
+    WriteAll(dir.Path("Work.qbx"), cut);
+    auto work = LoadCollection("Work");
+    ASSERT_EQ(work->children.size(), 2u);
+    work->flags |= CLIP_MODIFIED;
+
+    FakeSaveFiles noCopy;
+    noCopy.copyFails = true;
+    const SaveReport refused = SaveCollection(*work, CPreferences(), noCopy);
+    EXPECT_FALSE(refused.saved);
+    EXPECT_EQ(refused.error, noCopy.error);
+    EXPECT_EQ(ReadAll(dir.Path("Work.qbx")), cut);
+    EXPECT_TRUE(work->flags & CLIP_MODIFIED);
+
+    ASSERT_TRUE(SaveCollection(*work, CPreferences()));
+    EXPECT_EQ(ReadAll(dir.Path("Work.qbx.damaged-1")), cut);
+    work->children[1]->Materialize();
+    EXPECT_EQ(work->children[1]->dib, dib) << "content is still copied from the cut file";
+}
+
+// A caption never leads out of the program folder: a record of type 0 reads from the file
+// it lies in, and a collection name that is a path names no file at all.
+TEST(CollectionFile, CaptionsNeverLeadOutOfTheFolder) {
+    TempProgramFolder dir;
+    ASSERT_EQ(mkdir(dir.Path("prog").c_str(), 0755), 0);
+    SetProgramPath(dir.Path("prog/quillbox.exe"));
+    auto work = CClipItem::NewCollection("Work");
+    work->children.push_back(Bitmap("../Secret", {1, 2, 3}));
+    work->children[0]->type = CLIP_COLLECTION;
+    ASSERT_TRUE(SaveCollection(*work, CPreferences()));
+    Bytes secret = ReadAll(dir.Path("prog/Work.qbx"));
+    for (size_t i = secret.size() - 4; i < secret.size() - 1; ++i)
+        secret[i] = 7;
+    WriteAll(dir.Path("Secret.qbx"), secret);
+
+    auto read = LoadCollection("Work");
+    ASSERT_EQ(read->children.size(), 1u);
+    read->children[0]->Materialize();
+    EXPECT_EQ(read->children[0]->dib, (Bytes{1, 2, 3}));
+
+    for (const char* name : {"../Secret", "..\\Secret", "C:\\Secret", "\\\\server\\Secret", ".."}) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(CollectionPath(name), "");
+        EXPECT_TRUE(LoadCollection(name)->children.empty());
+        auto node = CClipItem::NewCollection(name);
+        EXPECT_FALSE(SaveCollection(*node, CPreferences()));
+    }
+    EXPECT_EQ(ReadAll(dir.Path("Secret.qbx")), secret);
+    EXPECT_EQ(CollectionPath(".hidden"), dir.Path("prog/.hidden.qbx"));
 }

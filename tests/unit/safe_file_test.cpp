@@ -1,41 +1,94 @@
 #include "store/safe_file.h"
 
+#include "fakes/fake_save_files.h"
 #include "qbx_test_files.h"
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
-bool WriteThrough(const std::string& path, const Bytes& content,
-                  const std::string& backup = std::string()) {
-    SafeFileWriter w(path);
-    if (!w.File())
-        return false;
-    std::fwrite(content.data(), 1, content.size(), w.File());
-    return w.Commit(backup);
+// "saved", or the writer's error.
+std::string WriteThrough(ISaveFiles& files, const std::string& path, const Bytes& content,
+                         const std::string& backup = std::string()) {
+    SafeFileWriter w(path, files);
+    if (w.File()) {
+        std::fwrite(content.data(), 1, content.size(), w.File());
+        if (w.Commit(backup))
+            return "saved";
+    }
+    return w.Error();
+}
+
+bool Exists(const std::string& path) {
+    return access(path.c_str(), F_OK) == 0;
 }
 
 } // namespace
 
 TEST(SafeFileWriter, ReplacesOnlyOnCommitAndKeepsTheBackup) {
     TempProgramFolder dir;
+    ISaveFiles& files = SystemSaveFiles();
     const std::string path = dir.Path("a.qbx"), bak = dir.Path("a.bak");
-    ASSERT_TRUE(WriteThrough(path, {1, 2, 3}, bak));
+    ASSERT_EQ(WriteThrough(files, path, {1, 2, 3}, bak), "saved");
     EXPECT_EQ(ReadAll(path), (Bytes{1, 2, 3}));
-    EXPECT_FALSE(access(bak.c_str(), F_OK) == 0) << "no previous file, no backup";
+    EXPECT_FALSE(Exists(bak)) << "no previous file, no backup";
 
     {
-        SafeFileWriter abandoned(path);
+        SafeFileWriter abandoned(path, files);
         ASSERT_NE(abandoned.File(), nullptr);
         std::fputs("half", abandoned.File());
     } // never committed
     EXPECT_EQ(ReadAll(path), (Bytes{1, 2, 3}));
-    EXPECT_NE(access((path + ".tmp").c_str(), F_OK), 0) << "temporary file left behind";
+    EXPECT_FALSE(Exists(SaveTempPath(path, 1))) << "temporary file left behind";
 
-    ASSERT_TRUE(WriteThrough(path, {4, 5}, bak));
-    ASSERT_TRUE(WriteThrough(path, {6}, bak));
+    ASSERT_EQ(WriteThrough(files, path, {4, 5}, bak), "saved");
+    ASSERT_EQ(WriteThrough(files, path, {6}, bak), "saved");
     EXPECT_EQ(ReadAll(path), (Bytes{6}));
     EXPECT_EQ(ReadAll(bak), (Bytes{4, 5}));
+}
+
+// What stops a save, and what it leaves: the new content in place, or the old content and
+// the system's error; a temporary file only when it is the one whole copy.
+TEST(SafeFileWriter, SavesPastWhatCanBeWorkedAroundAndKeepsTheWholeCopy) {
+    using W = WriteOverResult;
+    const struct Case {
+        const char* what;
+        bool createFails, finishFails, replaceFails;
+        W writeOver;
+        bool committed, tempLeft;
+    } cases[] = {
+        {"earlier temporary names in use", false, false, false, W::Written, true, false},
+        {"held open: written in place", false, false, true, W::Written, true, false},
+        {"held open and not writable", false, false, true, W::Untouched, false, false},
+        {"writing in place breaks off", false, false, true, W::Broken, false, true},
+        {"the disk is full", false, true, false, W::Written, false, false},
+        {"no temporary file", true, false, false, W::Written, false, false},
+    };
+    const Bytes oldBytes{1, 2, 3}, newBytes{9, 8, 7, 6};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempProgramFolder dir;
+        const std::string path = dir.Path("Clipboard.qbx"), bak = dir.Path("Clipboard.bak");
+        WriteAll(path, oldBytes);
+        // A folder and a file of another run under the names a save would take first.
+        ASSERT_EQ(mkdir((path + ".tmp").c_str(), 0755), 0);
+        ASSERT_EQ(mkdir(SaveTempPath(path, 1).c_str(), 0755), 0);
+        WriteAll(SaveTempPath(path, 2), {0});
+        FakeSaveFiles files;
+        files.createFails = c.createFails;
+        files.finishFails = c.finishFails;
+        files.replaceFails = c.replaceFails;
+        files.writeOver = c.writeOver;
+
+        EXPECT_EQ(WriteThrough(files, path, newBytes, bak), c.committed ? "saved" : files.error);
+        EXPECT_EQ(ReadAll(path), c.committed ? newBytes : oldBytes);
+        EXPECT_EQ(ReadAll(SaveTempPath(path, 3)), c.tempLeft ? newBytes : Bytes());
+        EXPECT_EQ(ReadAll(SaveTempPath(path, 2)), Bytes{0}) << "another's file is left alone";
+        if (c.committed) {
+            EXPECT_EQ(ReadAll(bak), oldBytes);
+        }
+    }
 }
