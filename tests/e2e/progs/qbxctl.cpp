@@ -6,6 +6,8 @@
 //   qbxctl send TITLE COMMAND            send it and wait for the answer
 //   qbxctl close TITLE                   post WM_CLOSE
 //   qbxctl answer CAPTION BUTTON SECONDS wait for a message box and press IDYES(6)/IDNO(7)/...
+//   qbxctl box CAPTION SECONDS           wait for a message box; print its text, then a line
+//                                        "button X Y": the screen centre of its first button
 //   qbxctl service TITLE WPARAM LPARAM   post WM_COMMAND to the frame's service window (id 1)
 //   qbxctl wait-shown CLASS SECONDS [LEFT TOP]
 //                                        exit 0 once a visible top-level window of CLASS exists
@@ -155,6 +157,19 @@ int Answer(const char* caption, int button, double seconds) {
     PostMessageA(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
     return 0;
 }
+int Box(const char* caption, double seconds) {
+    HWND box = nullptr;
+    if (!WaitFor(seconds, [&] { return (box = Find(caption, "#32770").found) != nullptr; }))
+        return 1;
+    Print(MessageBoxText(box));
+    RECT r = {};
+    if (HWND button = FindWindowExA(box, nullptr, "Button", nullptr))
+        GetWindowRect(button, &r);
+    Print("button " + std::to_string((r.left + r.right) / 2) + " " +
+          std::to_string((r.top + r.bottom) / 2));
+    return 0;
+}
+
 // What the stand-in window received; one window per process.
 WPARAM g_standInCommand = 0;
 bool g_standInGotCommand = false;
@@ -219,6 +234,8 @@ int main(int argc, char** argv) {
                    : 1;
     if (cmd == "answer" && argc == 5)
         return Answer(title, std::atoi(argv[3]), std::atof(argv[4]));
+    if (cmd == "box" && argc == 4)
+        return Box(title, std::atof(argv[3]));
     if (cmd == "wait-shown" && (argc == 4 || argc == 6)) {
         const bool placed = argc == 6;
         const POINT at = {placed ? std::atol(argv[4]) : 0, placed ? std::atol(argv[5]) : 0};

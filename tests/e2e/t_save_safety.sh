@@ -1,0 +1,79 @@
+# What stands in the way of saving the history never costs the user a cut: a damaged
+# Clipboard.qbx is kept beside before it is first written, another program holding the
+# file open is written past in place, and a file that cannot be written at all is told
+# about, kept in memory and written once it can be. Start-up deletes only plain files of
+# the program folder.
+file=$(program_file Clipboard.qbx)
+outside="$QBX_PROGRAM_DIR/.."
+HOLDFILE="$QBX_BUILD/mingw/e2e/holdfile.exe"
+
+# hold_file SHARE: another program opens Clipboard.qbx ("rw": sharing reading and writing
+# but not deletion, as viewers and virus scanners do; "none": exclusively) until release.
+hold_file() {
+    rm -f "$outside/release" "$outside/holder.out"
+    (exec wine "$HOLDFILE" "$(windows_path "$file")" "$1" "$(windows_path "$outside")\\release" \
+        "$QBX_TIMEOUT") >"$outside/holder.out" 2>&1 &
+    HOLDER_PID=$!
+    echo "$HOLDER_PID" >>"$QBX_PIDS"
+    wait_for "the file to be held ($1)" grep -q '^held' "$outside/holder.out"
+}
+release_file() {
+    : >"$outside/release"
+    wait_ended "$HOLDER_PID" "the holder to let the file go"
+}
+
+# A Clipboard.qbx of a newer version, and an empty "collection file" that is a link to a
+# file outside the folder.
+qbx set "$file" m_nMaxItems=20 >/dev/null || fail "qbx set failed"
+printf '3' | dd of="$file" bs=1 seek=5 conv=notrunc 2>/dev/null
+printf '0' | dd of="$file" bs=1 seek=7 conv=notrunc 2>/dev/null
+cp "$file" "$outside/damaged"
+: >"$outside/victim"
+ln -s ../victim "$(program_file Empty.qbx)"
+
+start_capturing
+end_session
+assert_true "the damaged file was not kept as Clipboard.qbx.damaged-1" \
+    cmp "$outside/damaged" "$file.damaged-1"
+assert_true "Clipboard.qbx was not written whole at the session's end" qbx check "$file"
+assert_true "start-up deleted a file outside the program folder through a link" \
+    test -e "$outside/victim"
+assert_true "start-up deleted the link" test -L "$(program_file Empty.qbx)"
+
+# Autosave on, and a temporary file an earlier save left behind.
+qbx_set m_dwOptions=0xF95D
+printf 'stray' >"$file.7.tmp"
+start_capturing
+assert_false "the stray temporary file was not removed at start-up" test -e "$file.7.tmp"
+
+hold_file rw
+clip_set "saved while held open"
+wait_captions "saved while held open"
+release_file
+
+hold_file none
+cut_spacing
+clip_set "cut while locked"
+box=$(qbxctl box Quillbox "$QBX_TIMEOUT" | tr -d '\r') || fail "no message about the failed save"
+screenshot save-failed
+case "$(printf '%s' "$box" | tr '[:upper:]' '[:lower:]')" in
+*"could not save $(windows_path "$file")"*) ;;
+*) fail "the message does not name the file: $box" ;;
+esac
+assert_eq "$(captions)" "saved while held open" "the locked file changed"
+read -r _ x y <<<"$(printf '%s\n' "$box" | tail -n 1)"
+xdotool mousemove "$x" "$y" click 1
+wait_for "the message to be closed" sh -c "! wine '$QBXCTL' box Quillbox 0"
+release_file
+cut_spacing
+clip_set "after the lock"
+wait_captions "after the lock|cut while locked|saved while held open"
+
+# A session that ends while the file cannot be written ends with a failure status.
+hold_file none
+reset_registration
+wineboot -e || fail "wineboot -e failed"
+wait_ended "$QUILLBOX_PID" "Quillbox.exe after the session end"
+exit_status "$QUILLBOX_PID"
+assert_eq "$?" 2 "exit status after a session end that could not save"
+release_file
