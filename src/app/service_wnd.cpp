@@ -35,6 +35,7 @@ bool CServiceWnd::Create(WindowHandle parent) {
     if (!m_hWnd)
         return false;
     m_hWndParent = parent;
+    m_bShuttingDown = false;
     RememberTarget();
 
     m_font = m_ports.window.CreateMenuFont();
@@ -81,9 +82,14 @@ void CServiceWnd::OnUninstallRequest() {
 }
 
 void CServiceWnd::OnDestroy() {
-    // Logoff may reach the window twice (query, then end); the work is done once.
-    if (!m_hWnd)
+    // Logoff may reach the window twice (query, then end), and the calls below that wait
+    // (leaving the viewer chain waits for the next viewer) let sent messages in meanwhile:
+    // a nested end of the session must find the work taken, and a nested cut must not be
+    // captured (autosave would write the emptied list over the file).
+    if (!m_hWnd || m_bShuttingDown)
         return;
+    m_bShuttingDown = true;
+    m_dwState &= ~ST_VIEWER_ON;
     if (m_dwState & ST_UNINSTALL) {
         m_ports.installation.Uninstall();
     } else {

@@ -275,7 +275,8 @@ private:
     void EmptyClipboardAfterPaste();
     void PasteFileList(const std::string& list, bool wide);
 
-    int m_nMenuFocusDepth = 0; // menus open between FocusForMenu and EndMenuFocus
+    int m_nMenuFocusDepth = 0;    // menus open between FocusForMenu and EndMenuFocus
+    bool m_bShuttingDown = false; // OnDestroy has begun: it runs once per window
     ServicePorts m_ports;
     WindowHandle m_hWnd = 0;
     WindowHandle m_hWndParent = 0;

@@ -1,4 +1,6 @@
 #pragma once
+#include <functional>
+#include <utility>
 #include <vector>
 
 #include "platform/viewer_chain.h"
@@ -16,6 +18,9 @@ public:
     WindowHandle joined = 0;
     std::vector<std::pair<WindowHandle, WindowHandle>> leaves; // (viewer, next)
     std::vector<Message> forwarded;
+    // Runs inside the next Leave: the system waits for the next viewer, and messages sent
+    // to the leaving window arrive meanwhile.
+    std::function<void()> onLeave;
 
     WindowHandle Join(WindowHandle viewer) override {
         joined = viewer;
@@ -23,6 +28,8 @@ public:
     }
     bool Leave(WindowHandle viewer, WindowHandle next) override {
         leaves.emplace_back(viewer, next);
+        if (auto nested = std::exchange(onLeave, nullptr))
+            nested();
         return true;
     }
     void Forward(WindowHandle next, unsigned message, uintptr_t wParam, intptr_t lParam) override {

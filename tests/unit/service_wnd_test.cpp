@@ -128,6 +128,26 @@ TEST_F(ServiceTest, CloseSavesOnceAndReleasesTheItemsAndTheLanguage) {
     EXPECT_EQ(log.Count("save modified"), 1);
 }
 
+TEST_F(ServiceTest, MessagesThatArriveWhileShutdownWaitsNeitherSaveAgainNorCapture) {
+    store.onLoadActive = [](CServiceWnd& s) {
+        s.m_dwOptions |= OPT_AUTOSAVE;
+        for (const char* text : {"one", "two", "three"})
+            s.m_activeList.push_back(CClipItem::FromText(text));
+    };
+    std::vector<size_t> saved;
+    store.onSaveActive = [&](CServiceWnd& s) { saved.push_back(s.m_activeList.size()); };
+    ASSERT_TRUE(service.Create(kFrame));
+    // While leaving the chain waits: the session ends again, directly and by the frame; a cut.
+    viewers.onLeave = [&] {
+        service.OnDestroy();
+        service.Close();
+        clipboard.OfferText(1, "a late cut");
+        service.OnDrawClipboard();
+    };
+    service.Close();
+    EXPECT_EQ(saved, std::vector<size_t>{3});
+}
+
 TEST_F(ServiceTest, UninstallRequestUninstallsInsteadOfSaving) {
     ASSERT_TRUE(service.Create(kFrame));
     service.OnUninstallRequest();
