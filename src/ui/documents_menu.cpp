@@ -68,6 +68,10 @@ std::vector<std::string> OrderOf(const IRegistryLists& registry, const std::stri
     return names;
 }
 
+bool IsFull(const MenuModel& popup) {
+    return popup.entries.size() >= MAX_MENU_DOCUMENTS;
+}
+
 MenuEntry DocumentEntry(unsigned& next, std::string text) {
     MenuEntry e;
     e.kind = EntryKind::Document;
@@ -94,7 +98,7 @@ std::string WithoutLastExtension(const std::string& name) {
 void AddRecentDocuments(IRegistryLists& registry, IDocumentShell& shell, const std::string& key,
                         const std::u16string& folder, unsigned& next, MenuModel& into) {
     for (const std::string& value : OrderOf(registry, key)) {
-        if (next >= ID_DOC_LIMIT)
+        if (next >= ID_DOC_LIMIT || IsFull(into))
             return;
         std::vector<uint8_t> data;
         std::u16string shortcut;
@@ -144,7 +148,7 @@ std::unique_ptr<MenuModel> BuildOpenSaveMenu(IRegistryLists& registry, IDocument
     auto menu = std::make_unique<MenuModel>();
     unsigned next = ID_DOC_FIRST;
     for (const std::string& type : ListSortedSubkeys(registry, OPEN_SAVE_MRU_KEY)) {
-        if (next >= ID_DOC_LIMIT)
+        if (next >= ID_DOC_LIMIT || IsFull(*menu))
             break;
         const std::string key = std::string(OPEN_SAVE_MRU_KEY) + "\\" + type;
         std::vector<uint8_t> order;
@@ -152,7 +156,7 @@ std::unique_ptr<MenuModel> BuildOpenSaveMenu(IRegistryLists& registry, IDocument
             continue;
         auto documents = std::make_unique<MenuModel>();
         for (uint8_t c : order) {
-            if (c == 0 || next >= ID_DOC_LIMIT)
+            if (c == 0 || next >= ID_DOC_LIMIT || IsFull(*documents))
                 break;
             std::u16string wide;
             if (!registry.ReadWideString(key, std::string(1, static_cast<char>(c)), wide))
@@ -177,7 +181,7 @@ std::unique_ptr<MenuModel> BuildRecentDocsMenu(IRegistryLists& registry, IDocume
     unsigned next = ID_DOC_FIRST;
     AddRecentDocuments(registry, shell, RECENT_DOCS_KEY, folder, next, *menu);
     for (const std::string& type : types) {
-        if (next >= ID_DOC_LIMIT)
+        if (next >= ID_DOC_LIMIT || IsFull(*menu))
             break;
         auto documents = std::make_unique<MenuModel>();
         AddRecentDocuments(registry, shell, std::string(RECENT_DOCS_KEY) + "\\" + type, folder,

@@ -1,7 +1,8 @@
 #pragma once
 // The two documents submenus: documents opened or saved through the common file dialogs,
 // and the recently used documents. Both are built once, at start-up, from the system's
-// lists; their entries share one id range (16640..17150) per submenu.
+// lists; their entries share one id range (16640..17150) per submenu, and no popup of
+// them holds more than 127 entries.
 #include <cstdint>
 #include <memory>
 #include <string>

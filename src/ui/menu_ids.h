@@ -17,9 +17,13 @@ enum : uintptr_t {
     TAG_LAST = 13,
 };
 
-// At most this many items of the active collection, and this many external collections.
+// No menu lists more entries than a user can go through: at most this many items of the
+// active collection, of each external collection, and this many external collections.
+// Items keep the ids 1..127, which the context menus and typed digits rely on.
 constexpr unsigned MAX_MENU_ITEMS = 127;
 constexpr unsigned MAX_MENU_COLLECTIONS = 127;
+// At most this many entries in each popup of the documents submenus.
+constexpr unsigned MAX_MENU_DOCUMENTS = 127;
 
 // A popup without entries reports this id as its first entry's.
 constexpr int32_t ID_EMPTY_SUBMENU = 16384;

@@ -1,5 +1,7 @@
 #include "ui/menu_model.h"
 
+#include <algorithm>
+
 #include "platform/win_constants.h"
 #include "store/preferences.h"
 #include "ui/menu_ids.h"
@@ -39,12 +41,18 @@ constexpr KindTag kKindTags[] = {
     {EntryKind::PreferencesPopup, TAG_PREFERENCES},
 };
 
+// The first items of `list` by position, ids 1..127. A collection of any size costs no
+// more than one of 127 items: the system's menus grow slowly with every entry.
+void AddItems(const ClipList& list, MenuModel& menu) {
+    const size_t count = std::min<size_t>(list.size(), MAX_MENU_ITEMS);
+    menu.entries.reserve(menu.entries.size() + count);
+    for (size_t i = 0; i < count; ++i)
+        menu.entries.push_back(ItemEntry(list[i].get(), static_cast<unsigned>(i + 1)));
+}
+
 std::unique_ptr<MenuModel> CollectionMenu(const CClipItem& collection) {
     auto menu = std::make_unique<MenuModel>();
-    menu->entries.reserve(collection.children.size());
-    unsigned id = 0;
-    for (const auto& child : collection.children)
-        menu->entries.push_back(ItemEntry(child.get(), ++id));
+    AddItems(collection.children, *menu);
     return menu;
 }
 } // namespace
@@ -91,12 +99,7 @@ std::unique_ptr<MenuModel> BuildTimeMenu() {
 
 MenuModel BuildMainMenu(const MainMenuSources& sources) {
     MenuModel menu;
-    unsigned id = 0;
-    for (const auto& item : sources.active) {
-        if (id == MAX_MENU_ITEMS)
-            break;
-        menu.entries.push_back(ItemEntry(item.get(), ++id));
-    }
+    AddItems(sources.active, menu);
 
     unsigned collections = 0;
     for (const auto& collection : sources.collections) {

@@ -69,9 +69,9 @@ struct MainMenuSources {
 };
 
 // The main menu: items of the active collection (ids 1..127), then the external collections
-// as popups (at most 127; the first marked), then the extension popups that are switched on
-// (the first present one marked). The two documents popups are appended as entries without
-// a submenu: the Win32 side attaches the popups built at start-up.
+// as popups (at most 127; the first marked) of their first 127 items, then the extension popups
+// that are switched on (the first present one marked). The two documents popups are appended as
+// entries without a submenu: the Win32 side attaches the popups built at start-up.
 MenuModel BuildMainMenu(const MainMenuSources& sources);
 
 // The popup of the current time's six formats, ids 17408 upward.

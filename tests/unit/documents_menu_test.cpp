@@ -109,9 +109,10 @@ TEST_F(DocumentsMenu, OpenSaveKeepsExistingFilesOnFixedDrivesInListOrder) {
     EXPECT_EQ(txt.entries[1].kind, EntryKind::Document);
 }
 
-TEST_F(DocumentsMenu, SixHundredDocumentsStopAtTheLastId) {
-    // Three types of 200 documents each; value names are the bytes 1..200.
-    for (const char* type : {"a", "b", "c"}) {
+TEST_F(DocumentsMenu, NoPopupHoldsMoreThan127EntriesAndIdsStopAtTheLastOne) {
+    // Six types of 200 documents each (value names are the bytes 1..200): four full popups
+    // take 508 ids, the fifth gets the last three, the sixth nothing.
+    for (const char* type : {"a", "b", "c", "d", "e", "f"}) {
         std::string order;
         for (int v = 1; v <= 200; ++v) {
             const char name = static_cast<char>(v);
@@ -121,16 +122,24 @@ TEST_F(DocumentsMenu, SixHundredDocumentsStopAtTheLastId) {
         registry.SetString(kOpenSave + "\\" + type, "MRUList", order);
     }
     MenuModel menu = std::move(*BuildOpenSaveMenu(registry, shell));
-    ASSERT_EQ(menu.entries.size(), 3u);
-    EXPECT_EQ(menu.entries[2].submenu->entries.size(), 511u - 400u);
-    EXPECT_EQ(menu.entries[2].submenu->entries.back().id, ID_DOC_LIMIT - 1);
-    EXPECT_EQ(CountEntries(menu), 3u + 511u);
+    std::vector<size_t> sizes;
+    for (const MenuEntry& e : menu.entries)
+        sizes.push_back(e.submenu->entries.size());
+    EXPECT_EQ(sizes, (std::vector<size_t>{127, 127, 127, 127, 3}));
+    EXPECT_EQ(menu.entries[4].submenu->entries.back().id, ID_DOC_LIMIT - 1);
 
-    // A fourth type gets nothing, and its key is not even read.
-    AddOpenSave("d", 'a', "C:\\d1");
-    registry.SetString(kOpenSave + "\\d", "MRUList", "a");
-    menu = std::move(*BuildOpenSaveMenu(registry, shell));
-    EXPECT_EQ(menu.entries.size(), 3u);
+    // 200 recent documents and a type of its own: the list itself fills the popup.
+    std::vector<uint32_t> order;
+    for (uint32_t v = 0; v < 200; ++v) {
+        AddRecent(kRecent, std::to_string(v), "d" + std::to_string(v) + ".txt.lnk");
+        order.push_back(v);
+    }
+    registry.SetListEx(kRecent, order);
+    AddRecent(kRecent + "\\.txt", "a", "more.txt.lnk");
+    registry.SetString(kRecent + "\\.txt", "MRUList", "a");
+    menu = std::move(*BuildRecentDocsMenu(registry, shell));
+    ASSERT_EQ(menu.entries.size(), 127u);
+    EXPECT_EQ(menu.entries.back().text, "d126.txt");
 }
 
 TEST_F(DocumentsMenu, RecentDocumentsFollowMruListOrMruListEx) {

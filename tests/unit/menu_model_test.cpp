@@ -96,15 +96,17 @@ TEST(MainMenuModel, CollectionsArePopupsWithTheirOwnIdsAndOneGroupMark) {
     EXPECT_TRUE(empty.submenu->entries.empty()); // still shown as a popup
 }
 
-TEST(MainMenuModel, AtMost127CollectionsButAnyNumberOfTheirItems) {
+TEST(MainMenuModel, AtMost127CollectionsOfAtMost127ItemsEach) {
     ClipList active, collections;
     for (int i = 0; i < 128; ++i)
         collections.push_back(Collection("c" + std::to_string(i), i == 0 ? 300 : 1));
     MenuModel menu = BuildMainMenu({active, collections, kNoExtensions});
     ASSERT_EQ(menu.entries.size(), 127u);
-    EXPECT_EQ(menu.entries.front().submenu->entries.size(), 300u);
-    EXPECT_EQ(menu.entries.front().submenu->entries.back().id, 300u);
-    EXPECT_EQ(CountEntries(menu), 127u + 300u + 126u);
+    const MenuModel& first = *menu.entries.front().submenu;
+    ASSERT_EQ(first.entries.size(), 127u);
+    EXPECT_EQ(first.entries.back().id, 127u);
+    EXPECT_EQ(first.entries.back().item, collections[0]->children[126].get());
+    EXPECT_EQ(CountEntries(menu), 127u + 127u + 126u);
 }
 
 TEST(MainMenuModel, TheFirstExtensionPresentCarriesTheGroupMark) {
