@@ -1,6 +1,6 @@
 #pragma once
-// Another running copy of the program, found by the title of its main window and spoken to
-// with WM_COMMAND messages.
+// Another running copy of the program, found by the class and title of its main window and
+// spoken to with WM_COMMAND messages.
 #include <string>
 
 #include "platform/handles.h"
@@ -8,7 +8,8 @@
 class IRunningCopy {
 public:
     virtual ~IRunningCopy() = default;
-    // The top-level window with exactly this title, of any class; 0 when none.
+    // The program's frame with exactly this title; 0 when none. Windows of other classes
+    // with the same title do not count.
     virtual WindowHandle Find(const std::string& title) const = 0;
     virtual void BringToFront(WindowHandle window) = 0;
     virtual void PostCommand(WindowHandle window, unsigned command) = 0;

@@ -1,5 +1,5 @@
 # A second start while a copy runs asks that copy for its About box and ends; the first
-# copy keeps running.
+# copy keeps running. Only the program's own frame is taken for a running copy.
 start_quillbox
 first=$QUILLBOX_PID
 wait_frame
@@ -18,14 +18,32 @@ assert_eq "$(frame_info pid)" "$pid_before" "process owning the frame"
 qbxctl send Quillbox 57665 || fail "could not send the exit command"
 wait_ended "$first" "the first copy after the exit command"
 
-# What the second start sends: a stand-in window with the running copy's title hears it.
-(exec wine "$QBXCTL" stand-in Quillbox "$QBX_TIMEOUT") >"$QBX_PROGRAM_DIR/../stand-in.out" 2>/dev/null &
-stand_in=$!
-echo "$stand_in" >>"$QBX_PIDS"
-wait_for "the stand-in window" grep -q '^ready' "$QBX_PROGRAM_DIR/../stand-in.out"
+# stand_in CLASS: a hidden window titled Quillbox that reports the command it hears; it
+# outlives every wait below.
+stand_in() {
+    (exec wine "$QBXCTL" stand-in Quillbox $((QBX_TIMEOUT * 3)) "$1") >"$QBX_PROGRAM_DIR/../$1" 2>/dev/null &
+    STAND_IN=$!
+    echo "$STAND_IN" >>"$QBX_PIDS"
+    wait_for "the stand-in window $1" grep -q '^ready' "$QBX_PROGRAM_DIR/../$1"
+}
+heard() { tr -d '\r' <"$QBX_PROGRAM_DIR/../$1" | sed -n 2p; }
+two_windows() { [ "$(frame_info count)" = 2 ]; }
+
+# What the second start sends: a window of the frame's class and title hears it.
+stand_in QuillboxFrame
 start_quillbox
-second=$QUILLBOX_PID
-wait_ended "$second" "the second Quillbox.exe beside the stand-in"
-wait_ended "$stand_in" "the stand-in"
-assert_eq "$(tr -d '\r' <"$QBX_PROGRAM_DIR/../stand-in.out" | sed -n 2p)" "command 57664" \
-    "what the second start posted to the running copy"
+wait_ended "$QUILLBOX_PID" "the second Quillbox.exe beside the stand-in frame"
+wait_ended "$STAND_IN" "the stand-in frame"
+assert_eq "$(heard QuillboxFrame)" "command 57664" "what the second start posted to the running copy"
+
+# Another program's window titled Quillbox (a file manager open on a folder of that name)
+# neither stops a start nor hears anything.
+stand_in Foreign
+start_quillbox
+wait_for "Quillbox's frame beside the foreign window" two_windows
+assert_true "the start beside the foreign window runs" proc_alive "$QUILLBOX_PID"
+assert_eq "$(heard Foreign)" "" "what the foreign window was sent"
+kill "$STAND_IN"
+wait_ended "$STAND_IN" "the foreign window"
+qbxctl send Quillbox 57665 || fail "could not send the exit command"
+wait_ended "$QUILLBOX_PID" "the copy started beside the foreign window"

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "win32/class_names.h"
 #include "win32/handles.h"
 
 namespace {
@@ -10,7 +11,9 @@ constexpr UINT SEND_TIMEOUT_MS = 30000;
 } // namespace
 
 WindowHandle Win32RunningCopy::Find(const std::string& title) const {
-    return FromHwnd(FindWindowA(nullptr, title.c_str()));
+    // The class too: any other program may have a window of that title (a file manager
+    // open on a folder of that name), and it must not stop this start.
+    return FromHwnd(FindWindowA(FRAME_CLASS, title.c_str()));
 }
 
 void Win32RunningCopy::BringToFront(WindowHandle window) {

@@ -23,9 +23,9 @@
 //                                        pixel reads (2 COLOR_ACTIVECAPTION, 4 COLOR_MENU)
 //   qbxctl viewer TITLE SECONDS          exit 0 once the service window (child id 1) of the
 //                                        window is the first of the clipboard-viewer chain
-//   qbxctl stand-in TITLE SECONDS        a hidden window with that title, standing in for a
-//                                        running copy: prints "ready", then "command N" for
-//                                        the first WM_COMMAND it receives, and exits 0
+//   qbxctl stand-in TITLE SECONDS CLASS  a hidden window of that title and class, standing
+//                                        in for a running copy: prints "ready", then "command
+//                                        N" for the first WM_COMMAND it receives, and exits 0
 // Exit codes: 0 done, 1 not found or timed out, 2 bad arguments.
 #include <windows.h>
 
@@ -199,11 +199,11 @@ LRESULT CALLBACK StandInProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
     return DefWindowProcA(hwnd, msg, wParam, lParam);
 }
 
-int StandIn(const char* title, double seconds) {
+int StandIn(const char* title, double seconds, const char* cls) {
     WNDCLASSA wc = {};
     wc.lpfnWndProc = StandInProc;
     wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = "QbxStandIn";
+    wc.lpszClassName = cls;
     if (!RegisterClassA(&wc))
         return 1;
     HWND window = CreateWindowA(wc.lpszClassName, title, WS_OVERLAPPEDWINDOW, 0, 0, 100, 100,
@@ -269,8 +269,8 @@ int main(int argc, char** argv) {
                    ? 0
                    : 1;
     }
-    if (cmd == "stand-in" && argc == 4)
-        return StandIn(title, std::atof(argv[3]));
+    if (cmd == "stand-in" && argc == 5)
+        return StandIn(title, std::atof(argv[3]), argv[4]);
     if (cmd == "wait-menus" && argc == 4) {
         const size_t count = std::strtoul(argv[2], nullptr, 0);
         MenuWindows menus;
