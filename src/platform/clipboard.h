@@ -22,4 +22,7 @@ public:
     // The number of the format registered under `name` (the same for every program that
     // registers that name; letter case does not matter); 0 on failure.
     virtual unsigned RegisterFormat(const char* name) = 0;
+    // A number that changes with every change of the clipboard's content; 0 when the
+    // system keeps none.
+    virtual uint32_t SequenceNumber() const = 0;
 };

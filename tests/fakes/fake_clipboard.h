@@ -9,7 +9,8 @@
 #include "platform/clipboard.h"
 
 // The clipboard as a table of formats. Registered names get numbers from 0xC100 on, the
-// same number for a name in any letter case.
+// same number for a name in any letter case. Every change moves the sequence number on,
+// unless it is 0 (a system that keeps none).
 class FakeClipboard final : public IClipboard {
 public:
     std::map<unsigned, std::vector<uint8_t>> formats;
@@ -19,15 +20,19 @@ public:
     bool isOpen = false;
     int empties = 0;
     WindowHandle owner = 0;
+    uint32_t sequence = 1;
     // Runs when data is read: its owner renders it on request, and meanwhile messages sent
     // to the reader arrive.
     std::function<void(unsigned format)> onGetData;
 
-    void Offer(unsigned format, const std::vector<uint8_t>& data) { formats[format] = data; }
+    void Offer(unsigned format, const std::vector<uint8_t>& data) {
+        formats[format] = data;
+        Changed();
+    }
     void OfferText(unsigned format, const std::string& text) {
         std::vector<uint8_t> data(text.begin(), text.end());
         data.push_back(0);
-        formats[format] = data;
+        Offer(format, data);
     }
     void OfferWide(const std::u16string& text) {
         std::vector<uint8_t> data;
@@ -37,9 +42,12 @@ public:
         }
         data.push_back(0);
         data.push_back(0);
-        formats[13] = data;
+        Offer(13, data);
     }
-    void Clear() { formats.clear(); }
+    void Clear() {
+        formats.clear();
+        Changed();
+    }
 
     bool IsFormatAvailable(unsigned format) const override { return formats.count(format) != 0; }
     bool GetData(unsigned format, std::vector<uint8_t>& data) const override {
@@ -70,13 +78,13 @@ public:
         if (!isOpen)
             return false;
         ++empties;
-        formats.clear();
+        Clear();
         return true;
     }
     bool SetData(unsigned format, const std::vector<uint8_t>& data) override {
         if (!isOpen)
             return false;
-        formats[format] = data;
+        Offer(format, data);
         return true;
     }
     unsigned RegisterFormat(const char* name) override {
@@ -89,6 +97,12 @@ public:
         return id;
     }
 
+    uint32_t SequenceNumber() const override { return sequence; }
+
 private:
+    void Changed() {
+        if (sequence != 0)
+            ++sequence;
+    }
     std::map<std::string, unsigned> m_registered;
 };

@@ -53,3 +53,7 @@ bool Win32Clipboard::SetData(unsigned format, const std::vector<uint8_t>& data) 
 unsigned Win32Clipboard::RegisterFormat(const char* name) {
     return RegisterClipboardFormatA(name);
 }
+
+uint32_t Win32Clipboard::SequenceNumber() const {
+    return GetClipboardSequenceNumber();
+}

@@ -11,4 +11,5 @@ public:
     bool Empty() override;
     bool SetData(unsigned format, const std::vector<uint8_t>& data) override;
     unsigned RegisterFormat(const char* name) override;
+    uint32_t SequenceNumber() const override;
 };
