@@ -4,6 +4,9 @@
 //   clipctl set TEXT                TEXT as Unicode text
 //   clipctl set-marked TEXT MARK    TEXT and the registered format MARK (empty data), the way
 //                                   programs mark a cut that clipboard tools should not keep
+//   clipctl set-held TEXT MS        TEXT, then the clipboard opened again at once and held
+//                                   for MS milliseconds, as a slow reader of every cut does
+//   clipctl seq                     the clipboard's sequence number
 //   clipctl watch SECONDS           join the clipboard-viewer chain; print "joined", then
 //                                   "draw TEXT" for every change the chain passes on (TEXT:
 //                                   the Unicode text then offered, in UTF-8, on one line)
@@ -107,6 +110,16 @@ int Set(const char* text, const char* mark) {
     CloseClipboard();
     return ok ? 0 : 1;
 }
+int SetHeld(const char* text, int ms) {
+    if (Set(text, nullptr) != 0 || !OpenClipboard(nullptr))
+        return 1;
+    std::printf("held\n");
+    std::fflush(stdout);
+    Sleep(static_cast<DWORD>(ms));
+    CloseClipboard();
+    return 0;
+}
+
 // The watcher's window: a member of the viewer chain that reports and passes on.
 HWND g_next = nullptr;
 
@@ -192,6 +205,12 @@ int main(int argc, char** argv) {
         return Set(argv[2], nullptr);
     if (cmd == "set-marked" && argc == 4)
         return Set(argv[2], argv[3]);
+    if (cmd == "set-held" && argc == 4)
+        return SetHeld(argv[2], std::atoi(argv[3]));
+    if (cmd == "seq" && argc == 2) {
+        std::printf("%lu\n", static_cast<unsigned long>(GetClipboardSequenceNumber()));
+        return 0;
+    }
     if (cmd == "watch" && argc == 3)
         return Watch(std::atof(argv[2]));
     return 2;
