@@ -12,9 +12,12 @@
 #include "platform/clipboard.h"
 #include "platform/clock.h"
 #include "platform/picture_decoder.h"
+#include "platform/service_window.h"
 #include "platform/sound.h"
+#include "platform/timers.h"
 #include "platform/viewer_chain.h"
 #include "platform/win_constants.h"
+#include "resource.h"
 #include "store/byte_block.h"
 #include "store/collections.h"
 #include "store/picture_dib.h"
@@ -23,6 +26,13 @@ namespace {
 // Many programs announce one cut several times in a row; a category checked within this
 // time counts as the same cut.
 constexpr uint32_t GATE_MS = 500;
+
+// A notification that could not be followed (capture busy, the gate shut, the clipboard held
+// by another program) is followed up once its reason has passed: after the gate's time, so
+// that the last cut of a burst passes the gate. A clipboard that stays held is given up
+// after this many looks.
+constexpr unsigned LOOK_AGAIN_MS = GATE_MS + 50;
+constexpr int LOOK_AGAIN_LIMIT = 10;
 
 // Another program may hold the clipboard open for a moment: a few tries, never long.
 constexpr int OPEN_TRIES = 5;
@@ -33,6 +43,10 @@ constexpr uint32_t OPEN_GIVE_UP_MS = 100;
 constexpr const char* CF_NAME_NO_MONITOR = "ExcludeClipboardContentFromMonitorProcessing";
 constexpr const char* CF_NAME_VIEWER_IGNORE = "Clipboard Viewer Ignore";
 constexpr const char* CF_NAME_HISTORY = "CanIncludeInClipboardHistory";
+// Password managers of Linux desktops mark a password with this X target holding "secret";
+// Wine hands it on as a format of the same name.
+constexpr const char* CF_NAME_PASSWORD_HINT = "x-kde-passwordManagerHint";
+constexpr const char PASSWORD_HINT_SECRET[] = "secret";
 
 // Browsers, image editors and X programs (through Wine) may offer a picture only as a PNG
 // file under this name.
@@ -62,13 +76,37 @@ public:
 private:
     IClipboard& m_clipboard;
 };
+
+bool SameContent(const CClipItem& a, const CClipItem& b) {
+    return a.type == b.type && a.text == b.text && a.dib == b.dib;
+}
 } // namespace
+
+// What one look at the clipboard learnt: the blocks of the cut, read while the clipboard is
+// open and made into items once it is closed again. The clipboard is held no longer than the
+// reading takes: Wine drops a cut of an X program that finds it held.
+struct ClipboardLook {
+    bool again = false;         // a follow-up of a notification that could not be followed
+    bool handled = false;       // a category passed the gate: the notification was a cut
+    bool textGateOpen = false;  // this cut's Rich Text passed the text gate
+    bool tooSoon = false;       // a format was offered within the gate's time of its last check
+    std::vector<uint8_t> files; // CF_HDROP
+    bool hasRtf = false;
+    std::string rtf;
+    unsigned textFormat = 0; // CF_UNICODETEXT (wideText) or CF_TEXT (text); 0: none
+    std::u16string wideText;
+    std::string text;
+    unsigned pictureFormat = 0; // CF_DIB, or the PNG format; 0: none
+    std::vector<uint8_t> picture;
+    std::string html;
+};
 
 void CServiceWnd::JoinViewerChain() {
     IClipboard& clipboard = m_ports.clipboard;
     m_cfNoMonitor = clipboard.RegisterFormat(CF_NAME_NO_MONITOR);
     m_cfViewerIgnore = clipboard.RegisterFormat(CF_NAME_VIEWER_IGNORE);
     m_cfHistory = clipboard.RegisterFormat(CF_NAME_HISTORY);
+    m_cfPasswordHint = clipboard.RegisterFormat(CF_NAME_PASSWORD_HINT);
     m_cfPng = clipboard.RegisterFormat(CF_NAME_PNG);
 
     // What is on the clipboard at start-up was cut before this run: it is no repeat of
@@ -98,7 +136,7 @@ void CServiceWnd::ForwardToNextViewer(unsigned message, uintptr_t wParam, intptr
         m_ports.viewers.Forward(m_hWndNextViewer, message, wParam, lParam);
 }
 
-bool CServiceWnd::IsFormatFresh(unsigned format) {
+bool CServiceWnd::IsFormatFresh(unsigned format, ClipboardLook& look) {
     if (!m_ports.clipboard.IsFormatAvailable(format))
         return false;
     uint32_t* stamp = &m_dwLastTextTick;
@@ -109,43 +147,84 @@ bool CServiceWnd::IsFormatFresh(unsigned format) {
     const uint32_t now = m_ports.clock.TickCount();
     const uint32_t elapsed = now - *stamp; // unsigned: right across the wrap of the count
     *stamp = now;
-    return elapsed > GATE_MS;
+    if (elapsed > GATE_MS)
+        return true;
+    look.tooSoon = true;
+    return false;
 }
 
 void CServiceWnd::OnDrawClipboard(uintptr_t wParam, intptr_t lParam) {
-    const bool capture = (m_dwState & ST_VIEWER_ON) && !(m_dwState & (ST_BUSY | ST_PAUSED));
-    if (capture) {
-        // Busy for the time of the capture. Reading data that its owner renders only on
-        // request waits for that owner, and meanwhile the system delivers the messages sent
-        // to this window, among them the next WM_DRAWCLIPBOARD: that one must not capture
-        // (and close the clipboard) in the middle of this one.
-        BusyScope busy(m_dwState);
-        if (OpenClipboardSoon()) {
-            ClipboardCloser closer(m_ports.clipboard);
-            if (!IsExcludedFromCapture()) {
-                bool handled = false;
-                if (m_dwOptions & OPT_FMT_FILES)
-                    CaptureFiles(handled);
-                bool textGateOpen = false;
-                bool textTaken = false;
-                if (m_dwOptions & OPT_FMT_RTF)
-                    textTaken = CaptureRichText(textGateOpen, handled);
-                if (!textTaken && (m_dwOptions & OPT_FMT_TEXT)) {
-                    // Plain text only stands in for a clipboard without Unicode text.
-                    const unsigned format = m_ports.clipboard.IsFormatAvailable(win::CF_UNICODETEXT)
-                                                ? win::CF_UNICODETEXT
-                                                : win::CF_TEXT;
-                    CaptureText(format, textGateOpen, handled);
-                }
-                CaptureBitmap(handled);
-            }
-        }
-        TrimToCapacity(m_activeList, *this);
-    }
-
+    m_nLooksAgain = 0; // a new notification: a new allowance of follow-ups
+    LookAtClipboard(false);
     ForwardToNextViewer(win::WM_DRAWCLIPBOARD, wParam, lParam);
 
     // HOOK(hot window): when capture ran and m_pHotWnd exists, RefreshHotWnd().
+}
+
+void CServiceWnd::LookAgainAtClipboard() {
+    m_ports.timers.Kill(m_hWnd, TIMER_LOOK_AGAIN);
+    const uint32_t sequence = m_ports.clipboard.SequenceNumber();
+    if (sequence != 0 && sequence == m_dwLookedSequence)
+        return; // nothing was cut since the last whole look
+    ++m_nLooksAgain;
+    LookAtClipboard(true);
+}
+
+void CServiceWnd::LookAgainLater() {
+    if (m_nLooksAgain < LOOK_AGAIN_LIMIT)
+        m_ports.timers.Set(m_hWnd, TIMER_LOOK_AGAIN, LOOK_AGAIN_MS);
+}
+
+void CServiceWnd::LookAtClipboard(bool again) {
+    if (!(m_dwState & ST_VIEWER_ON) || (m_dwState & ST_PAUSED))
+        return;
+    if (m_dwState & ST_BUSY) {
+        // Reading an earlier cut, or writing the program's own: this one waits.
+        LookAgainLater();
+        return;
+    }
+    // Busy for the time of the capture. Reading data that its owner renders only on request
+    // waits for that owner, and meanwhile the system delivers the messages sent to this
+    // window, among them the next WM_DRAWCLIPBOARD: that one must not capture (and close the
+    // clipboard) in the middle of this one.
+    BusyScope busy(m_dwState);
+    ClipboardLook look;
+    look.again = again;
+    if (!ReadClipboard(look) || look.tooSoon)
+        LookAgainLater();
+    KeepCut(look);
+    if (m_nCaptureHolds == 0)
+        TrimToCapacity(m_activeList, *this);
+}
+
+bool CServiceWnd::ReadClipboard(ClipboardLook& look) {
+    if (!OpenClipboardSoon())
+        return false;
+    ClipboardCloser closer(m_ports.clipboard);
+    const uint32_t sequence = m_ports.clipboard.SequenceNumber();
+    if (!IsExcludedFromCapture())
+        ReadFormats(look);
+    if (!look.tooSoon)
+        m_dwLookedSequence = sequence;
+    return true;
+}
+
+void CServiceWnd::ReadFormats(ClipboardLook& look) {
+    IClipboard& clipboard = m_ports.clipboard;
+    if (m_dwOptions & OPT_FMT_FILES)
+        ReadFiles(look);
+    if (m_dwOptions & OPT_FMT_RTF)
+        ReadRichText(look);
+    if (!look.hasRtf && (m_dwOptions & OPT_FMT_TEXT))
+        ReadText(look);
+    if (m_dwOptions & OPT_FMT_BITMAP)
+        ReadPicture(look);
+    std::vector<uint8_t> html;
+    if ((m_dwOptions & OPT_FMT_HTML) && (look.hasRtf || look.textFormat || look.pictureFormat) &&
+        clipboard.IsFormatAvailable(g_cfHtml) && clipboard.GetData(g_cfHtml, html))
+        look.html = BlockString(html);
+    if (look.handled && (m_dwOptions & OPT_KEEP_CLIPBOARD_EMPTY))
+        clipboard.Empty();
 }
 
 bool CServiceWnd::OpenClipboardSoon() {
@@ -166,142 +245,170 @@ bool CServiceWnd::IsExcludedFromCapture() {
         return true;
     if (m_cfViewerIgnore && clipboard.IsFormatAvailable(m_cfViewerIgnore))
         return true;
-    std::vector<uint8_t> allowed;
-    return m_cfHistory && clipboard.IsFormatAvailable(m_cfHistory) &&
-           clipboard.GetData(m_cfHistory, allowed) && allowed.size() >= 4 &&
-           GetLe32(allowed.data()) == 0;
-}
-
-void CServiceWnd::CaptureFiles(bool& handled) {
-    if (!IsFormatFresh(win::CF_HDROP))
-        return;
     std::vector<uint8_t> data;
-    if (m_ports.clipboard.GetData(win::CF_HDROP, data)) {
-        if (auto item = CClipItem::FromDropFiles(data)) {
-            SetBusy(true);
-            RemoveDuplicates(m_activeList, *item, *this); // never re-uses an item for files
-            InsertItem(std::move(item));
-            AfterInsert();
-        }
-    }
-    m_dwLastFilesTick = m_ports.clock.TickCount();
-    handled = true;
+    if (m_cfPasswordHint && clipboard.IsFormatAvailable(m_cfPasswordHint) &&
+        clipboard.GetData(m_cfPasswordHint, data) && BlockString(data) == PASSWORD_HINT_SECRET)
+        return true;
+    return m_cfHistory && clipboard.IsFormatAvailable(m_cfHistory) &&
+           clipboard.GetData(m_cfHistory, data) && data.size() >= 4 && GetLe32(data.data()) == 0;
 }
 
-bool CServiceWnd::CaptureRichText(bool& textGateOpen, bool& handled) {
-    if (!IsFormatFresh(g_cfRtf))
-        return false;
-    textGateOpen = true;
-    handled = true;
+void CServiceWnd::ReadFiles(ClipboardLook& look) {
+    if (!IsFormatFresh(win::CF_HDROP, look))
+        return;
+    if (!m_ports.clipboard.GetData(win::CF_HDROP, look.files))
+        look.files.clear();
+    m_dwLastFilesTick = m_ports.clock.TickCount();
+    look.handled = true;
+}
+
+void CServiceWnd::ReadRichText(ClipboardLook& look) {
+    if (!IsFormatFresh(g_cfRtf, look))
+        return;
+    look.textGateOpen = true;
+    look.handled = true;
     std::vector<uint8_t> data;
     if (!m_ports.clipboard.GetData(g_cfRtf, data))
-        return false;
-    std::string rtf = BlockString(data);
-    if (!PassesTextLimits(rtf.size(), *this))
-        return false;
-    SetBusy(true);
-    auto item = CClipItem::FromRtf(rtf);
-    RemoveDuplicates(m_activeList, *item, *this); // never re-uses an item for Rich Text
-    CClipItem* placed = InsertItem(std::move(item));
-    if (placed && (m_dwOptions & OPT_FMT_HTML))
-        placed->AttachHtml(m_ports.clipboard, g_cfHtml);
-    AfterInsert();
-    m_dwLastTextTick = m_ports.clock.TickCount();
-    return true;
-}
-
-void CServiceWnd::CaptureText(unsigned format, bool textGateOpen, bool& handled) {
-    // Rich Text that was refused for its length opened the text gate of this cut already;
-    // its plain form may still fit.
-    const bool fresh =
-        textGateOpen ? m_ports.clipboard.IsFormatAvailable(format) : IsFormatFresh(format);
-    if (!fresh)
         return;
-    handled = true;
-    std::vector<uint8_t> data;
-    bool taken = false;
-    if (m_ports.clipboard.GetData(format, data)) {
-        std::unique_ptr<CClipItem> item;
-        if (format == win::CF_UNICODETEXT) {
-            std::u16string text = BlockWideString(data);
-            if (PassesTextLimits(text.size(), *this))
-                item = CClipItem::FromWideText(text);
-        } else {
-            std::string text = BlockString(data);
-            if (PassesTextLimits(text.size(), *this))
-                item = CClipItem::FromText(text);
-        }
-        if (item) {
-            SetBusy(true);
-            // Text equal to the plain form of a kept Rich Text item brings that item forward.
-            if (auto reused = RemoveDuplicates(m_activeList, *item, *this))
-                item = std::move(reused);
-            if (CClipItem* placed = InsertItem(std::move(item))) {
-                placed->SetHtml(std::string());
-                if (m_dwOptions & OPT_FMT_HTML)
-                    placed->AttachHtml(m_ports.clipboard, g_cfHtml);
-            }
-            AfterInsert();
-            taken = true;
-        }
-    }
-    if (taken || format == win::CF_TEXT)
+    look.rtf = BlockString(data);
+    look.hasRtf = PassesTextLimits(look.rtf.size(), *this);
+    if (look.hasRtf)
         m_dwLastTextTick = m_ports.clock.TickCount();
 }
 
-void CServiceWnd::CaptureBitmap(bool handled) {
-    IClipboard& clipboard = m_ports.clipboard;
-    const bool keepEmpty = (m_dwOptions & OPT_KEEP_CLIPBOARD_EMPTY) != 0;
+void CServiceWnd::ReadText(ClipboardLook& look) {
+    const IClipboard& clipboard = m_ports.clipboard;
+    // Plain text only stands in for a clipboard without Unicode text.
+    const unsigned format =
+        clipboard.IsFormatAvailable(win::CF_UNICODETEXT) ? win::CF_UNICODETEXT : win::CF_TEXT;
+    // Rich Text that was refused for its length opened the text gate of this cut already;
+    // its plain form may still fit.
+    const bool fresh =
+        look.textGateOpen ? clipboard.IsFormatAvailable(format) : IsFormatFresh(format, look);
+    if (!fresh)
+        return;
+    look.handled = true;
+    std::vector<uint8_t> data;
+    if (clipboard.GetData(format, data)) {
+        if (format == win::CF_UNICODETEXT)
+            look.wideText = BlockWideString(data);
+        else
+            look.text = BlockString(data);
+        const size_t length =
+            format == win::CF_UNICODETEXT ? look.wideText.size() : look.text.size();
+        if (PassesTextLimits(length, *this))
+            look.textFormat = format;
+    }
+    if (look.textFormat || format == win::CF_TEXT)
+        m_dwLastTextTick = m_ports.clock.TickCount();
+}
+
+void CServiceWnd::ReadPicture(ClipboardLook& look) {
+    const IClipboard& clipboard = m_ports.clipboard;
     // A DIB is what is kept; a picture offered only as PNG is made into one.
     const unsigned format =
         m_cfPng && !clipboard.IsFormatAvailable(win::CF_DIB) && clipboard.IsFormatAvailable(m_cfPng)
             ? m_cfPng
             : win::CF_DIB;
-    if (!(m_dwOptions & OPT_FMT_BITMAP) || !IsFormatFresh(format)) {
-        if (handled && keepEmpty)
-            clipboard.Empty();
+    if (!IsFormatFresh(format, look))
         return;
-    }
-    std::vector<uint8_t> dib;
-    if (ReadCapturedPicture(format, dib)) {
-        SetBusy(true);
-        RemoveEqualBitmaps(m_activeList, dib.data(), dib.size());
-        CClipItem* placed = InsertItem(CClipItem::FromDib(std::move(dib), m_nBitmapCounter));
-        if (placed) {
-            placed->SetHtml(std::string());
-            if (m_dwOptions & OPT_FMT_HTML) {
-                placed->AttachHtml(clipboard, g_cfHtml);
-                if (placed->HasHtml())
-                    placed->caption += " + HTML";
-            }
-        }
-        AfterInsert();
-    }
-    m_dwLastBitmapTick = m_ports.clock.TickCount();
-    if (keepEmpty)
-        clipboard.Empty();
-}
-
-bool CServiceWnd::ReadCapturedPicture(unsigned format, std::vector<uint8_t>& dib) {
-    const IClipboard& clipboard = m_ports.clipboard;
+    look.handled = true;
+    bool read = false;
     if (format == win::CF_DIB) {
         // The size limit is checked before the picture is read into memory.
-        return FitsMaxItemSize(clipboard.DataSize(format), *this) &&
-               clipboard.GetData(format, dib) && !dib.empty() && FitsMaxItemSize(dib.size(), *this);
+        read = FitsMaxItemSize(clipboard.DataSize(format), *this) &&
+               clipboard.GetData(format, look.picture) && !look.picture.empty() &&
+               FitsMaxItemSize(look.picture.size(), *this);
+    } else {
+        read = clipboard.GetData(format, look.picture); // its size is known once decoded
+    }
+    if (read)
+        look.pictureFormat = format;
+    else
+        look.picture.clear();
+    m_dwLastBitmapTick = m_ports.clock.TickCount();
+}
+
+void CServiceWnd::KeepCut(ClipboardLook& look) {
+    if (!look.files.empty()) {
+        if (auto item = CClipItem::FromDropFiles(look.files))
+            Keep(std::move(item), look);
+    }
+    std::unique_ptr<CClipItem> text;
+    if (look.hasRtf)
+        text = CClipItem::FromRtf(look.rtf);
+    else if (look.textFormat == win::CF_UNICODETEXT)
+        text = CClipItem::FromWideText(look.wideText);
+    else if (look.textFormat == win::CF_TEXT)
+        text = CClipItem::FromText(look.text);
+    if (text) {
+        text->SetHtml(look.html);
+        Keep(std::move(text), look);
+    }
+    std::vector<uint8_t> dib;
+    if (look.pictureFormat && PictureDib(look, dib)) {
+        auto item = CClipItem::FromDib(std::move(dib), m_nBitmapCounter);
+        item->SetHtml(look.html);
+        if (item->HasHtml())
+            item->caption += " + HTML";
+        Keep(std::move(item), look);
+    }
+}
+
+bool CServiceWnd::PictureDib(ClipboardLook& look, std::vector<uint8_t>& dib) {
+    if (look.pictureFormat == win::CF_DIB) {
+        dib = std::move(look.picture);
+        return true;
     }
     // The limit applies to the DIB that is kept, known once the picture's size is.
     uint64_t maxPixels = MAX_PICTURE_PIXELS;
     if (m_nMaxItemSizeKB != 0)
         maxPixels = std::min<uint64_t>(maxPixels, uint64_t(m_nMaxItemSizeKB) * 1024 / 3);
-    std::vector<uint8_t> png;
     DecodedPicture picture;
-    if (!clipboard.GetData(format, png) || !m_ports.pictures.DecodePng(png, maxPixels, picture))
+    if (!m_ports.pictures.DecodePng(look.picture, maxPixels, picture))
         return false;
     const uint64_t size = PictureDibSize(picture.width, picture.height);
     if (size == 0 || !FitsMaxItemSize(size_t(size), *this))
         return false;
     dib = DibFromPicture(picture);
     return !dib.empty();
+}
+
+void CServiceWnd::Keep(std::unique_ptr<CClipItem> item, const ClipboardLook& look) {
+    if (look.again && IsNewestCut(*item))
+        return; // the follow-up found the cut that was kept meanwhile
+    PlaySound(m_nSound);
+    if (m_nCaptureHolds > 0) {
+        m_heldCuts.push_back(std::move(item));
+        return;
+    }
+    SetBusy(true);
+    Admit(std::move(item));
+    AfterInsert();
+}
+
+bool CServiceWnd::IsNewestCut(const CClipItem& item) const {
+    if (!m_heldCuts.empty())
+        return SameContent(*m_heldCuts.back(), item);
+    if (m_activeList.empty())
+        return false;
+    const CClipItem& newest =
+        (m_dwOptions & OPT_INSERT_HEAD) ? *m_activeList.front() : *m_activeList.back();
+    return SameContent(newest, item);
+}
+
+void CServiceWnd::Admit(std::unique_ptr<CClipItem> item) {
+    if (item->IsTextLike()) {
+        // Text equal to the plain form of a kept Rich Text item brings that item forward,
+        // with this cut's HTML.
+        if (auto reused = RemoveDuplicates(m_activeList, *item, *this)) {
+            reused->SetHtml(item->html);
+            item = std::move(reused);
+        }
+    } else {
+        RemoveEqualBitmaps(m_activeList, item->dib.data(), item->dib.size());
+    }
+    InsertItem(m_activeList, std::move(item), *this);
 }
 
 void CServiceWnd::AfterInsert() {
@@ -313,12 +420,30 @@ void CServiceWnd::AfterInsert() {
     SetBusy(false);
 }
 
-CClipItem* CServiceWnd::InsertItem(std::unique_ptr<CClipItem> item) {
-    if (!item)
-        return nullptr;
-    CClipItem* placed = ::InsertItem(m_activeList, std::move(item), *this);
-    PlaySound(m_nSound);
-    return placed;
+void CServiceWnd::HoldCuts() {
+    ++m_nCaptureHolds;
+}
+
+void CServiceWnd::ReleaseCutsLater() {
+    if (m_hWnd)
+        m_ports.window.PostCommand(0, ID_RELEASE_CUTS);
+}
+
+void CServiceWnd::ReleaseCuts() {
+    if (m_nCaptureHolds == 0 || --m_nCaptureHolds > 0 || m_heldCuts.empty())
+        return;
+    SetBusy(true);
+    AdmitHeldCuts();
+    AfterInsert();
+}
+
+void CServiceWnd::AdmitHeldCuts() {
+    if (m_heldCuts.empty())
+        return;
+    for (auto& item : m_heldCuts)
+        Admit(std::move(item));
+    m_heldCuts.clear();
+    TrimToCapacity(m_activeList, *this);
 }
 
 void CServiceWnd::PlaySound(uint8_t choice) {

@@ -37,6 +37,16 @@ size_t PositionOf(const ClipList& active, const CClipItem* item) {
 void CServiceWnd::OpenMainMenu() {
     if (m_pMainMenu)
         return;
+    // A highlight of an earlier menu may name an item that has gone since.
+    m_nSelEntryId = -1;
+    m_pSelItem = nullptr;
+    m_strSelPath.clear();
+    HoldCuts();
+    ShowMainMenu();
+    ReleaseCutsLater();
+}
+
+void CServiceWnd::ShowMainMenu() {
     DeleteTempFiles();
     CMainMenu menu(
         BuildMainMenu({m_activeList, m_collectionList, m_dwOptions, &m_ports.systemLists}));
@@ -75,6 +85,7 @@ void CServiceWnd::OpenContextMenu() {
         m_bAppMenu = 1;
     DeleteTempFiles();
 
+    HoldCuts();
     FocusForMenu();
     m_nPendingCmd = 0;
     const unsigned command = m_ports.menus.TrackContextMenu(
@@ -89,6 +100,7 @@ void CServiceWnd::OpenContextMenu() {
         m_ports.menus.CancelMenus(); // the main menu closes too
     if (command)
         RunContextCommand(command, entryId, item, path);
+    ReleaseCutsLater();
 }
 
 void CServiceWnd::RunContextCommand(unsigned command, int32_t entryId, CClipItem* item,
@@ -128,9 +140,11 @@ void CServiceWnd::ReopenMainMenu() {
 void CServiceWnd::SaveAndReload() {
     m_ports.menus.CancelMenus();
     SetBusy(true);
-    // The items are about to be replaced: nothing may point at the old ones.
+    // The items are about to be replaced: nothing may point at the old ones, and the cuts
+    // held meanwhile are saved with the rest.
     m_pSelItem = nullptr;
     m_pDragItem = nullptr;
+    AdmitHeldCuts();
     m_ports.store.SaveAndReload(*this);
     SetBusy(false);
     // HOOK(hot window): rebuild the hot-menu window's menu bar.

@@ -44,9 +44,11 @@ void CServiceWnd::EmulatePaste() {
     keys.KeyUp(win::VK_MENU);
 
     ++m_nPasteCount;
-    // The program's own clipboard change must not pass the capture gate.
+    // The program's own clipboard change must not pass the capture gate, nor be taken by a
+    // later look at the clipboard.
     const uint32_t now = m_ports.clock.TickCount();
     m_dwLastFilesTick = m_dwLastTextTick = m_dwLastBitmapTick = now;
+    m_dwLookedSequence = m_ports.clipboard.SequenceNumber();
 
     if (!m_hWndTarget)
         return;
@@ -87,6 +89,7 @@ void CServiceWnd::EmptyClipboardAfterPaste() {
         if (clipboard.Open(m_hWnd)) {
             clipboard.Empty();
             clipboard.Close();
+            m_dwLookedSequence = clipboard.SequenceNumber();
             return;
         }
         if (attempt < KEEP_EMPTY_TRIES)

@@ -1,5 +1,6 @@
 // The service window's timers: the mouse resting at the top of the screen, the re-arming of
-// the taskbar icon's hover, and the scheduler's minute tick.
+// the taskbar icon's hover, the scheduler's minute tick, and the follow-up of a cut that
+// could not be read at once.
 #include "app/service_wnd.h"
 #include "platform/clock.h"
 #include "platform/service_window.h"
@@ -17,6 +18,9 @@ void CServiceWnd::OnTimer(uintptr_t id) {
         break;
     case TIMER_SCHEDULER:
         OnSchedulerTick();
+        break;
+    case TIMER_LOOK_AGAIN:
+        LookAgainAtClipboard();
         break;
     default:
         // HOOK(preferences): the one-shot timer of an in-place toggle.

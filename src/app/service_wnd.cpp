@@ -93,6 +93,7 @@ void CServiceWnd::OnDestroy() {
     if (m_dwState & ST_UNINSTALL) {
         m_ports.installation.Uninstall();
     } else {
+        AdmitHeldCuts(); // cut while a menu was open: saved with the rest
         m_ports.store.SaveActiveCollection(*this);
         m_ports.store.SaveModifiedCollections(*this);
     }
@@ -112,6 +113,12 @@ void CServiceWnd::OnDestroy() {
 }
 
 bool CServiceWnd::OnCommand(uintptr_t wParam, intptr_t lParam) {
+    // Follows a closed menu's chosen entry. Never blocked (a release left undone would hold
+    // cuts back for good), and it leaves the menus' state alone.
+    if (wParam == 0 && lParam == ID_RELEASE_CUTS) {
+        ReleaseCuts();
+        return true;
+    }
     m_nPendingCmd = 0;
     // While an entry is dragged the menu loop runs inside the drag: nothing else may start.
     if (m_pDragItem || (wParam == 0 && lParam == 0))

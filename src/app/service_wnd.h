@@ -36,6 +36,7 @@ class IPictureDecoder;
 class CHotWnd;
 class CMainMenu;
 class CCamera;
+struct ClipboardLook;
 
 // Run-time state bits of m_dwState (never persisted).
 enum : uint32_t {
@@ -61,6 +62,7 @@ enum : int {
 enum : uintptr_t {
     TIMER_MOUSE_AT_TOP = 1,
     TIMER_TRAY_HOVER = 2,
+    TIMER_LOOK_AGAIN = 3, // one-shot: a cut that could not be read at its notification
     TIMER_SCHEDULER = 4,
 };
 constexpr unsigned MOUSE_AT_TOP_PERIOD_MS = 400;
@@ -132,15 +134,14 @@ public:
     bool OnServiceCommand(unsigned id);
 
     // --- capture (capture.cpp) ---
-    // WM_DRAWCLIPBOARD: keeps what another program cut, then passes the message on.
+    // WM_DRAWCLIPBOARD: keeps what another program cut, then passes the message on. A cut
+    // that cannot be read now (busy, too soon after the last, the clipboard held) is looked
+    // for again by TIMER_LOOK_AGAIN.
     void OnDrawClipboard(uintptr_t wParam = 0, intptr_t lParam = 0);
+    // TIMER_LOOK_AGAIN: takes what is on the clipboard if it was not looked at whole yet.
+    void LookAgainAtClipboard();
     // WM_CHANGECBCHAIN: `removed` leaves the chain; `next` is the window after it.
     void OnChangeCbChain(WindowHandle removed, WindowHandle next);
-    // The repeat gate: the format is on the clipboard and its category (files, text,
-    // bitmap) was not checked within the last 500 ms. Renews the category's stamp.
-    bool IsFormatFresh(unsigned format);
-    // Puts a new or re-used item at the insert position and plays the sound. Returns it.
-    CClipItem* InsertItem(std::unique_ptr<CClipItem> item);
     // Stores the sound choice (above 6 becomes 2) and plays it.
     void PlaySound(uint8_t choice);
     // Busy indicator on the taskbar icon and the hot window.
@@ -257,16 +258,43 @@ public:
 private:
     bool OpenClipboardSoon();
     void ForwardToNextViewer(unsigned message, uintptr_t wParam, intptr_t lParam);
+    void LookAtClipboard(bool again);
+    void LookAgainLater();
+    // While a menu is open, and until its chosen entry has been dispatched, its entries and
+    // m_pSelItem point at items: cuts are read at once but held back from the active
+    // collection. A menu holds cuts when it opens; once closed it posts ID_RELEASE_CUTS
+    // after its chosen entry, and the last release lets the held cuts in, in order.
+    void HoldCuts();
+    void ReleaseCutsLater();
+    void ReleaseCuts();
+    // The held cuts enter the active collection now, before it is saved.
+    void AdmitHeldCuts();
+    // The repeat gate: the format is on the clipboard and its category (files, text,
+    // bitmap) was not checked within the last 500 ms. Renews the category's stamp.
+    bool IsFormatFresh(unsigned format, ClipboardLook& look);
+    // Opens the clipboard, reads the cut's blocks and closes it; false when another program
+    // holds it.
+    bool ReadClipboard(ClipboardLook& look);
     bool IsExcludedFromCapture();
-    void CaptureFiles(bool& handled);
-    bool CaptureRichText(bool& textGateOpen, bool& handled);
-    void CaptureText(unsigned format, bool textGateOpen, bool& handled);
-    void CaptureBitmap(bool handled);
-    bool ReadCapturedPicture(unsigned format, std::vector<uint8_t>& dib);
+    void ReadFormats(ClipboardLook& look);
+    void ReadFiles(ClipboardLook& look);
+    void ReadRichText(ClipboardLook& look);
+    void ReadText(ClipboardLook& look);
+    void ReadPicture(ClipboardLook& look);
+    // The items of the blocks read, kept in the order files, text, picture.
+    void KeepCut(ClipboardLook& look);
+    bool PictureDib(ClipboardLook& look, std::vector<uint8_t>& dib);
+    // A cut read from the clipboard: plays the sound, then enters the active collection or
+    // waits among the held cuts.
+    void Keep(std::unique_ptr<CClipItem> item, const ClipboardLook& look);
+    bool IsNewestCut(const CClipItem& item) const;
+    // Puts a cut at the insert position, in place of its duplicates.
+    void Admit(std::unique_ptr<CClipItem> item);
     void AfterInsert();
     void WaitForKeysReleased(unsigned vk);
     void OnMouseAtTopTick();
     void OnSchedulerTick();
+    void ShowMainMenu();
     void RunContextCommand(unsigned command, int32_t entryId, CClipItem* item,
                            const std::string& path);
 
@@ -284,8 +312,16 @@ private:
     unsigned m_cfNoMonitor = 0;
     unsigned m_cfViewerIgnore = 0;
     unsigned m_cfHistory = 0;
+    unsigned m_cfPasswordHint = 0;
     // Pictures some programs (and X programs through Wine) offer only as a PNG file.
     unsigned m_cfPng = 0;
     // Where the pointer was at the previous mouse-at-top tick; x -1 = nowhere recorded.
     ScreenPoint m_ptLastTop;
+    // The clipboard's sequence number when it was last looked at whole (0: none known),
+    // and the follow-ups of the last notification so far.
+    uint32_t m_dwLookedSequence = 0;
+    int m_nLooksAgain = 0;
+    // Menus open or with their chosen entry still to be dispatched, and the cuts they hold.
+    int m_nCaptureHolds = 0;
+    ClipList m_heldCuts;
 };

@@ -10,7 +10,8 @@ public:
     explicit FakeCollectionStore(CallLog& log) : m_log(log) {}
 
     std::function<void(CServiceWnd&)> onLoadActive;
-    std::function<void(CServiceWnd&)> onSaveActive; // sees what would be written
+    std::function<void(CServiceWnd&)> onSaveActive; // sees what would be written, also by
+                                                    // SaveAndReload
 
     void LoadActiveCollection(CServiceWnd& s) override {
         m_log.Add("load active");
@@ -24,8 +25,10 @@ public:
             onSaveActive(s);
     }
     void SaveModifiedCollections(CServiceWnd&) override { m_log.Add("save modified"); }
-    bool SaveAndReload(CServiceWnd&) override {
+    bool SaveAndReload(CServiceWnd& s) override {
         m_log.Add("save and reload");
+        if (onSaveActive)
+            onSaveActive(s);
         return true;
     }
     void ShowNotices() override { m_log.Add("show notices"); }

@@ -3,12 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "app/clip_formats.h"
+#include "app/paste_text.h"
 #include "fakes/fake_service_ports.h"
 #include "platform/win_constants.h"
+#include "resource.h"
+#include "store/byte_block.h"
 
 namespace {
 constexpr WindowHandle kFrame = 0x500;
@@ -80,6 +84,18 @@ protected:
         return out;
     }
     const CClipItem& Item(size_t i) const { return *service.m_activeList.at(i); }
+    // The posted commands in the order the message loop would deliver them.
+    void DeliverPosted() {
+        for (size_t i = 0; i < window.posted.size(); ++i)
+            service.OnCommand(window.posted[i].first, window.posted[i].second);
+        window.posted.clear();
+    }
+    // The follow-up timer fires when it is due.
+    void LookAgainWhenDue() {
+        ASSERT_TRUE(timers.Runs(TIMER_LOOK_AGAIN));
+        clock.tick += timers.running[TIMER_LOOK_AGAIN];
+        service.OnTimer(TIMER_LOOK_AGAIN);
+    }
 };
 
 TEST_F(CaptureTest, TextCutBecomesOneItemAndTheNotificationGoesOn) {
@@ -208,7 +224,7 @@ TEST_F(CaptureTest, CapacityIsKeptAtTheEndOppositeTheInsertPosition) {
     EXPECT_EQ(Texts(), (std::vector<std::string>{"four!", "three!", "two!"}));
     EXPECT_EQ(largestSaved, 3u) << "the file never holds more than the capacity";
 
-    service.m_dwOptions &= ~(OPT_INSERT_HEAD | OPT_INSERT_TAIL);
+    service.m_dwOptions &= ~(OPT_INSERT_HEAD | OPT_INSERT_TAIL | OPT_AUTOSAVE);
     CutText("five!");
     EXPECT_EQ(Texts(), (std::vector<std::string>{"three!", "two!", "five!"}));
     EXPECT_TRUE(service.m_dwOptions & OPT_INSERT_TAIL);
@@ -277,6 +293,11 @@ TEST_F(CaptureTest, KeepingTheClipboardEmptyFollowsAnyGatedNotification) {
     Notify(100); // fails the gate: not a cut of its own
     EXPECT_EQ(clipboard.empties, 3);
     EXPECT_TRUE(clipboard.IsFormatAvailable(CF_UNICODE));
+
+    clipboard.Clear();
+    clipboard.Offer(CF_DIB, Dib(200)); // a picture alone
+    Notify(600);
+    EXPECT_EQ(clipboard.empties, 4);
 }
 
 TEST_F(CaptureTest, PausedOrBusyCapturesNothingButPassesEveryNotificationOn) {
@@ -344,6 +365,18 @@ TEST_F(CaptureTest, CutsMarkedAsNotToBeKeptAreSkippedWhole) {
         EXPECT_TRUE(service.m_activeList.empty()) << mark;
         EXPECT_EQ(clipboard.empties, empties) << mark << ": the clipboard keeps it";
     }
+    // Password managers of Linux desktops: the X target Wine hands on under its own name.
+    const unsigned hint = clipboard.RegisterFormat("x-kde-passwordManagerHint");
+    for (const char* value : {"secret", "public"}) {
+        clipboard.Clear();
+        clipboard.OfferWide(u"hinted");
+        clipboard.OfferText(hint, value);
+        clipboard.formats[hint].pop_back(); // offered without a NUL
+        Notify(600);
+        EXPECT_EQ(service.m_activeList.empty(), value == std::string("secret")) << value;
+    }
+    service.m_activeList.clear();
+
     const unsigned history = clipboard.RegisterFormat("canincludeinclipboardhistory");
     clipboard.Clear();
     clipboard.OfferWide(u"not for history");
@@ -354,7 +387,7 @@ TEST_F(CaptureTest, CutsMarkedAsNotToBeKeptAreSkippedWhole) {
     clipboard.Offer(history, Dword(1));
     Notify(600);
     EXPECT_EQ(Texts(), std::vector<std::string>{"fine for history"});
-    EXPECT_EQ(viewers.forwarded.size(), 6u);
+    EXPECT_EQ(viewers.forwarded.size(), 8u);
 }
 
 TEST_F(CaptureTest, ABusyClipboardIsTriedAgainBrieflyThenLeft) {
@@ -384,6 +417,200 @@ TEST_F(CaptureTest, ANotificationThatArrivesWhileDataIsRenderedDoesNotDisturbThe
     EXPECT_EQ(Texts(), std::vector<std::string>{"rendered on request"});
     EXPECT_EQ(viewers.forwarded.size(), 2u) << "the nested notification is passed on too";
     EXPECT_FALSE(service.m_dwState & ST_BUSY);
+}
+
+// A notification that could not be followed is followed up once its reason has passed; what
+// is on the clipboard then is taken if the clipboard changed since it was last read whole.
+TEST_F(CaptureTest, ACutThatCouldNotBeReadAtItsNotificationIsTakenLater) {
+    auto offer = [&](const std::string& text) {
+        clipboard.Clear();
+        clipboard.OfferWide(std::u16string(text.begin(), text.end()));
+    };
+    struct Case {
+        const char* name;
+        std::function<void()> refused; // after "first" was kept
+        std::vector<std::string> kept;
+        int opens;  // at the follow-up
+        int sounds; // at the follow-up
+    };
+    const Case cases[] = {
+        {"held by another program for longer than the tries",
+         [&] {
+             clipboard.refuseOpens = 5;
+             CutText("later");
+         },
+         {"later", "first"},
+         1,
+         1},
+        {"announced while the previous cut is still saved",
+         [&] {
+             service.m_dwOptions |= OPT_AUTOSAVE;
+             store.onSaveActive = [&](CServiceWnd&) {
+                 store.onSaveActive = nullptr;
+                 offer("later");
+                 service.OnDrawClipboard();
+             };
+             CutText("large");
+         },
+         {"later", "large", "first"},
+         1,
+         1},
+        {"the last of a burst within the gate",
+         [&] {
+             for (const char* t : {"burst 1", "burst 2", "burst 3"}) {
+                 offer(t);
+                 Notify(100);
+             }
+         },
+         {"burst 3", "first"},
+         1,
+         1},
+        {"the program's own paste, announced late",
+         [&] {
+             service.PasteText("pasted", std::string(), CLIP_TEXT, PASTE_UPPER);
+             Notify(10);
+         },
+         {"first"},
+         0,
+         0},
+        {"the same cut announced again", [&] { Notify(100); }, {"first"}, 0, 0},
+        {"the same cut again where the system keeps no sequence number",
+         [&] {
+             clipboard.sequence = 0;
+             Notify(100);
+         },
+         {"first"},
+         1,
+         0},
+    };
+    service.m_nSound = 1;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        service.m_activeList.clear();
+        service.m_dwOptions &= ~OPT_AUTOSAVE;
+        clipboard.sequence = 1;
+        CutText("first");
+        c.refused();
+        const int opens = clipboard.opens;
+        const size_t sounds = sound.beeps.size();
+        LookAgainWhenDue();
+        EXPECT_EQ(Texts(), c.kept);
+        EXPECT_EQ(clipboard.opens - opens, c.opens);
+        EXPECT_EQ(int(sound.beeps.size() - sounds), c.sounds);
+        EXPECT_FALSE(timers.Runs(TIMER_LOOK_AGAIN)) << "once is enough";
+    }
+}
+
+TEST_F(CaptureTest, AClipboardHeldForGoodIsLookedForABoundedNumberOfTimes) {
+    clipboard.refuseOpens = 1000000;
+    CutText("never had");
+    int looks = 0;
+    while (timers.Runs(TIMER_LOOK_AGAIN) && looks < 100) {
+        LookAgainWhenDue();
+        ++looks;
+    }
+    EXPECT_GT(looks, 1);
+    EXPECT_LT(looks, 100);
+    EXPECT_TRUE(service.m_activeList.empty());
+}
+
+// Cuts made while a menu shows the items must not free what its entries, the highlight or
+// the dragged entry point at: they wait until the menu's choice was dispatched.
+TEST_F(CaptureTest, CutsWhileAMenuIsOpenWaitUntilItsChoiceIsDispatched) {
+    service.m_nMaxItems = 3;
+    const std::vector<std::string> before = {"old three", "old two", "old one"};
+    auto cutTwice = [&](bool inContextMenu) {
+        CutText("new a");
+        if (inContextMenu)
+            return;
+        CutText("new b");
+        EXPECT_EQ(Texts(), before) << "the menu's items stay as they are";
+    };
+    struct Road {
+        const char* name;
+        std::function<unsigned(CClipItem* oldest)> inMenu;
+        std::string clipboardAfter;
+    };
+    const Road roads[] = {
+        {"main menu",
+         [&](CClipItem* oldest) {
+             service.m_nSelEntryId = 3;
+             service.m_pSelItem = oldest;
+             cutTwice(false);
+             return 3u;
+         },
+         "old one"},
+        {"context menu",
+         [&](CClipItem* oldest) {
+             service.m_nSelEntryId = 3;
+             service.m_pSelItem = oldest;
+             menus.onContextMenu = [&](int) {
+                 cutTwice(true);
+                 return unsigned(ID_PASTE_UPPER);
+             };
+             service.OnCommand(0, ID_OPEN_CONTEXT_MENU);
+             cutTwice(false);
+             return 0u;
+         },
+         "OLD ONE"},
+        {"drag onto the first entry",
+         [&](CClipItem* oldest) {
+             service.m_pDragItem = oldest;
+             cutTwice(false); // the drag runs a message loop of its own
+             service.m_pDragItem = nullptr;
+             service.m_nSelEntryId = 1;
+             service.m_pSelItem = service.m_activeList[0].get();
+             MenuDrop drop;
+             drop.dropped = drop.overMenu = true;
+             EXPECT_TRUE(service.FinishMenuDrag(oldest, drop));
+             return 0u;
+         },
+         "new b"}, // nothing pasted
+    };
+    for (const Road& road : roads) {
+        SCOPED_TRACE(road.name);
+        service.m_activeList.clear();
+        for (const char* t : {"old one", "old two", "old three"})
+            CutText(t);
+        menus.onMainMenu = [&](CMainMenu&) {
+            EXPECT_EQ(service.m_pSelItem, nullptr) << "a highlight of an earlier menu, gone since";
+            return road.inMenu(service.m_activeList.back().get());
+        };
+        service.OnCommand(0, ID_OPEN_MAIN_MENU);
+        DeliverPosted();
+        EXPECT_EQ(BlockString(clipboard.formats[CF_TEXT]), road.clipboardAfter);
+        EXPECT_EQ(Texts(), (std::vector<std::string>{"new b", "new a", "old one"}));
+    }
+}
+
+TEST_F(CaptureTest, CutsHeldByAMenuAreSavedBySaveAndRefreshAndAtShutdown) {
+    std::vector<std::string> saved;
+    store.onSaveActive = [&](CServiceWnd&) { saved = Texts(); };
+    CutText("old one");
+    menus.onMainMenu = [&](CMainMenu&) {
+        service.m_nSelEntryId = 1;
+        service.m_pSelItem = service.m_activeList[0].get();
+        menus.onContextMenu = [&](int) {
+            CutText("held, then refreshed");
+            return unsigned(ID_SAVE_REFRESH);
+        };
+        service.OnCommand(0, ID_OPEN_CONTEXT_MENU);
+        return 0u;
+    };
+    service.OnCommand(0, ID_OPEN_MAIN_MENU);
+    ASSERT_EQ(window.posted.size(), 3u); // the command, then a release for each menu
+    service.OnCommand(window.posted[0].first, window.posted[0].second);
+    EXPECT_EQ(saved, (std::vector<std::string>{"held, then refreshed", "old one"}));
+
+    // The session ends while the menu is open.
+    menus.onMainMenu = [&](CMainMenu&) {
+        CutText("held at the end");
+        service.Close();
+        return 0u;
+    };
+    service.OnCommand(0, ID_OPEN_MAIN_MENU);
+    EXPECT_EQ(saved,
+              (std::vector<std::string>{"held at the end", "held, then refreshed", "old one"}));
 }
 
 class StartupCaptureTest : public ::testing::Test, protected FakeServicePorts {

@@ -77,11 +77,12 @@ TEST_F(MenuTracking, TheChosenEntryIsPostedAfterTheMenuClosed) {
     EXPECT_EQ(log.Count("share 0x900"), 1);
     EXPECT_EQ(log.Count("focus 0x1001"), 1);
     EXPECT_EQ(targets.sharedWith, 0u);
-    EXPECT_EQ(window.posted, (Posted{{2, 0}}));
+    // Cuts held while the menu was open may come in only once the entry was dispatched.
+    EXPECT_EQ(window.posted, (Posted{{2, 0}, {0, ID_RELEASE_CUTS}}));
     EXPECT_EQ(service.m_pSelItem, second);
 }
 
-TEST_F(MenuTracking, NothingChosenPostsNothingAndAnOpenMenuIsNotOpenedTwice) {
+TEST_F(MenuTracking, NothingChosenDispatchesNothingAndAnOpenMenuIsNotOpenedTwice) {
     AddActive("one");
     menus.onMainMenu = [&](CMainMenu&) {
         service.OnCommand(0, ID_OPEN_MAIN_MENU); // a hot key while the menu is open
@@ -89,7 +90,7 @@ TEST_F(MenuTracking, NothingChosenPostsNothingAndAnOpenMenuIsNotOpenedTwice) {
     };
     service.OpenMainMenu();
     EXPECT_EQ(menus.shown.size(), 1u);
-    EXPECT_TRUE(window.posted.empty());
+    EXPECT_EQ(window.posted, (Posted{{0, ID_RELEASE_CUTS}}));
 }
 
 TEST_F(MenuTracking, AnEmptyMainMenuOpensTheApplicationMenu) {
@@ -100,6 +101,7 @@ TEST_F(MenuTracking, AnEmptyMainMenuOpensTheApplicationMenu) {
     EXPECT_EQ(menus.contexts[0].index, CONTEXT_APP);
     EXPECT_EQ(service.m_bAppMenu, 1);
     // Reopening after a dialog does nothing for the application menu.
+    window.posted.clear();
     service.ReopenMainMenu();
     EXPECT_TRUE(window.posted.empty());
 }
@@ -178,7 +180,7 @@ TEST_F(MenuTracking, AContextCommandClosesTheMainMenuAndActsOnTheRememberedEntry
     EXPECT_TRUE(trackedWhileShown);
     EXPECT_EQ(service.m_hTrackedMenu, 0u);
     EXPECT_EQ(menus.cancels, 1);
-    EXPECT_EQ(window.posted, (Posted{{2, ID_PASTE_UPPER}}));
+    EXPECT_EQ(window.posted, (Posted{{2, ID_PASTE_UPPER}, {0, ID_RELEASE_CUTS}}));
     EXPECT_EQ(service.m_pSelItem, second);
     EXPECT_EQ(service.m_strSelPath, "old path");
     EXPECT_EQ(service.m_nPendingCmd, 0);
@@ -187,7 +189,8 @@ TEST_F(MenuTracking, AContextCommandClosesTheMainMenuAndActsOnTheRememberedEntry
     menus.onContextMenu = [](int) { return 0u; };
     service.OnCommand(0, ID_OPEN_CONTEXT_MENU);
     EXPECT_EQ(menus.cancels, 1);
-    EXPECT_EQ(window.posted.size(), 1u);
+    EXPECT_EQ(window.posted.size(), 3u);
+    EXPECT_EQ(window.posted.back(), (std::pair<uintptr_t, intptr_t>{0, ID_RELEASE_CUTS}));
     // A right click inside a context menu closes it before the next one opens.
     service.m_hTrackedMenu = 0xCC;
     service.OnCommand(0, ID_OPEN_CONTEXT_MENU);
