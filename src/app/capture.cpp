@@ -21,6 +21,7 @@
 #include "store/byte_block.h"
 #include "store/collections.h"
 #include "store/picture_dib.h"
+#include "store/rtf_text.h"
 
 namespace {
 // Many programs announce one cut several times in a row; a category checked within this
@@ -77,8 +78,14 @@ private:
     IClipboard& m_clipboard;
 };
 
-bool SameContent(const CClipItem& a, const CClipItem& b) {
-    return a.type == b.type && a.text == b.text && a.dib == b.dib;
+// The same cut as the kept item, as far as a capture can tell: equal content, or plain text
+// that reads as the kept Rich Text does (it would bring that item forward).
+bool IsSameCut(const CClipItem& kept, const CClipItem& cut) {
+    if (kept.html != cut.html)
+        return false;
+    if (kept.type == CLIP_RTF && cut.type == CLIP_TEXT)
+        return RtfPlainText(kept.text) == cut.text;
+    return kept.type == cut.type && kept.text == cut.text && kept.dib == cut.dib;
 }
 } // namespace
 
@@ -90,6 +97,7 @@ struct ClipboardLook {
     bool handled = false;       // a category passed the gate: the notification was a cut
     bool textGateOpen = false;  // this cut's Rich Text passed the text gate
     bool tooSoon = false;       // a format was offered within the gate's time of its last check
+    bool keptNew = false;       // a cut other than the newest kept one was taken
     std::vector<uint8_t> files; // CF_HDROP
     bool hasRtf = false;
     std::string rtf;
@@ -193,6 +201,8 @@ void CServiceWnd::LookAtClipboard(bool again) {
     if (!ReadClipboard(look) || look.tooSoon)
         LookAgainLater();
     KeepCut(look);
+    if (look.keptNew)
+        m_ports.clipboard.AskForMissedCuts(); // it may have missed one while this was read
     if (m_nCaptureHolds == 0)
         TrimToCapacity(m_activeList, *this);
 }
@@ -374,9 +384,12 @@ bool CServiceWnd::PictureDib(ClipboardLook& look, std::vector<uint8_t>& dib) {
     return !dib.empty();
 }
 
-void CServiceWnd::Keep(std::unique_ptr<CClipItem> item, const ClipboardLook& look) {
-    if (look.again && IsNewestCut(*item))
+void CServiceWnd::Keep(std::unique_ptr<CClipItem> item, ClipboardLook& look) {
+    const CClipItem* newest = NewestCut();
+    const bool repeat = newest && IsSameCut(*newest, *item);
+    if (look.again && repeat)
         return; // the follow-up found the cut that was kept meanwhile
+    look.keptNew = look.keptNew || !repeat;
     PlaySound(m_nSound);
     if (m_nCaptureHolds > 0) {
         m_heldCuts.push_back(std::move(item));
@@ -387,14 +400,12 @@ void CServiceWnd::Keep(std::unique_ptr<CClipItem> item, const ClipboardLook& loo
     AfterInsert();
 }
 
-bool CServiceWnd::IsNewestCut(const CClipItem& item) const {
+const CClipItem* CServiceWnd::NewestCut() const {
     if (!m_heldCuts.empty())
-        return SameContent(*m_heldCuts.back(), item);
+        return m_heldCuts.back().get();
     if (m_activeList.empty())
-        return false;
-    const CClipItem& newest =
-        (m_dwOptions & OPT_INSERT_HEAD) ? *m_activeList.front() : *m_activeList.back();
-    return SameContent(newest, item);
+        return nullptr;
+    return (m_dwOptions & OPT_INSERT_HEAD) ? m_activeList.front().get() : m_activeList.back().get();
 }
 
 void CServiceWnd::Admit(std::unique_ptr<CClipItem> item) {

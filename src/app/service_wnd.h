@@ -286,8 +286,10 @@ private:
     bool PictureDib(ClipboardLook& look, std::vector<uint8_t>& dib);
     // A cut read from the clipboard: plays the sound, then enters the active collection or
     // waits among the held cuts.
-    void Keep(std::unique_ptr<CClipItem> item, const ClipboardLook& look);
-    bool IsNewestCut(const CClipItem& item) const;
+    void Keep(std::unique_ptr<CClipItem> item, ClipboardLook& look);
+    // The item a new cut would be put beside: the last held cut, else the item at the
+    // insert position.
+    const CClipItem* NewestCut() const;
     // Puts a cut at the insert position, in place of its duplicates.
     void Admit(std::unique_ptr<CClipItem> item);
     void AfterInsert();

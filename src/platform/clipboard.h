@@ -25,4 +25,8 @@ public:
     // A number that changes with every change of the clipboard's content; 0 when the
     // system keeps none.
     virtual uint32_t SequenceNumber() const = 0;
+    // After a new cut was read: a bridge that copies another system's clipboard onto this
+    // one and gives up a cut when it finds the clipboard open (Wine's, from the X clipboard)
+    // is asked to offer again what it missed. Nothing where there is no such bridge.
+    virtual void AskForMissedCuts() = 0;
 };

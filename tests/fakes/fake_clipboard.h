@@ -98,6 +98,8 @@ public:
     }
 
     uint32_t SequenceNumber() const override { return sequence; }
+    int asksForMissed = 0;
+    void AskForMissedCuts() override { ++asksForMissed; }
 
 private:
     void Changed() {

@@ -501,6 +501,22 @@ TEST_F(CaptureTest, ACutThatCouldNotBeReadAtItsNotificationIsTakenLater) {
     }
 }
 
+// Asking for what a bridge missed makes it offer its clipboard anew, which is announced as a
+// cut: only a cut unlike the newest kept one may ask, or the two would go on for ever.
+TEST_F(CaptureTest, OnlyACutUnlikeTheNewestOneAsksForCutsMissedMeanwhile) {
+    CutText("alpha text");
+    EXPECT_EQ(clipboard.asksForMissed, 1);
+    CutText("alpha text");
+    clipboard.Clear();
+    clipboard.OfferText(g_cfRtf, "{\\rtf1 beta \\b text\\b0}");
+    Notify(600);
+    EXPECT_EQ(clipboard.asksForMissed, 2);
+    CutText("beta text"); // its plain form
+    EXPECT_EQ(clipboard.asksForMissed, 2);
+    CutText("alpha text");
+    EXPECT_EQ(clipboard.asksForMissed, 3);
+}
+
 TEST_F(CaptureTest, AClipboardHeldForGoodIsLookedForABoundedNumberOfTimes) {
     clipboard.refuseOpens = 1000000;
     CutText("never had");

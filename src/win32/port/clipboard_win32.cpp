@@ -3,8 +3,22 @@
 #include <windows.h>
 
 #include <new>
+#include <string>
+#include <vector>
 
 #include "win32/global_block.h"
+
+namespace {
+// The window by which Wine copies the X clipboard onto the Windows one; it owns the
+// clipboard while an X program's cut is on it.
+constexpr char WINE_X_CLIPBOARD_CLASS[] = "__wine_clipboard_manager";
+
+std::string ClassNameOf(HWND window) {
+    std::vector<char> name(257, '\0'); // class names have at most 256 characters
+    const int n = GetClassNameA(window, name.data(), static_cast<int>(name.size()));
+    return n > 0 ? std::string(name.data(), static_cast<size_t>(n)) : std::string();
+}
+} // namespace
 
 bool Win32Clipboard::IsFormatAvailable(unsigned format) const {
     return IsClipboardFormatAvailable(format) != FALSE;
@@ -56,4 +70,12 @@ unsigned Win32Clipboard::RegisterFormat(const char* name) {
 
 uint32_t Win32Clipboard::SequenceNumber() const {
     return GetClipboardSequenceNumber();
+}
+
+void Win32Clipboard::AskForMissedCuts() {
+    // Wine drops an X program's cut that finds the clipboard open. Its window's timer makes it
+    // compare the X clipboard with what it offered last and offer it anew when it differs.
+    HWND owner = GetClipboardOwner();
+    if (owner && ClassNameOf(owner) == WINE_X_CLIPBOARD_CLASS)
+        PostMessageA(owner, WM_TIMER, 1, 0);
 }

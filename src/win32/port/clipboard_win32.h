@@ -12,4 +12,5 @@ public:
     bool SetData(unsigned format, const std::vector<uint8_t>& data) override;
     unsigned RegisterFormat(const char* name) override;
     uint32_t SequenceNumber() const override;
+    void AskForMissedCuts() override;
 };
