@@ -7,6 +7,8 @@
 //   clipctl set-held TEXT MS        TEXT, then the clipboard opened again at once and held
 //                                   for MS milliseconds, as a slow reader of every cut does
 //   clipctl seq                     the clipboard's sequence number
+//   clipctl wait-open CLASS SECONDS  returns once a window of class CLASS has the clipboard
+//                                   open (exit 1 when none had within SECONDS)
 //   clipctl watch SECONDS           join the clipboard-viewer chain; print "joined", then
 //                                   "draw TEXT" for every change the chain passes on (TEXT:
 //                                   the Unicode text then offered, in UTF-8, on one line)
@@ -120,6 +122,21 @@ int SetHeld(const char* text, int ms) {
     return 0;
 }
 
+int WaitOpen(const char* cls, double seconds) {
+    const DWORD end = GetTickCount() + static_cast<DWORD>(seconds * 1000);
+    std::string name(257, '\0');
+    while (GetTickCount() < end) {
+        if (HWND opener = GetOpenClipboardWindow()) {
+            const int n = GetClassNameA(opener, &name[0], static_cast<int>(name.size()));
+            if (n > 0 && name.compare(0, static_cast<size_t>(n), cls) == 0 &&
+                std::strlen(cls) == static_cast<size_t>(n))
+                return 0;
+        }
+        Sleep(1);
+    }
+    return 1;
+}
+
 // The watcher's window: a member of the viewer chain that reports and passes on.
 HWND g_next = nullptr;
 
@@ -211,6 +228,8 @@ int main(int argc, char** argv) {
         std::printf("%lu\n", static_cast<unsigned long>(GetClipboardSequenceNumber()));
         return 0;
     }
+    if (cmd == "wait-open" && argc == 4)
+        return WaitOpen(argv[2], std::atof(argv[3]));
     if (cmd == "watch" && argc == 3)
         return Watch(std::atof(argv[2]));
     return 2;
