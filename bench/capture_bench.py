@@ -17,6 +17,14 @@ Start-up: from starting `wine Quillbox.exe` until a text that was on the clipboa
 the start is in Clipboard.qbx: the program captures the clipboard once, then joins the
 viewer chain, so this bounds the time to joining from above. The Wine prefix and its
 wineserver exist already (their creation is not counted).
+
+Cuts kept of cuts 600 ms apart: N texts set with xclip on a fixed 600 ms schedule (capacity
+120, autosave on); the captions in Clipboard.qbx are gathered every 50 cuts and 3 s after the
+last, and the cuts among them counted.
+
+Burst: N texts set with xclip back to back; then up to 10 s for the last one to be the
+newest item; reported: the burst's length, whether and when the last cut was kept, and how
+many of the burst's cuts the collection holds.
 """
 import argparse
 import os
@@ -46,12 +54,12 @@ class Bench:
         self.proc = None
 
     # --- the program ---
-    def prepare_folder(self):
+    def prepare_folder(self, *prefs):
         shutil.rmtree(self.folder, ignore_errors=True)
         os.makedirs(self.folder)
         shutil.copy(os.path.join(self.build, "mingw", "Quillbox.exe"), self.folder)
         # The defaults plus autosave.
-        subprocess.run([self.qbx, "set", self.file, "m_dwOptions=0xF15D"], check=True,
+        subprocess.run([self.qbx, "set", self.file, "m_dwOptions=0xF15D", *prefs], check=True,
                        stdout=subprocess.DEVNULL)
 
     def wine(self, *args, timeout=60):
@@ -78,6 +86,11 @@ class Bench:
             self.proc.wait()
         self.proc = None
         self.wine("reg", "delete", RUN_KEY, "/v", "Quillbox", "/f")
+
+    def captions(self):
+        out = subprocess.run([self.qbx, "list", self.file], stdout=subprocess.PIPE,
+                             stderr=subprocess.DEVNULL).stdout.decode("latin-1")
+        return [line.split("\t")[3] for line in out.split("\n") if line.count("\t") >= 3]
 
     def first_caption(self):
         out = subprocess.run([self.qbx, "list", self.file], stdout=subprocess.PIPE,
@@ -134,6 +147,50 @@ class Bench:
         if missed:
             log("Quillbox: %d of %d cuts not on disk within %.0f s" % (missed, cuts, CUT_TIMEOUT))
         return times
+
+    def start_capturing(self, *prefs):
+        self.prepare_folder(*prefs)
+        self.set_clipboard("")
+        self.start()
+        if not self.wait_joined():
+            self.stop()
+            return False
+        time.sleep(CUT_SPACING)
+        return True
+
+    def kept_of_spaced(self, cuts):
+        """How many of `cuts` cuts made 600 ms apart the program kept; None when it never ran."""
+        if not self.start_capturing("m_nMaxItems=120"):
+            return None
+        made = ["spaced cut %d" % i for i in range(cuts)]
+        seen = set()
+        t0 = time.perf_counter()
+        for i, text in enumerate(made):
+            delay = t0 + i * CUT_SPACING - time.perf_counter()
+            if delay > 0:
+                time.sleep(delay)
+            self.set_clipboard(text)
+            if i % 50 == 49:
+                seen.update(self.captions())
+        time.sleep(3)
+        seen.update(self.captions())
+        self.stop()
+        return sum(1 for text in made if text in seen)
+
+    def burst(self, cuts):
+        """(seconds the burst took, seconds until its last cut was the newest item or None,
+        cuts of the burst the collection holds)."""
+        if not self.start_capturing("m_nMaxItems=120"):
+            return None
+        made = ["burst cut %d" % i for i in range(cuts)]
+        t0 = time.perf_counter()
+        for text in made:
+            self.set_clipboard(text)
+        t1 = time.perf_counter()
+        kept_after = self.wait_on_disk(made[-1], t1)
+        held = sum(1 for text in self.captions() if text in set(made))
+        self.stop()
+        return t1 - t0, kept_after, held
 
     def copyq_latency(self, cuts):
         if not shutil.which("copyq"):
@@ -245,37 +302,65 @@ def main():
     parser.add_argument("--cuts", type=int, default=50)
     parser.add_argument("--idle", type=float, default=60.0)
     parser.add_argument("--starts", type=int, default=5)
+    parser.add_argument("--spaced", type=int, default=500)
+    parser.add_argument("--burst", type=int, default=500)
+    parser.add_argument("--only", default="latency,idle,startup,spaced,burst",
+                        help="the measurements to make, by name, comma-separated")
     args = parser.parse_args()
+    only = set(args.only.split(","))
     bench = Bench(args)
     try:
-        log("== capture latency: X clipboard set -> on disk (autosave), %d cuts %.1f s apart"
-            % (args.cuts, CUT_SPACING))
-        q = bench.quillbox_latency(args.cuts)
-        if q:
-            log("Quillbox: " + ms(q) + "   target: median <= 50 ms")
-        c = bench.copyq_latency(args.cuts)
-        if c:
-            log("CopyQ:    " + ms(c) + "   (until `copyq read 0` prints it)")
-        if q and c:
-            log("ratio Quillbox/CopyQ: median %.2f, worst %.2f"
-                % (statistics.median(q) / statistics.median(c), max(q) / max(c)))
+        if "latency" in only:
+            log("== capture latency: X clipboard set -> on disk (autosave), %d cuts %.1f s apart"
+                % (args.cuts, CUT_SPACING))
+            q = bench.quillbox_latency(args.cuts)
+            if q:
+                log("Quillbox: " + ms(q) + "   target: median <= 50 ms")
+            c = bench.copyq_latency(args.cuts)
+            if c:
+                log("CopyQ:    " + ms(c) + "   (until `copyq read 0` prints it)")
+            if q and c:
+                log("ratio Quillbox/CopyQ: median %.2f, worst %.2f"
+                    % (statistics.median(q) / statistics.median(c), max(q) / max(c)))
 
-        log("== idle cost: CPU time of the program over %.0f s with nothing happening"
-            % args.idle)
-        idle = bench.idle_cost(args.idle)
-        if idle:
-            used, span, cmdline = idle
-            log("Quillbox: %.3f s CPU in %.1f s = %.3f %% of one core   target: < 0.5 %%"
-                "   (process: %s)" % (used, span, 100.0 * used / span, cmdline))
+        if "spaced" in only:
+            log("== cuts kept: %d cuts %.1f s apart (xclip)" % (args.spaced, CUT_SPACING))
+            kept = bench.kept_of_spaced(args.spaced)
+            if kept is None:
+                log("Quillbox did not join the viewer chain; no figure")
+            else:
+                log("Quillbox: %d of %d kept   target: all" % (kept, args.spaced))
 
-        log("== start-up: process start -> clipboard of the start on disk (joins the chain "
-            "right after), %d starts" % args.starts)
-        s = bench.startup(args.starts)
-        if s:
-            log("Quillbox: median %.0f ms, worst %.0f ms (%d starts)   target: < 1000 ms"
-                % (statistics.median(s) * 1000, max(s) * 1000, len(s)))
-        else:
-            log("Quillbox: no start-up figure (the clipboard of the start never reached disk)")
+        if "burst" in only:
+            log("== burst: %d cuts back to back (xclip)" % args.burst)
+            b = bench.burst(args.burst)
+            if b is None:
+                log("Quillbox did not join the viewer chain; no figure")
+            else:
+                took, kept_after, held = b
+                last = ("kept %.0f ms after the burst" % (kept_after * 1000)
+                        if kept_after is not None else "NOT kept within %.0f s" % CUT_TIMEOUT)
+                log("Quillbox: burst of %.1f s; last cut %s; %d of its cuts held   "
+                    "target: the last cut kept" % (took, last, held))
+
+        if "idle" in only:
+            log("== idle cost: CPU time of the program over %.0f s with nothing happening"
+                % args.idle)
+            idle = bench.idle_cost(args.idle)
+            if idle:
+                used, span, cmdline = idle
+                log("Quillbox: %.3f s CPU in %.1f s = %.3f %% of one core   target: < 0.5 %%"
+                    "   (process: %s)" % (used, span, 100.0 * used / span, cmdline))
+
+        if "startup" in only:
+            log("== start-up: process start -> clipboard of the start on disk (joins the chain "
+                "right after), %d starts" % args.starts)
+            s = bench.startup(args.starts)
+            if s:
+                log("Quillbox: median %.0f ms, worst %.0f ms (%d starts)   target: < 1000 ms"
+                    % (statistics.median(s) * 1000, max(s) * 1000, len(s)))
+            else:
+                log("Quillbox: no start-up figure (the clipboard of the start never reached disk)")
     finally:
         bench.stop()
     return 0
