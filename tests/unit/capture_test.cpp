@@ -589,7 +589,9 @@ TEST_F(CaptureTest, CutsWhileAMenuIsOpenWaitUntilItsChoiceIsDispatched) {
         for (const char* t : {"old one", "old two", "old three"})
             CutText(t);
         menus.onMainMenu = [&](CMainMenu&) {
-            EXPECT_EQ(service.m_pSelItem, nullptr) << "a highlight of an earlier menu, gone since";
+            // No highlight of an earlier menu, whose item may be gone since.
+            EXPECT_EQ(service.m_pSelItem, nullptr);
+            EXPECT_EQ(service.m_nSelEntryId, -1);
             return road.inMenu(service.m_activeList.back().get());
         };
         service.OnCommand(0, ID_OPEN_MAIN_MENU);
