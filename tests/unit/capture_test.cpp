@@ -66,12 +66,12 @@ protected:
         tray.calls.clear();
     }
 
-    // Another program cuts `text` well after the previous cut.
-    void CutText(const std::string& text) {
+    // Another program cuts `text`, by default well after the previous cut.
+    void CutText(const std::string& text, uint32_t afterMs = 600) {
         clipboard.Clear();
         clipboard.OfferWide(std::u16string(text.begin(), text.end()));
         clipboard.OfferText(CF_TEXT, text);
-        Notify(600);
+        Notify(afterMs);
     }
     void Notify(uint32_t afterMs) {
         clock.tick += afterMs;
@@ -422,10 +422,6 @@ TEST_F(CaptureTest, ANotificationThatArrivesWhileDataIsRenderedDoesNotDisturbThe
 // A notification that could not be followed is followed up once its reason has passed; what
 // is on the clipboard then is taken if the clipboard changed since it was last read whole.
 TEST_F(CaptureTest, ACutThatCouldNotBeReadAtItsNotificationIsTakenLater) {
-    auto offer = [&](const std::string& text) {
-        clipboard.Clear();
-        clipboard.OfferWide(std::u16string(text.begin(), text.end()));
-    };
     struct Case {
         const char* name;
         std::function<void()> refused; // after "first" was kept
@@ -447,8 +443,7 @@ TEST_F(CaptureTest, ACutThatCouldNotBeReadAtItsNotificationIsTakenLater) {
              service.m_dwOptions |= OPT_AUTOSAVE;
              store.onSaveActive = [&](CServiceWnd&) {
                  store.onSaveActive = nullptr;
-                 offer("later");
-                 service.OnDrawClipboard();
+                 CutText("later", 0);
              };
              CutText("large");
          },
@@ -457,10 +452,8 @@ TEST_F(CaptureTest, ACutThatCouldNotBeReadAtItsNotificationIsTakenLater) {
          1},
         {"the last of a burst within the gate",
          [&] {
-             for (const char* t : {"burst 1", "burst 2", "burst 3"}) {
-                 offer(t);
-                 Notify(100);
-             }
+             for (const char* t : {"burst 1", "burst 2", "burst 3"})
+                 CutText(t, 100);
          },
          {"burst 3", "first"},
          1,

@@ -6,7 +6,6 @@
 //                                   programs mark a cut that clipboard tools should not keep
 //   clipctl set-held TEXT MS        TEXT, then the clipboard opened again at once and held
 //                                   for MS milliseconds, as a slow reader of every cut does
-//   clipctl seq                     the clipboard's sequence number
 //   clipctl wait-open CLASS SECONDS  returns once a window of class CLASS has the clipboard
 //                                   open (exit 1 when none had within SECONDS)
 //   clipctl watch SECONDS           join the clipboard-viewer chain; print "joined", then
@@ -224,10 +223,6 @@ int main(int argc, char** argv) {
         return Set(argv[2], argv[3]);
     if (cmd == "set-held" && argc == 4)
         return SetHeld(argv[2], std::atoi(argv[3]));
-    if (cmd == "seq" && argc == 2) {
-        std::printf("%lu\n", static_cast<unsigned long>(GetClipboardSequenceNumber()));
-        return 0;
-    }
     if (cmd == "wait-open" && argc == 4)
         return WaitOpen(argv[2], std::atof(argv[3]));
     if (cmd == "watch" && argc == 3)
