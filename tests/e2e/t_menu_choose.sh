@@ -21,10 +21,15 @@ open_menu() {
     read -r l t r b <<<"$RECT"
     ROW=$(((b - t - 6) / 3)) # three items
 }
-point_at_row() { # row (0-based)
-    local l t r b
+# point_at_row ROW (0-based): returns once the row shows highlighted, as a person sees it
+# before typing a letter for it.
+HIGHLIGHT=$(qbxctl syscolor 2 | tr -d '\r') # COLOR_ACTIVECAPTION fills a highlighted entry
+point_at_row() {
+    local l t r b y
     read -r l t r b <<<"$RECT"
-    xdotool mousemove $((l + 40)) $((t + 3 + $1 * ROW + ROW / 2))
+    y=$((t + 3 + $1 * ROW + ROW / 2))
+    xdotool mousemove $((l + 40)) "$y"
+    wait_for "row $1 of the menu to show highlighted" pixel_is $((l + 3)) "$y" "$HIGHLIGHT"
 }
 
 # "2" chooses the second entry of the open menu, whatever is highlighted.
