@@ -79,6 +79,14 @@
 #define IDS_ACTIVE_CREATED 3062
 #define IDS_DAMAGED_FILE_KEPT 3063
 #define IDS_SAVE_FAILED 3064
+#define IDS_PLAYING 3040
+#define IDS_DEVICE_BUSY 3041
+#define IDS_MEDIA_LOADING 3042
+#define IDS_MEDIA_PAUSED 3047
+#define IDS_MEDIA_STARTING 3054
+#define IDS_MEDIA_CANNOT_OPEN 3055
+#define IDS_TOO_MANY_FILES 3070
+#define IDS_CANNOT_PLAY 3071
 
 // ---- Service window commands (wParam 0, the command in lParam) ----
 #define ID_OPEN_MAIN_MENU 32792

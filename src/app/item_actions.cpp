@@ -1,25 +1,65 @@
-// The dispatcher's entry points for work that other units do. Until those units are in,
-// each entry point does nothing: the command is accepted and has no effect.
+// The dispatcher's entry points for work that other units do: printing, the players and
+// the Schedule dialog.
 #include "app/item_actions.h"
 
+#include "app/collection_store.h"
 #include "app/service_wnd.h"
+#include "platform/schedule_editor.h"
+#include "player/scheduler.h"
+#include "store/rtf_text.h"
+
+namespace {
+
+// The play list of an item: its text, of a Rich Text item the plain text.
+std::string PlayListOf(const CClipItem& item) {
+    const std::string text = item.LoadText();
+    return item.type == CLIP_RTF ? RtfPlainText(text) : text;
+}
+
+} // namespace
 
 void PrintItem(CServiceWnd&, unsigned, const CClipItem&, const std::string&) {
     // Not yet: printing through a temporary file and the shell's "print" verb.
 }
 
-void PlayItem(CServiceWnd&, CClipItem&) {
-    // Not yet: the scheduler plays the item's play list.
+void PlayItem(CServiceWnd& service, CClipItem& item) {
+    if (service.m_pScheduler && item.IsTextLike())
+        service.m_pScheduler->PlayItemNow(PlayListOf(item), item.caption);
 }
 
-void EditItemSchedule(CServiceWnd&, CClipItem&) {
-    // Not yet: the Schedule dialog.
+void EditItemSchedule(CServiceWnd& service, CClipItem& item) {
+    if (!service.m_pScheduleEditor || !item.IsTextLike())
+        return;
+    service.m_dwState |= ST_BUSY;
+    service.SetBusy(true);
+    std::string caption = item.caption;
+    std::string playList = PlayListOf(item);
+    if (service.m_pScheduleEditor->EditSchedule(caption, playList)) {
+        // A schedule keeps its play list as plain text.
+        if (item.type == CLIP_RTF)
+            item.type = CLIP_TEXT;
+        item.SetHtml(std::string());
+        item.caption = caption;
+        item.SetContentText(playList);
+        ICollectionStore& store = service.Ports().store;
+        if (item.owner) {
+            item.owner->flags |= CLIP_MODIFIED;
+            store.SaveModifiedCollections(service);
+        } else {
+            store.SaveActiveCollection(service);
+        }
+        service.ReopenMainMenu();
+    }
+    service.SetBusy(false);
+    service.m_dwState &= ~ST_BUSY;
 }
 
-void SkipPlayingClip(CServiceWnd&) {
-    // Not yet: the players.
+void SkipPlayingClip(CServiceWnd& service) {
+    if (service.m_pScheduler)
+        service.m_pScheduler->SkipClip();
 }
 
-void StopPlayer(CServiceWnd&) {
-    // Not yet: the players.
+void StopPlayer(CServiceWnd& service) {
+    if (service.m_pScheduler)
+        service.m_pScheduler->StopAllPlayers();
 }

@@ -5,6 +5,7 @@
 #include "platform/clock.h"
 #include "platform/service_window.h"
 #include "platform/timers.h"
+#include "player/scheduler.h"
 #include "resource.h"
 
 void CServiceWnd::OnTimer(uintptr_t id) {
@@ -24,7 +25,8 @@ void CServiceWnd::OnTimer(uintptr_t id) {
         break;
     default:
         // HOOK(preferences): the one-shot timer of an in-place toggle.
-        // HOOK(player): the duration timers of playing clips.
+        if (m_pScheduler) // the duration timers of playing clips and commands
+            m_pScheduler->OnTimer(id);
         break;
     }
 }
@@ -54,5 +56,6 @@ void CServiceWnd::OnSchedulerTick() {
 }
 
 void CServiceWnd::RunSchedulerCheck() {
-    // HOOK(scheduler): start and stop the items whose schedule falls on this minute.
+    if (m_pScheduler)
+        m_pScheduler->ScanSchedules(m_activeList, m_collectionList);
 }

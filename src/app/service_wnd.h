@@ -37,6 +37,8 @@ class CHotWnd;
 class CMainMenu;
 class CCamera;
 struct ClipboardLook;
+class CScheduler;
+class IScheduleEditor;
 
 // Run-time state bits of m_dwState (never persisted).
 enum : uint32_t {
@@ -249,6 +251,10 @@ public:
     int32_t m_nQueuedCmd = 0;
     TrayIconData m_nid;
     CCamera* m_pCameraDlg = nullptr;
+    // The scheduler and the Schedule dialog; set by the host before Create, null when the
+    // program runs without players.
+    CScheduler* m_pScheduler = nullptr;
+    IScheduleEditor* m_pScheduleEditor = nullptr;
     PixelRect m_rcCamera;
     uint16_t m_nCameraFlags = 3;
     uint32_t m_dwLastFilesTick;
