@@ -86,6 +86,13 @@
 #define IDS_MEDIA_STARTING 3054
 #define IDS_MEDIA_CANNOT_OPEN 3055
 #define IDS_TOO_MANY_FILES 3070
+#define IDS_SUNDAY 2089 // .. IDS_SUNDAY + 6 Saturday
+#define IDS_ANY_WEEKDAY 2096
+#define IDS_FORMAT_AT_TIME 2097 // date-time picker formats of the Schedule dialog
+#define IDS_FORMAT_DISABLED 2098
+#define IDS_FORMAT_ANY_MONTH 2099
+#define IDS_FORMAT_ANY_DAY 2100
+#define IDS_FORMAT_DAYS 2101
 #define IDS_CANNOT_PLAY 3071
 
 // ---- Service window commands (wParam 0, the command in lParam) ----
@@ -187,3 +194,38 @@
 #define ID_STATUS_DOCS_OPENSAVE 32897
 #define ID_STATUS_DOCS_RECENT 32898
 #define ID_STATUS_COLLECTION 32899
+
+// ---- Controls of the Schedule dialog (IDD_SCHEDULE); each id also numbers its tool tip ----
+#define IDC_SCH_TITLE 2004
+#define IDC_SCH_TEXT 2006
+#define IDC_SCH_NOW 2014
+#define IDC_SCH_FILES 2016
+#define IDC_SCH_INTERVAL_TIME 2017
+#define IDC_SCH_START_TIME 2018
+#define IDC_SCH_START_WEEKDAY 2019
+#define IDC_SCH_START_MONTH 2020
+#define IDC_SCH_START_DAY 2021
+#define IDC_SCH_STOP_TIME 2022
+#define IDC_SCH_STOP_WEEKDAY 2023
+#define IDC_SCH_STOP_MONTH 2024
+#define IDC_SCH_STOP_DAY 2025
+#define IDC_SCH_BROWSE 2026
+#define IDC_SCH_INTERVAL_DAYS 2028
+#define IDC_SCH_DURATION 2029
+#define IDC_SCH_START_WEEKDAY_SPIN 2030
+#define IDC_SCH_STOP_WEEKDAY_SPIN 2031
+#define IDC_SCH_START_WEEKDAY_CHECK 2032
+#define IDC_SCH_STOP_WEEKDAY_CHECK 2033
+#define IDC_SCH_INFO 2034
+#define IDC_SCH_MEDIA 2035 // .. 2038: the players in the order of their kinds
+#define IDC_SCH_EXTERNAL 2038
+#define IDC_SCH_RANDOM 2039
+#define IDC_SCH_PAUSE 2040
+#define IDC_SCH_PROGRESS 2041
+#define IDC_SCH_VOLUME 2042
+#define IDC_SCH_VOLUME_SPIN 2043
+#define IDC_SCH_VOLUME_CHECK 2044
+#define IDC_SCH_LENGTH 2045
+#define IDC_SCH_TEST 2051
+#define IDC_SCH_STOP 2052
+#define IDC_SCH_SKIP 2053

@@ -4,3 +4,4 @@
 constexpr const char* FRAME_CLASS = "QuillboxFrame";
 constexpr const char* SERVICE_CLASS = "QuillboxService";
 constexpr const char* PREVIEW_TIP_CLASS = "QuillboxPreviewTip";
+constexpr const char* VIDEO_CLASS = "QuillboxVideo";

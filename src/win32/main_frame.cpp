@@ -41,6 +41,8 @@ LRESULT CMainFrame::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
         OnClose();
         return 0;
+    case WM_USER: // PlayerCommand
+        return m_players.OnPlayerCommand(wParam, lParam);
     case WM_COMMAND:
         if (OnCommand(LOWORD(wParam)))
             return 0;
@@ -51,9 +53,13 @@ LRESULT CMainFrame::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CMainFrame::OnCreate() {
+    if (!m_players.Create(Handle()))
+        return -1;
+    Service().m_pScheduler = &m_players.Scheduler();
+    Service().m_pScheduleEditor = &m_players;
     if (!m_wndService.Create(Handle()))
         return -1;
-    // HOOK(player): create m_wndPlayer from dialog template 105 (failure: return -1).
+    m_players.Scheduler().SetWindow(Service().GetSafeHwnd());
     m_wndService.BuildDocumentsMenus();
     Service().SetBusy(false);
     return 0;
@@ -61,7 +67,7 @@ LRESULT CMainFrame::OnCreate() {
 
 void CMainFrame::OnDestroy() {
     // Runs before the service window goes (children are destroyed after their parent).
-    // HOOK(player): stop the player and destroy the video window.
+    m_players.Destroy();
     m_wndService.FreeDocumentsMenus();
 }
 

@@ -2,6 +2,7 @@
 // The main frame: a top-level window titled with the product name that is never shown.
 // A second copy of the program finds the first by its title and sends it commands; the
 // frame also hears when the session ends.
+#include "player_host.h"
 #include "service_host.h"
 #include "window.h"
 
@@ -13,6 +14,7 @@ public:
     // Creates the hidden frame and, inside it, the service window. False when either fails.
     bool LoadFrame();
     CServiceWnd& Service() { return m_wndService.Service(); }
+    CPlayerHost& Players() { return m_players; }
 
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -26,8 +28,9 @@ private:
     void OnClose();
     bool OnCommand(unsigned id);
 
+    // Before the service: the service holds the scheduler, which it uses to its end.
+    CPlayerHost m_players;
     CServiceHost m_wndService;
-    // HOOK(player): m_wndPlayer, the video window from dialog template 105.
     // The documents popups live with the service window's menus (CServiceHost), built at
     // the frame's creation and freed when it goes.
 };
