@@ -222,6 +222,11 @@ wait_captions() {
     done
 }
 
+# The sound output of the Wine prefix is a file (tests/e2e/run): empty at the start of each
+# test, it holds what the test's programs played.
+reset_sound() { rm -f "$QBX_SOUND_OUT"; }
+sound_played() { [ -s "$QBX_SOUND_OUT" ]; }
+
 # Every test starts with an empty X clipboard: an earlier test's last cut would otherwise be
 # kept when the program starts.
 reset_clipboard() { clip_set ""; }

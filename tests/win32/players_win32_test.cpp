@@ -1,0 +1,261 @@
+// The players' engines as the system runs them: PlaySound and MCI on generated wave files,
+// DirectShow on a generated wave and video clip, and the Schedule dialog over a record.
+// The test run sends sound to a file (tests/e2e/run); without any sound device the wave
+// player reports "The device driver is busy or not ready." instead.
+#include <windows.h>
+#include <commctrl.h>
+#include <vfw.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <vector>
+
+#include "platform/ui_strings.h"
+#include "player/players.h"
+#include "player_host.h"
+#include "port/com_scope.h"
+#include "port/media_engine_dshow.h"
+#include "port/play_engines_win32.h"
+#include "resource.h"
+#include "temp_folder.h"
+
+namespace {
+
+// An 8-bit mono wave file of `ms` milliseconds at 8000 Hz: a square wave.
+void WriteWave(const std::string& path, int ms) {
+    const uint32_t n = 8 * ms;
+    std::vector<uint8_t> d;
+    auto u32 = [&](uint32_t v) {
+        for (int i = 0; i < 4; ++i)
+            d.push_back(static_cast<uint8_t>(v >> (8 * i)));
+    };
+    auto u16 = [&](uint16_t v) {
+        d.push_back(static_cast<uint8_t>(v));
+        d.push_back(static_cast<uint8_t>(v >> 8));
+    };
+    for (char c : std::string("RIFF"))
+        d.push_back(static_cast<uint8_t>(c));
+    u32(36 + n);
+    for (char c : std::string("WAVEfmt "))
+        d.push_back(static_cast<uint8_t>(c));
+    u32(16), u16(1), u16(1), u32(8000), u32(8000), u16(1), u16(8);
+    for (char c : std::string("data"))
+        d.push_back(static_cast<uint8_t>(c));
+    u32(n);
+    for (uint32_t i = 0; i < n; ++i)
+        d.push_back((i / 10) % 2 ? 200 : 56);
+    FILE* f = std::fopen(path.c_str(), "wb");
+    ASSERT_NE(f, nullptr);
+    std::fwrite(d.data(), 1, d.size(), f);
+    std::fclose(f);
+}
+
+// Twenty uncompressed 32 x 24 frames at 10 per second, written with the system's AVI files.
+void WriteVideo(const std::string& path) {
+    AVIFileInit();
+    PAVIFILE file = nullptr;
+    ASSERT_EQ(AVIFileOpenA(&file, path.c_str(), OF_CREATE | OF_WRITE, nullptr), 0);
+    AVISTREAMINFOA info = {};
+    info.fccType = streamtypeVIDEO;
+    info.fccHandler = mmioFOURCC('D', 'I', 'B', ' ');
+    info.dwScale = 1;
+    info.dwRate = 10;
+    SetRect(&info.rcFrame, 0, 0, 32, 24);
+    PAVISTREAM stream = nullptr;
+    ASSERT_EQ(AVIFileCreateStreamA(file, &stream, &info), 0);
+    BITMAPINFOHEADER format = {};
+    format.biSize = sizeof format;
+    format.biWidth = 32;
+    format.biHeight = 24;
+    format.biPlanes = 1;
+    format.biBitCount = 24;
+    format.biSizeImage = 32 * 24 * 3;
+    AVIStreamSetFormat(stream, 0, &format, sizeof format);
+    std::vector<uint8_t> pixels(format.biSizeImage);
+    for (LONG frame = 0; frame < 20; ++frame) {
+        for (size_t i = 0; i < pixels.size(); ++i)
+            pixels[i] = static_cast<uint8_t>(i * 7 + frame * 20);
+        AVIStreamWrite(stream, frame, 1, pixels.data(), static_cast<LONG>(pixels.size()),
+                       AVIIF_KEYFRAME, nullptr, nullptr);
+    }
+    AVIStreamRelease(stream);
+    AVIFileRelease(file);
+    AVIFileExit();
+}
+
+// Handles the thread's messages until `done` holds or 10 s have passed; false then.
+template <class Done> bool PumpUntil(Done done) {
+    const DWORD deadline = GetTickCount() + 10000;
+    MSG msg;
+    while (!done()) {
+        if (GetTickCount() > deadline)
+            return false;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageA(&msg);
+        Sleep(20);
+    }
+    return true;
+}
+
+class NoMedia final : public IPlayerCommands {
+public:
+    intptr_t Send(PlayerCommand, intptr_t) override { return 0; }
+};
+
+struct Players {
+    CPlayers players{PlayerPorts{std::make_shared<Win32WaveOut>(), std::make_shared<Win32Mci>(),
+                                 std::make_shared<Win32FileLister>(), std::make_shared<NoMedia>(),
+                                 std::make_shared<Win32Clock>(), "c:\\quillbox.exe"}};
+    // The status texts seen until the player's run ended.
+    std::vector<std::string> Watch(uint64_t run) {
+        std::vector<std::string> seen;
+        PumpUntil([&] {
+            const std::string status = players.Status();
+            if (seen.empty() || seen.back() != status)
+                seen.push_back(status);
+            return !players.IsRunning(run);
+        });
+        seen.push_back(players.Status());
+        return seen;
+    }
+};
+
+bool Saw(const std::vector<std::string>& seen, const std::string& text) {
+    for (const std::string& s : seen)
+        if (s == text)
+            return true;
+    return false;
+}
+
+} // namespace
+
+TEST(PlayersWin32, TheWavePlayerTellsWhatPlaysAndThatItEnded) {
+    TempFolder dir;
+    WriteWave(dir / "chime.wav", 600);
+    Players p;
+    const std::vector<std::string> seen =
+        p.Watch(p.players.Start(PlayerKind::Wave, MakePlayHeader({}) + dir / "chime.wav"));
+    ASSERT_TRUE(Saw(seen, "chime.wav") || Saw(seen, LoadUiString(IDS_DEVICE_BUSY)));
+    EXPECT_EQ(seen.back()[0], '*');
+}
+
+TEST(PlayersWin32, SkipEndsTheMciClipAndTheListGoesOn) {
+    TempFolder dir;
+    WriteWave(dir / "long.wav", 30000);
+    WriteWave(dir / "short.wav", 300);
+    std::fclose(std::fopen((dir / "text.wav").c_str(), "wb")); // not a wave file
+    Players p;
+    const uint64_t run =
+        p.players.Start(PlayerKind::Mci, MakePlayHeader({}) + dir / "text.wav\r\n" +
+                                             dir / "long.wav\r\n" + dir / "short.wav");
+    ASSERT_TRUE(PumpUntil([&] { return p.players.Status() == "long.wav"; })) << p.players.Status();
+    ASSERT_TRUE(PumpUntil([&] { return p.players.Progress().position >= 0; }));
+    p.players.SkipMciClip();
+    const std::vector<std::string> seen = p.Watch(run);
+    EXPECT_TRUE(Saw(seen, "short.wav")) << seen.front();
+}
+
+TEST(PlayersWin32, DirectShowPlaysAGeneratedWaveAndVideoClip) {
+    ComScope com;
+    TempFolder dir;
+    WriteWave(dir / "clip.wav", 500);
+    WriteVideo(dir / "clip.avi");
+    HWND owner = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 64, 48, nullptr, nullptr, nullptr,
+                                 nullptr);
+    DirectShowEngine engine(owner, WM_APP);
+    EXPECT_FALSE(engine.Open(dir / "missing.wav"));
+    EXPECT_EQ(engine.State().openState, 0);
+
+    ASSERT_TRUE(engine.Open(dir / "clip.wav"));
+    EXPECT_EQ(engine.State().playState, 2);
+    EXPECT_NEAR(engine.State().duration, 0.5, 0.05);
+    EXPECT_EQ(engine.State().videoWidth, 0);
+
+    ASSERT_TRUE(engine.Open(dir / "clip.avi"));
+    EXPECT_EQ(engine.State().videoWidth, 32);
+    EXPECT_NEAR(engine.State().duration, 2.0, 0.05);
+    // The end of the clip comes as a graph event to the owner, and the graph stops.
+    MSG msg;
+    EXPECT_TRUE(PumpUntil([&] {
+        if (PeekMessageA(&msg, owner, WM_APP, WM_APP, PM_REMOVE))
+            engine.OnGraphEvent();
+        return engine.State().playState == 0;
+    }));
+    DestroyWindow(owner);
+}
+
+namespace {
+
+// What the user does in the open Schedule dialog, run by a timer inside its modal loop.
+struct DialogScript {
+    std::vector<std::string> seen; // texts read on the way, in order
+    bool done = false;
+};
+DialogScript g_script;
+
+std::string ItemText(HWND dialog, int id) {
+    std::vector<char> text(512, '\0');
+    GetDlgItemTextA(dialog, id, text.data(), static_cast<int>(text.size()));
+    return text.data();
+}
+
+void Notify(HWND dialog, int id, NMHDR& header, UINT code) {
+    header.hwndFrom = GetDlgItem(dialog, id);
+    header.idFrom = static_cast<UINT_PTR>(id);
+    header.code = code;
+    SendMessageA(dialog, WM_NOTIFY, static_cast<WPARAM>(id), reinterpret_cast<LPARAM>(&header));
+}
+
+void CALLBACK WorkTheDialog(HWND, UINT, UINT_PTR timer, DWORD) {
+    HWND dialog = FindWindowA("#32770", "Quillbox Schedule");
+    if (!dialog || g_script.done)
+        return;
+    g_script.done = true;
+    KillTimer(nullptr, timer);
+    auto click = [&](int id) { SendDlgItemMessageA(dialog, id, BM_CLICK, 0, 0); };
+    auto see = [&](const std::string& what) { g_script.seen.push_back(what); };
+    see(ItemText(dialog, IDC_SCH_TITLE) + "|" + ItemText(dialog, IDC_SCH_START_WEEKDAY) + "|" +
+        ItemText(dialog, IDC_SCH_TEXT));
+    click(IDC_SCH_RANDOM);
+    click(IDC_SCH_VOLUME_CHECK);
+    click(IDC_SCH_EXTERNAL); // clears what the external player cannot have
+    see(ItemText(dialog, IDC_SCH_TEXT) + "|" +
+        std::to_string(IsWindowEnabled(GetDlgItem(dialog, IDC_SCH_RANDOM))));
+    click(IDC_SCH_MEDIA + PLAYER_WAV);
+    click(IDC_SCH_RANDOM);
+    click(IDC_SCH_VOLUME_CHECK);
+    NMDATETIMECHANGE stop = {};
+    stop.dwFlags = GDT_VALID;
+    stop.st = SYSTEMTIME{2003, 1, 0, 1, 22, 30, 0, 0};
+    Notify(dialog, IDC_SCH_STOP_TIME, stop.nmhdr, DTN_DATETIMECHANGE);
+    NMUPDOWN spin = {};
+    spin.iPos = 4;
+    spin.iDelta = 1;
+    Notify(dialog, IDC_SCH_START_WEEKDAY_SPIN, spin.hdr, UDN_DELTAPOS);
+    see(ItemText(dialog, IDC_SCH_START_WEEKDAY) + "|" + ItemText(dialog, IDC_SCH_TEXT));
+    click(IDOK);
+}
+
+} // namespace
+
+TEST(PlayersWin32, TheScheduleDialogReturnsTheScheduleTheUserSet) {
+    ComScope com;
+    HWND frame = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr,
+                                 nullptr);
+    CPlayerHost host;
+    ASSERT_TRUE(host.Create(frame));
+    std::string caption = "Alarm <06:45,4,*,* *:* *:*,* *:*,*,*,* 00>";
+    std::string files = "c:\\sounds\\alarm.wav";
+    g_script = DialogScript();
+    SetTimer(nullptr, 0, 100, WorkTheDialog);
+    ASSERT_TRUE(host.EditSchedule(caption, files));
+    EXPECT_EQ(g_script.seen,
+              (std::vector<std::string>{"Alarm|Wednesday|06:45,4,*,* *:* *:*,* *:*,*,*,* 00",
+                                        "06:45,4,*,* *:* *:*,* *:*,*,*,* 03|0",
+                                        "Thursday|06:45,5,*,* *:* *:*,* 22:30,*,*,* 227"}));
+    EXPECT_EQ(caption, "Alarm <06:45,5,*,* *:* *:*,* 22:30,*,*,* 227>");
+    EXPECT_EQ(files, "c:\\sounds\\alarm.wav");
+    host.Destroy();
+    DestroyWindow(frame);
+}
