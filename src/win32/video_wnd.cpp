@@ -27,7 +27,7 @@ bool CVideoWnd::Create(HWND frame) {
     const VideoPlacement place =
         ParseVideoSetting(ReadSetting(m_settings, VIDEO_SETTING, VIDEO_SETTING_DEFAULT));
     const RECT rect = {place.left, place.top, place.left + place.width, place.top + place.height};
-    // A popup owned by the frame: hidden with it, never on the taskbar.
+    // Owned by the frame: never on the taskbar, gone with the frame.
     if (!CreateWindowObject(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, VIDEO_CLASS, "",
                             WS_POPUP | WS_CLIPCHILDREN, rect, frame, nullptr))
         return false;

@@ -1,12 +1,8 @@
 # Choosing a scheduled wave item in the main menu plays its play list instead of pasting it:
 # the internal wave player's sound reaches the sound output.
 . "$QBX_ROOT/tests/e2e/lib/paste.sh"
-python3 -c '
-import sys, wave
-w = wave.open(sys.argv[1], "wb")
-w.setnchannels(1); w.setsampwidth(1); w.setframerate(8000)
-w.writeframes(bytes((40 if (i // 20) % 2 else 216) for i in range(8000)))
-w.close()' "$QBX_PROGRAM_DIR/chime.wav" || fail "could not write chime.wav"
+python3 "$QBX_ROOT/tests/e2e/lib/make_clip.py" "$QBX_PROGRAM_DIR/chime.wav" ||
+    fail "could not write chime.wav"
 add_item --text "Sounds are played, not pasted" --caption "Plain"
 add_item --text "chime.wav" --caption "Chime <*:*,*,*,* *:* *:*,* *:*,*,*,* 02>"
 start_target plain
