@@ -6,17 +6,6 @@
 #include "app/service_wnd.h"
 #include "platform/schedule_editor.h"
 #include "player/scheduler.h"
-#include "store/rtf_text.h"
-
-namespace {
-
-// The play list of an item: its text, of a Rich Text item the plain text.
-std::string PlayListOf(const CClipItem& item) {
-    const std::string text = item.LoadText();
-    return item.type == CLIP_RTF ? RtfPlainText(text) : text;
-}
-
-} // namespace
 
 void PrintItem(CServiceWnd&, unsigned, const CClipItem&, const std::string&) {
     // Not yet: printing through a temporary file and the shell's "print" verb.

@@ -352,6 +352,8 @@ void CPlayers::SeekMci(int32_t position) {
 
 bool CPlayers::Shutdown(unsigned waitMs) {
     std::unique_lock<std::mutex> guard(m_state->lock);
+    if (m_state->shuttingDown)
+        waitMs = 0; // those left behind the first time are not waited for again
     m_state->shuttingDown = true;
     m_state->wakeUp.notify_all();
     guard.unlock();

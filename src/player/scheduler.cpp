@@ -5,6 +5,7 @@
 #include "platform/clock.h"
 #include "platform/timers.h"
 #include "player/schedule_check.h"
+#include "store/rtf_text.h"
 #include "store/trim.h"
 
 namespace {
@@ -18,6 +19,11 @@ bool IsScheduled(const CClipItem& item, ScheduleRecord& record) {
 }
 
 } // namespace
+
+std::string PlayListOf(const CClipItem& item) {
+    const std::string text = item.LoadText();
+    return item.type == CLIP_RTF ? RtfPlainText(text) : text;
+}
 
 CScheduler::~CScheduler() {
     // Commands still running are left to run; only the handles are let go.
@@ -44,9 +50,9 @@ void CScheduler::CheckScheduledItem(const CClipItem& item, const ScheduleRecord&
     if (!start.starts)
         return;
     if ((record.flags & SCH_PLAYER_MASK) == PLAYER_EXTERNAL)
-        RunCommands(item.LoadText(), start.seconds);
+        RunCommands(PlayListOf(item), start.seconds);
     else
-        StartPlayer(item.LoadText(), start.seconds, record.flags, record.volume);
+        StartPlayer(PlayListOf(item), start.seconds, record.flags, record.volume);
 }
 
 bool CScheduler::PlayItemNow(const std::string& text, const std::string& caption) {

@@ -23,6 +23,9 @@ struct SchedulerPorts {
     IPlayerCommands& media; // the media player, on this same thread
 };
 
+// The play list of an item: its text, of a Rich Text item the plain text.
+std::string PlayListOf(const CClipItem& item);
+
 // Duration timers take ids from here up; the service window's own timers lie below.
 constexpr uintptr_t FIRST_DURATION_TIMER = 0x10000;
 
