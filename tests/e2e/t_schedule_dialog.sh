@@ -15,6 +15,13 @@ qbxctl wait-menus 2 "$QBX_TIMEOUT" >/dev/null || fail "no context menu opened"
 # Paste As, Paste all, Player, Scheduler; then its "Edit schedule".
 xdotool key Down Down Down Down Right e
 qbxctl wait-window "Quillbox Schedule" "$QBX_TIMEOUT" || fail "the Schedule dialog did not open"
+# Keys typed before the dialog has the keyboard would go elsewhere.
+dialog_has_keys() {
+    local dialog
+    dialog=$(xdotool search --name '^Quillbox Schedule$' | head -n 1)
+    [ -n "$dialog" ] && [ "$(xdotool getwindowfocus)" = "$dialog" ]
+}
+wait_for "the Schedule dialog to have the keyboard" dialog_has_keys
 # The title has the focus with its text selected; the schedule text is the third box on.
 xdotool type "Morning news"
 xdotool key Tab Tab Tab
