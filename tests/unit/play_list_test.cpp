@@ -12,12 +12,14 @@ class FakeStep final : public IPlayStep {
 public:
     PlayResult Play(const std::string& path, int count) override {
         played.push_back(path + (count > 1 ? " x" + std::to_string(count) : ""));
+        if (abandoning.count(path))
+            return PlayResult::Abandon;
         return failing.count(path) ? PlayResult::Failed : PlayResult::Played;
     }
     bool StopPending() const override { return played.size() >= stopAfter; }
     void Report(const std::string& status) override { reports.push_back(status); }
     std::vector<std::string> played, reports;
-    std::set<std::string> failing;
+    std::set<std::string> failing, abandoning;
     size_t stopAfter = 1000;
 };
 
@@ -63,6 +65,11 @@ TEST(PlayList, ALineWhoseFilesAllFailOrAreTooManyEndsWithAStatus) {
     w.Run("c:\\m\\*.wav\r\nc:\\one.wav", true);
     EXPECT_LE(w.step.played.size(), 4u);
     EXPECT_EQ(w.step.played.back(), "c:\\one.wav");
+
+    Walk abandoned; // the user stopped the media player: nothing more of the list plays
+    abandoned.step.abandoning = {"c:\\m\\a.wav", "c:\\m\\b.wav", "c:\\m\\c.wav"};
+    abandoned.Run("c:\\m\\*.wav\r\nc:\\one.wav", true);
+    EXPECT_EQ(abandoned.step.played.size(), 1u);
 
     Walk many;
     for (size_t i = 0; i <= MAX_PATTERN_FILES; ++i)

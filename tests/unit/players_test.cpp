@@ -62,6 +62,15 @@ struct Rig {
 
 } // namespace
 
+TEST(Players, ThePlayHeaderCarriesRandomPauseAndVolume) {
+    std::string list;
+    const PlayHeader header = ParsePlayHeader(MakePlayHeader({true, false, 9}) + "a.wav", list);
+    EXPECT_TRUE(header.random);
+    EXPECT_FALSE(header.pauseMedia);
+    EXPECT_EQ(header.volume, 9);
+    EXPECT_EQ(list, "a.wav");
+}
+
 TEST(Players, AWaveListPlaysInOrderAtItsVolumeAndPausesTheMediaPlayer) {
     Rig rig;
     const uint64_t run = rig.players.Start(
