@@ -8,6 +8,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "resource.h"
 #include "window.h"
 
 namespace {
@@ -97,5 +98,61 @@ TEST(Window, TheHandleEndsWithTheWindowAndTheWindowWithTheObject) {
         hwnd = probe.Handle();
     }
     EXPECT_FALSE(IsWindow(hwnd));
+}
+
+// A dialog of the program's template 103 served by the same base.
+class ProbeDialog final : public CWindow {
+public:
+    std::vector<UINT> seen;
+    HWND handleAtInit = nullptr;
+    bool endAtInit = false;
+    bool Create() { return CreateDialogObject(IDD_HOT_WINDOW, nullptr); }
+    INT_PTR Run() { return RunModalDialog(IDD_HOT_WINDOW, nullptr); }
+    ~ProbeDialog() override {
+        if (Handle())
+            DestroyWindow(Handle());
+    }
+
+protected:
+    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override {
+        seen.push_back(msg);
+        switch (msg) {
+        case WM_INITDIALOG:
+            handleAtInit = Handle();
+            if (endAtInit)
+                PostMessageA(Handle(), WM_USER + 1, 0, 0);
+            return FALSE;
+        case WM_USER:
+            throw std::runtime_error("handler failed");
+        case WM_USER + 1:
+            EndDialog(Handle(), 7);
+            return 0;
+        case WM_NCHITTEST: { // the manager's answer, then changed
+            const LRESULT r = DefaultProc(msg, wParam, lParam);
+            return r == HTCLIENT ? HTCAPTION : r;
+        }
+        default:
+            return DefaultProc(msg, wParam, lParam);
+        }
+    }
+};
+
+TEST(Window, DialogsAnswerThroughTheBaseAndTheManagersDefaultRunsOnce) {
+    ProbeDialog probe;
+    ASSERT_TRUE(probe.Create());
+    EXPECT_EQ(probe.handleAtInit, probe.Handle());
+    SetWindowPos(probe.Handle(), nullptr, 10, 10, 50, 50, SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_EQ(SendMessageA(probe.Handle(), WM_NCHITTEST, 0, MAKELPARAM(30, 30)), HTCAPTION);
+    EXPECT_EQ(std::count(probe.seen.begin(), probe.seen.end(), UINT(WM_NCHITTEST)), 1);
+    LRESULT result = 1;
+    EXPECT_NO_THROW(result = SendMessageA(probe.Handle(), WM_USER, 0, 0));
+    EXPECT_EQ(result, 0) << "the manager's default answers a failed handler";
+    DestroyWindow(probe.Handle());
+    EXPECT_EQ(probe.Handle(), nullptr);
+
+    ProbeDialog modal;
+    modal.endAtInit = true;
+    EXPECT_EQ(modal.Run(), 7);
+    EXPECT_EQ(modal.Handle(), nullptr);
 }
 } // namespace
