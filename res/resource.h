@@ -35,6 +35,15 @@
 #define IDI_CAPTION_BUSY 190   // the same in red
 #define IDI_CAPTION_PAUSED 191 // the same in grey
 
+// ---- Pictures of the hot-icon: three frames each (free, busy, paused), magenta transparent
+// (drawn by make_hot_pictures.py) ----
+#define IDB_HOT_SIMPLE 138        // 87 x 30, "Simple Bitmap"
+#define IDB_HOT_CLASSIC 139       // 114 x 38, "Windows Classic"; also stands in for a bad file
+#define IDB_HOT_CLASSIC_CLOCK 140 // "Digital Clock"
+#define IDB_HOT_XP 141            // "XP Style"
+#define IDB_HOT_XP_CLOCK 142      // "XP Style Clock"
+#define IDB_HOT_DIGITS 143        // 50 x 7: the clock's digits 0..9, 5 pixels apart
+
 // ---- Cursors while an entry is dragged out of the main menu ----
 #define IDC_DRAG_MOVE 2001
 #define IDC_DRAG_COPY 2002
@@ -43,8 +52,24 @@
 #define IDD_ABOUT 100
 #define IDD_INPUT 101
 #define IDD_CAMERA 102
+#define IDD_HOT_WINDOW 103
 #define IDD_SCHEDULE 104
 #define IDD_VIDEO 105
+
+// ---- Controls of the Camera; each id also numbers its tip ----
+#define IDC_CAMERA_VIEW 2007
+#define IDC_CAMERA_SIZE 2009
+#define IDC_CAMERA_POSITION 2010
+#define IDC_CAMERA_COLOR 2011
+#define IDC_CAMERA_IMAGE 2012
+#define IDC_CAMERA_COLOR_CHECK 2013
+#define IDC_CAMERA_COPY 2054
+#define IDC_CAMERA_SIZE_LABEL 2055
+#define IDC_CAMERA_POSITION_LABEL 2056
+#define IDC_CAMERA_COLOR_LABEL 2057
+#define IDS_CAMERA_COPY 2058
+#define IDS_CAMERA_IMAGE 2059
+#define IDS_CAMERA_COLOR 2060
 
 // ---- Commands between copies of the program ----
 #define ID_UNINSTALL_REQUEST 2003
@@ -76,6 +101,7 @@
 #define IDS_PLAYER_POPUP 3037
 #define IDS_SCHEDULER_POPUP 3038
 #define IDS_PREFERENCES_POPUP 3039
+#define IDS_PLAYING 3040
 #define IDS_ACTIVE_CREATED 3062
 #define IDS_DAMAGED_FILE_KEPT 3063
 #define IDS_SAVE_FAILED 3064
