@@ -166,7 +166,8 @@ void CServiceWnd::OnDrawClipboard(uintptr_t wParam, intptr_t lParam) {
     LookAtClipboard(false);
     ForwardToNextViewer(win::WM_DRAWCLIPBOARD, wParam, lParam);
 
-    // HOOK(hot window): when capture ran and m_pHotWnd exists, RefreshHotWnd().
+    if (capture)
+        m_hotWnd.Refresh();
 }
 
 void CServiceWnd::LookAgainAtClipboard() {

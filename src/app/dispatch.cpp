@@ -119,7 +119,7 @@ void DispatchItem(CServiceWnd& s, unsigned id, CClipItem& item, int32_t command,
     if (!item.owner) {
         // The most recently retrieved item comes first (or last, with tail insertion).
         PromoteItem(s.m_activeList, &item, s);
-        // HOOK(hot window): refresh it, its menu shows the new order.
+        s.m_hotWnd.Refresh(); // the hot-menu's bar shows the new order
     } else if (IsChainItem(item) && command != ID_PRINT && command != ID_RUN) {
         s.ContinueChain(item);
     }

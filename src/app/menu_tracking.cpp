@@ -58,7 +58,7 @@ void CServiceWnd::ShowMainMenu() {
         MenuPosition(ToMenuPoint(m_ptMenu), ToMenuPoint(m_ports.input.CursorPos()));
     m_ptMenu = ToScreenPoint(ForgottenPosition(at));
 
-    // HOOK(hot window): hide m_pHotWnd while the menu is shown.
+    m_hotWnd.HideForMenu();
     FocusForMenu();
     m_pMainMenu = &menu;
     const unsigned id = m_ports.menus.TrackMainMenu(menu, at.x, at.y);
@@ -66,7 +66,7 @@ void CServiceWnd::ShowMainMenu() {
     m_pMainMenu = nullptr;
     if (!m_hWnd) // closed from a context menu meanwhile
         return;
-    // HOOK(hot window): show m_pHotWnd again.
+    m_hotWnd.ShowAfterMenu();
     if (id)
         m_ports.window.PostCommand(id, m_nPendingCmd);
     else if (m_nPendingCmd && m_pSelItem)
@@ -95,9 +95,8 @@ void CServiceWnd::OpenContextMenu() {
     m_nPendingCmd = static_cast<int32_t>(command);
     if (!m_hWnd)
         return;
-    // HOOK(hot window): also when the hot-menu window reports a menu of its own as open.
-    if (command)
-        m_ports.menus.CancelMenus(); // the main menu closes too
+    if (command || m_hotWnd.HasOwnMenuOpen())
+        m_ports.menus.CancelMenus(); // the main menu (or the hot-menu's popup) closes too
     if (command)
         RunContextCommand(command, entryId, item, path);
     ReleaseCutsLater();
@@ -109,12 +108,24 @@ void CServiceWnd::RunContextCommand(unsigned command, int32_t entryId, CClipItem
         m_nPendingCmd = 0;
         return;
     }
+    if (command >= ID_HOT_STYLE_FIRST && command <= ID_HOT_STYLE_LAST) {
+        m_nPendingCmd = 0;
+        m_hotWnd.ChooseStyle(static_cast<uint8_t>(command - ID_HOT_STYLE_FIRST),
+                             (m_dwState & ST_PAUSED) != 0);
+        m_ports.store.SaveActiveCollection(*this);
+        return;
+    }
     switch (command) {
     case ID_CLOSE:
         m_nPendingCmd = 0;
         Close();
         return;
     // HOOK(preferences): the Preferences commands run here.
+    case ID_CAMERA:
+        // After the menus have closed: the Camera is no part of the menu's loop.
+        m_nPendingCmd = 0;
+        m_ports.window.PostCommand(0, ID_CAMERA);
+        return;
     // HOOK(commands): New, Rename, Edit, Delete, Remove all, Paste all, Camera and the user
     // hot key run here.
     default:
@@ -132,7 +143,10 @@ void CServiceWnd::RunContextCommand(unsigned command, int32_t entryId, CClipItem
 void CServiceWnd::ReopenMainMenu() {
     if (m_bAppMenu)
         return;
-    // HOOK(hot window): the hot-menu window refreshes its own menu bar instead.
+    if (m_hotWnd.IsHotMenu()) { // it shows the menu itself
+        m_hotWnd.Refresh();
+        return;
+    }
     m_ptMenu = ToScreenPoint(RememberedPosition(ToMenuPoint(m_ptMenu)));
     m_ports.window.PostCommand(0, ID_OPEN_MAIN_MENU);
 }
@@ -147,7 +161,7 @@ void CServiceWnd::SaveAndReload() {
     AdmitHeldCuts();
     m_ports.store.SaveAndReload(*this);
     SetBusy(false);
-    // HOOK(hot window): rebuild the hot-menu window's menu bar.
+    m_hotWnd.Refresh();
 }
 
 intptr_t CServiceWnd::OnMenuChar(unsigned ch, int itemCount) {

@@ -17,8 +17,8 @@
 bool g_bAutostartDisabled = false;
 
 CServiceWnd::CServiceWnd(const ServicePorts& ports, int screenWidth, uint32_t tickNow)
-    : m_dwLastFilesTick(tickNow), m_dwLastTextTick(tickNow), m_dwLastBitmapTick(tickNow),
-      m_ports(ports) {
+    : m_hotWnd(ports.hotWindows, *this), m_dwLastFilesTick(tickNow), m_dwLastTextTick(tickNow),
+      m_dwLastBitmapTick(tickNow), m_ports(ports) {
     m_ptHot.x = static_cast<int16_t>(screenWidth - 120);
     m_ptHot.y = 60;
     m_nid.uID = TRAY_ICON_ID;
@@ -61,7 +61,8 @@ bool CServiceWnd::Create(WindowHandle parent) {
 
     m_dwState |= ST_VIEWER_ON;
     JoinViewerChain();
-    // HOOK(hot window): when (m_nHotStyle & 0x0F) != 0, create the hot window of that style.
+    // Busy until the frame has finished its own start.
+    m_hotWnd.Create(true, (m_dwState & ST_PAUSED) != 0);
     if (m_dwOptions & OPT_SCHEDULER_ON)
         m_ports.timers.Set(m_hWnd, TIMER_SCHEDULER, SCHEDULER_PERIOD_MS);
     return true;
@@ -71,7 +72,7 @@ void CServiceWnd::Close() {
     // An open main menu ends now; OpenMainMenu releases it once its tracking returns.
     if (m_pMainMenu)
         m_ports.menus.CancelMenus();
-    // HOOK(hot window): destroy and delete m_pHotWnd, clear it.
+    m_hotWnd.Destroy();
     m_hLangDll.Free();
     m_ports.window.DestroyParent();
 }
@@ -102,7 +103,7 @@ void CServiceWnd::OnDestroy() {
     m_activeList.clear();
     m_collectionList.clear();
 
-    // HOOK(hot window): destroy it if any.
+    m_hotWnd.Destroy();
     if (!(m_dwOptions & OPT_NO_TRAY_ICON))
         SetTrayIcon(false);
     LeaveViewerChain();
@@ -138,6 +139,9 @@ bool CServiceWnd::OnCommand(uintptr_t wParam, intptr_t lParam) {
     case ID_SHOW_FILE_NOTICES:
         m_ports.store.ShowNotices();
         return true;
+    case ID_CAMERA: // posted by the context menu, to run once the menus have closed
+        RunCamera();
+        return true;
     default:
         DispatchEntry(*this, wParam, lParam);
         return true;
@@ -148,12 +152,19 @@ void CServiceWnd::RememberTarget() {
     const WindowHandle window = m_ports.focus.ForegroundWindow();
     if (!window || window == m_hWndParent)
         return;
-    // HOOK(hot window): also ignore the hot window itself.
+    // The hot window is where the user points, never where a paste goes.
+    if (m_hotWnd.IsHotWindow(window))
+        return;
     // The taskbar ("Shell_TrayWnd") becomes the foreground window when it is clicked.
     std::string cls = m_ports.focus.TopLevelClassName(window).substr(0, 10);
     if (EqualsNoCase(cls, "Shell_Tray"))
         return;
     m_hWndTarget = window;
-    // HOOK(hot window): with the hot-menu window, clear m_hWndTargetFocus and stop here.
+    // Clicks on the hot-menu window take the focus from the target's window: it gets the
+    // foreground back and sets its own focus.
+    if (m_hotWnd.IsHotMenu()) {
+        m_hWndTargetFocus = 0;
+        return;
+    }
     m_hWndTargetFocus = m_ports.focus.FocusWindowOf(window);
 }

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/hot_window_keeper.h"
 #include "platform/handles.h"
 #include "platform/input_state.h"
 #include "platform/tray_icon.h"
@@ -33,9 +34,10 @@ class IMenuHost;
 class IRegistryLists;
 class IDocumentShell;
 class IPictureDecoder;
-class CHotWnd;
+class IHotWindows;
+class ICamera;
+class IDataOffer;
 class CMainMenu;
-class CCamera;
 struct ClipboardLook;
 class CScheduler;
 class IScheduleEditor;
@@ -97,6 +99,8 @@ struct ServicePorts {
     IRegistryLists& systemLists; // typed addresses and documents for the extension submenus
     IDocumentShell& documents;
     IPictureDecoder& pictures; // pictures offered only in compressed form
+    IHotWindows& hotWindows;   // the hot-icon or the hot-menu window
+    ICamera& camera;
 };
 
 // How a drag out of the main menu ended.
@@ -176,6 +180,16 @@ public:
     // The hot window in use is the hot-menu window (it offers the menu itself).
     bool HasHotMenuWindow() const;
 
+    // --- the hot window's input and the Camera (hot_window_input.cpp) ---
+    // A click on the hot window opens the main menu or the application menu.
+    void OnHotWindowClick(HotClick click);
+    // The pointer rested on the hot-icon ("Mouse on Hot-icon").
+    void OnHotWindowRest();
+    // Data dropped on the hot window becomes items. Returns how many.
+    size_t OnHotWindowDrop(const IDataOffer& offer);
+    // Command 32808: the Camera, or the open one brought to the front.
+    void RunCamera();
+
     // --- paste (paste_target.cpp, paste.cpp, paste_sequences.cpp) ---
     // Gives the remembered paste target back the foreground and its focus.
     void RestoreTarget();
@@ -228,7 +242,7 @@ public:
     uint32_t m_dwState = 0;
     ClipList m_activeList;
     ClipList m_collectionList;
-    CHotWnd* m_pHotWnd = nullptr; // owned; made by the hot window unit
+    HotWindowKeeper m_hotWnd; // the hot window, m_pHotWnd within
     FontHandle m_font = 0;
     CLanguageLibrary m_hLangDll; // the loaded language library, if any
     MenuHandle m_hTrackedMenu = 0;
@@ -250,18 +264,19 @@ public:
     CMainMenu* m_pMainMenu = nullptr;
     int32_t m_nQueuedCmd = 0;
     TrayIconData m_nid;
-    CCamera* m_pCameraDlg = nullptr;
     // The scheduler and the Schedule dialog; set by the host before Create, null when the
     // program runs without players.
     CScheduler* m_pScheduler = nullptr;
     IScheduleEditor* m_pScheduleEditor = nullptr;
-    PixelRect m_rcCamera;
+    PixelRect m_rcCamera; // empty: the Camera opens at its default place
     uint16_t m_nCameraFlags = 3;
     uint32_t m_dwLastFilesTick;
     uint32_t m_dwLastTextTick;
     uint32_t m_dwLastBitmapTick;
 
 private:
+    // A click on the taskbar icon or the hot window: the main menu, or the application menu.
+    void OpenMenuOfClick(bool mainMenu);
     bool OpenClipboardSoon();
     void ForwardToNextViewer(unsigned message, uintptr_t wParam, intptr_t lParam);
     void LookAtClipboard(bool again);

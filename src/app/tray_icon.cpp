@@ -14,7 +14,7 @@ constexpr uint32_t TRAY_FLAGS = win::NIF_MESSAGE | win::NIF_ICON | win::NIF_TIP;
 } // namespace
 
 bool CServiceWnd::HasHotMenuWindow() const {
-    return m_pHotWnd && (m_nHotStyle & HOT_STYLE_MASK) == HOT_STYLE_HOT_MENU;
+    return m_hotWnd.IsHotMenu();
 }
 
 void CServiceWnd::SetTrayIcon(bool add, bool busy) {
@@ -39,7 +39,8 @@ void CServiceWnd::SetBusy(bool busy) {
         m_nid.iconId = busy ? IDI_BUSY : (m_dwState & ST_PAUSED) ? IDI_PAUSED : IDI_NORMAL;
         m_ports.tray.Modify(m_nid);
     }
-    // HOOK(hot window): if the window exists and m_pHotWnd is set, tell it the busy state.
+    if (m_hWnd)
+        m_hotWnd.ShowState(busy, (m_dwState & ST_PAUSED) != 0);
 }
 
 void CServiceWnd::UpdatePauseIndicator() {
@@ -76,16 +77,20 @@ intptr_t CServiceWnd::OnTrayNotify(uintptr_t wParam, intptr_t lParam) {
     default:
         return 1; // button presses and other mouse messages do nothing
     }
+    OpenMenuOfClick(mainMenu);
+    return 1;
+}
+
+void CServiceWnd::OpenMenuOfClick(bool mainMenu) {
     if (mainMenu) {
         m_ports.window.SendCommand(0, ID_OPEN_MAIN_MENU);
-    } else {
-        // The application menu: the context menu of no entry.
-        m_nSelEntryId = -1;
-        m_pSelItem = nullptr;
-        m_strSelPath.clear();
-        m_ports.window.SendCommand(0, ID_OPEN_CONTEXT_MENU);
+        return;
     }
-    return 1;
+    // The application menu: the context menu of no entry.
+    m_nSelEntryId = -1;
+    m_pSelItem = nullptr;
+    m_strSelPath.clear();
+    m_ports.window.SendCommand(0, ID_OPEN_CONTEXT_MENU);
 }
 
 bool CServiceWnd::OnServiceCommand(unsigned id) {
@@ -98,7 +103,7 @@ bool CServiceWnd::OnServiceCommand(unsigned id) {
         else
             m_dwState &= ~ST_PAUSED;
         UpdatePauseIndicator();
-        // HOOK(hot window): if m_pHotWnd exists, tell it the paused state.
+        m_hotWnd.ShowState(false, (m_dwState & ST_PAUSED) != 0);
         return true;
     case ID_SCHEDULER_START:
     case ID_SCHEDULER_STOP:

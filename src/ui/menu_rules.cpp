@@ -13,6 +13,8 @@ intptr_t Execute(int position) {
     return static_cast<intptr_t>((win::MNC_EXECUTE << 16) | static_cast<unsigned>(position));
 }
 
+} // namespace
+
 int32_t LetterCommand(unsigned ch) {
     switch (std::toupper(static_cast<int>(ch & 0xFF))) {
     case 'A':
@@ -37,8 +39,6 @@ int32_t LetterCommand(unsigned ch) {
         return 0;
     }
 }
-} // namespace
-
 MenuPoint MenuPosition(MenuPoint stored, MenuPoint cursor) {
     if (stored.x >= 0)
         return stored;

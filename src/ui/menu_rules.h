@@ -36,3 +36,6 @@ struct MenuCharAnswer {
     int32_t queuedCommand = 0;
 };
 MenuCharAnswer MenuCharAction(unsigned ch, int32_t selEntryId, bool contextTracked, int itemCount);
+// The command a letter applies to the highlighted item (the same in the main menu and on
+// the hot-menu window); 0 for none.
+int32_t LetterCommand(unsigned ch);

@@ -2,12 +2,14 @@
 // Every port of the service as a fake, for tests that run the whole service.
 #include "app/service_wnd.h"
 #include "fakes/call_log.h"
+#include "fakes/fake_camera.h"
 #include "fakes/fake_clipboard.h"
 #include "fakes/fake_clock.h"
 #include "fakes/fake_collection_store.h"
 #include "fakes/fake_document_shell.h"
 #include "fakes/fake_focus.h"
 #include "fakes/fake_hot_keys.h"
+#include "fakes/fake_hot_window.h"
 #include "fakes/fake_input_state.h"
 #include "fakes/fake_key_input.h"
 #include "fakes/fake_installation.h"
@@ -45,11 +47,13 @@ struct FakeServicePorts {
     FakeRegistryLists systemLists;
     FakeDocumentShell documents;
     FakePictureDecoder pictures;
+    FakeHotWindows hotWindows;
+    FakeCamera camera;
 
     ServicePorts Ports() {
-        return ServicePorts{window,      focus,     boxes,   installation, store,   languages,
-                            clipboard,   viewers,   clock,   sound,        hotKeys, timers,
-                            tray,        input,     keys,    targets,      targets, menus,
-                            systemLists, documents, pictures};
+        return ServicePorts{window,      focus,     boxes,    installation, store,   languages,
+                            clipboard,   viewers,   clock,    sound,        hotKeys, timers,
+                            tray,        input,     keys,     targets,      targets, menus,
+                            systemLists, documents, pictures, hotWindows,   camera};
     }
 };

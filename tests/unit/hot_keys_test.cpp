@@ -164,11 +164,10 @@ TEST_F(HotKeyTest, BusySuperHotKeysAndTheHotMenuWindowDoNotOpenTheMenu) {
             << "super hot key " << id << " remembers the target";
     }
 
-    char hotWindow = 0; // stands for the hot-menu window; never used through the pointer
-    service.m_pHotWnd = reinterpret_cast<CHotWnd*>(&hotWindow);
     service.m_nHotStyle = HOT_STYLE_HOT_MENU;
+    service.m_hotWnd.Create(false, false);
     service.OnHotKey(1, 0);
-    service.m_pHotWnd = nullptr;
+    service.m_hotWnd.Destroy();
 
     EXPECT_TRUE(window.commands.empty());
     EXPECT_TRUE(clock.sleeps.empty());

@@ -1,0 +1,202 @@
+// The hot window and the Camera as the service uses them, through fakes: made in the chosen
+// style, told busy and paused, hidden behind the main menu, never a paste target, clicks
+// and drops, and the Camera's command.
+#include <gtest/gtest.h>
+
+#include "fakes/fake_data_offer.h"
+#include "fakes/fake_service_ports.h"
+#include "platform/win_constants.h"
+#include "resource.h"
+
+namespace {
+constexpr WindowHandle kFrame = 0x500;
+using Log = std::vector<std::string>;
+using Commands = std::vector<std::pair<uintptr_t, intptr_t>>;
+
+class HotWindowTest : public ::testing::Test, protected FakeServicePorts {
+protected:
+    CServiceWnd service{Ports(), 1024, 0};
+
+    void SetUp() override { window.service = &service; }
+    bool StartWithStyle(uint8_t style, uint32_t options = OPT_DEFAULTS) {
+        store.onLoadActive = [style, options](CServiceWnd& s) {
+            s.m_nHotStyle = style;
+            s.m_dwOptions = options;
+        };
+        return service.Create(kFrame);
+    }
+};
+
+TEST_F(HotWindowTest, TheStyleOfTheFileIsShownBusyUntilStartedAndGoesAtTheEnd) {
+    ASSERT_TRUE(StartWithStyle(0x13));
+    service.SetBusy(false); // the frame's end of start-up
+    service.OnDestroy();
+    EXPECT_EQ(hotWindows.log, (Log{"create 19 1", "indicator 0", "destroy"}));
+
+    FakeServicePorts none;
+    CServiceWnd other{none.Ports(), 1024, 0};
+    none.store.onLoadActive = [](CServiceWnd& s) { s.m_nHotStyle = HOT_STYLE_MOUSE_ON_ICON; };
+    ASSERT_TRUE(other.Create(kFrame));
+    EXPECT_TRUE(none.hotWindows.log.empty()) << "style 0: no hot window";
+    EXPECT_FALSE(other.m_hotWnd.Exists());
+}
+
+TEST_F(HotWindowTest, ChoosingAStyleReplacesTheWindowAndNoneClearsTheHoverBit) {
+    struct Case {
+        uint8_t before;
+        bool shown;
+        uint8_t chosen;
+        uint8_t after;
+        bool exists;
+    };
+    const Case cases[] = {
+        {0x15, true, 3, 0x13, true},   {0x05, true, 7, 0x07, true}, {0x15, true, 0, 0x00, false},
+        {0x10, false, 0, 0x10, false}, // nothing to take away: the bit stays
+        {0x00, false, 6, 0x06, true},
+    };
+    for (const Case& c : cases) {
+        FakeServicePorts ports;
+        CPreferences prefs;
+        prefs.m_nHotStyle = c.before;
+        HotWindowKeeper keeper(ports.hotWindows, prefs);
+        if (c.shown)
+            keeper.Create(false, false);
+        keeper.ChooseStyle(c.chosen, true);
+        EXPECT_EQ(prefs.m_nHotStyle, c.after) << int(c.before) << " -> " << int(c.chosen);
+        EXPECT_EQ(keeper.Exists(), c.exists) << int(c.before) << " -> " << int(c.chosen);
+        if (c.exists) {
+            EXPECT_EQ(ports.hotWindows.log.back(), "create " + std::to_string(c.after) + " 2")
+                << "a new window shows the pause";
+        }
+    }
+}
+
+TEST_F(HotWindowTest, BusyShowsAndItsEndShowsThePauseAgain) {
+    ASSERT_TRUE(StartWithStyle(5));
+    hotWindows.log.clear();
+    service.OnServiceCommand(ID_PAUSE_SERVICE);
+    service.SetBusy(true);
+    service.SetBusy(false);
+    service.OnServiceCommand(ID_CONTINUE_SERVICE);
+    EXPECT_EQ(hotWindows.log, (Log{"indicator 2", "indicator 1", "indicator 2", "indicator 0"}));
+}
+
+TEST_F(HotWindowTest, HiddenWhileTheMainMenuIsShownAndNeverAPasteTarget) {
+    ASSERT_TRUE(StartWithStyle(5));
+    service.m_activeList.push_back(CClipItem::FromText("one"));
+    hotWindows.log.clear();
+    menus.onMainMenu = [&](CMainMenu&) {
+        EXPECT_EQ(hotWindows.log, (Log{"show 0"}));
+        return 0u;
+    };
+    service.OpenMainMenu();
+    EXPECT_EQ(hotWindows.log, (Log{"show 0", "show 1"}));
+
+    focus.foreground = 0x900;
+    focus.focusOf[0x900] = 0x901;
+    service.RememberTarget();
+    focus.foreground = hotWindows.handle; // the user clicked the hot-icon
+    service.RememberTarget();
+    EXPECT_EQ(service.m_hWndTarget, 0x900u);
+    EXPECT_EQ(service.m_hWndTargetFocus, 0x901u);
+
+    // The hot-menu takes the focus from the target's window: the target sets its own.
+    service.m_hotWnd.ChooseStyle(HOT_STYLE_HOT_MENU, false);
+    focus.foreground = 0x900;
+    service.RememberTarget();
+    EXPECT_EQ(service.m_hWndTargetFocus, 0u);
+}
+
+TEST_F(HotWindowTest, ClicksOpenTheMenusTheOptionNamesAndRestingOpensTheMainMenu) {
+    struct Case {
+        uint32_t options;
+        HotClick click;
+        intptr_t command;
+    };
+    const intptr_t MAIN = ID_OPEN_MAIN_MENU, APP = ID_OPEN_CONTEXT_MENU;
+    const Case cases[] = {
+        {0, HotClick::Left, APP},
+        {0, HotClick::Right, MAIN},
+        {0, HotClick::Double, MAIN},
+        {OPT_LEFT_CLICK_MENU, HotClick::Left, MAIN},
+        {OPT_LEFT_CLICK_MENU, HotClick::Right, APP},
+        {OPT_LEFT_CLICK_MENU, HotClick::Double, MAIN},
+    };
+    ASSERT_TRUE(StartWithStyle(5));
+    for (const Case& c : cases) {
+        window.commands.clear();
+        service.m_dwOptions = c.options;
+        service.m_nSelEntryId = 3; // left over from an earlier menu
+        service.OnHotWindowClick(c.click);
+        ASSERT_EQ(window.commands.size(), 1u);
+        EXPECT_EQ(window.commands[0].second, c.command);
+        if (c.command == APP) {
+            EXPECT_EQ(service.m_nSelEntryId, -1) << "the application menu, not an item's";
+        }
+    }
+
+    window.commands.clear();
+    service.OnHotWindowRest();
+    CMainMenu open{MenuModel()};
+    service.m_pMainMenu = &open;
+    service.OnHotWindowRest();
+    service.m_pMainMenu = nullptr;
+    EXPECT_EQ(window.commands, (Commands{{0, MAIN}}));
+}
+
+TEST_F(HotWindowTest, PlaceAndWidthAreKeptAndADragIsNoClick) {
+    CPreferences prefs;
+    prefs.m_ptHot = {100, 60};
+    HotWindowKeeper keeper(hotWindows, prefs);
+    EXPECT_FALSE(keeper.SavePlace({100, 60, 138, 98}, true)) << "a click";
+    EXPECT_TRUE(keeper.SavePlace({300, 400, 338, 438}, true)) << "a drag";
+    EXPECT_EQ(prefs.m_nHotMenuWidth, 100) << "a hot-icon or a collapsed hot-menu has no width";
+    EXPECT_FALSE(keeper.SavePlace({300, 400, 480, 500}, false));
+    EXPECT_EQ(prefs.m_nHotMenuWidth, 180);
+    EXPECT_EQ(prefs.m_ptHot.x, 300);
+    EXPECT_EQ(prefs.m_ptHot.y, 400);
+}
+
+TEST_F(HotWindowTest, DroppedTextBecomesAnItemButAnEntryDraggedOverItDoesNot) {
+    ASSERT_TRUE(StartWithStyle(5, OPT_DEFAULTS | OPT_AUTOSAVE));
+    service.SetBusy(false);
+    hotWindows.log.clear();
+    const int saves = log.Count("save active");
+    FakeDataOffer offer;
+    offer.SetText(win::CF_TEXT, "dropped words");
+    EXPECT_EQ(service.OnHotWindowDrop(offer), 1u);
+    ASSERT_EQ(service.m_activeList.size(), 1u);
+    EXPECT_EQ(service.m_activeList[0]->text, "dropped words");
+    EXPECT_EQ(hotWindows.log, (Log{"indicator 1", "indicator 0", "refresh"}));
+    EXPECT_EQ(log.Count("save active"), saves + 1) << "kept at once with autosave";
+
+    service.m_pDragItem = service.m_activeList[0].get();
+    offer.SetText(win::CF_TEXT, "passing over");
+    EXPECT_EQ(service.OnHotWindowDrop(offer), 0u);
+    service.m_pDragItem = nullptr;
+    EXPECT_EQ(service.m_activeList.size(), 1u);
+}
+
+TEST_F(HotWindowTest, TheCameraRunsAfterTheMenuClosedAndCountsItsCopies) {
+    ASSERT_TRUE(StartWithStyle(5));
+    menus.onContextMenu = [](int) { return unsigned(ID_CAMERA); };
+    service.OpenContextMenu();
+    EXPECT_EQ(camera.runs, 0) << "not inside the menu's loop";
+    EXPECT_EQ(window.posted, (Commands{{0, ID_CAMERA}}));
+
+    camera.copies = 2;
+    service.m_nPasteCount = 5;
+    service.OnCommand(0, ID_CAMERA);
+    EXPECT_EQ(camera.openedAt, PixelRect());
+    EXPECT_EQ(camera.openedFlags, 3);
+    EXPECT_EQ(service.m_nPasteCount, 7u);
+    EXPECT_EQ(service.m_rcCamera, camera.closedAt) << "kept for the next opening";
+    EXPECT_EQ(service.m_nCameraFlags, camera.closedFlags);
+    EXPECT_FALSE(service.m_dwState & ST_BUSY) << "its copies are cuts to capture";
+
+    camera.open = true;
+    service.OnCommand(0, ID_CAMERA);
+    EXPECT_EQ(camera.runs, 1);
+    EXPECT_EQ(camera.broughtToFront, 1);
+}
+} // namespace
