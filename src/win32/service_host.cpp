@@ -10,7 +10,7 @@ CServiceHost::CServiceHost(const HostPorts& ports)
                              m_clock,     m_sound,         m_hotKeys,      m_timers,
                              m_tray,      m_input,         m_keys,         m_targets,
                              m_targets,   m_menus,         m_systemLists,  m_documents,
-                             m_pictures},
+                             m_pictures,  m_hotWindows,    m_camera},
                 GetSystemMetrics(SM_CXSCREEN), GetTickCount()) {}
 
 CServiceHost::~CServiceHost() {

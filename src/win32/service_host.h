@@ -2,8 +2,10 @@
 // The hidden service window: a child of the main frame (control id 1) that hosts the
 // portable service and forwards the messages that drive it.
 #include "app/service_wnd.h"
+#include "camera.h"
 #include "documents_menus.h"
 #include "handles.h"
+#include "hot_windows_win32.h"
 #include "menu_host_win32.h"
 #include "platform/service_window.h"
 #include "port/clipboard_win32.h"
@@ -88,6 +90,9 @@ private:
     CDocumentsMenus m_documentsMenus;
     CPreviewTip m_tip;
     Win32MenuHost m_menus{*this, m_documentsMenus, m_tip};
+    // The hot window and the Camera work for the service (bound to it before it exists).
+    Win32HotWindows m_hotWindows{m_service, m_documentsMenus};
+    CCamera m_camera{m_service};
     // Sent to every top-level window when the taskbar starts (again, after a crash).
     const UINT m_msgTaskbarCreated;
     CServiceWnd m_service;
