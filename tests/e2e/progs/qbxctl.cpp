@@ -23,6 +23,10 @@
 //                                        pixel reads (2 COLOR_ACTIVECAPTION, 4 COLOR_MENU)
 //   qbxctl viewer TITLE SECONDS          exit 0 once the service window (child id 1) of the
 //                                        window is the first of the clipboard-viewer chain
+//   qbxctl hot TITLE SECONDS             exit 0 once the hot window of the program whose frame
+//                                        has that title is shown; prints "left top right
+//                                        bottom" of it
+//   qbxctl item TITLE ID                 "left top right bottom" of control ID of the window
 //   qbxctl stand-in TITLE SECONDS CLASS  a hidden window of that title and class, standing
 //                                        in for a running copy: prints "ready", then "command
 //                                        N" for the first WM_COMMAND it receives, and exits 0
@@ -97,6 +101,41 @@ MenuWindows ShownMenus() {
     MenuWindows menus;
     EnumWindows(FindMenus, reinterpret_cast<LPARAM>(&menus));
     return menus;
+}
+
+struct HotSearch {
+    DWORD pid;
+    HWND found;
+};
+
+// The hot window: a shown dialog of the program without a title (the hot-icon has none, the
+// hot-menu draws its own caption).
+BOOL CALLBACK FindHot(HWND hwnd, LPARAM lParam) {
+    auto* st = reinterpret_cast<HotSearch*>(lParam);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    char cls[32] = "";
+    GetClassNameA(hwnd, cls, sizeof cls);
+    if (pid == st->pid && std::strcmp(cls, "#32770") == 0 && IsWindowVisible(hwnd) &&
+        GetWindowTextLengthA(hwnd) == 0) {
+        st->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND HotWindow(const char* title) {
+    HotSearch st = {0, nullptr};
+    if (HWND frame = Find(title).found)
+        GetWindowThreadProcessId(frame, &st.pid);
+    if (st.pid)
+        EnumWindows(FindHot, reinterpret_cast<LPARAM>(&st));
+    return st.found;
+}
+
+std::string RectText(const RECT& r) {
+    return std::to_string(r.left) + " " + std::to_string(r.top) + " " + std::to_string(r.right) +
+           " " + std::to_string(r.bottom);
 }
 
 // Eight lower-case hexadecimal digits.
@@ -269,6 +308,15 @@ int main(int argc, char** argv) {
                    ? 0
                    : 1;
     }
+    if (cmd == "hot" && argc == 4) {
+        HWND hot = nullptr;
+        if (!WaitFor(std::atof(argv[3]), [&] { return (hot = HotWindow(title)) != nullptr; }))
+            return 1;
+        RECT r = {};
+        GetWindowRect(hot, &r);
+        Print(RectText(r));
+        return 0;
+    }
     if (cmd == "stand-in" && argc == 5)
         return StandIn(title, std::atof(argv[3]), argv[4]);
     if (cmd == "wait-menus" && argc == 4) {
@@ -294,6 +342,14 @@ int main(int argc, char** argv) {
     }
     if (cmd == "close")
         return PostMessageA(window, WM_CLOSE, 0, 0) ? 0 : 1;
+    if (cmd == "item" && argc == 4) {
+        HWND item = GetDlgItem(window, std::atoi(argv[3]));
+        RECT r = {};
+        if (!item || !GetWindowRect(item, &r))
+            return 1;
+        Print(RectText(r));
+        return 0;
+    }
     if (cmd == "service" && argc == 5) {
         HWND service = GetDlgItem(window, 1);
         return service && PostMessageA(service, WM_COMMAND, std::strtoul(argv[3], nullptr, 0),
