@@ -160,11 +160,5 @@ void CServiceWnd::RememberTarget() {
     if (EqualsNoCase(cls, "Shell_Tray"))
         return;
     m_hWndTarget = window;
-    // Clicks on the hot-menu window take the focus from the target's window: it gets the
-    // foreground back and sets its own focus.
-    if (m_hotWnd.IsHotMenu()) {
-        m_hWndTargetFocus = 0;
-        return;
-    }
     m_hWndTargetFocus = m_ports.focus.FocusWindowOf(window);
 }

@@ -158,7 +158,7 @@ int ExpandedHeight(int barTop, int barBottom, const HotMenuMetrics& m) {
 
 PixelRect CaptionButton(int windowWidth, const HotMenuMetrics& m) {
     PixelRect r;
-    r.right = windowWidth - m.cxFrame - m.cxSmSize - 2;
+    r.right = windowWidth - m.cxFrame - 2;
     r.left = r.right - (m.cxSmSize - 2);
     r.top = m.cyFrame + 2;
     r.bottom = r.top + m.cySmCaption - 5;

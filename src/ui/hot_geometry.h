@@ -89,8 +89,8 @@ PixelSize CollapsedSize(const HotMenuMetrics& m);
 // The expanded window's height for a bar whose rows span barTop..barBottom on the screen
 // (equal for an empty bar): the rows, the caption and both frames.
 int ExpandedHeight(int barTop, int barBottom, const HotMenuMetrics& m);
-// The collapse/expand button in window coordinates: in the caption of a window
-// `windowWidth` wide, left of its close button.
+// The collapse/expand button in window coordinates, at the right end of the caption of a
+// window `windowWidth` wide.
 PixelRect CaptionButton(int windowWidth, const HotMenuMetrics& m);
 // The kept width of the expanded window, within reach on a screen `screenWidth` wide.
 int HotMenuWidth(int stored, int screenWidth);

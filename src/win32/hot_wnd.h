@@ -65,7 +65,7 @@ private:
     void OnBarRowDrawn(const DRAWITEMSTRUCT& dis);
     void OnHoverPopupTimer();
     bool OnMenuNcButton(UINT msg, WPARAM wParam, LPARAM lParam);
-    void OnMenuSysCommand(WPARAM command);
+    void OnMenuSysCommand(WPARAM command, LPARAM lParam);
     void ForwardCommand(WPARAM wParam, LPARAM lParam);
     HotMenuMetrics Metrics() const;
 

@@ -57,9 +57,10 @@ HotMenuMetrics CHotWnd::Metrics() const {
 }
 
 void CHotWnd::InitHotMenu() {
+    // No system menu: its close button would end the whole program at a slip of the mouse
+    // (Alt+F4 still does), and the caption holds the collapse button alone.
     SetWindowLongPtrA(Handle(), GWL_STYLE,
-                      GetWindowLongPtrA(Handle(), GWL_STYLE) | WS_CAPTION | WS_SYSMENU |
-                          WS_THICKFRAME);
+                      GetWindowLongPtrA(Handle(), GWL_STYLE) | WS_CAPTION | WS_THICKFRAME);
     {
         WindowDC dc(Handle());
         const int height = -MulDiv(CAPTION_POINTS, GetDeviceCaps(dc.Get(), LOGPIXELSY), 72);
@@ -74,6 +75,7 @@ void CHotWnd::InitHotMenu() {
         PlaceOnDesktop({at.x, at.y, at.x + collapsed.cx, at.y + collapsed.cy}, Monitors());
     SetWindowPos(Handle(), HWND_TOPMOST, place.left, place.top, collapsed.cx, collapsed.cy,
                  SWP_NOACTIVATE | SWP_SHOWWINDOW | SWP_FRAMECHANGED);
+    SendMessageA(Handle(), WM_NCACTIVATE, TRUE, 0); // drawn active from the start
 }
 
 void CHotWnd::ReleaseBar() {
@@ -182,8 +184,13 @@ LRESULT CHotWnd::HandleMenuMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         }
         return DefaultProc(msg, wParam, lParam);
     }
+    case WM_GETMINMAXINFO: { // collapsed, it is no more than its caption
+        const PixelSize least = CollapsedSize(Metrics());
+        reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {least.cx, least.cy};
+        return 0;
+    }
     case WM_SYSCOMMAND:
-        OnMenuSysCommand(wParam);
+        OnMenuSysCommand(wParam, lParam);
         return 0;
     case WM_EXITSIZEMOVE: // a new width is kept at once
         SavePosition();
@@ -232,11 +239,24 @@ void CHotWnd::DrawCaptionButton(bool pushed) {
     HDC dc = GetWindowDC(Handle());
     if (!dc)
         return;
-    const UINT look =
-        (m_bCollapsed ? DFCS_CAPTIONRESTORE : DFCS_CAPTIONMIN) | (pushed ? DFCS_PUSHED : 0u);
-    DrawFrameControl(dc, &m_rectButton, DFC_CAPTION, look);
+    // A button face with the sign drawn here: the caption font's signs may be missing.
+    DrawFrameControl(dc, &m_rectButton, DFC_BUTTON, DFCS_BUTTONPUSH | (pushed ? DFCS_PUSHED : 0u));
+    const int shift = pushed ? 1 : 0;
+    const int w = m_rectButton.right - m_rectButton.left;
+    const int h = m_rectButton.bottom - m_rectButton.top;
+    RECT sign = {m_rectButton.left + w / 4 + shift, m_rectButton.top + h / 4 + shift,
+                 m_rectButton.right - w / 4 + shift, m_rectButton.bottom - h / 4 + shift};
+    HBRUSH ink = GetSysColorBrush(COLOR_BTNTEXT);
+    if (m_bCollapsed) { // restore: a small window
+        FrameRect(dc, &sign, ink);
+        RECT title = {sign.left, sign.top, sign.right, sign.top + 2};
+        FillRect(dc, &title, ink);
+    } else { // collapse: a bar at the bottom
+        RECT bar = {sign.left, sign.bottom - 2, sign.right, sign.bottom};
+        FillRect(dc, &bar, ink);
+    }
     ReleaseDC(Handle(), dc);
-    m_nButtonState = look;
+    m_nButtonState = pushed ? DFCS_PUSHED : 0u;
 }
 
 LRESULT CHotWnd::OnMenuHitTest(LPARAM lParam) {
@@ -315,8 +335,11 @@ void CHotWnd::OnHoverPopupTimer() {
     g_pfnSetMenuInfo(popup, &info);
     const HWND service = ToHwnd(m_service.GetSafeHwnd());
     const HWND self = Handle();
+    // As for the main menu: the keys reach the popup, and a click elsewhere closes it.
+    m_service.FocusForMenu();
     const UINT id = TrackPopupMenuEx(popup, TPM_RETURNCMD | TPM_VCENTERALIGN | TPM_RECURSE,
                                      m_ptPopup.x, m_ptPopup.y, service, &m_tpm);
+    m_service.EndMenuFocus();
     if (!IsWindow(self))
         return;
     m_hHoverPopup = nullptr;
@@ -374,7 +397,7 @@ bool CHotWnd::OnMenuNcButton(UINT msg, WPARAM wParam, LPARAM lParam) {
     }
 }
 
-void CHotWnd::OnMenuSysCommand(WPARAM command) {
+void CHotWnd::OnMenuSysCommand(WPARAM command, LPARAM lParam) {
     switch (command & 0xFFF0) {
     case SC_MINIMIZE: {
         m_bCollapsed = true;
@@ -392,7 +415,7 @@ void CHotWnd::OnMenuSysCommand(WPARAM command) {
         m_service.Close();
         return;
     default:
-        DefaultProc(WM_SYSCOMMAND, command, 0);
+        DefaultProc(WM_SYSCOMMAND, command, lParam); // the bar's own menu loop among them
         return;
     }
 }

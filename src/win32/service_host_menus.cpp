@@ -56,6 +56,11 @@ bool CServiceHost::HandleMenuMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRE
             m_tip.Update(m_service, m_font.Get());
         }
         return true;
+    case WM_EXITMENULOOP:
+        // Also the hot-menu's popups, which it tracks for this window: their tip goes too.
+        result = DefaultProc(msg, wParam, lParam);
+        m_tip.End();
+        return true;
     case WM_MENURBUTTONUP:
     case WM_RBUTTONDOWN:
         SendMessageA(Handle(), WM_COMMAND, 0, ID_OPEN_CONTEXT_MENU);

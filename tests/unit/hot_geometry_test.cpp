@@ -132,7 +132,7 @@ TEST(HotGeometry, HotMenuSizes) {
     EXPECT_EQ(ExpandedHeight(300, 354, m), 77);
     EXPECT_EQ(CollapsedSize(m), (PixelSize{60, 19}));
     const PixelRect button = CaptionButton(100, m);
-    EXPECT_LE(button.right, 100 - 4 - 15) << "left of the close button";
+    EXPECT_LE(button.right, 100 - 4) << "inside the frame";
     EXPECT_GT(button.left, 20) << "right of the state picture";
     EXPECT_EQ(HotMenuWidth(0, 1280), 60);
     EXPECT_EQ(HotMenuWidth(140, 1280), 140);

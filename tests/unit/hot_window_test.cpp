@@ -99,12 +99,6 @@ TEST_F(HotWindowTest, HiddenWhileTheMainMenuIsShownAndNeverAPasteTarget) {
     service.RememberTarget();
     EXPECT_EQ(service.m_hWndTarget, 0x900u);
     EXPECT_EQ(service.m_hWndTargetFocus, 0x901u);
-
-    // The hot-menu takes the focus from the target's window: the target sets its own.
-    service.m_hotWnd.ChooseStyle(HOT_STYLE_HOT_MENU, false);
-    focus.foreground = 0x900;
-    service.RememberTarget();
-    EXPECT_EQ(service.m_hWndTargetFocus, 0u);
 }
 
 TEST_F(HotWindowTest, ClicksOpenTheMenusTheOptionNamesAndRestingOpensTheMainMenu) {
