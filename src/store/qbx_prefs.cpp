@@ -92,12 +92,8 @@ void CorrectPreferences(CPreferences& p, ScreenSize screen) {
     // Without one of the two menu hot keys the user could not open the menu at all.
     if (!(p.m_dwOptions & (OPT_HK_CTRL_SHIFT_INS | OPT_HK_CTRL_SHIFT_V)))
         p.m_dwOptions |= OPT_HK_ALT_SHIFT_INS | OPT_HK_CTRL_SHIFT_INS | OPT_MOUSE_AT_TOP;
-    // A hot window saved on a larger screen would be out of reach.
-    int x = p.m_ptHot.x, y = p.m_ptHot.y;
-    if (x < -28 || y < -28 || x >= screen.cx - 4 || y >= screen.cy - 4) {
-        p.m_ptHot.x = static_cast<int16_t>(screen.cx - 120);
-        p.m_ptHot.y = 60;
-    }
+    // m_ptHot stays: the hot window comes back into view itself, against every screen
+    // present (a place on a second screen is no fault).
     if (p.m_nHotMenuWidth < 16 || p.m_nHotMenuWidth > screen.cy)
         p.m_nHotMenuWidth = 100;
     // Only the limits: a file with more items than its maximum keeps them all until the

@@ -23,6 +23,6 @@ PrefBlock EncodePrefBlock(const CPreferences& prefs, QbxLayout layout);
 void DecodePrefBlock(const PrefBlock& block, QbxLayout layout, CPreferences& prefs);
 
 // What reading "Clipboard.qbx" makes of the stored values: a hot key to open the menu
-// with, a hot-window position on this screen, a sane hot-menu width, and the item limits
-// in their ranges.
+// with, a sane hot-menu width, and the item limits in their ranges. (The hot window
+// brings its own position into view, against every screen present.)
 void CorrectPreferences(CPreferences& prefs, ScreenSize screen);

@@ -48,7 +48,6 @@ TEST(ProgramCollectionStore, StartsWithTheCreatedItemAndKeepsWhatWasSaved) {
 
     first.wnd.m_activeList.push_back(CClipItem::FromText("second item"));
     first.wnd.m_nMaxItems = 33;
-    first.wnd.m_ptHot = {790, 500};
     store.SaveActiveCollection(first.wnd);
 
     // The next start happens on a smaller screen.
@@ -58,8 +57,6 @@ TEST(ProgramCollectionStore, StartsWithTheCreatedItemAndKeepsWhatWasSaved) {
     ASSERT_EQ(next.wnd.m_activeList.size(), 2u);
     EXPECT_EQ(next.wnd.m_activeList[1]->text, "second item");
     EXPECT_EQ(next.wnd.m_nMaxItems, 33);
-    EXPECT_EQ(next.wnd.m_ptHot.x, 640 - 120);
-    EXPECT_EQ(next.wnd.m_ptHot.y, 60);
 }
 
 TEST(ProgramCollectionStore, ListsTheExternalCollectionsAndWritesModifiedOnes) {

@@ -83,29 +83,6 @@ TEST(PrefBlock, OtherCollectionFilesSwapTheHotKeyBytes) {
     }
 }
 
-TEST(CorrectPreferences, HotWindowOutsideTheScreenComesBack) {
-    const ScreenSize screen{1024, 768};
-    struct Case {
-        int16_t x, y;
-        bool kept;
-    } cases[] = {
-        {5000, 5000, false}, {-28, -28, true}, {-29, 0, false}, {0, -29, false},
-        {1019, 763, true},   {1020, 0, false}, {0, 764, false}, {500, 300, true},
-    };
-    for (const Case& c : cases) {
-        CPreferences p;
-        p.m_ptHot = {c.x, c.y};
-        CorrectPreferences(p, screen);
-        if (c.kept) {
-            EXPECT_EQ(p.m_ptHot.x, c.x);
-            EXPECT_EQ(p.m_ptHot.y, c.y);
-        } else {
-            EXPECT_EQ(p.m_ptHot.x, 904) << c.x << "," << c.y;
-            EXPECT_EQ(p.m_ptHot.y, 60) << c.x << "," << c.y;
-        }
-    }
-}
-
 TEST(CorrectPreferences, WidthLimitsAndHotKeys) {
     const ScreenSize screen{1024, 768};
     struct Case {
