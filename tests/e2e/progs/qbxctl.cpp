@@ -26,7 +26,11 @@
 //   qbxctl hot TITLE SECONDS             exit 0 once the hot window of the program whose frame
 //                                        has that title is shown; prints "left top right
 //                                        bottom" of it
+//   qbxctl wait-cursor X Y SECONDS       exit 0 once Wine has the pointer at X, Y: a click
+//                                        sent sooner may go to the window it came from
 //   qbxctl item TITLE ID                 "left top right bottom" of control ID of the window
+//   qbxctl rect TITLE                    "left top right bottom" of the window
+//   qbxctl text TITLE ID                 the text of control ID of the window
 //   qbxctl stand-in TITLE SECONDS CLASS  a hidden window of that title and class, standing
 //                                        in for a running copy: prints "ready", then "command
 //                                        N" for the first WM_COMMAND it receives, and exits 0
@@ -317,6 +321,16 @@ int main(int argc, char** argv) {
         Print(RectText(r));
         return 0;
     }
+    if (cmd == "wait-cursor" && argc == 5) {
+        const POINT want = {std::atol(argv[2]), std::atol(argv[3])};
+        return WaitFor(std::atof(argv[4]),
+                       [&] {
+                           POINT at = {};
+                           return GetCursorPos(&at) && at.x == want.x && at.y == want.y;
+                       })
+                   ? 0
+                   : 1;
+    }
     if (cmd == "stand-in" && argc == 5)
         return StandIn(title, std::atof(argv[3]), argv[4]);
     if (cmd == "wait-menus" && argc == 4) {
@@ -342,6 +356,18 @@ int main(int argc, char** argv) {
     }
     if (cmd == "close")
         return PostMessageA(window, WM_CLOSE, 0, 0) ? 0 : 1;
+    if (cmd == "rect") {
+        RECT r = {};
+        GetWindowRect(window, &r);
+        Print(RectText(r));
+        return 0;
+    }
+    if (cmd == "text" && argc == 4) {
+        char text[512] = "";
+        GetDlgItemTextA(window, std::atoi(argv[3]), text, sizeof text);
+        Print(text);
+        return 0;
+    }
     if (cmd == "item" && argc == 4) {
         HWND item = GetDlgItem(window, std::atoi(argv[3]));
         RECT r = {};

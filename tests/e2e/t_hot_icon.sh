@@ -1,0 +1,122 @@
+# The hot-icon as a user meets it: drawn where m_ptHot says in the style of the file, then
+# in every other style chosen from the Preferences of the application menu (a left click
+# on the icon opens it); a right click opens the main menu; an external picture that is no
+# strip of three frames falls back to the classic one; dragging moves the icon and the place
+# is kept; text dragged onto it from another program becomes an item. Screenshots of every
+# style in build/screens (hot-icon-STYLE.png, 1x, and -zoom.png, 4x).
+active=$(program_file Clipboard.qbx)
+X=300
+Y=200
+qbx add "$active" --text "Kept words" >/dev/null || fail "qbx add"
+# The defaults plus autosave (a drop is kept at once).
+qbx_set m_nHotStyle=5 m_ptHot.x=$X m_ptHot.y=$Y m_dwOptions=0xF95D
+RES="$QBX_ROOT/res/hot"
+
+# colour_of BMP X Y: the pixel of a picture file as "#RRGGBB".
+colour_of() { convert "$1" -crop "1x1+$2+$3" -depth 8 txt:- 2>/dev/null | sed -n '2s/.*\(#[0-9A-Fa-f]\{6\}\).*/\1/p'; }
+# point_at X Y: the pointer moves there and Wine has taken it there (a click sent sooner
+# may go to the window the pointer came from).
+point_at() {
+    xdotool mousemove "$1" "$2"
+    qbxctl wait-cursor "$1" "$2" "$QBX_TIMEOUT" || fail "Wine did not see the pointer at $1,$2"
+}
+hot_rect() { qbxctl hot Quillbox "$QBX_TIMEOUT" | tr -d '\r'; }
+no_menus() { ! qbxctl wait-menus 1 0 >/dev/null 2>&1; }
+
+# drawn NAME BMP DX DY: the hot-icon shows the free frame of BMP at (X, Y), its pixel
+# (DX, DY) on the screen, and its transparent top-left corner shows the desktop.
+drawn() {
+    local name=$1 bmp=$2 dx=$3 dy=$4 want corner
+    want=$(colour_of "$bmp" "$dx" "$dy")
+    [ -n "$want" ] || fail "cannot read $bmp"
+    wait_for "the $name hot-icon drawn at $X,$Y" pixel_is $((X + dx)) $((Y + dy)) "$want"
+    read -r l t r b <<<"$(hot_rect)"
+    assert_eq "$l $t" "$X $Y" "the $name hot-icon's place"
+    corner=$(colour_of "$bmp" 0 0)
+    if [ "$corner" = "#FF00FF" ]; then
+        pixel_is "$X" "$Y" "#000000" || fail "the $name hot-icon is not shaped to its picture"
+    fi
+    screenshot "hot-icon-$name"
+    convert "$QBX_SCREENS/hot-icon-$name.png" -crop $((r - l + 20))x$((b - t + 20))+$((l - 10))+$((t - 10)) \
+        +repage "$QBX_SCREENS/hot-icon-$name.png" && convert "$QBX_SCREENS/hot-icon-$name.png" \
+        -scale 400% "$QBX_SCREENS/hot-icon-$name-zoom.png" || note "cropping $name failed"
+}
+
+# choose_style N: left click on the icon, then Preferences > Hot Icons && Hot Menu > style N
+# with the keys.
+choose_style() {
+    point_at $((X + 10)) $((Y + 10))
+    xdotool click 1
+    qbxctl wait-menus 1 "$QBX_TIMEOUT" >/dev/null || fail "no application menu on a left click"
+    # New collection, Camera, Player, Scheduler, Save and refresh, Pause service, Preferences.
+    xdotool key Down Down Down Down Down Down Down Right
+    qbxctl wait-menus 2 "$QBX_TIMEOUT" >/dev/null || fail "the Preferences did not open"
+    xdotool key Down Right
+    qbxctl wait-menus 3 "$QBX_TIMEOUT" >/dev/null || fail "Hot Icons && Hot Menu did not open"
+    local i
+    for ((i = 0; i < $1; i++)); do xdotool key Down; done
+    xdotool key Return
+    wait_for "the menus to close after choosing style $1" no_menus
+}
+
+start_quillbox
+wait_frame
+drawn xp-clock "$RES/142_xp_clock.bmp" 4 15
+
+point_at $((X + 10)) $((Y + 10))
+xdotool click 3
+qbxctl wait-menus 1 "$QBX_TIMEOUT" >/dev/null || fail "no main menu on a right click"
+xdotool key Escape
+wait_for "the main menu to close" no_menus
+
+choose_style 1
+drawn simple "$RES/138_simple.bmp" 3 20
+choose_style 2
+drawn classic "$RES/139_classic.bmp" 4 15
+choose_style 3
+drawn classic-clock "$RES/140_classic_clock.bmp" 4 15
+choose_style 4
+drawn xp "$RES/141_xp.bmp" 4 15
+
+# "External Bitmap": a picture not three frames wide stands in as the classic one...
+convert -size 61x24 xc:'#2050D0' "bmp3:$QBX_PROGRAM_DIR/Quillbox.bmp" || fail "convert"
+choose_style 6
+drawn external-unusable "$RES/139_classic.bmp" 4 15
+# ... and a usable one is shown, shaped to its own transparent corners.
+mine="$QBX_PROGRAM_DIR/../mine.bmp"
+convert -size 20x24 xc:'#2050D0' xc:'#D07020' xc:'#7030A0' +append -fill magenta \
+    -draw 'point 0,0' -draw 'point 20,0' -draw 'point 40,0' -type truecolor "bmp3:$mine" || fail "convert"
+cp "$mine" "$QBX_PROGRAM_DIR/Quillbox.bmp"
+choose_style 6
+drawn external "$mine" 10 10
+
+# Text dragged from another program onto the icon becomes an item.
+dragged="$QBX_PROGRAM_DIR/../drag.log"
+(exec wine "$QBX_BUILD/mingw/e2e/dragsource.exe" "$dragged" "Words dragged over" 120) >/dev/null 2>&1 &
+echo "$!" >>"$QBX_PIDS"
+wait_for "the drag source" grep -q '^ready' "$dragged"
+point_at 150 150
+xdotool mousedown 1
+for step in 160 200 250 $((X - 20)) $((X + 5)) $((X + 10)); do
+    xdotool mousemove "$step" $((150 + (step - 150) * (Y + 10 - 150) / (X + 10 - 150)))
+    sleep 0.1 # the pointer is a hand moving, not a jump: the drag follows each step
+done
+xdotool mouseup 1
+wait_for "the drop to be taken" grep -q '^dropped 1' "$dragged"
+wait_captions "Words dragged over|Kept words"
+
+# A drag moves the icon; its place is in the file after the session.
+point_at $((X + 10)) $((Y + 10))
+xdotool mousedown 1
+for step in 10 30 60 100; do
+    xdotool mousemove $((X + 10 + step)) $((Y + 10 + step / 2))
+    sleep 0.1
+done
+xdotool mouseup 1
+moved() { read -r l t r b <<<"$(hot_rect)"; [ "$l $t" = "$((X + 100)) $((Y + 50))" ]; }
+wait_for "the icon at its new place" moved
+end_session
+prefs=$(qbx prefs "$active")
+assert_eq "$(sed -n 's/^m_ptHot.x=//p' <<<"$prefs") $(sed -n 's/^m_ptHot.y=//p' <<<"$prefs")" \
+    "$((X + 100)) $((Y + 50))" "the place kept in Clipboard.qbx"
+assert_eq "$(sed -n 's/^m_nHotStyle=//p' <<<"$prefs")" "0x6" "the style kept in Clipboard.qbx"
