@@ -1,0 +1,80 @@
+# The Camera as a user meets it: opened with "Camera" from the application menu (a left
+# click on the hot-icon), it follows the pointer and shows the colour under it, an arrow key
+# moves the pointer by one pixel, "32x32 icon" sizes the viewing area, and Copy puts the
+# fragment and the colour on the clipboard, from where they become a bitmap item and a
+# colour item. Its place is kept for the next opening, and the copy counts in
+# m_nPasteCount. Screenshots: camera-open.png (its first size), camera.png (32 x 32).
+active=$(program_file Clipboard.qbx)
+X=600
+Y=100
+qbx_set m_nHotStyle=4 m_ptHot.x=$X m_ptHot.y=$Y m_dwOptions=0xF95D # autosave
+RES="$QBX_ROOT/res/hot"
+CAMERA="Quillbox Camera"
+
+colour_of() { convert "$1" -crop "1x1+$2+$3" -depth 8 txt:- 2>/dev/null | sed -n '2s/.*#\([0-9A-Fa-f]\{6\}\).*/\1/p'; }
+point_at() {
+    xdotool mousemove "$1" "$2"
+    qbxctl wait-cursor "$1" "$2" "$QBX_TIMEOUT" || fail "Wine did not see the pointer at $1,$2"
+}
+no_menus() { ! qbxctl wait-menus 1 0 >/dev/null 2>&1; }
+field() { qbxctl text "$CAMERA" "$1" | tr -d '\r'; }
+field_is() { [ "$(field "$1")" = "$2" ]; }
+centre() { # ID: the screen centre of the Camera's control
+    read -r l t r b <<<"$(qbxctl item "$CAMERA" "$1" | tr -d '\r')"
+    printf '%s %s' $(((l + r) / 2)) $(((t + b) / 2))
+}
+open_camera() {
+    point_at $((X + 10)) $((Y + 10))
+    xdotool click 1
+    qbxctl wait-menus 1 "$QBX_TIMEOUT" >/dev/null || fail "no application menu on a left click"
+    xdotool key Down Down Return # "New collection", "Camera"
+    qbxctl wait-window "$CAMERA" "$QBX_TIMEOUT" || fail "the Camera did not open"
+    wait_for "the menus to close" no_menus
+}
+
+start_quillbox
+wait_frame
+qbxctl hot Quillbox "$QBX_TIMEOUT" >/dev/null || fail "no hot-icon"
+open_camera
+
+# It follows the pointer: over the hot-icon it reads the icon's colour there.
+tile=$(colour_of "$RES/141_xp.bmp" 4 15)
+point_at $((X + 4)) $((Y + 15))
+wait_for "the colour under the pointer" field_is 2011 "$tile"
+wait_for "the pointer's place" field_is 2010 "$((X + 4)),$((Y + 15))"
+xdotool key Right
+wait_for "one pixel right after the arrow key" field_is 2010 "$((X + 5)),$((Y + 15))"
+camera_shot() {
+    screenshot "$1"
+    read -r l t r b <<<"$(qbxctl rect "$CAMERA" | tr -d '\r')"
+    convert "$QBX_SCREENS/$1.png" -crop $((r - l + 40))x$((b - t + 40))+$((l - 20))+$((t - 20)) \
+        +repage "$QBX_SCREENS/$1.png" || note "cropping $1 failed"
+}
+camera_shot camera-open
+
+# "32x32 icon" from the size list: Down in its field chooses the next entry; the list
+# opens at the size shown, which is not one of them, so the first Down gives "8x8".
+read -r cx cy <<<"$(centre 2009)"
+point_at "$cx" "$cy"
+xdotool click 1
+xdotool key Down Down Down # 8x8, 16x16, 32x32 icon
+wait_for "the size chosen" field_is 2009 "32x32 icon"
+# Back over the icon: the fragment is taken there again, at its new size.
+point_at $((X + 4)) $((Y + 15))
+wait_for "the colour under the pointer" field_is 2011 "$tile"
+read -r cx cy <<<"$(centre 2054)"
+point_at "$cx" "$cy"
+camera_shot camera
+xdotool click 1
+wait_captions "Bitmap 001 (32x32x16M) 24 bits True Color|\"#$tile\""
+
+# Closed and opened again: at the same place.
+place=$(qbxctl rect "$CAMERA" | tr -d '\r')
+xdotool key Escape
+qbxctl wait-gone "$CAMERA" "$QBX_TIMEOUT" || fail "Esc did not close the Camera"
+open_camera
+assert_eq "$(qbxctl rect "$CAMERA" | tr -d '\r')" "$place" "the Camera's place at the next opening"
+xdotool key Escape
+qbxctl wait-gone "$CAMERA" "$QBX_TIMEOUT" || fail "Esc did not close the Camera"
+end_session
+assert_eq "$(qbx prefs "$active" | sed -n 's/^m_nPasteCount=//p')" 1 "the copy counted"
