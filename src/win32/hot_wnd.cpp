@@ -1,19 +1,20 @@
 #include "hot_wnd.h"
 
+#include <commctrl.h>
 #include <windowsx.h>
 
 #include "app/service_wnd.h"
-#include "documents_menus.h"
 #include "hot_drop_target.h"
-#include "platform/clock.h"
 #include "resource.h"
 #include "store/program_files.h"
-#include "ui/main_menu.h"
+#include "ui/main_menu.h" // the hot-menu's model goes with the window
 
 namespace {
 constexpr UINT_PTR TIMER_TICK = 1; // every second: the clock, the pointer's leaving
 constexpr UINT_PTR TIMER_HOVER = 2;
 constexpr UINT TICK_MS = 1000;
+constexpr UINT_PTR TIP_TOOL = 1;
+constexpr int TIP_WIDTH = 200;
 
 BOOL CALLBACK AddMonitor(HMONITOR, HDC, LPRECT rect, LPARAM list) {
     reinterpret_cast<std::vector<PixelRect>*>(list)->push_back(
@@ -37,6 +38,11 @@ bool PointerOutside(HWND window) {
     return GetCursorPos(&at) && GetWindowRect(window, &r) && !PtInRect(&r, at);
 }
 } // namespace
+
+std::string CHotWnd::PlayerStatus() {
+    // The players are not built yet: nothing plays. (GetPlayerStatusText once they are.)
+    return std::string();
+}
 
 std::vector<PixelRect> CHotWnd::Monitors() {
     std::vector<PixelRect> monitors;
@@ -132,6 +138,7 @@ LRESULT CHotWnd::OnInitDialog() {
         SetWindowPos(Handle(), HWND_TOPMOST, place.left, place.top, frame.cx, frame.cy,
                      SWP_NOACTIVATE | SWP_SHOWWINDOW);
         SavePosition(); // a place brought back into view is the place from now on
+        AddTip();
     }
     if (m_dropTarget)
         RegisterDragDrop(Handle(), m_dropTarget);
@@ -199,7 +206,16 @@ LRESULT CHotWnd::HandleIconMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         OnHoverStep(m_hover.OnHitTest({at.x, at.y}));
         return HTCAPTION; // the system moves the window while the left button is held
     }
+    case WM_NOTIFY: {
+        auto* info = reinterpret_cast<NMTTDISPINFOA*>(lParam);
+        if (!info || info->hdr.hwndFrom != m_tip || info->hdr.code != TTN_GETDISPINFOA)
+            return DefaultProc(msg, wParam, lParam);
+        m_tipText = HotIconTip(Now(), PlayerStatus());
+        info->lpszText = &m_tipText[0];
+        return 0;
+    }
     case WM_NCMOUSEMOVE:
+        RelayToTip(WM_MOUSEMOVE, lParam);
         // The window that had the focus before the pointer came is the paste target.
         if (m_bLeft) {
             m_bLeft = false;
@@ -207,6 +223,7 @@ LRESULT CHotWnd::HandleIconMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         }
         return DefaultProc(msg, wParam, lParam);
     case WM_NCLBUTTONDOWN:
+        RelayToTip(WM_LBUTTONDOWN, lParam);
         SavePosition();
         DefaultProc(msg, wParam, lParam); // the move loop, until the button is released
         if (!SavePosition())              // a click, not a drag
@@ -216,6 +233,7 @@ LRESULT CHotWnd::HandleIconMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         SavePosition();
         return DefaultProc(msg, wParam, lParam);
     case WM_NCRBUTTONDOWN:
+        RelayToTip(WM_RBUTTONDOWN, lParam);
         SavePosition();
         return 0;
     case WM_NCRBUTTONUP:
@@ -225,6 +243,39 @@ LRESULT CHotWnd::HandleIconMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     default:
         return DefaultProc(msg, wParam, lParam);
     }
+}
+
+void CHotWnd::AddTip() {
+    m_tip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
+                            WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+                            CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr,
+                            GetModuleHandleA(nullptr), nullptr);
+    if (!m_tip)
+        return;
+    TOOLINFOA tool = {};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = Handle();
+    tool.uId = TIP_TOOL;
+    tool.lpszText = LPSTR_TEXTCALLBACKA;
+    GetClientRect(Handle(), &tool.rect);
+    SendMessageA(m_tip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    SendMessageA(m_tip, TTM_SETMAXTIPWIDTH, 0, TIP_WIDTH);
+    if (m_service.m_font)
+        SendMessageA(m_tip, WM_SETFONT, static_cast<WPARAM>(m_service.m_font), FALSE);
+}
+
+void CHotWnd::RelayToTip(UINT clientMsg, LPARAM screenPoint) {
+    if (!m_tip)
+        return;
+    POINT at = {GET_X_LPARAM(screenPoint), GET_Y_LPARAM(screenPoint)};
+    MSG relayed = {};
+    relayed.hwnd = Handle();
+    relayed.message = clientMsg;
+    relayed.pt = at;
+    relayed.time = static_cast<DWORD>(GetMessageTime());
+    ScreenToClient(Handle(), &at);
+    relayed.lParam = MAKELPARAM(at.x, at.y);
+    SendMessageA(m_tip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
 }
 
 void CHotWnd::PaintIcon(HDC dc) {

@@ -48,8 +48,14 @@ private:
     void OnTimer(UINT_PTR id);
     void PointerLeftCheck();
 
+    // What a player plays now, for the tip and the caption.
+    static std::string PlayerStatus();
+
     // The hot-icon (hot_wnd.cpp).
     LRESULT HandleIconMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+    void AddTip();
+    // The tip hears of the pointer as over a client area: the whole icon is caption.
+    void RelayToTip(UINT clientMsg, LPARAM screenPoint);
     void PaintIcon(HDC dc);
     void OnHoverStep(const HoverArm::Step& step);
 
@@ -80,6 +86,8 @@ private:
     HotPicture m_picture;
     std::vector<PixelRun> m_shape; // the runs of the region in force
     HotDropTarget* m_dropTarget = nullptr;
+    HWND m_tip = nullptr;  // the hot-icon's tip: the time, and what plays
+    std::string m_tipText; // the text the tip shows now
 
     // The hot-menu.
     std::unique_ptr<CMainMenu> m_barModel; // the entries the bar's item data point at

@@ -35,11 +35,6 @@ LocalTime Now() {
     return t;
 }
 
-// What a player plays now. The players are not built yet: nothing plays.
-std::string PlayerStatus() {
-    return std::string();
-}
-
 POINT WindowPoint(HWND window, LPARAM screen) {
     RECT r = {};
     GetWindowRect(window, &r);

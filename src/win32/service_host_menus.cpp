@@ -51,10 +51,8 @@ bool CServiceHost::HandleMenuMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRE
         return true;
     case WM_ENTERIDLE:
         result = DefaultProc(msg, wParam, lParam);
-        if (wParam == MSGF_MENU && !m_service.m_pDragItem) {
-            // HOOK(hot window): unless a context menu is tracked, let it update its state.
-            m_tip.Update(m_service, m_font.Get());
-        }
+        if (wParam == MSGF_MENU && !m_service.m_pDragItem)
+            m_tip.Update(m_service, m_font.Get()); // the hot window keeps no state to update
         return true;
     case WM_EXITMENULOOP:
         // Also the hot-menu's popups, which it tracks for this window: their tip goes too.

@@ -22,12 +22,14 @@ esac
 assert_eq "$("$QBX_NATIVE" prefs "$file" | grep '^m_ptHot')" "$(printf 'm_ptHot.x=1160\nm_ptHot.y=60')" \
     "hot window placed from the screen width"
 
-# Preferences from a larger screen come back into reach; the rest is kept.
+# Preferences from a larger screen come back into reach (the hot-icon at the nearest corner
+# of this one); the rest is kept.
 "$QBX_NATIVE" set "$file" m_ptHot.x=5000 m_ptHot.y=5000 m_nMaxItems=33 m_nUserHotKeyVk=0x51 \
     m_nUserHotKeyMods=0x3 m_nHotMenuWidth=5 || fail "qbx set failed"
 run_once "second start"
 prefs=$("$QBX_NATIVE" prefs "$file")
-for want in m_ptHot.x=1160 m_ptHot.y=60 m_nMaxItems=33 m_nUserHotKeyVk=0x51 \
+for want in m_ptHot.x=$((E2E_SCREEN_WIDTH - 38)) m_ptHot.y=$((E2E_SCREEN_HEIGHT - 38)) \
+    m_nMaxItems=33 m_nUserHotKeyVk=0x51 \
     m_nUserHotKeyMods=0x3 m_nHotMenuWidth=100; do
     printf '%s\n' "$prefs" | grep -qx "$want" || fail "after the second run $want is missing: $prefs"
 done

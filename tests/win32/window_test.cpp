@@ -120,11 +120,11 @@ protected:
         case WM_INITDIALOG:
             handleAtInit = Handle();
             if (endAtInit)
-                PostMessageA(Handle(), WM_USER + 1, 0, 0);
+                PostMessageA(Handle(), WM_APP + 1, 0, 0);
             return FALSE;
-        case WM_USER:
+        case WM_APP:
             throw std::runtime_error("handler failed");
-        case WM_USER + 1:
+        case WM_APP + 1:
             EndDialog(Handle(), 7);
             return 0;
         case WM_NCHITTEST: { // the manager's answer, then changed
@@ -145,7 +145,7 @@ TEST(Window, DialogsAnswerThroughTheBaseAndTheManagersDefaultRunsOnce) {
     EXPECT_EQ(SendMessageA(probe.Handle(), WM_NCHITTEST, 0, MAKELPARAM(30, 30)), HTCAPTION);
     EXPECT_EQ(std::count(probe.seen.begin(), probe.seen.end(), UINT(WM_NCHITTEST)), 1);
     LRESULT result = 1;
-    EXPECT_NO_THROW(result = SendMessageA(probe.Handle(), WM_USER, 0, 0));
+    EXPECT_NO_THROW(result = SendMessageA(probe.Handle(), WM_APP, 0, 0));
     EXPECT_EQ(result, 0) << "the manager's default answers a failed handler";
     DestroyWindow(probe.Handle());
     EXPECT_EQ(probe.Handle(), nullptr);
