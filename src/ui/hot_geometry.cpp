@@ -30,8 +30,8 @@ int64_t Overlap(const PixelRect& a, const PixelRect& b) {
 
 // How far the point is outside the rectangle, squared (0 inside).
 int64_t DistanceSquared(const PixelRect& r, int x, int y) {
-    const int64_t dx = x < r.left ? r.left - x : x >= r.right ? x - r.right + 1 : 0;
-    const int64_t dy = y < r.top ? r.top - y : y >= r.bottom ? y - r.bottom + 1 : 0;
+    const int64_t dx = std::max<int64_t>({int64_t(r.left) - x, 0, int64_t(x) - r.right});
+    const int64_t dy = std::max<int64_t>({int64_t(r.top) - y, 0, int64_t(y) - r.bottom});
     return dx * dx + dy * dy;
 }
 

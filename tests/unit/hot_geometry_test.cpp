@@ -30,8 +30,10 @@ TEST(HotGeometry, FrameOfTheStateShowsBusyFirstAndPausedWhenBusyEnds) {
     EXPECT_EQ(IndicatorOf(true, false), HOT_BUSY);
     EXPECT_EQ(IndicatorOf(true, true), HOT_BUSY);
     EXPECT_EQ(IndicatorOf(false, true), HOT_PAUSED) << "the end of work must not hide a pause";
-    // Style 6 stands on the classic picture when its file is unusable; others show nothing.
-    EXPECT_TRUE(LookOfHotStyle(0x16).external);
+    // Only style 6 reads the file, on the classic picture when it is unusable; styles past
+    // 7 show nothing.
+    for (uint8_t style = 1; style <= 7; ++style)
+        EXPECT_EQ(LookOfHotStyle(style | 0x10).external, style == 6) << int(style);
     EXPECT_EQ(LookOfHotStyle(0x16).bitmap, LookOfHotStyle(2).bitmap);
     for (uint8_t style : {0, 8, 15})
         EXPECT_EQ(LookOfHotStyle(style).kind, HotKind::None) << int(style);
@@ -47,6 +49,7 @@ TEST(HotGeometry, OnlyABitmapOfThreeSmallFramesIsTaken) {
         {BitmapFileStart("BM", 114, 38), true, true},
         {BitmapFileStart("BM", 114, -38), true, true}, // top-down
         {BitmapFileStart("BM", 768, 256), true, true},
+        {BitmapFileStart("BM", 3, 1), true, true},
         {BitmapFileStart("BM", 771, 38), true, false},  // frames wider than 256
         {BitmapFileStart("BM", 114, 257), true, false}, // taller than 256
         {BitmapFileStart("BM", 40000, 30000), true, false},
@@ -115,6 +118,8 @@ TEST(HotGeometry, AWindowOffTheDesktopComesBackOntoTheNearestScreen) {
         {{1500, 900, 1538, 938}, {primary}, {1242, 762, 1280, 800}},
         {{-5000, -70, -4962, -32}, {primary, right}, {0, 0, 38, 38}},
         {{1270, 990, 1308, 1028}, {primary, right}, {1280, 986, 1318, 1024}}, // most on `right`
+        // Most of it on the primary screen, though its centre is nearer the other one.
+        {{1180, 700, 1290, 1000}, {primary, right}, {1170, 500, 1280, 800}},
         {{-10, 10, 2000, 48}, {primary}, {0, 10, 2010, 48}}, // wider than the screen
         {{3000, 3000, 3038, 3038}, {}, {3000, 3000, 3038, 3038}},
     };
@@ -134,6 +139,8 @@ TEST(HotGeometry, HotMenuSizes) {
     const PixelRect button = CaptionButton(100, m);
     EXPECT_LE(button.right, 100 - 4) << "inside the frame";
     EXPECT_GT(button.left, 20) << "right of the state picture";
+    EXPECT_GT(button.top, 4) << "below the frame";
+    EXPECT_LE(button.bottom, 4 + 15) << "within the caption";
     EXPECT_EQ(HotMenuWidth(0, 1280), 60);
     EXPECT_EQ(HotMenuWidth(140, 1280), 140);
     EXPECT_EQ(HotMenuWidth(9000, 1280), 1280);
@@ -206,12 +213,13 @@ TEST(HotHover, TheMenuOpensOnlyAfterThePointerRestedForAPeriod) {
         }
         EXPECT_EQ(steps, cases[i].steps) << "case " << i;
     }
-    // Hit tests in one place open the menu even when the timer never comes.
+    // A thousand hit tests in one place open the menu even when the timer never comes.
     HoverArm arm(true);
     int opened = 0;
-    for (int i = 0; i < 1000; ++i)
+    for (int i = 0; i < 999; ++i)
         opened += arm.OnHitTest({3, 3}).openMenu;
-    EXPECT_EQ(opened, 1);
+    EXPECT_EQ(opened, 0);
+    EXPECT_TRUE(arm.OnHitTest({3, 3}).openMenu);
 }
 
 TEST(Camera, SizesAreReadAndNeverExceedTheScreen) {

@@ -143,7 +143,8 @@ TEST_F(HotWindowTest, PlaceAndWidthAreKeptAndADragIsNoClick) {
     prefs.m_ptHot = {100, 60};
     HotWindowKeeper keeper(hotWindows, prefs);
     EXPECT_FALSE(keeper.SavePlace({100, 60, 138, 98}, true)) << "a click";
-    EXPECT_TRUE(keeper.SavePlace({300, 400, 338, 438}, true)) << "a drag";
+    EXPECT_TRUE(keeper.SavePlace({300, 60, 338, 98}, true)) << "a drag along the row";
+    EXPECT_TRUE(keeper.SavePlace({300, 400, 338, 438}, true)) << "a drag down";
     EXPECT_EQ(prefs.m_nHotMenuWidth, 100) << "a hot-icon or a collapsed hot-menu has no width";
     EXPECT_FALSE(keeper.SavePlace({300, 400, 480, 500}, false));
     EXPECT_EQ(prefs.m_nHotMenuWidth, 180);
