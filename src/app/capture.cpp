@@ -165,9 +165,6 @@ void CServiceWnd::OnDrawClipboard(uintptr_t wParam, intptr_t lParam) {
     m_nLooksAgain = 0; // a new notification: a new allowance of follow-ups
     LookAtClipboard(false);
     ForwardToNextViewer(win::WM_DRAWCLIPBOARD, wParam, lParam);
-
-    if (capture)
-        m_hotWnd.Refresh();
 }
 
 void CServiceWnd::LookAgainAtClipboard() {
@@ -204,8 +201,10 @@ void CServiceWnd::LookAtClipboard(bool again) {
     KeepCut(look);
     if (look.keptNew)
         m_ports.clipboard.AskForMissedCuts(); // it may have missed one while this was read
-    if (m_nCaptureHolds == 0)
+    if (m_nCaptureHolds == 0) {
         TrimToCapacity(m_activeList, *this);
+        m_hotWnd.Refresh(); // after the trim: the hot-menu's rows point at the items
+    }
 }
 
 bool CServiceWnd::ReadClipboard(ClipboardLook& look) {
@@ -447,6 +446,7 @@ void CServiceWnd::ReleaseCuts() {
     SetBusy(true);
     AdmitHeldCuts();
     AfterInsert();
+    m_hotWnd.Refresh();
 }
 
 void CServiceWnd::AdmitHeldCuts() {

@@ -91,8 +91,13 @@ void CHotWnd::ShowIndicator(int indicator) {
 }
 
 void CHotWnd::Refresh() {
-    if (IsMenu() && Handle())
-        RefreshHotMenu();
+    if (!IsMenu() || !Handle())
+        return;
+    if (m_menuLoops > 0) { // the bar or one of its popups is tracked: not from under it
+        m_refreshWanted = true;
+        return;
+    }
+    RefreshHotMenu();
 }
 
 void CHotWnd::Show(bool visible) {

@@ -100,4 +100,7 @@ private:
     UINT m_nButtonState = 0;
     int m_nClockMinute = -1;
     UniqueFont m_fontCaption;
+    // Menu loops of the bar or its popups under way: the bar they track is rebuilt after them.
+    int m_menuLoops = 0;
+    bool m_refreshWanted = false;
 };

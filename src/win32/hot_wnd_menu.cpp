@@ -19,6 +19,8 @@ constexpr UINT POPUP_SOON_MS = 100; // after a click on a popup row
 constexpr int CAPTION_PICTURE = 20;
 constexpr int DRAG_COLUMN = 20; // left of this the pointer drags a row's item out
 constexpr int CAPTION_POINTS = 7;
+// Posted when a menu loop over the bar has ended and the collections changed meanwhile.
+constexpr UINT WM_REFRESH_BAR = WM_APP + 1;
 
 // The status ids of the extension and collection popups.
 bool IsPopupStatus(int32_t id) {
@@ -179,6 +181,17 @@ LRESULT CHotWnd::HandleMenuMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         }
         return DefaultProc(msg, wParam, lParam);
     }
+    case WM_ENTERMENULOOP:
+        ++m_menuLoops;
+        return DefaultProc(msg, wParam, lParam);
+    case WM_EXITMENULOOP:
+        if (m_menuLoops > 0 && --m_menuLoops == 0 && m_refreshWanted)
+            PostMessageA(Handle(), WM_REFRESH_BAR, 0, 0);
+        return DefaultProc(msg, wParam, lParam);
+    case WM_REFRESH_BAR:
+        m_refreshWanted = false;
+        Refresh();
+        return 0;
     case WM_GETMINMAXINFO: { // collapsed, it is no more than its caption
         const PixelSize least = CollapsedSize(Metrics());
         reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {least.cx, least.cy};
@@ -332,12 +345,16 @@ void CHotWnd::OnHoverPopupTimer() {
     const HWND self = Handle();
     // As for the main menu: the keys reach the popup, and a click elsewhere closes it.
     m_service.FocusForMenu();
+    ++m_menuLoops;
     const UINT id = TrackPopupMenuEx(popup, TPM_RETURNCMD | TPM_VCENTERALIGN | TPM_RECURSE,
                                      m_ptPopup.x, m_ptPopup.y, service, &m_tpm);
     m_service.EndMenuFocus();
     if (!IsWindow(self))
         return;
+    --m_menuLoops;
     m_hHoverPopup = nullptr;
+    if (m_refreshWanted && m_menuLoops == 0)
+        PostMessageA(self, WM_REFRESH_BAR, 0, 0);
     SendMessageA(service, WM_COMMAND, id, m_service.m_nPendingCmd);
 }
 

@@ -177,7 +177,8 @@ TEST_F(HotWindowTest, TheCameraRunsAfterTheMenuClosedAndCountsItsCopies) {
     menus.onContextMenu = [](int) { return unsigned(ID_CAMERA); };
     service.OpenContextMenu();
     EXPECT_EQ(camera.runs, 0) << "not inside the menu's loop";
-    EXPECT_EQ(window.posted, (Commands{{0, ID_CAMERA}}));
+    ASSERT_FALSE(window.posted.empty());
+    EXPECT_EQ(window.posted[0], (std::pair<uintptr_t, intptr_t>{0, ID_CAMERA}));
 
     camera.copies = 2;
     service.m_nPasteCount = 5;
