@@ -109,10 +109,9 @@ void CServiceWnd::RunContextCommand(unsigned command, int32_t entryId, CClipItem
         return;
     }
     if (command >= ID_HOT_STYLE_FIRST && command <= ID_HOT_STYLE_LAST) {
+        // Once the menus have closed: the hot-menu being replaced may be tracking one of them.
         m_nPendingCmd = 0;
-        m_hotWnd.ChooseStyle(static_cast<uint8_t>(command - ID_HOT_STYLE_FIRST),
-                             (m_dwState & ST_PAUSED) != 0);
-        m_ports.store.SaveActiveCollection(*this);
+        m_ports.window.PostCommand(0, static_cast<intptr_t>(command));
         return;
     }
     switch (command) {

@@ -143,6 +143,12 @@ bool CServiceWnd::OnCommand(uintptr_t wParam, intptr_t lParam) {
         RunCamera();
         return true;
     default:
+        if (wParam == 0 && lParam >= ID_HOT_STYLE_FIRST && lParam <= ID_HOT_STYLE_LAST) {
+            m_hotWnd.ChooseStyle(static_cast<uint8_t>(lParam - ID_HOT_STYLE_FIRST),
+                                 (m_dwState & ST_PAUSED) != 0);
+            m_ports.store.SaveActiveCollection(*this);
+            return true;
+        }
         DispatchEntry(*this, wParam, lParam);
         return true;
     }

@@ -341,14 +341,16 @@ void CHotWnd::OnHoverPopupTimer() {
     info.fMask = MIM_STYLE;
     info.dwStyle = MNS_DRAGDROP;
     g_pfnSetMenuInfo(popup, &info);
-    const HWND service = ToHwnd(m_service.GetSafeHwnd());
+    // The window may be gone when the popup returns: nothing of it is touched then.
+    CServiceWnd& owner = m_service;
+    const HWND service = ToHwnd(owner.GetSafeHwnd());
     const HWND self = Handle();
     // As for the main menu: the keys reach the popup, and a click elsewhere closes it.
-    m_service.FocusForMenu();
+    owner.FocusForMenu();
     ++m_menuLoops;
     const UINT id = TrackPopupMenuEx(popup, TPM_RETURNCMD | TPM_VCENTERALIGN | TPM_RECURSE,
                                      m_ptPopup.x, m_ptPopup.y, service, &m_tpm);
-    m_service.EndMenuFocus();
+    owner.EndMenuFocus();
     if (!IsWindow(self))
         return;
     --m_menuLoops;
