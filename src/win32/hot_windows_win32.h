@@ -4,6 +4,7 @@
 
 class CServiceWnd;
 class CDocumentsMenus;
+class CPlayerHost;
 
 class Win32HotWindows final : public IHotWindows {
 public:
@@ -11,8 +12,11 @@ public:
     Win32HotWindows(CServiceWnd& service, const CDocumentsMenus& documents)
         : m_service(service), m_documents(documents) {}
     std::unique_ptr<IHotWindow> Create(uint8_t style, int indicator) override;
+    // The players whose status the windows show; none: nothing plays.
+    void SetPlayers(CPlayerHost* players) { m_players = players; }
 
 private:
     CServiceWnd& m_service;
     const CDocumentsMenus& m_documents;
+    CPlayerHost* m_players = nullptr;
 };

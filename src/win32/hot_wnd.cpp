@@ -5,6 +5,7 @@
 
 #include "app/service_wnd.h"
 #include "hot_drop_target.h"
+#include "player_host.h"
 #include "resource.h"
 #include "store/program_files.h"
 #include "ui/main_menu.h" // the hot-menu's model goes with the window
@@ -39,9 +40,8 @@ bool PointerOutside(HWND window) {
 }
 } // namespace
 
-std::string CHotWnd::PlayerStatus() {
-    // The players are not built yet: nothing plays. (GetPlayerStatusText once they are.)
-    return std::string();
+std::string CHotWnd::PlayerStatus() const {
+    return m_players ? m_players->StatusText() : std::string();
 }
 
 std::vector<PixelRect> CHotWnd::Monitors() {
@@ -50,9 +50,9 @@ std::vector<PixelRect> CHotWnd::Monitors() {
     return monitors;
 }
 
-CHotWnd::CHotWnd(CServiceWnd& service, const CDocumentsMenus& documents, uint8_t style,
-                 int indicator)
-    : m_service(service), m_documents(documents), m_look(LookOfHotStyle(style)),
+CHotWnd::CHotWnd(CServiceWnd& service, const CDocumentsMenus& documents, CPlayerHost* players,
+                 uint8_t style, int indicator)
+    : m_service(service), m_documents(documents), m_players(players), m_look(LookOfHotStyle(style)),
       m_hover((style & HOT_STYLE_MOUSE_ON_ICON) != 0), m_nIndicator(indicator) {}
 
 CHotWnd::~CHotWnd() {
@@ -180,8 +180,9 @@ void CHotWnd::OnTimer(UINT_PTR id) {
     if (id != TIMER_TICK)
         return;
     if (IsMenu()) {
+        // A new minute, or what plays changed.
         const LocalTime now = Now();
-        if (now.minute != m_nClockMinute) {
+        if (now.minute != m_nClockMinute || HotMenuCaption(now, PlayerStatus()) != m_captionText) {
             m_nClockMinute = now.minute;
             SetWindowTextA(Handle(), "");
             PaintCaption();

@@ -15,14 +15,17 @@
 
 class CServiceWnd;
 class CDocumentsMenus;
+class CPlayerHost;
 class CMainMenu;
 class HotDropTarget;
 
 class CHotWnd final : public CWindow, public IHotWindow {
 public:
     // The window of `style` (m_nHotStyle) for `service`, showing `indicator`; the hot-menu's
-    // bar takes the documents popups from `documents`.
-    CHotWnd(CServiceWnd& service, const CDocumentsMenus& documents, uint8_t style, int indicator);
+    // bar takes the documents popups from `documents`; `players` (none: nothing plays) tell
+    // what plays.
+    CHotWnd(CServiceWnd& service, const CDocumentsMenus& documents, CPlayerHost* players,
+            uint8_t style, int indicator);
     ~CHotWnd() override;
     // Makes the window; false when its picture or the window cannot be had.
     bool Create();
@@ -49,7 +52,7 @@ private:
     void PointerLeftCheck();
 
     // What a player plays now, for the tip and the caption.
-    static std::string PlayerStatus();
+    std::string PlayerStatus() const;
 
     // The hot-icon (hot_wnd.cpp).
     LRESULT HandleIconMessage(UINT msg, WPARAM wParam, LPARAM lParam);
@@ -77,6 +80,7 @@ private:
 
     CServiceWnd& m_service;
     const CDocumentsMenus& m_documents;
+    CPlayerHost* const m_players;
     const HotStyleLook m_look;
     HoverArm m_hover;
     int m_nIndicator;
@@ -99,6 +103,7 @@ private:
     RECT m_rectButton = {0, 0, 0, 0};
     UINT m_nButtonState = 0;
     int m_nClockMinute = -1;
+    std::string m_captionText; // what the caption shows now
     UniqueFont m_fontCaption;
     // Menu loops of the bar or its popups under way: the bar they track is rebuilt after them.
     int m_menuLoops = 0;

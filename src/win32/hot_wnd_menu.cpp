@@ -228,7 +228,8 @@ void CHotWnd::PaintCaption() {
     const PixelRect button = CaptionButton(window.right - window.left, Metrics());
     m_rectButton = {button.left, button.top, button.right, button.bottom};
     if (!m_bCollapsed) {
-        const std::string text = HotMenuCaption(Now(), PlayerStatus());
+        m_captionText = HotMenuCaption(Now(), PlayerStatus());
+        const std::string& text = m_captionText;
         RECT r = {CAPTION_PICTURE + 2, m_rectButton.top, m_rectButton.left - 2,
                   m_rectButton.bottom};
         SelectedObject font(dc, m_fontCaption ? static_cast<HGDIOBJ>(m_fontCaption.Get())

@@ -57,6 +57,7 @@ LRESULT CMainFrame::OnCreate() {
         return -1;
     Service().m_pScheduler = &m_players.Scheduler();
     Service().m_pScheduleEditor = &m_players;
+    m_wndService.SetPlayers(&m_players);
     if (!m_wndService.Create(Handle()))
         return -1;
     m_players.Scheduler().SetWindow(Service().GetSafeHwnd());

@@ -49,6 +49,8 @@ public:
     // Creates the window inside `frame` and starts the service in it.
     bool Create(HWND frame);
     CServiceWnd& Service() { return m_service; }
+    // The players whose status the hot window shows; before Create.
+    void SetPlayers(CPlayerHost* players) { m_hotWindows.SetPlayers(players); }
 
     // IServiceWindow
     WindowHandle CreateServiceWindow(WindowHandle parent) override;
