@@ -61,30 +61,32 @@ bool ActOnItem(CServiceWnd& s, unsigned id, CClipItem& item, const Content& c, i
                bool& counted) {
     switch (command) {
     case ID_RUN:
+        if (c.text->empty())
+            return false; // a picture: nothing to run, and it stays where it is
         OpenDocumentLines(*c.text, s.Ports().systemLists, s.Ports().documents);
         return true;
     case ID_PLAYER_PLAY:
         PlayItem(s, item);
         return false;
+    case ID_SCHEDULE_EDIT: // of a picture too: never a paste
+        EditItemSchedule(s, item);
+        return false;
     case ID_PASTE_HTML:
+        if (c.html->empty())
+            return false; // nothing to paste: the item stays where it is
         s.PasteText(*c.html, std::string(), CLIP_TEXT, PASTE_NONE);
         return true;
     default:
         break;
     }
     if (!item.IsTextLike()) {
-        if (command == ID_PRINT)
-            PrintItem(s, id, item, std::string());
-        else
-            s.PasteBitmap(*c.dib, *c.html);
-        return true; // a printed picture moves up like a pasted one
+        if (command == ID_PRINT) // a printed picture moves up like a pasted one
+            return PrintItem(s, id, item, std::string());
+        s.PasteBitmap(*c.dib, *c.html);
+        return true;
     }
     if (command == ID_PRINT) {
         PrintItem(s, id, item, *c.text);
-        return false;
-    }
-    if (command == ID_SCHEDULE_EDIT) {
-        EditItemSchedule(s, item);
         return false;
     }
     if (command == 0 && ScheduleMarksOf(item.caption).scheduled) {
@@ -122,6 +124,27 @@ void DispatchItem(CServiceWnd& s, unsigned id, CClipItem& item, int32_t command,
         s.m_hotWnd.Refresh(); // the hot-menu's bar shows the new order
     } else if (IsChainItem(item) && command != ID_PRINT && command != ID_RUN) {
         s.ContinueChain(item);
+    }
+}
+
+// The commands the dispatcher acts on. Any other (one whose unit is not in, a Preferences
+// entry) is dropped: it must never turn into a paste of the entry.
+bool IsDispatchedCommand(int32_t command) {
+    if (command == 0 || IsPasteVariant(command))
+        return true;
+    switch (command) {
+    case ID_PASTE_HTML:
+    case ID_PRINT:
+    case ID_RUN:
+    case ID_PLAYER_PLAY:
+    case ID_PLAYER_STOP:
+    case ID_PLAYER_SKIP:
+    case ID_SCHEDULE_EDIT:
+    case ID_PASTE_ALL:
+    case ID_SAVE_REFRESH:
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -167,6 +190,8 @@ void DispatchEntry(CServiceWnd& s, uintptr_t wParam, intptr_t lParam) {
     }
     if (command == 0)
         command = PasteVariantOfKeys(s.Ports().input, s.Ports().keys);
+    if (!IsDispatchedCommand(command))
+        return;
 
     switch (command) {
     case ID_PLAYER_SKIP:

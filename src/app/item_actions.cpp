@@ -7,8 +7,9 @@
 #include "platform/schedule_editor.h"
 #include "player/scheduler.h"
 
-void PrintItem(CServiceWnd&, unsigned, const CClipItem&, const std::string&) {
+bool PrintItem(CServiceWnd&, unsigned, const CClipItem&, const std::string&) {
     // Not yet: printing through a temporary file and the shell's "print" verb.
+    return false;
 }
 
 void PlayItem(CServiceWnd& service, CClipItem& item) {

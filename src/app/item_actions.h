@@ -8,8 +8,8 @@ class CServiceWnd;
 class CClipItem;
 
 // "Print": `text` is the item's text (read from its file when it lies there); bitmaps
-// print from the item itself.
-void PrintItem(CServiceWnd& service, unsigned entryId, const CClipItem& item,
+// print from the item itself. True when it printed.
+bool PrintItem(CServiceWnd& service, unsigned entryId, const CClipItem& item,
                const std::string& text);
 // "Play", and a plain choice of an item that carries a schedule.
 void PlayItem(CServiceWnd& service, CClipItem& item);

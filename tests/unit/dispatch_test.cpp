@@ -163,22 +163,44 @@ TEST_F(DispatchTest, PasteAllPastesEveryItemInOrderWithoutReordering) {
     EXPECT_EQ(service.m_pSelItem, nullptr);
 }
 
-TEST_F(DispatchTest, RoutedCommands) {
-    // Printing a picture moves it like a paste; printing a text does not. Neither pastes.
-    uint8_t counter = 0;
-    service.m_activeList.push_back(CClipItem::FromDib(Bytes(48, 2), counter));
+TEST_F(DispatchTest, OnlyACommandThatActedMovesTheItemAndUnknownOnesDoNothing) {
+    // For the text "three" and for a picture, neither with HTML: pasted, moved to the head.
+    // Nothing printed yet; the player and the schedule dialog never paste; a picture has
+    // nothing to run; Delete, Camera and Preferences entries are not the dispatcher's.
+    const struct {
+        int32_t command;
+        bool textPasted, textMoved, picturePasted, pictureMoved;
+    } cases[] = {{0, 1, 1, 1, 1},
+                 {ID_PASTE_UPPER, 1, 1, 1, 1},
+                 {ID_PASTE_HTML, 0, 0, 0, 0},
+                 {ID_PRINT, 0, 0, 0, 0},
+                 {ID_RUN, 0, 1, 0, 0},
+                 {ID_SCHEDULE_EDIT, 0, 0, 0, 0},
+                 {ID_PLAYER_PLAY, 0, 0, 0, 0},
+                 {ID_PLAYER_SKIP, 0, 0, 0, 0},
+                 {ID_DELETE, 0, 0, 0, 0},
+                 {ID_CAMERA, 0, 0, 0, 0},
+                 {ID_AUTOSAVE, 0, 0, 0, 0}};
     service.m_dwOptions |= OPT_INSERT_HEAD;
+    for (const auto& c : cases) {
+        for (const bool picture : {false, true}) {
+            uint8_t counter = 0;
+            service.m_activeList.resize(2);
+            service.m_activeList.push_back(picture ? CClipItem::FromDib(Bytes(48, 2), counter)
+                                                   : CClipItem::FromText("three"));
+            CClipItem* chosen = Active(2);
+            keys.events.clear();
+            SCOPED_TRACE(::testing::Message() << c.command << (picture ? " picture" : " text"));
+            Choose(chosen, c.command);
+            EXPECT_EQ(!keys.events.empty(), picture ? c.picturePasted : c.textPasted);
+            EXPECT_EQ(Active(0) == chosen, picture ? c.pictureMoved : c.textMoved);
+        }
+    }
+}
+
+TEST_F(DispatchTest, RoutedCommands) {
+    // Save and refresh asks for the reload.
     clipboard.OfferText(win::CF_TEXT, "untouched");
-    Choose(Active(3), ID_PRINT);
-    Choose(Active(2), ID_PRINT);
-    EXPECT_EQ(ActiveTexts(), (std::vector<std::string>{"", "one", "two", "three"}));
-    // Skip, Stop and schedule Edit paste nothing; Save and refresh asks for the reload.
-    Choose(Active(1), ID_PLAYER_SKIP);
-    Choose(Active(1), ID_PLAYER_STOP);
-    Choose(Active(1), ID_SCHEDULE_EDIT);
-    Choose(Active(1), ID_PLAYER_PLAY);
-    EXPECT_EQ(Text(clipboard, win::CF_TEXT), "untouched");
-    EXPECT_TRUE(keys.events.empty());
     Choose(Active(1), ID_SAVE_REFRESH);
     EXPECT_EQ(log.Count("save and reload"), 1);
 
