@@ -26,6 +26,8 @@ constexpr unsigned WM_ENDSESSION = 0x0016;
 constexpr unsigned WM_CANCELMODE = 0x001F;
 constexpr unsigned WM_DRAWITEM = 0x002B;
 constexpr unsigned WM_MEASUREITEM = 0x002C;
+constexpr unsigned WM_KEYDOWN = 0x0100;
+constexpr unsigned WM_SYSKEYDOWN = 0x0104;
 constexpr unsigned WM_COMMAND = 0x0111;
 constexpr unsigned WM_TIMER = 0x0113;
 constexpr unsigned WM_INITMENUPOPUP = 0x0117;
@@ -56,7 +58,9 @@ constexpr unsigned VK_CAPITAL = 0x14;
 constexpr unsigned VK_RIGHT = 0x27;
 constexpr unsigned VK_INSERT = 0x2D;
 constexpr unsigned VK_V = 0x56;
+constexpr unsigned VK_APPS = 0x5D;
 constexpr unsigned VK_F1 = 0x70;
+constexpr unsigned VK_F10 = 0x79;
 
 // RegisterHotKey modifiers.
 constexpr unsigned MOD_ALT = 0x0001;

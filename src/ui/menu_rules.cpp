@@ -96,3 +96,17 @@ MenuCharAnswer MenuCharAction(unsigned ch, int32_t selEntryId, bool contextTrack
     }
     return answer;
 }
+
+bool OpensContextMenu(const MenuInput& input, int32_t selEntryId, bool contextTracked) {
+    if (contextTracked || selEntryId == -1)
+        return false;
+    switch (input.message) {
+    case win::WM_RBUTTONUP:
+        return input.overEntry;
+    case win::WM_KEYDOWN:
+    case win::WM_SYSKEYDOWN: // F10 comes as a system key
+        return input.key == win::VK_APPS || (input.key == win::VK_F10 && input.shift);
+    default:
+        return false;
+    }
+}

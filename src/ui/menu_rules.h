@@ -1,6 +1,6 @@
 #pragma once
 // Small rules of the open main menu: where it opens, which context popup an entry gets,
-// and what a typed character does.
+// what a typed character does, and which input asks for an entry's context menu.
 #include <cstdint>
 
 // Where the main menu opens. `stored` is m_ptMenu: a negative x means "at the pointer".
@@ -39,3 +39,15 @@ MenuCharAnswer MenuCharAction(unsigned ch, int32_t selEntryId, bool contextTrack
 // The command a letter applies to the highlighted item (the same in the main menu and on
 // the hot-menu window); 0 for none.
 int32_t LetterCommand(unsigned ch);
+
+// A message the menu loop receives, as far as the rule below needs it.
+struct MenuInput {
+    unsigned message = 0;   // WM_RBUTTONUP, WM_KEYDOWN, WM_SYSKEYDOWN, ...
+    unsigned key = 0;       // a key message's virtual key
+    bool shift = false;     // Shift is held
+    bool overEntry = false; // the pointer is over an entry of the open menus
+};
+// Whether the input opens the context menu of the highlighted entry (`selEntryId`, -1 for
+// none): the right button released over an entry, the context-menu key or Shift+F10. Not
+// while a context menu is tracked: its own entries are chosen with the left button.
+bool OpensContextMenu(const MenuInput& input, int32_t selEntryId, bool contextTracked);

@@ -16,6 +16,8 @@ constexpr unsigned nimAdd = win::NIM_ADD, nimDelete = win::NIM_DELETE;
 constexpr unsigned nifMessage = win::NIF_MESSAGE, nifIcon = win::NIF_ICON, nifTip = win::NIF_TIP;
 constexpr unsigned modAlt = win::MOD_ALT, modWin = win::MOD_WIN, vkInsert = win::VK_INSERT;
 constexpr unsigned gmemMoveable = win::GMEM_MOVEABLE, gmemShare = win::GMEM_DDESHARE;
+constexpr unsigned wmKeyDown = win::WM_KEYDOWN, wmSysKeyDown = win::WM_SYSKEYDOWN;
+constexpr unsigned wmRButtonUp = win::WM_RBUTTONUP, vkApps = win::VK_APPS, vkF10 = win::VK_F10;
 } // namespace portable
 
 #include <windows.h>
@@ -36,3 +38,5 @@ static_assert(nimAdd == NIM_ADD && nimDelete == NIM_DELETE);
 static_assert(nifMessage == NIF_MESSAGE && nifIcon == NIF_ICON && nifTip == NIF_TIP);
 static_assert(modAlt == MOD_ALT && modWin == MOD_WIN && vkInsert == VK_INSERT);
 static_assert(gmemMoveable == GMEM_MOVEABLE && gmemShare == GMEM_DDESHARE);
+static_assert(wmKeyDown == WM_KEYDOWN && wmSysKeyDown == WM_SYSKEYDOWN);
+static_assert(wmRButtonUp == WM_RBUTTONUP && vkApps == VK_APPS && vkF10 == VK_F10);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/win_constants.h"
 #include "resource.h"
 #include "ui/menu_ids.h"
 
@@ -82,4 +83,29 @@ TEST(MenuChar, LettersQueueAVariantForTheHighlightedItem) {
     EXPECT_EQ(MenuCharAction('t', ID_STATUS_COLLECTION, false, 8).result, 0);
     EXPECT_EQ(MenuCharAction('t', ID_TIME_FIRST, false, 8).result, 0);
     EXPECT_EQ(MenuCharAction('t', 9, false, 8).result, 0);
+}
+
+TEST(ContextMenuInput, ARightReleaseOverAnEntryOrTheContextKeysOpenIt) {
+    constexpr unsigned UP = win::WM_RBUTTONUP, DOWN = win::WM_RBUTTONDOWN, KEYUP = 0x0101;
+    constexpr unsigned KEY = win::WM_KEYDOWN, SYS = win::WM_SYSKEYDOWN, APPS = win::VK_APPS;
+    const struct {
+        MenuInput input;
+        int32_t selEntryId;
+        bool contextTracked, opens;
+    } cases[] = {
+        {{UP, 0, false, true}, 2, false, true},
+        {{UP, 0, false, false}, 2, false, false},
+        {{DOWN, 0, false, true}, 2, false, false},
+        {{UP, 0, false, true}, -1, false, false},
+        {{UP, 0, false, true}, 2, true, false},
+        {{KEY, APPS, false, false}, ID_STATUS_COLLECTION, false, true},
+        {{KEYUP, APPS, false, false}, 2, false, false},
+        {{SYS, win::VK_F10, true, false}, 2, false, true},
+        {{SYS, win::VK_F10, false, false}, 2, false, false},
+        {{KEY, win::VK_F1, true, false}, 2, false, false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(OpensContextMenu(c.input, c.selEntryId, c.contextTracked), c.opens)
+            << std::hex << c.input.message << " " << c.input.key << std::dec << " " << c.selEntryId
+            << " " << c.contextTracked;
 }
