@@ -20,7 +20,11 @@ unsigned Win32MenuHost::TrackMainMenu(CMainMenu& menu, int x, int y) {
     g_pfnSetMenuInfo(popup.Get(), &info);
 
     menu.m_hMenu = FromHmenu(popup.Get());
-    const UINT id = TrackPopupMenuEx(popup.Get(), TRACK_FLAGS, x, y, m_window.Handle(), nullptr);
+    UINT id = 0;
+    {
+        CMenuInputHook hook(m_menuInput); // also while its context menus are tracked inside
+        id = TrackPopupMenuEx(popup.Get(), TRACK_FLAGS, x, y, m_window.Handle(), nullptr);
+    }
     menu.m_hMenu = 0;
     m_tip.End();
     return id;

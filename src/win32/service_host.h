@@ -70,6 +70,12 @@ private:
     // The messages of open menus (service_host_menus.cpp); false for any other message.
     bool HandleMenuMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
     LRESULT OnMenuDrag();
+    // A message of the menu loop while the main menu is tracked: a right button released
+    // over an entry, the context-menu key or Shift+F10 asks for the entry's context menu.
+    // True when the menus are not to see the message.
+    bool OnMenuInput(const MSG& msg);
+    // The context menu asked for by OnMenuInput, unless WM_MENURBUTTONUP opened it already.
+    void OpenPendingContextMenu();
 
     const IIniFile& m_settings;
     UniqueFont m_font; // before m_service: the service's m_font points at it
@@ -91,7 +97,11 @@ private:
     Win32DocumentShell m_documents;
     CDocumentsMenus m_documentsMenus;
     CPreviewTip m_tip;
-    Win32MenuHost m_menus{*this, m_documentsMenus, m_tip};
+    Win32MenuHost m_menus{*this, m_documentsMenus, m_tip,
+                          [this](const MSG& msg) { return OnMenuInput(msg); }};
+    // A context menu asked for from the menus' input, to open once the menu loop has done
+    // with the message; WM_MENURBUTTONUP, where the system sends it, takes over instead.
+    bool m_bContextMenuPending = false;
     // The hot window and the Camera work for the service (bound to it before it exists).
     Win32HotWindows m_hotWindows{m_service, m_documentsMenus};
     CCamera m_camera{m_service};

@@ -6,6 +6,23 @@
 #include "menu_drag.h"
 #include "resource.h"
 #include "service_host.h"
+#include "ui/menu_rules.h"
+
+namespace {
+// Posted by OnMenuInput: the menu loop dispatches it once it has done with the input.
+constexpr UINT WM_PENDING_CONTEXT_MENU = WM_APP + 1;
+constexpr ATOM MENU_CLASS_ATOM = 32768; // "#32768", the system's popup menu windows
+
+// An entry of one of this thread's popup menus lies under the screen point.
+bool IsOverMenuEntry(POINT at) {
+    HWND under = WindowFromPoint(at);
+    if (!under || GetWindowThreadProcessId(under, nullptr) != GetCurrentThreadId() ||
+        GetClassLongPtrA(under, GCW_ATOM) != MENU_CLASS_ATOM)
+        return false;
+    auto* menu = reinterpret_cast<HMENU>(SendMessageA(under, MN_GETHMENU, 0, 0));
+    return menu && MenuItemFromPoint(nullptr, menu, at) >= 0;
+}
+} // namespace
 
 void CServiceHost::BuildDocumentsMenus() {
     m_documentsMenus.Build(m_systemLists, m_documents);
@@ -60,8 +77,16 @@ bool CServiceHost::HandleMenuMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRE
         m_tip.End();
         return true;
     case WM_MENURBUTTONUP:
+        m_bContextMenuPending = false; // the system's own road: the fallback stands down
+        SendMessageA(Handle(), WM_COMMAND, 0, ID_OPEN_CONTEXT_MENU);
+        result = 0;
+        return true;
     case WM_RBUTTONDOWN:
         SendMessageA(Handle(), WM_COMMAND, 0, ID_OPEN_CONTEXT_MENU);
+        result = 0;
+        return true;
+    case WM_PENDING_CONTEXT_MENU:
+        OpenPendingContextMenu();
         result = 0;
         return true;
     case WM_MENUDRAG:
@@ -73,6 +98,31 @@ bool CServiceHost::HandleMenuMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRE
     default:
         return false;
     }
+}
+
+bool CServiceHost::OnMenuInput(const MSG& msg) {
+    MenuInput input;
+    input.message = msg.message;
+    input.key = static_cast<unsigned>(msg.wParam);
+    input.shift = GetKeyState(VK_SHIFT) < 0; // in step with the queue: Shift came before F10
+    input.overEntry = msg.message == WM_RBUTTONUP && IsOverMenuEntry(msg.pt);
+    if (!OpensContextMenu(input, m_service.m_nSelEntryId, m_service.m_hTrackedMenu != 0))
+        return false;
+    if (!m_bContextMenuPending) {
+        m_bContextMenuPending = true;
+        PostMessageA(Handle(), WM_PENDING_CONTEXT_MENU, 0, 0);
+    }
+    // The release goes on to the menus, which answer it with WM_MENURBUTTONUP where the
+    // system has it (Wine does not). The keys are taken: F10 would close the menus.
+    return msg.message != WM_RBUTTONUP;
+}
+
+void CServiceHost::OpenPendingContextMenu() {
+    if (!m_bContextMenuPending)
+        return;
+    m_bContextMenuPending = false;
+    if (m_service.m_pMainMenu) // not when the menu closed before this came through
+        SendMessageA(Handle(), WM_COMMAND, 0, ID_OPEN_CONTEXT_MENU);
 }
 
 LRESULT CServiceHost::OnMenuDrag() {
