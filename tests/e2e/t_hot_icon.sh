@@ -4,6 +4,7 @@
 # strip of three frames falls back to the classic one; dragging moves the icon and the place
 # is kept; text dragged onto it from another program becomes an item. Screenshots of every
 # style in build/screens (hot-icon-STYLE.png, 1x, and -zoom.png, 4x).
+. "$QBX_ROOT/tests/e2e/lib/menus.sh"
 active=$(program_file Clipboard.qbx)
 X=300
 Y=200
@@ -14,14 +15,7 @@ RES="$QBX_ROOT/res/hot"
 
 # colour_of BMP X Y: the pixel of a picture file as "#RRGGBB".
 colour_of() { convert "$1" -crop "1x1+$2+$3" -depth 8 txt:- 2>/dev/null | sed -n '2s/.*\(#[0-9A-Fa-f]\{6\}\).*/\1/p'; }
-# point_at X Y: the pointer moves there and Wine has taken it there (a click sent sooner
-# may go to the window the pointer came from).
-point_at() {
-    xdotool mousemove "$1" "$2"
-    qbxctl wait-cursor "$1" "$2" "$QBX_TIMEOUT" || fail "Wine did not see the pointer at $1,$2"
-}
 hot_rect() { qbxctl hot Quillbox "$QBX_TIMEOUT" | tr -d '\r'; }
-no_menus() { ! qbxctl wait-menus 1 0 >/dev/null 2>&1; }
 
 # drawn NAME BMP DX DY: the hot-icon shows the free frame of BMP at (X, Y), its pixel
 # (DX, DY) on the screen, and its transparent top-left corner shows the desktop.

@@ -3,6 +3,7 @@
 # application the user works in, resting on a collection's row opens its popup, and it
 # collapses again; its width is kept. Screenshots: hot-menu-collapsed.png,
 # hot-menu-expanded.png, hot-menu-popup.png (and -zoom.png at 3x).
+. "$QBX_ROOT/tests/e2e/lib/menus.sh"
 active=$(program_file Clipboard.qbx)
 X=700
 Y=150
@@ -11,12 +12,7 @@ qbx add "$active" --text "Newest words" >/dev/null || fail "qbx add"
 qbx add "$(program_file Letters.qbx)" --text "Kind regards" >/dev/null || fail "qbx add"
 qbx_set m_nHotStyle=7 m_ptHot.x=$X m_ptHot.y=$Y m_nHotMenuWidth=170
 
-point_at() {
-    xdotool mousemove "$1" "$2"
-    qbxctl wait-cursor "$1" "$2" "$QBX_TIMEOUT" || fail "Wine did not see the pointer at $1,$2"
-}
 hot_rect() { qbxctl hot Quillbox "$QBX_TIMEOUT" | tr -d '\r'; }
-no_menus() { ! qbxctl wait-menus 1 0 >/dev/null 2>&1; }
 # height_is_above N: the hot-menu window is taller than N pixels (expanded).
 height_over() { read -r l t r b <<<"$(hot_rect)"; [ $((b - t)) -gt "$1" ]; }
 height_under() { read -r l t r b <<<"$(hot_rect)"; [ $((b - t)) -lt "$1" ]; }

@@ -2,41 +2,20 @@
 # the menu at the pointer; clicking an entry, typing its digit, or typing a letter on the
 # highlighted entry pastes it there, and the pasted item moves to the head. An entry's
 # context menu opens on a right click, Shift+F10 or the context-menu key; a variant chosen
-# there pastes the entry so, and "Delete" (not carried out yet) changes nothing.
+# there pastes the entry so, "Delete" (not carried out yet) changes nothing, and "Edit
+# schedule" opens the Schedule dialog, whose title and schedule become the entry's caption.
 . "$QBX_ROOT/tests/e2e/lib/paste.sh"
+. "$QBX_ROOT/tests/e2e/lib/menus.sh"
 add_item --text "third item"
 add_item --text "second item"
 add_item --text "first item"
 start_target plain
 start_capturing
 
-# menu_rect [N]: "left top right bottom" of the last opened of N menus (1), once shown.
-menu_rect() {
-    qbxctl wait-menus "${1:-1}" "$QBX_TIMEOUT" | tr -d '\r' | sed -n 1p
-}
-no_menus() { ! qbxctl wait-menus 1 0 >/dev/null 2>&1; }
 # open_menu: the hot key, typed into the target; the menu opens at the pointer.
 open_menu() {
     xdotool mousemove 300 300 key alt+shift+Insert || fail "xdotool could not type the hot key"
-    RECT=$(menu_rect) || fail "the hot key did not open the main menu"
-    local l t r b
-    read -r l t r b <<<"$RECT"
-    ROW=$(((b - t - 6) / 3)) # three items
-}
-# point_at_row ROW [keys] (0-based): the pointer, or the Down key from a menu just opened,
-# goes to the row; returns once it shows highlighted, as a person sees it before typing a
-# letter for it.
-HIGHLIGHT=$(qbxctl syscolor 2 | tr -d '\r') # COLOR_ACTIVECAPTION fills a highlighted entry
-point_at_row() {
-    local l t r b y
-    read -r l t r b <<<"$RECT"
-    y=$((t + 3 + $1 * ROW + ROW / 2))
-    if [ "${2:-}" = keys ]; then
-        xdotool key --repeat $(($1 + 1)) Down
-    else
-        xdotool mousemove $((l + 40)) "$y"
-    fi
-    wait_for "row $1 of the menu to show highlighted" pixel_is $((l + 3)) "$y" "$HIGHLIGHT"
+    main_menu_shown 3
 }
 
 # "2" chooses the second entry of the open menu, whatever is highlighted.
@@ -88,14 +67,41 @@ wait_target_text "second itemthird itemFIRST ITEMTHIRD ITEMFIRST ITEMSECOND ITEM
 # A right click on the second entry, "first item", and "Delete", its eighth command with
 # the keyboard (separators are skipped).
 open_menu
-point_at_row 1
-xdotool click 3
-[ -n "$(menu_rect 2)" ] || fail "the right click opened no context menu"
+context_menu 1
 xdotool key --repeat 8 Down key Return
 wait_for "the menus to close after \"Delete\"" no_menus
 holds_for "nothing is pasted after \"Delete\"" 2 \
     target_text_is "second itemthird itemFIRST ITEMTHIRD ITEMFIRST ITEMSECOND ITEM"
 
+# The Schedule dialog by clicks: a right click on the third entry, "third item", then
+# "Scheduler", its fourth command, and "Edit schedule", the last of its submenu (the
+# scheduler is off: "Start", not "Stop", is above it). A title and a schedule typed there
+# become the item's caption.
+open_menu
+context_menu 2
+read -r l t r b <<<"$CONTEXT"
+click_at $((l + 40)) "$(row_y "$t" 3)"
+read -r l t r b <<<"$(menu_rect 3)"
+[ -n "$b" ] || fail "\"Scheduler\" opened no submenu"
+click_at $((l + 40)) $((t + 3 + (b - t - 6) * 3 / 4))
+qbxctl wait-window "Quillbox Schedule" "$QBX_TIMEOUT" || fail "the Schedule dialog did not open"
+# Keys typed before the dialog has the keyboard would go elsewhere.
+dialog_has_keys() {
+    local dialog
+    dialog=$(xdotool search --name '^Quillbox Schedule$' | head -n 1)
+    [ -n "$dialog" ] && [ "$(xdotool getwindowfocus)" = "$dialog" ]
+}
+wait_for "the Schedule dialog to have the keyboard" dialog_has_keys
+# The title has the focus with its text selected; the schedule text is the third box on.
+xdotool type "Morning news"
+xdotool key Tab Tab Tab
+xdotool type "08:30,*,*,* *:* *:*,* *:*,*,*,* 217"
+screenshot schedule-dialog-typed
+xdotool key Return
+qbxctl wait-gone "Quillbox Schedule" "$QBX_TIMEOUT" || fail "OK did not close the dialog"
+
 end_session
-# Each pasted item went to the head (the defaults insert at the head); "Delete" left them.
-assert_eq "$(captions)" "second item|first item|third item" "items after the pastes and \"Delete\""
+# Each pasted item went to the head (the defaults insert at the head); "Delete" and the
+# schedule left them where they were.
+assert_eq "$(captions)" "second item|first item|Morning news <08:30,*,*,* *:* *:*,* *:*,*,*,* 217>" \
+    "items after the pastes, \"Delete\" and the schedule"

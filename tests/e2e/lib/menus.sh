@@ -1,0 +1,47 @@
+# Menus driven with the pointer, as a person does. Sourced after testlib.sh.
+
+no_menus() { ! qbxctl wait-menus 1 0 >/dev/null 2>&1; }
+# menu_rect [N]: "left top right bottom" of the last opened of N menus (1), once shown.
+menu_rect() {
+    local shown
+    shown=$(qbxctl wait-menus "${1:-1}" "$QBX_TIMEOUT") || return 1
+    printf '%s\n' "$shown" | tr -d '\r' | sed -n 1p
+}
+# point_at X Y: the pointer there, once Wine has it (a click sent sooner may go astray).
+point_at() {
+    xdotool mousemove "$1" "$2"
+    qbxctl wait-cursor "$1" "$2" "$QBX_TIMEOUT" || fail "Wine did not see the pointer at $1,$2"
+}
+click_at() { point_at "$1" "$2" && xdotool click 1; }
+
+# main_menu_shown ENTRIES: RECT is the open main menu's place, ROW the height of one of its
+# ENTRIES (all owner-drawn entries are alike, a context menu's too); row_y TOP N is the
+# middle of entry N (0-based, no separator above) of the menu whose top is TOP.
+main_menu_shown() {
+    RECT=$(menu_rect) || fail "the main menu did not open"
+    local l t r b
+    read -r l t r b <<<"$RECT"
+    ROW=$(((b - t - 6) / $1))
+}
+row_y() { printf '%s' $(($1 + 3 + $2 * ROW + ROW / 2)); }
+
+# point_at_row N [keys]: the pointer, or the Down key from a menu just opened, goes to entry
+# N of the main menu; returns once it shows highlighted (in COLOR_ACTIVECAPTION).
+point_at_row() {
+    local l t r b y
+    read -r l t r b <<<"$RECT"
+    y=$(row_y "$t" "$1")
+    if [ "${2:-}" = keys ]; then
+        xdotool key --repeat $(($1 + 1)) Down
+    else
+        point_at $((l + 40)) "$y"
+    fi
+    : "${HIGHLIGHT:=$(qbxctl syscolor 2 | tr -d '\r')}"
+    wait_for "entry $1 of the menu to show highlighted" pixel_is $((l + 3)) "$y" "$HIGHLIGHT"
+}
+# context_menu N: a right click on entry N of the main menu; CONTEXT is its context menu's place.
+context_menu() {
+    point_at_row "$1"
+    xdotool click 3
+    CONTEXT=$(menu_rect 2) || fail "a right click on entry $1 opened no context menu"
+}
