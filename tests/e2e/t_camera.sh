@@ -1,9 +1,11 @@
 # The Camera as a user meets it: opened with "Camera" from the application menu (a left
-# click on the hot-icon), it follows the pointer and shows the colour under it, an arrow key
-# moves the pointer by one pixel, "32x32 icon" sizes the viewing area, and Copy puts the
-# fragment and the colour on the clipboard, from where they become a bitmap item and a
-# colour item. Its place is kept for the next opening, and the copy counts in
-# m_nPasteCount. Screenshots: camera-open.png (its first size), camera.png (32 x 32).
+# click on the hot-icon), it follows the pointer and shows the colour under it, an arrow
+# key moves the pointer by one pixel, "32x32 icon" sizes the viewing area, and Copy puts
+# the fragment and the colour on the clipboard, from where they become a bitmap item and a
+# colour item. Opened again by clicks from an item's context menu, it is where it was and
+# the item stays as it was; the copy counts in m_nPasteCount. Screenshots: camera-open.png
+# (its first size), camera.png (32 x 32), camera-item-menu.png (the context menu).
+. "$QBX_ROOT/tests/e2e/lib/menus.sh"
 active=$(program_file Clipboard.qbx)
 X=600
 Y=100
@@ -12,11 +14,6 @@ RES="$QBX_ROOT/res/hot"
 CAMERA="Quillbox Camera"
 
 colour_of() { convert "$1" -crop "1x1+$2+$3" -depth 8 txt:- 2>/dev/null | sed -n '2s/.*#\([0-9A-Fa-f]\{6\}\).*/\1/p'; }
-point_at() {
-    xdotool mousemove "$1" "$2"
-    qbxctl wait-cursor "$1" "$2" "$QBX_TIMEOUT" || fail "Wine did not see the pointer at $1,$2"
-}
-no_menus() { ! qbxctl wait-menus 1 0 >/dev/null 2>&1; }
 field() { qbxctl text "$CAMERA" "$1" | tr -d '\r'; }
 field_is() { [ "$(field "$1")" = "$2" ]; }
 centre() { # ID: the screen centre of the Camera's control
@@ -25,9 +22,20 @@ centre() { # ID: the screen centre of the Camera's control
 }
 open_camera() {
     point_at $((X + 10)) $((Y + 10))
-    xdotool click 1
-    qbxctl wait-menus 1 "$QBX_TIMEOUT" >/dev/null || fail "no application menu on a left click"
-    xdotool key Down Down Return # "New collection", "Camera"
+    if [ "${1:-}" = item ]; then
+        # A right click on the icon opens the main menu; a right click on its second
+        # entry, the item's context menu; "Camera" is its fifth entry from the bottom.
+        xdotool click 3
+        main_menu_shown 2
+        context_menu 1
+        read -r l t r b <<<"$CONTEXT"
+        screenshot camera-item-menu
+        click_at $((l + 40)) $((b - 3 - 4 * ROW - ROW / 2))
+    else
+        xdotool click 1
+        qbxctl wait-menus 1 "$QBX_TIMEOUT" >/dev/null || fail "no application menu on a left click"
+        xdotool key Down Down Return # "New collection", "Camera"
+    fi
     qbxctl wait-window "$CAMERA" "$QBX_TIMEOUT" || fail "the Camera did not open"
     wait_for "the menus to close" no_menus
 }
@@ -68,13 +76,15 @@ camera_shot camera
 xdotool click 1
 wait_captions "Bitmap 001 (32x32x16M) 24 bits True Color|\"#$tile\""
 
-# Closed and opened again: at the same place.
+# Closed and opened again from an item's context menu: at the same place.
 place=$(qbxctl rect "$CAMERA" | tr -d '\r')
 xdotool key Escape
 qbxctl wait-gone "$CAMERA" "$QBX_TIMEOUT" || fail "Esc did not close the Camera"
-open_camera
+open_camera item
 assert_eq "$(qbxctl rect "$CAMERA" | tr -d '\r')" "$place" "the Camera's place at the next opening"
 xdotool key Escape
 qbxctl wait-gone "$CAMERA" "$QBX_TIMEOUT" || fail "Esc did not close the Camera"
 end_session
 assert_eq "$(qbx prefs "$active" | sed -n 's/^m_nPasteCount=//p')" 1 "the copy counted"
+# "Camera" from an item's context menu neither pasted nor moved the item.
+assert_eq "$(captions)" "Bitmap 001 (32x32x16M) 24 bits True Color|\"#$tile\"" "the items"
