@@ -1,7 +1,17 @@
 # Cuts made while the service is paused, and cuts their program marks as not to be kept
 # ("Clipboard Viewer Ignore", or a Linux password manager's "x-kde-passwordManagerHint"),
-# are not kept; the next viewer in the chain hears of every one.
-qbx_set m_dwOptions=0xF15D
+# are not kept; the next viewer in the chain hears of every one. The service is paused and
+# continued from the item's context menu, by clicks.
+. "$QBX_ROOT/tests/e2e/lib/menus.sh"
+qbx_set m_dwOptions=0xF15D m_ptHot.x=300 m_ptHot.y=200
+# pause_or_continue: a right click on the hot-icon opens the main menu (its one item).
+pause_or_continue() {
+    qbxctl hot Quillbox "$QBX_TIMEOUT" >/dev/null || fail "no hot-icon"
+    point_at 310 210
+    xdotool click 3
+    context_command 1 0 2
+    wait_for "the menus to close" no_menus
+}
 watch="$QBX_PROGRAM_DIR/../watch.log"
 start_watcher "$watch"
 start_capturing
@@ -10,13 +20,13 @@ clip_set "kept before the pause"
 wait_captions "kept before the pause"
 wait_watched "$watch" "kept before the pause"
 
-qbxctl send Quillbox 32810 || fail "could not send the pause command"
+pause_or_continue
 cut_spacing
 # Set through the Windows clipboard: a cut taken over from X may bring a second,
-# later notification, which could arrive after the continue command below.
+# later notification, which could arrive after "Continue service" below.
 clipctl set "cut while paused" || fail "clipctl set"
 wait_watched "$watch" "cut while paused"
-qbxctl send Quillbox 32811 || fail "could not send the continue command"
+pause_or_continue
 
 cut_spacing
 clipctl set-marked "secret words" "Clipboard Viewer Ignore" || fail "clipctl set-marked"

@@ -45,3 +45,13 @@ context_menu() {
     xdotool click 3
     CONTEXT=$(menu_rect 2) || fail "a right click on entry $1 opened no context menu"
 }
+# context_command ENTRIES N K: in the open main menu of ENTRIES entries, a right click on entry
+# N and a click on the context menu's entry K from the bottom (0 "Close", 2 "Pause service"
+# or "Continue service", 4 "Camera").
+context_command() {
+    main_menu_shown "$1"
+    context_menu "$2"
+    local l t r b
+    read -r l t r b <<<"$CONTEXT"
+    click_at $((l + 40)) $((b - 3 - $3 * ROW - ROW / 2))
+}
