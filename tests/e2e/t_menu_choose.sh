@@ -18,25 +18,17 @@ open_menu() {
     main_menu_shown 3
 }
 
-# "2" chooses the second entry of the open menu, whatever is highlighted.
-open_menu
-point_at_row 0
-xdotool key 2
-wait_for "the menu to close after typing 2" no_menus
-wait_target_text "second item"
-
-# A click on the third entry.
-open_menu
-point_at_row 2
-xdotool click 1
-wait_for "the menu to close after the click" no_menus
-wait_target_text "second itemthird item"
-
-# "u" pastes the highlighted entry in upper case.
-open_menu
-point_at_row 2
-xdotool key u
-wait_for "the menu to close after typing u" no_menus
+# "2" chooses the second entry of the open menu, whatever is highlighted; a click the third;
+# "u" the highlighted third ("first item" by now) in upper case.
+target_ends_with() { [[ "$(target_text)" == *"$1" ]]; }
+for road in "0 key 2 second_item" "2 click 1 third_item" "2 key u FIRST_ITEM"; do
+    set -- $road # ROW XDOTOOL-ARGS PASTED
+    open_menu
+    point_at_row "$1"
+    xdotool "$2" "$3"
+    wait_for "the menu to close after: $2 $3" no_menus
+    wait_for "\"${4/_/ }\" at the target" target_ends_with "${4/_/ }"
+done
 wait_target_text "second itemthird itemFIRST ITEM"
 
 # The context menu by a right click on the second entry ("third item"), by Shift+F10 on
@@ -44,7 +36,6 @@ wait_target_text "second itemthird itemFIRST ITEM"
 # ("second item"); each time "Paste As", its first entry, and "Upper" in the submenu the
 # system draws (highlighted in COLOR_HIGHLIGHT).
 SYSTEM_HIGHLIGHT=$(qbxctl syscolor 13 | tr -d '\r')
-target_ends_with() { [[ "$(target_text)" == *"$1" ]]; }
 for road in "right-click THIRD 1 mouse click 3" "shift-f10 FIRST 1 keys key shift+F10" \
     "menu-key SECOND 2 keys key Menu"; do
     set -- $road # NAME PASTED ROW HOW XDOTOOL-ARGS...
