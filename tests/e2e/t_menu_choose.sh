@@ -71,7 +71,7 @@ holds_for "nothing is pasted after \"Delete\"" 2 \
 open_menu
 context_menu 2
 read -r l t r b <<<"$CONTEXT"
-click_at $((l + 40)) "$(row_y "$t" 3)"
+click_at $((l + 40)) "$(entry_y "$t" 3)"
 read -r l t r b <<<"$(menu_rect 3)"
 [ -n "$b" ] || fail "\"Scheduler\" opened no submenu"
 click_at $((l + 40)) $((t + 3 + (b - t - 6) * 3 / 4))

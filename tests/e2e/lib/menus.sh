@@ -15,7 +15,7 @@ point_at() {
 click_at() { point_at "$1" "$2" && xdotool click 1; }
 
 # main_menu_shown ENTRIES: RECT is the open main menu's place, ROW the height of one of its
-# ENTRIES (all owner-drawn entries are alike, a context menu's too); row_y TOP N is the
+# ENTRIES (all owner-drawn entries are alike, a context menu's too); entry_y TOP N is the
 # middle of entry N (0-based, no separator above) of the menu whose top is TOP.
 main_menu_shown() {
     RECT=$(menu_rect) || fail "the main menu did not open"
@@ -23,14 +23,14 @@ main_menu_shown() {
     read -r l t r b <<<"$RECT"
     ROW=$(((b - t - 6) / $1))
 }
-row_y() { printf '%s' $(($1 + 3 + $2 * ROW + ROW / 2)); }
+entry_y() { printf '%s' $(($1 + 3 + $2 * ROW + ROW / 2)); }
 
 # point_at_row N [keys]: the pointer, or the Down key from a menu just opened, goes to entry
 # N of the main menu; returns once it shows highlighted (in COLOR_ACTIVECAPTION).
 point_at_row() {
     local l t r b y
     read -r l t r b <<<"$RECT"
-    y=$(row_y "$t" "$1")
+    y=$(entry_y "$t" "$1")
     if [ "${2:-}" = keys ]; then
         xdotool key --repeat $(($1 + 1)) Down
     else
