@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Windows and COM headers stay in the Win32 layer (src/win32) and in the tests that run under
+"""Includes go down the layers, and Windows and COM headers stay in the Win32 layer (src/win32) and in the tests that run under
 Wine (tests/win32, tests/e2e): the portable core, its tests, the tools and the benchmarks build
 natively without them. Run from the source root; prints every offending include and exits 1
 when there is one.
@@ -7,7 +7,12 @@ when there is one.
 A Windows header is one of the names below, one of the families matched by PATTERN, or any
 header of the MinGW-w64 Windows SDK (when it is installed) that the native system does not
 have too (so <stdio.h> is not one). Included as <name.h> or "name.h", in any letter case;
-the program's own headers go by their folder ("platform/shell.h") and are never matched."""
+the program's own headers go by their folder ("platform/shell.h") and are never matched.
+
+The program's own headers are included by their folder, and a folder of src may include
+only the folders it builds on (LAYERS): the ports know nothing of the program, the store
+nothing of the player, menus or service, ui nothing of the service; no portable file
+includes anything of src/win32."""
 import os
 import re
 import sys
@@ -28,6 +33,18 @@ NATIVE_DIRS = ["/usr/include", "/usr/include/x86_64-linux-gnu", "/usr/local/incl
 ALLOWED = ("src/win32/", "tests/win32/", "tests/e2e/")
 SCANNED = ("src", "tests", "bench")
 INCLUDE = re.compile(r'^\s*#\s*include\s*[<"]([A-Za-z0-9_]+)\.h[>"]')
+OWN_INCLUDE = re.compile(r'^\s*#\s*include\s*"([A-Za-z0-9_]+)/')
+# The folders of the program's own headers each folder may include; res/resource.h (the
+# ids the resource script shares) is open to all. Folders not listed may include any but
+# win32, which only src/win32 and the tests that run under Wine include.
+LAYERS = {
+    "src/platform": {"platform"},
+    "src/store": {"platform", "store"},
+    "src/player": {"platform", "store", "player"},
+    "src/ui": {"platform", "store", "player", "ui"},
+    "src/posix": {"platform"},
+}
+OWN_FOLDERS = {"platform", "store", "player", "ui", "app", "win32", "posix", "tools"}
 
 
 def header_names(dirs):
@@ -38,17 +55,40 @@ def header_names(dirs):
     return names
 
 
+def layer_of(path):
+    for layer in LAYERS:
+        if path.startswith(layer + "/"):
+            return layer
+    return None
+
+
+def wrong_direction(path, folder):
+    """True when the file at `path` may not include a header of the program's `folder`."""
+    if folder not in OWN_FOLDERS:
+        return False
+    layer = layer_of(path)
+    if layer is not None:
+        return folder not in LAYERS[layer]
+    return folder == "win32" and not path.startswith(ALLOWED)
+
+
 def main():
     windows = set(NAMED) | (header_names(SDK_DIRS) - header_names(NATIVE_DIRS))
     found = []
+    against = []
     for top in SCANNED:
         for folder, _, files in os.walk(top):
             for name in sorted(files):
                 path = os.path.join(folder, name).replace(os.sep, "/")
-                if path.startswith(ALLOWED) or not name.endswith((".h", ".cpp", ".c")):
+                if not name.endswith((".h", ".cpp", ".c")):
                     continue
                 with open(path, encoding="utf-8", errors="replace") as f:
                     for number, line in enumerate(f, 1):
+                        own = OWN_INCLUDE.match(line)
+                        if own and wrong_direction(path, own.group(1)):
+                            against.append("%s:%d: %s" % (path, number, line.strip()))
+                        if path.startswith(ALLOWED):
+                            continue
                         m = INCLUDE.match(line)
                         if m and (m.group(1).lower() in windows
                                   or PATTERN.fullmatch(m.group(1).lower())):
@@ -56,8 +96,10 @@ def main():
     if found:
         print("Windows headers outside %s:" % ", ".join(a.rstrip("/") for a in ALLOWED))
         print("\n".join(found))
-        return 1
-    return 0
+    if against:
+        print("Includes against the layering:")
+        print("\n".join(against))
+    return 1 if found or against else 0
 
 
 if __name__ == "__main__":

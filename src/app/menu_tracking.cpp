@@ -163,6 +163,15 @@ void CServiceWnd::SaveAndReload() {
     m_hotWnd.Refresh();
 }
 
+MenuHighlight CServiceWnd::Highlight() const {
+    MenuHighlight h;
+    h.contextMenu = m_hTrackedMenu != 0;
+    h.selId = m_nSelId;
+    h.entryId = m_nSelEntryId;
+    h.item = m_pSelItem;
+    return h;
+}
+
 intptr_t CServiceWnd::OnMenuChar(unsigned ch, int itemCount) {
     const MenuCharAnswer answer = MenuCharAction(ch, m_nSelEntryId, m_hTrackedMenu != 0, itemCount);
     if (answer.queuedCommand)

@@ -13,6 +13,7 @@
 #include "store/clip_item.h"
 #include "store/language.h"
 #include "store/preferences.h"
+#include "ui/preview_text.h"
 
 class IServiceWindow;
 class IFocus;
@@ -234,6 +235,9 @@ public:
     // The end of a drag of `dragged` out of the main menu: a drop on the menu's own entries
     // moves or copies the item there. True when the collections changed.
     bool FinishMenuDrag(CClipItem* dragged, const MenuDrop& drop);
+
+    // The open menus' highlight, for the tip beside them.
+    MenuHighlight Highlight() const;
 
     WindowHandle GetSafeHwnd() const { return m_hWnd; }
     const ServicePorts& Ports() const { return m_ports; }

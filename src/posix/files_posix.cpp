@@ -1,10 +1,10 @@
 // Native (Linux) implementation of the file operations.
 #include "platform/files.h"
-#include "store/no_case.h"
 
 #include <cstdio>
 #include <dirent.h>
 #include <fcntl.h>
+#include <strings.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -65,6 +65,13 @@ std::string ShortPath(const std::string& path) {
     struct stat st;
     return ::stat(path.c_str(), &st) == 0 ? path : std::string();
 }
+
+namespace {
+bool EndsWithNoCase(const std::string& text, const std::string& suffix) {
+    return text.size() >= suffix.size() &&
+           ::strcasecmp(text.c_str() + text.size() - suffix.size(), suffix.c_str()) == 0;
+}
+} // namespace
 
 std::vector<std::string> List(const std::string& folder, const std::string& suffix) {
     std::vector<std::string> names;

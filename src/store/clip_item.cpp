@@ -2,7 +2,6 @@
 
 #include "platform/data_offer.h"
 #include "platform/win_constants.h"
-#include "player/schedule.h"
 #include "store/byte_block.h"
 #include "store/dib_header.h"
 #include "store/rtf_text.h"
@@ -182,31 +181,6 @@ const char* CClipItem::GetFileExtension() const {
     if (type == CLIP_RTF)
         return ".rtf";
     return IsTextLike() ? ".txt" : ".bmp";
-}
-
-int CClipItem::GetIconIndex() const {
-    int mark = 0;
-    const ScheduleMarks schedule = ScheduleMarksOf(caption);
-    if (schedule.scheduled)
-        mark = schedule.startSet ? 3 : 2;
-    else if (!caption.empty() && caption.front() == '+' && caption.back() == '+')
-        mark = 1;
-
-    if (HasHtml())
-        return mark + 11;
-    if (schedule.scheduled && schedule.mediaPlayer)
-        return mark + 23;
-    switch (type) {
-    case CLIP_TEXT:
-        return mark + 3;
-    case CLIP_RTF:
-        return mark + 7;
-    case CLIP_FILES:
-    case CLIP_FILES_WIDE:
-        return mark + 19;
-    default:
-        return mark + 15;
-    }
 }
 
 PixelRect BitmapDrawRect(int w, int h, const PixelRect& rect) {

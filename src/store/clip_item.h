@@ -98,9 +98,6 @@ public:
     void Materialize();
     PixelSize GetPreviewSize();
 
-    // Index of the item's picture in the menu's image list.
-    int GetIconIndex() const;
-
     // The file that holds this item's collection (owner), or the collection's own file
     // for a collection node.
     std::string CollectionFilePath() const;

@@ -67,6 +67,32 @@ unsigned CommandPicture(unsigned id) {
 }
 } // namespace
 
+int GetIconIndex(const CClipItem& item) {
+    const std::string& caption = item.caption;
+    int mark = 0;
+    const ScheduleMarks schedule = ScheduleMarksOf(caption);
+    if (schedule.scheduled)
+        mark = schedule.startSet ? 3 : 2;
+    else if (!caption.empty() && caption.front() == '+' && caption.back() == '+')
+        mark = 1;
+
+    if (item.HasHtml())
+        return mark + 11;
+    if (schedule.scheduled && schedule.mediaPlayer)
+        return mark + 23;
+    switch (item.type) {
+    case CLIP_TEXT:
+        return mark + 3;
+    case CLIP_RTF:
+        return mark + 7;
+    case CLIP_FILES:
+    case CLIP_FILES_WIDE:
+        return mark + 19;
+    default:
+        return mark + 15;
+    }
+}
+
 unsigned ItemPicture(int i) {
     if (i >= 3 && i <= 14)
         return static_cast<unsigned>(151 + i);
@@ -109,7 +135,7 @@ EntryLook RawLookOf(const MenuEntry& entry, bool highlighted, const LookContext&
         return look;
     case EntryKind::Item:
         if (entry.item) {
-            look.icon = ItemPicture(entry.item->GetIconIndex());
+            look.icon = ItemPicture(GetIconIndex(*entry.item));
             look.text = ItemCaption(*entry.item, context.counters);
         }
         return look;

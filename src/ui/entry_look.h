@@ -65,7 +65,11 @@ struct EntrySize {
 };
 EntrySize SizeOf(const EntryMeasure& measure, int cx, int cy, int screenWidth, bool hotBar);
 
-// The picture of an item by its icon index (CClipItem::GetIconIndex).
+// Index of the item's picture in the menu's image list: its kind (text, Rich Text, HTML,
+// files, bitmap, scheduled for a media player) and the mark of its caption (a "+...+"
+// chain, a schedule without or with a start time).
+int GetIconIndex(const CClipItem& item);
+// The picture of an item by its icon index.
 unsigned ItemPicture(int iconIndex);
 
 // The caption an item shows: in an external collection "+1".."+3" followed by a pattern

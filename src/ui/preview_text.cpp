@@ -1,6 +1,6 @@
 #include "ui/preview_text.h"
 
-#include "app/service_wnd.h"
+#include "store/clip_item.h"
 #include "platform/ui_strings.h"
 #include "store/trim.h"
 
@@ -14,21 +14,21 @@ std::string Trimmed(const std::string& text) {
 }
 } // namespace
 
-TipSubject TipSubjectOf(const CServiceWnd& s) {
+TipSubject TipSubjectOf(const MenuHighlight& h) {
     TipSubject tip;
-    if (s.m_hTrackedMenu) {
-        tip.tool = s.m_nSelId;
-        if (s.m_nSelId >= kFirstHelpId)
-            tip.text = Trimmed(LoadUiString(static_cast<unsigned>(s.m_nSelId)));
+    if (h.contextMenu) {
+        tip.tool = h.selId;
+        if (h.selId >= kFirstHelpId)
+            tip.text = Trimmed(LoadUiString(static_cast<unsigned>(h.selId)));
         return tip;
     }
-    tip.tool = s.m_nSelEntryId;
+    tip.tool = h.entryId;
     if (tip.tool == -1)
         return tip;
-    if (s.m_pSelItem) {
-        tip.text = Trimmed(s.m_pSelItem->preview);
-        if (tip.text.empty() && !s.m_pSelItem->IsTextLike())
-            tip.picture = s.m_pSelItem;
+    if (h.item) {
+        tip.text = Trimmed(h.item->preview);
+        if (tip.text.empty() && !h.item->IsTextLike())
+            tip.picture = h.item;
     } else {
         tip.text = Trimmed(LoadUiString(static_cast<unsigned>(tip.tool)));
     }

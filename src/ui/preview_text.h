@@ -4,8 +4,15 @@
 #include <cstdint>
 #include <string>
 
-class CServiceWnd;
 class CClipItem;
+
+// The highlight of the open menus, as their drawing and WM_MENUSELECT report it.
+struct MenuHighlight {
+    bool contextMenu = false;  // a context menu is tracked: `selId` is its entry
+    int32_t selId = -1;        // the context menu's highlighted command
+    int32_t entryId = -1;      // the main menu's highlighted entry
+    CClipItem* item = nullptr; // that entry's item, if any
+};
 
 struct TipSubject {
     int32_t tool = -1;            // the highlighted entry's id; -1: no tip
@@ -14,6 +21,6 @@ struct TipSubject {
     bool Shows() const { return tool != -1 && (!text.empty() || picture); }
 };
 
-// The tip for the service's highlight: the context menu's entry while one is tracked,
-// else the main menu's.
-TipSubject TipSubjectOf(const CServiceWnd& service);
+// The tip for the highlight: the context menu's entry while one is tracked, else the main
+// menu's.
+TipSubject TipSubjectOf(const MenuHighlight& highlight);

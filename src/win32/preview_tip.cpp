@@ -45,7 +45,7 @@ void CPreviewTip::Update(const CServiceWnd& service, HFONT font) {
     m_font = font;
     if (!EnsureWindow())
         return;
-    TipSubject subject = TipSubjectOf(service);
+    TipSubject subject = TipSubjectOf(service.Highlight());
     if (subject.tool == m_subject.tool && subject.text == m_subject.text &&
         subject.picture == m_subject.picture)
         return;

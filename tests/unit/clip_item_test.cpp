@@ -216,46 +216,6 @@ TEST(ClipItem, KindDecidesTextLikenessAndExtension) {
     }
 }
 
-TEST(ClipItem, IconIndexCombinesKindHtmlAndCaptionMarks) {
-    const std::string sched = " <08:30,*,*,* *:* *:*,* *:*,*,*,* 01>";
-    const std::string noStart = " <*:*,*,*,* *:* *:*,* *:*,*,*,* 03>";
-    const struct {
-        uint16_t type;
-        const char* caption;
-        bool html;
-        int index;
-    } cases[] = {
-        {CLIP_TEXT, "plain", false, 3},
-        {CLIP_TEXT, "", false, 3},
-        {CLIP_RTF, "doc", false, 7},
-        {CLIP_RTF, "doc", true, 11},
-        {CLIP_FILES, "f", false, 19},
-        {CLIP_FILES_WIDE, "f", false, 19},
-        {CLIP_BITMAP, "Bitmap 001", false, 15},
-        {CLIP_COLLECTION, "Work", false, 15},
-        {CLIP_TEXT, "+1 count %u+", false, 4},
-        {CLIP_TEXT, "+only at start", false, 3},
-        {CLIP_TEXT, "+counter+", true, 12},
-    };
-    for (const auto& c : cases) {
-        CClipItem item;
-        item.type = c.type;
-        item.caption = c.caption;
-        if (c.html)
-            item.SetHtml("<p>");
-        EXPECT_EQ(item.GetIconIndex(), c.index) << c.caption;
-    }
-    CClipItem media;
-    media.caption = "News" + sched; // MCI player, start set
-    EXPECT_EQ(media.GetIconIndex(), 26);
-    media.caption = "Clock" + noStart; // external program, no start time
-    EXPECT_EQ(media.GetIconIndex(), 5);
-    media.type = CLIP_FILES;
-    EXPECT_EQ(media.GetIconIndex(), 21);
-    media.SetHtml("<p>");
-    EXPECT_EQ(media.GetIconIndex(), 13);
-}
-
 TEST(BitmapDrawRect, ShrinksToFitKeepingAspectAndCentres) {
     const PixelRect box{10, 20, 250, 180}; // 240 x 160
     EXPECT_EQ(BitmapDrawRect(100, 50, box), (PixelRect{80, 75, 180, 125}));

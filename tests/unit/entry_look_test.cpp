@@ -64,34 +64,44 @@ TEST(EntryLook, CounterCaptionsCountOnlyInExternalCollections) {
     EXPECT_EQ(MeasureOf(ItemEntry(*item), Context().now).text, "Alarm <06:45>");
 }
 
-TEST(EntryLook, ItemPicturesFollowKindAndCaption) {
-    uint8_t counter = 0;
-    std::vector<uint8_t> dib(40 + 4, 0);
-    dib[0] = 40, dib[4] = 1, dib[8] = 1, dib[12] = 1, dib[14] = 32;
-    auto text = CClipItem::FromText("hello");
-    auto rtf = CClipItem::FromRtf("{\\rtf1 hello}");
-    auto bitmap = CClipItem::FromDib(dib, counter);
-    const uint8_t list[] = {'a', ':', '\\', 'b', 0, 0};
-    auto files = CClipItem::FromFileList(list, sizeof list, false);
-    EXPECT_EQ(LookOf(ItemEntry(*text), false, Context()).icon, unsigned(IDI_ITEM_TEXT));
-    EXPECT_EQ(LookOf(ItemEntry(*rtf), false, Context()).icon, unsigned(IDI_ITEM_RTF));
-    EXPECT_EQ(LookOf(ItemEntry(*bitmap), false, Context()).icon, unsigned(IDI_ITEM_BITMAP));
-    EXPECT_EQ(LookOf(ItemEntry(*files), false, Context()).icon, unsigned(IDI_ITEM_FILES));
-    text->SetHtml("<b>hello</b>");
-    EXPECT_EQ(LookOf(ItemEntry(*text), false, Context()).icon, unsigned(IDI_ITEM_HTML));
-    // Variants: "+...+" chains, then schedules without and with a start time.
-    rtf->caption = "+chain+";
-    EXPECT_EQ(LookOf(ItemEntry(*rtf), false, Context()).icon, unsigned(IDI_ITEM_RTF + 1));
-    rtf->caption = "News <*:*,*,*,* *:* *:*,* *:*,*,*,* 00>";
-    EXPECT_EQ(LookOf(ItemEntry(*rtf), false, Context()).icon, unsigned(IDI_ITEM_MEDIA + 2));
-    bitmap->caption = kScheduled;
-    EXPECT_EQ(LookOf(ItemEntry(*bitmap), false, Context()).icon, unsigned(IDI_ITEM_MEDIA + 3));
-    // Indexes the item never gives fall back to the bitmap picture.
-    EXPECT_EQ(ItemPicture(0), unsigned(IDI_ITEM_BITMAP));
-    EXPECT_EQ(ItemPicture(15), unsigned(IDI_ITEM_BITMAP));
-    EXPECT_EQ(ItemPicture(16), unsigned(IDI_ITEM_BITMAP + 1));
-    EXPECT_EQ(ItemPicture(22), unsigned(IDI_ITEM_FILES + 3));
-    EXPECT_EQ(ItemPicture(27), unsigned(IDI_ITEM_BITMAP));
+TEST(EntryLook, ItemPicturesFollowKindHtmlAndCaptionMarks) {
+    // Schedules of a media player and of another program, with and without a start time.
+    const std::string media = " <08:30,*,*,* *:* *:*,* *:*,*,*,* 01>";
+    const std::string mediaNoStart = " <*:*,*,*,* *:* *:*,* *:*,*,*,* 01>";
+    const std::string program = " <08:30,*,*,* *:* *:*,* *:*,*,*,* 03>";
+    const std::string programNoStart = " <*:*,*,*,* *:* *:*,* *:*,*,*,* 03>";
+    const struct {
+        uint16_t type;
+        std::string caption;
+        bool html;
+        unsigned picture;
+    } cases[] = {
+        {CLIP_TEXT, "plain", false, IDI_ITEM_TEXT},
+        {CLIP_TEXT, "+only at start", false, IDI_ITEM_TEXT},
+        {CLIP_TEXT, "+chain+", false, IDI_ITEM_TEXT + 1},
+        {CLIP_TEXT, "x" + programNoStart, false, IDI_ITEM_TEXT + 2},
+        {CLIP_RTF, "doc", false, IDI_ITEM_RTF},
+        {CLIP_RTF, "doc", true, IDI_ITEM_HTML},
+        {CLIP_TEXT, "+chain+", true, IDI_ITEM_HTML + 1},
+        {CLIP_TEXT, "x" + program, true, IDI_ITEM_HTML + 3},
+        {CLIP_TEXT, "x" + media, true, IDI_ITEM_HTML + 3},
+        {CLIP_FILES, "f", false, IDI_ITEM_FILES},
+        {CLIP_FILES_WIDE, "x" + program, false, IDI_ITEM_FILES + 3},
+        {CLIP_BITMAP, "Bitmap 001", false, IDI_ITEM_BITMAP},
+        {CLIP_COLLECTION, "Work", false, IDI_ITEM_BITMAP},
+        {CLIP_BITMAP, "+chain+", false, IDI_ITEM_BITMAP + 1},
+        {CLIP_BITMAP, "x" + program, false, IDI_ITEM_BITMAP + 3},
+        {CLIP_TEXT, "x" + mediaNoStart, false, IDI_ITEM_MEDIA + 2},
+        {CLIP_FILES, "x" + media, false, IDI_ITEM_MEDIA + 3},
+    };
+    for (const auto& c : cases) {
+        CClipItem item;
+        item.type = c.type;
+        item.caption = c.caption;
+        if (c.html)
+            item.SetHtml("<p>");
+        EXPECT_EQ(LookOf(ItemEntry(item), false, Context()).icon, c.picture) << c.caption;
+    }
 }
 
 TEST(EntryLook, TheTimePopupShowsTheTimeWhileHighlightedButKeepsItsWidth) {

@@ -1,73 +1,70 @@
-// What the tip beside an open menu shows for the service's highlight.
+// What the tip beside an open menu shows for the highlight.
 #include "ui/preview_text.h"
 
 #include <gtest/gtest.h>
 
-#include "fakes/fake_service_ports.h"
 #include "resource.h"
+#include "store/clip_item.h"
+#include "ui/menu_ids.h"
 
 namespace {
-class PreviewText : public ::testing::Test, protected FakeServicePorts {
-protected:
-    CServiceWnd service{Ports(), 1024, 0};
-};
-} // namespace
-
-TEST_F(PreviewText, ItemsShowTheirPreviewPopupsTheirHelpText) {
-    EXPECT_FALSE(TipSubjectOf(service).Shows()); // nothing highlighted
-
-    auto item = CClipItem::FromText("  first line\n\n\n\nsecond line   ");
-    service.m_nSelEntryId = 1;
-    service.m_pSelItem = item.get();
-    TipSubject tip = TipSubjectOf(service);
-    EXPECT_TRUE(tip.Shows());
-    EXPECT_EQ(tip.tool, 1);
-    EXPECT_EQ(tip.text.front(), 'f');
-    EXPECT_EQ(tip.text.back(), 'e');
-    EXPECT_EQ(tip.picture, nullptr);
-
-    item->preview = std::string(600, 'p');
-    EXPECT_EQ(TipSubjectOf(service).text.size(), 511u);
-
-    service.m_pSelItem = nullptr;
-    service.m_nSelEntryId = ID_STATUS_COLLECTION;
-    EXPECT_EQ(TipSubjectOf(service).text, "External menu");
-    service.m_nSelEntryId = ID_STATUS_TIME;
-    EXPECT_EQ(TipSubjectOf(service).text, "Time menu");
-    // Entries without a help text (a time entry) show no tip.
-    service.m_nSelEntryId = 17408;
-    EXPECT_FALSE(TipSubjectOf(service).Shows());
-    // A highlight that went away hides the tip even though the item is still remembered.
-    service.m_pSelItem = item.get();
-    service.m_nSelEntryId = -1;
-    EXPECT_FALSE(TipSubjectOf(service).Shows());
+MenuHighlight MainMenu(int32_t entryId, CClipItem* item) {
+    MenuHighlight h;
+    h.entryId = entryId;
+    h.item = item;
+    return h;
 }
 
-TEST_F(PreviewText, BitmapsShowThemselves) {
+MenuHighlight ContextMenu(int32_t selId, CClipItem* item) {
+    MenuHighlight h = MainMenu(1, item); // the entry the context menu was opened for
+    h.contextMenu = true;
+    h.selId = selId;
+    return h;
+}
+} // namespace
+
+TEST(PreviewText, TheTipFollowsTheHighlight) {
+    auto item = CClipItem::FromText("x");
+    item->preview = " \r\n first line\n\nsecond line \t";
+    auto longItem = CClipItem::FromText("x");
+    longItem->preview = std::string(600, 'p');
+    const struct {
+        const char* name;
+        MenuHighlight highlight;
+        int32_t tool; // -1: no tip
+        std::string text;
+    } cases[] = {
+        {"nothing highlighted", MainMenu(-1, nullptr), -1, ""},
+        {"an item: its preview, trimmed", MainMenu(1, item.get()), 1, "first line\n\nsecond line"},
+        {"a long preview is cut", MainMenu(2, longItem.get()), 2, std::string(511, 'p')},
+        {"a popup: its help text", MainMenu(ID_STATUS_COLLECTION, nullptr), ID_STATUS_COLLECTION,
+         "External menu"},
+        {"a time entry has no help text", MainMenu(17408, nullptr), -1, ""},
+        {"the highlight went, the item is still remembered", MainMenu(-1, item.get()), -1, ""},
+        {"a context menu's command", ContextMenu(ID_PRINT, item.get()), ID_PRINT,
+         "Print selected item"},
+        {"a popup's position in a context menu", ContextMenu(3, item.get()), -1, ""},
+        {"nothing highlighted in a context menu", ContextMenu(-1, item.get()), -1, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const TipSubject tip = TipSubjectOf(c.highlight);
+        EXPECT_EQ(tip.Shows() ? tip.tool : -1, c.tool);
+        if (tip.Shows()) {
+            EXPECT_EQ(tip.text, c.text);
+        }
+        EXPECT_EQ(tip.picture, nullptr);
+    }
+}
+
+TEST(PreviewText, BitmapsWithoutPreviewTextShowThemselves) {
     uint8_t counter = 0;
     std::vector<uint8_t> dib(44, 0);
     dib[0] = 40, dib[4] = 1, dib[8] = 1, dib[12] = 1, dib[14] = 32;
     auto bitmap = CClipItem::FromDib(dib, counter);
     bitmap->preview.clear();
-    service.m_nSelEntryId = 2;
-    service.m_pSelItem = bitmap.get();
-    const TipSubject tip = TipSubjectOf(service);
+    const TipSubject tip = TipSubjectOf(MainMenu(2, bitmap.get()));
     EXPECT_TRUE(tip.Shows());
     EXPECT_TRUE(tip.text.empty());
     EXPECT_EQ(tip.picture, bitmap.get());
-}
-
-TEST_F(PreviewText, ContextMenusShowTheHelpOfTheirEntries) {
-    auto item = CClipItem::FromText("an item");
-    service.m_nSelEntryId = 1;
-    service.m_pSelItem = item.get();
-    service.m_hTrackedMenu = 0xCC;
-    service.m_nSelId = ID_PRINT;
-    EXPECT_EQ(TipSubjectOf(service).text, "Print selected item");
-    EXPECT_EQ(TipSubjectOf(service).tool, ID_PRINT);
-    // Small ids are positions of popups, not texts.
-    service.m_nSelId = 3;
-    EXPECT_FALSE(TipSubjectOf(service).Shows());
-    service.m_nSelId = -1;
-    EXPECT_FALSE(TipSubjectOf(service).Shows());
 }

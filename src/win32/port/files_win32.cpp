@@ -1,7 +1,6 @@
 // Windows implementation of the file operations (8-bit "A" functions: the program's
 // texts and paths are in the ANSI code page throughout).
 #include "platform/files.h"
-#include "store/no_case.h"
 
 #include <windows.h>
 #include <io.h>
@@ -58,6 +57,13 @@ std::string ShortPath(const std::string& path) {
     shortPath.resize(written);
     return shortPath;
 }
+
+namespace {
+bool EndsWithNoCase(const std::string& text, const std::string& suffix) {
+    return text.size() >= suffix.size() &&
+           _stricmp(text.c_str() + text.size() - suffix.size(), suffix.c_str()) == 0;
+}
+} // namespace
 
 std::vector<std::string> List(const std::string& folder, const std::string& suffix) {
     std::vector<std::string> names;

@@ -1,6 +1,7 @@
 #include "named_file_win32.h"
 
-#include "store/no_case.h"
+#include <cstring>
+
 #include "win32/handles.h"
 
 namespace {
@@ -47,6 +48,6 @@ bool IsNamedPlainFile(HANDLE file, const std::string& path) {
     if (!dir)
         return false;
     const std::string folderPath = FinalPath(dir.Get());
-    return !folderPath.empty() &&
-           EqualsNoCase(FinalPath(file), folderPath + '\\' + path.substr(sep + 1));
+    return !folderPath.empty() && _stricmp(FinalPath(file).c_str(),
+                                           (folderPath + '\\' + path.substr(sep + 1)).c_str()) == 0;
 }

@@ -1,8 +1,5 @@
 #include "win32/port/resources_win32.h"
 
-#include "platform/ui_strings.h"
-#include "store/language.h"
-
 Win32ResourceModule::~Win32ResourceModule() {
     if (m_owned && m_module)
         FreeLibrary(m_module);
@@ -56,21 +53,4 @@ std::unique_ptr<IResourceModule> Win32LanguageLoader::Load(const std::string& pa
 const IResourceModule& ProgramResources() {
     static const Win32ResourceModule own(GetModuleHandleA(nullptr), false);
     return own;
-}
-
-HMENU LoadMenuFrom(unsigned id, const IResourceModule* library, const IResourceModule& own) {
-    const IResourceModule& from = UiMenuModule(id, library, own);
-    for (const IResourceModule* m : {&from, &own}) {
-        // Every module of the Windows build is a Win32ResourceModule.
-        auto* w = dynamic_cast<const Win32ResourceModule*>(m);
-        if (!w)
-            continue;
-        if (HMENU menu = LoadMenuA(w->Handle(), MAKEINTRESOURCEA(id)))
-            return menu;
-    }
-    return nullptr;
-}
-
-HMENU LoadUiMenu() {
-    return LoadMenuFrom(IDR_CONTEXT_MENU, UiLanguage(), ProgramResources());
 }
