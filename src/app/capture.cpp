@@ -13,8 +13,7 @@
 #include "platform/clock.h"
 #include "platform/picture_decoder.h"
 #include "platform/service_window.h"
-#include "platform/sound.h"
-#include "platform/timers.h"
+#include "platform/system.h"
 #include "platform/viewer_chain.h"
 #include "platform/win_constants.h"
 #include "resource.h"
@@ -136,11 +135,11 @@ void CServiceWnd::OnChangeCbChain(WindowHandle removed, WindowHandle next) {
     if (removed == m_hWndNextViewer)
         m_hWndNextViewer = next;
     ForwardToNextViewer(win::WM_CHANGECBCHAIN, static_cast<uintptr_t>(removed),
-                        static_cast<intptr_t>(next));
+                        static_cast<intptr_t>(static_cast<uintptr_t>(next)));
 }
 
 void CServiceWnd::ForwardToNextViewer(unsigned message, uintptr_t wParam, intptr_t lParam) {
-    if (m_hWndNextViewer != 0 && m_hWndNextViewer != NO_NEXT_VIEWER)
+    if (m_hWndNextViewer != NO_WINDOW && m_hWndNextViewer != NO_NEXT_VIEWER)
         m_ports.viewers.Forward(m_hWndNextViewer, message, wParam, lParam);
 }
 
@@ -436,7 +435,7 @@ void CServiceWnd::HoldCuts() {
 }
 
 void CServiceWnd::ReleaseCutsLater() {
-    if (m_hWnd)
+    if (m_hWnd != NO_WINDOW)
         m_ports.window.PostCommand(0, ID_RELEASE_CUTS);
 }
 

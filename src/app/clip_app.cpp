@@ -2,7 +2,7 @@
 
 #include "app/service_wnd.h"
 #include "app/install_port.h"
-#include "platform/message_box.h"
+#include "platform/system.h"
 #include "platform/running_copy.h"
 #include "platform/ui_strings.h"
 #include "platform/win_constants.h"
@@ -34,7 +34,7 @@ bool CClipApp::InitInstance(const std::string& commandLine) {
         if (!Ask(LoadUiString(IDS_UNINSTALL_QUESTION), IDS_UNINSTALL_CAPTION,
                  win::MB_YESNO | win::MB_ICONQUESTION))
             return false;
-        if (!running) {
+        if (running == NO_WINDOW) {
             m_ports.installation.Uninstall();
             return false;
         }
@@ -46,7 +46,7 @@ bool CClipApp::InitInstance(const std::string& commandLine) {
     const bool otherCopyRegistered =
         m_ports.installation.CheckInstalledCopy(false) == INSTALL_OTHER_COPY;
 
-    if (running) {
+    if (running != NO_WINDOW) {
         if (!otherCopyRegistered) {
             m_ports.running.BringToFront(running);
             m_ports.running.PostCommand(running, ID_APP_ABOUT);

@@ -1,8 +1,7 @@
 #include "app/collection_store.h"
 
 #include "app/service_wnd.h"
-#include "platform/message_box.h"
-#include "platform/screen.h"
+#include "platform/system.h"
 #include "platform/service_window.h"
 #include "platform/ui_strings.h"
 #include "platform/win_constants.h"

@@ -2,9 +2,8 @@
 // hot keys that paste the first three items directly.
 #include "app/service_wnd.h"
 #include "platform/clock.h"
-#include "platform/hot_keys.h"
+#include "platform/system.h"
 #include "platform/service_window.h"
-#include "platform/timers.h"
 #include "platform/win_constants.h"
 #include "resource.h"
 

@@ -2,7 +2,7 @@
 // host, and the first steps of the selection dispatcher.
 #include "app/collection_store.h"
 #include "app/service_wnd.h"
-#include "platform/input_state.h"
+#include "platform/system.h"
 #include "platform/menu_host.h"
 #include "platform/service_window.h"
 #include "resource.h"
@@ -64,7 +64,7 @@ void CServiceWnd::ShowMainMenu() {
     const unsigned id = m_ports.menus.TrackMainMenu(menu, at.x, at.y);
     EndMenuFocus();
     m_pMainMenu = nullptr;
-    if (!m_hWnd) // closed from a context menu meanwhile
+    if (m_hWnd == NO_WINDOW) // closed from a context menu meanwhile
         return;
     m_hotWnd.ShowAfterMenu();
     if (id)
@@ -91,9 +91,9 @@ void CServiceWnd::OpenContextMenu() {
     const unsigned command = m_ports.menus.TrackContextMenu(
         popup, (m_dwState & ST_PAUSED) != 0, (m_dwOptions & OPT_SCHEDULER_ON) != 0, m_hTrackedMenu);
     EndMenuFocus();
-    m_hTrackedMenu = 0;
+    m_hTrackedMenu = NO_MENU;
     m_nPendingCmd = static_cast<int32_t>(command);
-    if (!m_hWnd)
+    if (m_hWnd == NO_WINDOW)
         return;
     if (command || m_hotWnd.HasOwnMenuOpen())
         m_ports.menus.CancelMenus(); // the main menu (or the hot-menu's popup) closes too
@@ -165,7 +165,7 @@ void CServiceWnd::SaveAndReload() {
 
 MenuHighlight CServiceWnd::Highlight() const {
     MenuHighlight h;
-    h.contextMenu = m_hTrackedMenu != 0;
+    h.contextMenu = m_hTrackedMenu != NO_MENU;
     h.selId = m_nSelId;
     h.entryId = m_nSelEntryId;
     h.item = m_pSelItem;
@@ -173,14 +173,15 @@ MenuHighlight CServiceWnd::Highlight() const {
 }
 
 intptr_t CServiceWnd::OnMenuChar(unsigned ch, int itemCount) {
-    const MenuCharAnswer answer = MenuCharAction(ch, m_nSelEntryId, m_hTrackedMenu != 0, itemCount);
+    const MenuCharAnswer answer =
+        MenuCharAction(ch, m_nSelEntryId, m_hTrackedMenu != NO_MENU, itemCount);
     if (answer.queuedCommand)
         m_nQueuedCmd = answer.queuedCommand;
     return answer.result;
 }
 
 void CServiceWnd::OnMenuSelect(unsigned id, MenuHandle menu) {
-    if (!m_hTrackedMenu)
+    if (m_hTrackedMenu == NO_MENU)
         return;
     m_nSelId = id ? static_cast<int32_t>(id) : -1;
     m_hSelMenu = menu;

@@ -8,8 +8,7 @@
 #include "platform/clipboard.h"
 #include "platform/clock.h"
 #include "platform/files.h"
-#include "platform/input_state.h"
-#include "platform/key_input.h"
+#include "platform/system.h"
 #include "platform/target_messages.h"
 #include "platform/target_window.h"
 #include "platform/win_constants.h"
@@ -50,7 +49,7 @@ void CServiceWnd::EmulatePaste() {
     m_dwLastFilesTick = m_dwLastTextTick = m_dwLastBitmapTick = now;
     m_dwLookedSequence = m_ports.clipboard.SequenceNumber();
 
-    if (!m_hWndTarget)
+    if (m_hWndTarget == NO_WINDOW)
         return;
     RestoreTarget();
     if (m_dwOptions & OPT_PASTE_CTRL_V) {
@@ -153,7 +152,7 @@ void CServiceWnd::PasteFileList(const std::string& list, bool wide) {
     if (m_dwOptions & OPT_PASTE_DROP_FILE) {
         // The end of a drag-and-drop, straight to the target's top-level window; the
         // clipboard is not touched and nothing is typed.
-        if (m_hWndTarget)
+        if (m_hWndTarget != NO_WINDOW)
             m_ports.targetMessages.SendDropFiles(m_ports.targets.TopLevelOf(m_hWndTarget), block);
         return;
     }

@@ -2,7 +2,7 @@
 // template items that gather other items, and chains of items with Tabs between them.
 #include "app/service_wnd.h"
 #include "platform/clock.h"
-#include "platform/key_input.h"
+#include "platform/system.h"
 #include "platform/service_window.h"
 #include "platform/target_messages.h"
 #include "platform/win_constants.h"

@@ -4,7 +4,7 @@
 #include "app/service_wnd.h"
 #include "platform/clock.h"
 #include "platform/service_window.h"
-#include "platform/timers.h"
+#include "platform/system.h"
 #include "player/scheduler.h"
 #include "resource.h"
 

@@ -5,9 +5,8 @@
 #include "app/install_port.h"
 #include "platform/focus.h"
 #include "platform/menu_host.h"
-#include "platform/message_box.h"
+#include "platform/system.h"
 #include "platform/service_window.h"
-#include "platform/timers.h"
 #include "platform/ui_strings.h"
 #include "platform/win_constants.h"
 #include "resource.h"
@@ -32,7 +31,7 @@ CServiceWnd::~CServiceWnd() = default;
 bool CServiceWnd::Create(WindowHandle parent) {
     m_ptMenu = ScreenPoint{-1, -1};
     m_hWnd = m_ports.window.CreateServiceWindow(parent);
-    if (!m_hWnd)
+    if (m_hWnd == NO_WINDOW)
         return false;
     m_hWndParent = parent;
     m_bShuttingDown = false;
@@ -87,7 +86,7 @@ void CServiceWnd::OnDestroy() {
     // (leaving the viewer chain waits for the next viewer) let sent messages in meanwhile:
     // a nested end of the session must find the work taken, and a nested cut must not be
     // captured (autosave would write the emptied list over the file).
-    if (!m_hWnd || m_bShuttingDown)
+    if (m_hWnd == NO_WINDOW || m_bShuttingDown)
         return;
     m_bShuttingDown = true;
     m_dwState &= ~ST_VIEWER_ON;
@@ -109,7 +108,7 @@ void CServiceWnd::OnDestroy() {
     LeaveViewerChain();
     UnregisterHotKeys();
 
-    m_hWnd = 0;
+    m_hWnd = NO_WINDOW;
     DeleteTempFiles();
 }
 
@@ -132,7 +131,7 @@ bool CServiceWnd::OnCommand(uintptr_t wParam, intptr_t lParam) {
         SaveAndReload();
         return true;
     case ID_OPEN_CONTEXT_MENU:
-        if (m_hTrackedMenu)
+        if (m_hTrackedMenu != NO_MENU)
             m_ports.menus.CancelMenus();
         OpenContextMenu();
         return true;
@@ -156,7 +155,7 @@ bool CServiceWnd::OnCommand(uintptr_t wParam, intptr_t lParam) {
 
 void CServiceWnd::RememberTarget() {
     const WindowHandle window = m_ports.focus.ForegroundWindow();
-    if (!window || window == m_hWndParent)
+    if (window == NO_WINDOW || window == m_hWndParent)
         return;
     // The hot window is where the user points, never where a paste goes.
     if (m_hotWnd.IsHotWindow(window))

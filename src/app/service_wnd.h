@@ -8,7 +8,7 @@
 
 #include "app/hot_window_keeper.h"
 #include "platform/handles.h"
-#include "platform/input_state.h"
+#include "platform/system.h"
 #include "platform/tray_icon.h"
 #include "store/clip_item.h"
 #include "store/language.h"
@@ -52,7 +52,7 @@ enum : uint32_t {
 };
 
 // m_hWndNextViewer before the window has joined the clipboard-viewer chain.
-constexpr WindowHandle NO_NEXT_VIEWER = 0xFFFF;
+constexpr WindowHandle NO_NEXT_VIEWER{0xFFFF};
 
 // Ids of the hot keys registered on the service window.
 enum : int {
@@ -247,10 +247,10 @@ public:
     ClipList m_activeList;
     ClipList m_collectionList;
     HotWindowKeeper m_hotWnd; // the hot window, m_pHotWnd within
-    FontHandle m_font = 0;
+    FontHandle m_font = NO_FONT;
     CLanguageLibrary m_hLangDll; // the loaded language library, if any
-    MenuHandle m_hTrackedMenu = 0;
-    MenuHandle m_hSelMenu = 0;
+    MenuHandle m_hTrackedMenu = NO_MENU;
+    MenuHandle m_hSelMenu = NO_MENU;
     int32_t m_nSelId = -1;
     int32_t m_nSelEntryId = -1;
     CClipItem* m_pSelItem = nullptr;
@@ -263,8 +263,8 @@ public:
     ScreenPoint m_ptMenu;
     int32_t m_nLastMinute = -1;
     WindowHandle m_hWndNextViewer = NO_NEXT_VIEWER;
-    WindowHandle m_hWndTarget = 0;
-    WindowHandle m_hWndTargetFocus = 0;
+    WindowHandle m_hWndTarget = NO_WINDOW;
+    WindowHandle m_hWndTargetFocus = NO_WINDOW;
     CMainMenu* m_pMainMenu = nullptr;
     int32_t m_nQueuedCmd = 0;
     TrayIconData m_nid;
@@ -333,8 +333,8 @@ private:
     int m_nMenuFocusDepth = 0;    // menus open between FocusForMenu and EndMenuFocus
     bool m_bShuttingDown = false; // OnDestroy has begun: it runs once per window
     ServicePorts m_ports;
-    WindowHandle m_hWnd = 0;
-    WindowHandle m_hWndParent = 0;
+    WindowHandle m_hWnd = NO_WINDOW;
+    WindowHandle m_hWndParent = NO_WINDOW;
     // Formats by which other programs mark a cut that clipboard tools should not keep.
     unsigned m_cfNoMonitor = 0;
     unsigned m_cfViewerIgnore = 0;

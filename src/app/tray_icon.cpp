@@ -3,7 +3,7 @@
 #include "app/collection_store.h"
 #include "app/service_wnd.h"
 #include "platform/service_window.h"
-#include "platform/timers.h"
+#include "platform/system.h"
 #include "platform/tray_icon.h"
 #include "platform/ui_strings.h"
 #include "platform/win_constants.h"

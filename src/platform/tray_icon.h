@@ -12,7 +12,7 @@ constexpr size_t TRAY_TIP_MAX = 63;
 // The taskbar icon as the system's icon record (its 88-byte form) carries it.
 struct TrayIconData {
     uint32_t cbSize = 88;
-    WindowHandle hWnd = 0;
+    WindowHandle hWnd = NO_WINDOW;
     uint32_t uID = 128;
     uint32_t uFlags = 0;           // NIF_MESSAGE | NIF_ICON | NIF_TIP
     uint32_t uCallbackMessage = 0; // sent to hWnd with wParam = uID, lParam = mouse message

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "platform/clock.h"
-#include "platform/timers.h"
+#include "platform/system.h"
 #include "player/schedule_check.h"
 #include "store/rtf_text.h"
 #include "store/trim.h"

@@ -2,7 +2,7 @@
 // The program installs itself: autostart value, entry in the list of installed programs,
 // Start menu shortcut; a newer copy replaces the registered executable in place; and
 // "UNINSTALL" removes it all again.
-#include "platform/last_error.h"
+#include "platform/system.h"
 #include "platform/registry.h"
 #include "platform/shell.h"
 

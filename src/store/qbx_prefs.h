@@ -2,7 +2,7 @@
 // The 32-byte preference block at offset 8 of every collection file. Only "Clipboard.qbx"
 // is read for preferences; other collection files carry the block too, with the two
 // user hot-key bytes in the other order.
-#include "platform/screen.h"
+#include "platform/system.h"
 #include "store/preferences.h"
 
 #include <array>

@@ -3,7 +3,7 @@
 // becomes its window, which part of the screen a capture reads, and the colour texts.
 #include <string>
 
-#include "platform/input_state.h"
+#include "platform/system.h"
 #include "store/clip_item.h"
 
 // The sizes offered in the Camera's size box, in this order.

@@ -2,7 +2,7 @@
 // Opening the main menu by resting the pointer on the hot-icon ("Mouse on Hot-icon"): the
 // menu opens once the pointer has stayed still on the icon for one to two periods of the
 // hover timer; any movement starts the wait again, and leaving the icon ends it.
-#include "platform/input_state.h"
+#include "platform/system.h"
 
 constexpr unsigned HOT_HOVER_PERIOD_MS = 400;
 

@@ -8,7 +8,7 @@ public:
     explicit CMainMenu(MenuModel model) : m_model(std::move(model)) {}
     const MenuModel& Model() const { return m_model; }
     // The popup while it is shown (0 before and after).
-    MenuHandle m_hMenu = 0;
+    MenuHandle m_hMenu = NO_MENU;
 
 private:
     MenuModel m_model;

@@ -9,10 +9,10 @@
 
 // The portable code's opaque handles and the Win32 ones.
 inline HWND ToHwnd(WindowHandle h) {
-    return reinterpret_cast<HWND>(h);
+    return reinterpret_cast<HWND>(static_cast<uintptr_t>(h));
 }
 inline WindowHandle FromHwnd(HWND h) {
-    return reinterpret_cast<WindowHandle>(h);
+    return static_cast<WindowHandle>(reinterpret_cast<uintptr_t>(h));
 }
 
 template <typename Traits> class UniqueHandle {
@@ -174,8 +174,14 @@ private:
 };
 
 inline HMENU ToHmenu(MenuHandle h) {
-    return reinterpret_cast<HMENU>(h);
+    return reinterpret_cast<HMENU>(static_cast<uintptr_t>(h));
 }
 inline MenuHandle FromHmenu(HMENU h) {
-    return reinterpret_cast<MenuHandle>(h);
+    return static_cast<MenuHandle>(reinterpret_cast<uintptr_t>(h));
+}
+inline HFONT ToHfont(FontHandle h) {
+    return reinterpret_cast<HFONT>(static_cast<uintptr_t>(h));
+}
+inline FontHandle FromHfont(HFONT h) {
+    return static_cast<FontHandle>(reinterpret_cast<uintptr_t>(h));
 }

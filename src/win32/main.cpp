@@ -12,11 +12,10 @@
 #include "port/focus_win32.h"
 #include "port/ini_file_win32.h"
 #include "port/installation_win32.h"
-#include "port/message_box_win32.h"
+#include "port/system_win32.h"
 #include "port/resources_win32.h"
 #include "port/running_copy_win32.h"
 #include "platform/save_files.h"
-#include "port/screen_win32.h"
 #include "store/program_files.h"
 
 namespace {

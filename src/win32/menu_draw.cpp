@@ -147,8 +147,8 @@ void DrawMenuEntry(const DRAWITEMSTRUCT& dis, CServiceWnd& service, int32_t& sta
 
         RECT text = dis.rcItem;
         text.left += ENTRY_ICON_COLUMN;
-        SelectedObject font(dc, service.m_font ? reinterpret_cast<HGDIOBJ>(service.m_font)
-                                               : GetCurrentObject(dc, OBJ_FONT));
+        SelectedObject font(dc, service.m_font != NO_FONT ? ToHfont(service.m_font)
+                                                          : GetCurrentObject(dc, OBJ_FONT));
         if (look.fitWidth)
             look.text = FitText(look.text, dis.rcItem.right - dis.rcItem.left - ENTRY_ICON_COLUMN,
                                 DcTextWidth(dc));

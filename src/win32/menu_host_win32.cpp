@@ -25,7 +25,7 @@ unsigned Win32MenuHost::TrackMainMenu(CMainMenu& menu, int x, int y) {
         CMenuInputHook hook(m_menuInput); // also while its context menus are tracked inside
         id = TrackPopupMenuEx(popup.Get(), TRACK_FLAGS, x, y, m_window.Handle(), nullptr);
     }
-    menu.m_hMenu = 0;
+    menu.m_hMenu = NO_MENU;
     m_tip.End();
     return id;
 }
@@ -40,7 +40,7 @@ unsigned Win32MenuHost::TrackContextMenu(int index, bool paused, bool schedulerO
     tracked = FromHmenu(menu.Popup());
     const UINT command =
         TrackPopupMenuEx(menu.Popup(), TRACK_FLAGS, at.x, at.y, m_window.Handle(), nullptr);
-    tracked = 0;
+    tracked = NO_MENU;
     m_tip.End();
     return command;
 }

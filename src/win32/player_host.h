@@ -12,7 +12,7 @@
 #include "port/play_engines_win32.h"
 #include "port/processes_win32.h"
 #include "port/registry_win32.h"
-#include "port/timers_win32.h"
+#include "port/system_win32.h"
 #include "video_wnd.h"
 
 // PlayerCommand messages to the main frame. From a worker thread the send waits for the

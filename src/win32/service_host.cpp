@@ -25,12 +25,12 @@ bool CServiceHost::Create(HWND frame) {
 
 WindowHandle CServiceHost::CreateServiceWindow(WindowHandle parent) {
     if (!RegisterWindowClass(SERVICE_CLASS))
-        return 0;
+        return NO_WINDOW;
     // No title, no visible style, an empty rectangle: the window is never seen.
     const RECT empty = {0, 0, 0, 0};
     if (!CreateWindowObject(0, SERVICE_CLASS, "", WS_CHILD, empty, ToHwnd(parent),
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(1))))
-        return 0;
+        return NO_WINDOW;
     return FromHwnd(Handle());
 }
 
@@ -38,7 +38,7 @@ FontHandle CServiceHost::CreateMenuFont() {
     UniqueFont font(::CreateMenuFont(m_settings));
     if (font) // else the font in use stays
         m_font = std::move(font);
-    return reinterpret_cast<FontHandle>(m_font.Get());
+    return FromHfont(m_font.Get());
 }
 
 void CServiceHost::DestroyParent() {
@@ -93,7 +93,7 @@ LRESULT CServiceHost::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0; // the font comes from the "Font" setting only
     case WM_NCDESTROY:
         // Nothing draws with the menu font once the window is gone.
-        m_service.m_font = 0;
+        m_service.m_font = NO_FONT;
         m_font.Reset();
         return DefaultProc(msg, wParam, lParam);
     default:

@@ -48,7 +48,7 @@ bool CServiceHost::HandleMenuMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRE
         auto* dis = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
         if (!dis || dis->CtlType != ODT_MENU)
             return false;
-        if (m_service.m_hTrackedMenu &&
+        if (m_service.m_hTrackedMenu != NO_MENU &&
             reinterpret_cast<HMENU>(dis->hwndItem) == ToHmenu(m_service.m_hTrackedMenu)) {
             CClipItem* unused = nullptr; // context-menu entries carry no item
             DrawMenuEntry(*dis, m_service, m_service.m_nSelId, unused);

@@ -19,7 +19,7 @@ public:
     int opens = 0;                 // every attempt
     bool isOpen = false;
     int empties = 0;
-    WindowHandle owner = 0;
+    WindowHandle owner = NO_WINDOW;
     uint32_t sequence = 1;
     // Runs when data is read: its owner renders it on request, and meanwhile messages sent
     // to the reader arrive.

@@ -6,7 +6,7 @@
 // Windows as a table: the foreground window, each window's top-level class and focus.
 class FakeFocus final : public IFocus {
 public:
-    WindowHandle foreground = 0;
+    WindowHandle foreground = NO_WINDOW;
     std::map<WindowHandle, std::string> classOf;
     std::map<WindowHandle, WindowHandle> focusOf;
 
@@ -17,6 +17,6 @@ public:
     }
     WindowHandle FocusWindowOf(WindowHandle w) const override {
         auto it = focusOf.find(w);
-        return it == focusOf.end() ? 0 : it->second;
+        return it == focusOf.end() ? NO_WINDOW : it->second;
     }
 };

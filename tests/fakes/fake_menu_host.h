@@ -21,17 +21,17 @@ public:
 
     unsigned TrackMainMenu(CMainMenu& menu, int x, int y) override {
         shown.push_back({x, y, menu.Model().entries.size()});
-        menu.m_hMenu = 0xAA;
+        menu.m_hMenu = MenuHandle{0xAA};
         const unsigned id = onMainMenu ? onMainMenu(menu) : 0;
-        menu.m_hMenu = 0;
+        menu.m_hMenu = NO_MENU;
         return id;
     }
     unsigned TrackContextMenu(int index, bool paused, bool schedulerOn,
                               MenuHandle& tracked) override {
         contexts.push_back({index, paused, schedulerOn});
-        tracked = 0xCC;
+        tracked = MenuHandle{0xCC};
         const unsigned command = onContextMenu ? onContextMenu(index) : 0;
-        tracked = 0;
+        tracked = NO_MENU;
         return command;
     }
     void CancelMenus() override { ++cancels; }

@@ -10,7 +10,7 @@ class FakeRunningCopy final : public IRunningCopy {
 public:
     explicit FakeRunningCopy(CallLog& log) : m_log(log) {}
 
-    WindowHandle window = 0;
+    WindowHandle window = NO_WINDOW;
     mutable std::string titleAsked;
 
     WindowHandle Find(const std::string& title) const override {

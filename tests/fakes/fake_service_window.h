@@ -12,9 +12,9 @@ class FakeServiceWindow final : public IServiceWindow {
 public:
     explicit FakeServiceWindow(CallLog& log) : m_log(log) {}
 
-    WindowHandle handle = 0x1001; // 0: creation fails
+    WindowHandle handle{0x1001}; // none: creation fails
     CServiceWnd* service = nullptr;
-    WindowHandle parentSeen = 0;
+    WindowHandle parentSeen = NO_WINDOW;
 
     WindowHandle CreateServiceWindow(WindowHandle parent) override {
         m_log.Add("create window");
@@ -23,7 +23,7 @@ public:
     }
     FontHandle CreateMenuFont() override {
         m_log.Add("font");
-        return 0xF0;
+        return FontHandle{0xF0};
     }
     // Commands the service sent itself, as (wParam, lParam); the service's dispatcher
     // receives each as the window would pass it on.

@@ -18,9 +18,9 @@ public:
     std::set<WindowHandle> windows;
     std::map<WindowHandle, WindowHandle> topLevel; // absent: the window is its own
     std::vector<std::vector<uint8_t>> drops;
-    WindowHandle sharedWith = 0;
+    WindowHandle sharedWith = NO_WINDOW;
 
-    bool IsWindow(WindowHandle w) const override { return w && windows.count(w) != 0; }
+    bool IsWindow(WindowHandle w) const override { return windows.count(w) != 0; }
     WindowHandle TopLevelOf(WindowHandle w) const override {
         auto it = topLevel.find(w);
         return it == topLevel.end() ? w : it->second;
@@ -39,9 +39,10 @@ public:
         drops.push_back(block);
     }
 
-    static std::string Hex(WindowHandle w) {
+    static std::string Hex(WindowHandle window) {
         const char* digits = "0123456789abcdef";
         std::string s;
+        uintptr_t w = static_cast<uintptr_t>(window);
         do {
             s.insert(s.begin(), digits[w % 16]);
             w /= 16;

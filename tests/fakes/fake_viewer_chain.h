@@ -14,8 +14,8 @@ public:
         uintptr_t wParam;
         intptr_t lParam;
     };
-    WindowHandle nextOnJoin = 0x2222;
-    WindowHandle joined = 0;
+    WindowHandle nextOnJoin{0x2222};
+    WindowHandle joined = NO_WINDOW;
     std::vector<std::pair<WindowHandle, WindowHandle>> leaves; // (viewer, next)
     std::vector<Message> forwarded;
     // Runs inside the next Leave: the system waits for the next viewer, and messages sent

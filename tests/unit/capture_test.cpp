@@ -15,7 +15,7 @@
 #include "store/byte_block.h"
 
 namespace {
-constexpr WindowHandle kFrame = 0x500;
+constexpr WindowHandle kFrame{0x500};
 constexpr unsigned CF_TEXT = win::CF_TEXT;
 constexpr unsigned CF_UNICODE = win::CF_UNICODETEXT;
 constexpr unsigned CF_DIB = win::CF_DIB;
@@ -646,27 +646,29 @@ TEST_F(StartupCaptureTest, WhatIsOnTheClipboardAtStartIsKeptOnceThenTheChainIsJo
 TEST_F(StartupCaptureTest, TheChainIsMendedWhenAMemberLeavesAndLeftAtTheEnd) {
     ASSERT_TRUE(service.Create(kFrame));
     const WindowHandle self = service.GetSafeHwnd();
-    service.OnChangeCbChain(0x3333, 0x4444); // not our neighbour: passed on
+    service.OnChangeCbChain(WindowHandle{0x3333},
+                            WindowHandle{0x4444}); // not our neighbour: passed on
     EXPECT_EQ(service.m_hWndNextViewer, viewers.nextOnJoin);
-    service.OnChangeCbChain(viewers.nextOnJoin, 0x5555); // our neighbour goes
-    EXPECT_EQ(service.m_hWndNextViewer, 0x5555u);
+    service.OnChangeCbChain(viewers.nextOnJoin, WindowHandle{0x5555}); // our neighbour goes
+    EXPECT_EQ(service.m_hWndNextViewer, WindowHandle{0x5555});
     ASSERT_EQ(viewers.forwarded.size(), 2u);
     EXPECT_EQ(viewers.forwarded[0].to, viewers.nextOnJoin);
     EXPECT_EQ(viewers.forwarded[0].message, win::WM_CHANGECBCHAIN);
     EXPECT_EQ(viewers.forwarded[0].wParam, 0x3333u);
-    EXPECT_EQ(viewers.forwarded[1].to, 0x5555u);
+    EXPECT_EQ(viewers.forwarded[1].to, WindowHandle{0x5555});
 
-    service.OnChangeCbChain(0x5555, 0); // the last member goes: nobody to tell
+    service.OnChangeCbChain(WindowHandle{0x5555},
+                            NO_WINDOW); // the last member goes: nobody to tell
     service.OnDrawClipboard();
     EXPECT_EQ(viewers.forwarded.size(), 2u);
 
     service.OnDestroy();
     ASSERT_EQ(viewers.leaves.size(), 1u);
-    EXPECT_EQ(viewers.leaves[0], std::make_pair(self, WindowHandle{0}));
+    EXPECT_EQ(viewers.leaves[0], std::make_pair(self, NO_WINDOW));
 }
 
 TEST_F(StartupCaptureTest, AWindowThatNeverJoinedDoesNotLeave) {
-    window.handle = 0;
+    window.handle = NO_WINDOW;
     EXPECT_FALSE(service.Create(kFrame));
     service.LeaveViewerChain();
     EXPECT_TRUE(viewers.leaves.empty());

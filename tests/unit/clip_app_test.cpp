@@ -4,7 +4,7 @@
 #include "app/clip_app.h"
 #include "app/service_wnd.h"
 #include "fakes/fake_installation.h"
-#include "fakes/fake_message_box.h"
+#include "fakes/fake_system.h"
 #include "fakes/fake_running_copy.h"
 #include "platform/win_constants.h"
 #include "resource.h"
@@ -27,7 +27,7 @@ protected:
 
 TEST_F(ClipAppTest, NoautoInAnyCaseEndsBeforeAnythingElse) {
     for (const char* line : {"NOAUTO", "noauto", " NoAuto "}) {
-        running.window = 0x77;
+        running.window = WindowHandle{0x77};
         EXPECT_FALSE(app.InitInstance(line)) << line;
     }
     EXPECT_TRUE(log.calls.empty());
@@ -55,9 +55,9 @@ TEST_F(ClipAppTest, NormalStartRegistersAndStoresTheAutostartAnswer) {
 TEST_F(ClipAppTest, UninstallAsksFirstAndNoChangesNothing) {
     boxes.otherwise = win::IDNO;
     for (const char* line : {"UNINSTALL", "uninstall", "UnInstall"}) {
-        running.window = 0;
+        running.window = NO_WINDOW;
         EXPECT_FALSE(app.InitInstance(line)) << line;
-        running.window = 0x77;
+        running.window = WindowHandle{0x77};
         EXPECT_FALSE(app.InitInstance(line)) << line;
     }
     ASSERT_EQ(boxes.shown.size(), 6u);
@@ -73,13 +73,13 @@ TEST_F(ClipAppTest, UninstallYesRunsHereOrAsksTheRunningCopy) {
     EXPECT_EQ(log.calls, (std::vector<std::string>{"uninstall"}));
 
     log.calls.clear();
-    running.window = 0x77;
+    running.window = WindowHandle{0x77};
     EXPECT_FALSE(app.InitInstance("uninstall"));
     EXPECT_EQ(log.calls, (std::vector<std::string>{"front", kUninstallRequest}));
 }
 
 TEST_F(ClipAppTest, SecondStartOfTheRegisteredCopyShowsTheRunningAbout) {
-    running.window = 0x77;
+    running.window = WindowHandle{0x77};
     for (int answer : {INSTALL_THIS_COPY, INSTALL_NOT_REGISTERED}) {
         log.calls.clear();
         installation.checkAnswer = answer;
@@ -90,7 +90,7 @@ TEST_F(ClipAppTest, SecondStartOfTheRegisteredCopyShowsTheRunningAbout) {
 }
 
 TEST_F(ClipAppTest, NewCopyElsewhereAsksBeforeReplacingTheRunningOne) {
-    running.window = 0x77;
+    running.window = WindowHandle{0x77};
     installation.checkAnswer = INSTALL_OTHER_COPY;
     boxes.otherwise = win::IDNO;
     EXPECT_FALSE(app.InitInstance(""));

@@ -5,7 +5,7 @@
 #include "fakes/fake_save_files.h"
 #include "fakes/fake_service_ports.h"
 #include "platform/files.h"
-#include "platform/screen.h"
+#include "platform/system.h"
 #include "platform/ui_strings.h"
 #include "platform/win_constants.h"
 #include "resource.h"
@@ -21,12 +21,6 @@
 
 namespace {
 
-class FixedScreen final : public IScreen {
-public:
-    ScreenSize size{800, 600};
-    ScreenSize Size() const override { return size; }
-};
-
 // A service with fake ports; only its members matter here.
 struct Service : FakeServicePorts {
     CServiceWnd wnd{Ports(), 800, 1};
@@ -36,7 +30,7 @@ struct Service : FakeServicePorts {
 
 TEST(ProgramCollectionStore, StartsWithTheCreatedItemAndKeepsWhatWasSaved) {
     TempProgramFolder dir;
-    FixedScreen screen;
+    FakeScreen screen;
     FakeMessageBox boxes;
     ProgramCollectionStore store(screen, boxes, SystemSaveFiles());
 
@@ -61,7 +55,7 @@ TEST(ProgramCollectionStore, StartsWithTheCreatedItemAndKeepsWhatWasSaved) {
 
 TEST(ProgramCollectionStore, ListsTheExternalCollectionsAndWritesModifiedOnes) {
     TempProgramFolder dir;
-    FixedScreen screen;
+    FakeScreen screen;
     FakeMessageBox boxes;
     ProgramCollectionStore store(screen, boxes, SystemSaveFiles());
     auto work = CClipItem::NewCollection("Work");
@@ -86,7 +80,7 @@ TEST(ProgramCollectionStore, ListsTheExternalCollectionsAndWritesModifiedOnes) {
 // file kept aside is told with where it went. Nothing is shown in the middle of a save.
 TEST(ProgramCollectionStore, TellsOnceWhatWentWrongWithAFile) {
     TempProgramFolder dir;
-    FixedScreen screen;
+    FakeScreen screen;
     FakeSaveFiles files;
     Service s;
     ProgramCollectionStore store(screen, s.boxes, files);
@@ -159,7 +153,7 @@ TEST(ProgramCollectionStore, StartUpDeletesOnlyWhatIsSafeToDelete) {
     ASSERT_EQ(symlink("../victim", in("Link.qbx").c_str()), 0);
     ASSERT_EQ(symlink("../victim", in("Clipboard.qbx.4.tmp").c_str()), 0);
 
-    FixedScreen screen;
+    FakeScreen screen;
     Service s;
     ProgramCollectionStore store(screen, s.boxes, SystemSaveFiles());
     store.LoadCollections(s.wnd);

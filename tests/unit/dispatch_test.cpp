@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr WindowHandle kTarget = 0x10;
+constexpr WindowHandle kTarget{0x10};
 
 std::string Text(const FakeClipboard& clipboard, unsigned format) {
     auto it = clipboard.formats.find(format);

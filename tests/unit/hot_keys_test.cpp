@@ -6,7 +6,7 @@
 #include "platform/win_constants.h"
 
 namespace {
-constexpr WindowHandle kFrame = 0x500;
+constexpr WindowHandle kFrame{0x500};
 using Combo = FakeHotKeys::Combo;
 constexpr unsigned CTRL_SHIFT = win::MOD_CONTROL | win::MOD_SHIFT;
 const Combo kCtrlShiftIns{CTRL_SHIFT, win::VK_INSERT};
@@ -128,18 +128,19 @@ TEST_F(HotKeyTest, UserHotKeyModifiersAreConvertedFromTheHotKeyControl) {
 
 TEST_F(HotKeyTest, AHotKeyWaitsForTheKeysToBeLetGoThenOpensTheMenuForTheNewTarget) {
     ASSERT_TRUE(StartWith(OPT_DEFAULTS));
-    focus.foreground = 0x900;
+    focus.foreground = WindowHandle{0x900};
     input.keysDown = {win::VK_INSERT, win::VK_MENU, win::VK_SHIFT};
     // The user lets go of one key per poll; meanwhile another window came to the front.
     clock.onSleep = [&] {
         input.keysDown.erase(input.keysDown.begin());
-        focus.foreground = 0x910;
+        focus.foreground = WindowHandle{0x910};
     };
-    targets.windows = {0x900, 0x910}; // the menu opening checks that the target still exists
+    targets.windows = {WindowHandle{0x900},
+                       WindowHandle{0x910}}; // the menu opening checks that the target still exists
     service.OnHotKey(1, intptr_t(win::VK_INSERT) << 16 | (win::MOD_ALT | win::MOD_SHIFT));
     EXPECT_EQ(clock.sleeps.size(), 3u) << "one poll per key let go";
     EXPECT_EQ(window.commands, (std::vector<std::pair<uintptr_t, intptr_t>>{{0, 32792}}));
-    EXPECT_EQ(service.m_hWndTarget, 0x910u);
+    EXPECT_EQ(service.m_hWndTarget, WindowHandle{0x910});
 }
 
 TEST_F(HotKeyTest, AStuckKeyDoesNotHoldTheProgramForever) {
@@ -158,9 +159,9 @@ TEST_F(HotKeyTest, BusySuperHotKeysAndTheHotMenuWindowDoNotOpenTheMenu) {
     service.m_dwState &= ~ST_BUSY;
 
     for (int id = HOTKEY_SUPER_FIRST; id <= HOTKEY_SUPER_LAST; ++id) {
-        focus.foreground = 0x900 + id;
+        focus.foreground = WindowHandle(0x900 + id);
         service.OnHotKey(id, intptr_t('0' + id - 3) << 16);
-        EXPECT_EQ(service.m_hWndTarget, 0x900u + id)
+        EXPECT_EQ(service.m_hWndTarget, WindowHandle(0x900 + id))
             << "super hot key " << id << " remembers the target";
     }
 

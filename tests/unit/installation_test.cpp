@@ -1,6 +1,6 @@
 #include "store/installation.h"
 
-#include "fakes/fake_last_error.h"
+#include "fakes/fake_system.h"
 #include "fakes/fake_registry.h"
 #include "fakes/fake_shell.h"
 #include "platform/files.h"

@@ -23,11 +23,11 @@ protected:
     void SetUp() override {
         window.service = &service;
         SetProgramPath("/nonexistent/quillbox/quillbox.exe");
-        ASSERT_TRUE(service.Create(0x500));
+        ASSERT_TRUE(service.Create(WindowHandle{0x500}));
         service.m_dwOptions &= ~(OPT_EXT_TIME | OPT_EXT_URLS | OPT_EXT_DOCS_OPENSAVE |
                                  OPT_EXT_DOCS_RECENT | OPT_SCHEDULER_ON);
-        service.m_hWndTarget = 0x900;
-        targets.windows.insert(0x900);
+        service.m_hWndTarget = WindowHandle{0x900};
+        targets.windows.insert(WindowHandle{0x900});
     }
     void TearDown() override { SetProgramPath(""); }
 
@@ -60,7 +60,7 @@ TEST_F(MenuTracking, TheChosenEntryIsPostedAfterTheMenuClosed) {
     second = AddActive("two");
     bool mainMenuWhileShown = false;
     menus.onMainMenu = [&](CMainMenu& menu) {
-        mainMenuWhileShown = service.m_pMainMenu == &menu && menu.m_hMenu != 0;
+        mainMenuWhileShown = service.m_pMainMenu == &menu && menu.m_hMenu != NO_MENU;
         Highlight(2, second);
         return 2u;
     };
@@ -76,7 +76,7 @@ TEST_F(MenuTracking, TheChosenEntryIsPostedAfterTheMenuClosed) {
     EXPECT_EQ(log.Count("front 0x500"), 1);
     EXPECT_EQ(log.Count("share 0x900"), 1);
     EXPECT_EQ(log.Count("focus 0x1001"), 1);
-    EXPECT_EQ(targets.sharedWith, 0u);
+    EXPECT_EQ(targets.sharedWith, NO_WINDOW);
     // Cuts held while the menu was open may come in only once the entry was dispatched.
     EXPECT_EQ(window.posted, (Posted{{2, 0}, {0, ID_RELEASE_CUTS}}));
     EXPECT_EQ(service.m_pSelItem, second);
@@ -172,13 +172,13 @@ TEST_F(MenuTracking, AContextCommandClosesTheMainMenuAndActsOnTheRememberedEntry
     Highlight(2, second, "old path");
     bool trackedWhileShown = false;
     menus.onContextMenu = [&](int) {
-        trackedWhileShown = service.m_hTrackedMenu == 0xCC;
+        trackedWhileShown = service.m_hTrackedMenu == MenuHandle{0xCC};
         Highlight(1, first, "moved meanwhile"); // drawing of the context menu's entries
         return unsigned(ID_PASTE_UPPER);
     };
     service.OnCommand(0, ID_OPEN_CONTEXT_MENU);
     EXPECT_TRUE(trackedWhileShown);
-    EXPECT_EQ(service.m_hTrackedMenu, 0u);
+    EXPECT_EQ(service.m_hTrackedMenu, NO_MENU);
     EXPECT_EQ(menus.cancels, 1);
     EXPECT_EQ(window.posted, (Posted{{2, ID_PASTE_UPPER}, {0, ID_RELEASE_CUTS}}));
     EXPECT_EQ(service.m_pSelItem, second);
@@ -192,7 +192,7 @@ TEST_F(MenuTracking, AContextCommandClosesTheMainMenuAndActsOnTheRememberedEntry
     EXPECT_EQ(window.posted.size(), 3u);
     EXPECT_EQ(window.posted.back(), (std::pair<uintptr_t, intptr_t>{0, ID_RELEASE_CUTS}));
     // A right click inside a context menu closes it before the next one opens.
-    service.m_hTrackedMenu = 0xCC;
+    service.m_hTrackedMenu = MenuHandle{0xCC};
     service.OnCommand(0, ID_OPEN_CONTEXT_MENU);
     EXPECT_EQ(menus.cancels, 2);
 }
@@ -206,7 +206,7 @@ TEST_F(MenuTracking, CloseFromTheContextMenuEndsEverythingAfterTracking) {
         return 1u; // the main menu's loop still returns an id
     };
     service.OpenMainMenu();
-    EXPECT_EQ(service.GetSafeHwnd(), 0u);
+    EXPECT_EQ(service.GetSafeHwnd(), NO_WINDOW);
     EXPECT_TRUE(window.posted.empty()); // nothing is dispatched into a closed program
     EXPECT_NE(std::find(log.calls.begin(), log.calls.end(), "destroy frame"), log.calls.end());
 }

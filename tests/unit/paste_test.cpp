@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr WindowHandle kTarget = 0x10, kTargetEdit = 0x11;
+constexpr WindowHandle kTarget{0x10}, kTargetEdit{0x11};
 using Keys = std::vector<std::string>;
 const Keys kReleases = {"up Ctrl", "up Shift", "up Alt"};
 const Keys kShiftInsert = {"down Shift", "down Insert", "up Insert", "up Shift"};
@@ -85,7 +85,7 @@ TEST_F(PasteTest, PlainTextWithHtmlGoesByShiftInsertToTheRestoredTarget) {
 }
 
 TEST_F(PasteTest, MenusBorrowTheTargetsInputAndForgetATargetThatIsGone) {
-    ASSERT_TRUE(service.Create(0x500));
+    ASSERT_TRUE(service.Create(WindowHandle{0x500}));
     log.calls.clear();
     service.FocusForMenu();
     EXPECT_EQ(log.calls, (std::vector<std::string>{"front 0x500", "share 0x10", "focus 0x1001"}));
@@ -94,18 +94,18 @@ TEST_F(PasteTest, MenusBorrowTheTargetsInputAndForgetATargetThatIsGone) {
     service.EndMenuFocus();
     EXPECT_EQ(targets.sharedWith, kTarget);
     service.EndMenuFocus();
-    EXPECT_EQ(targets.sharedWith, 0u);
+    EXPECT_EQ(targets.sharedWith, NO_WINDOW);
 
     targets.windows = {kTarget}; // its edit control closed
     log.calls.clear();
     service.RestoreTarget();
     EXPECT_EQ(log.calls, std::vector<std::string>{"front 0x10"});
-    EXPECT_EQ(service.m_hWndTargetFocus, 0u);
+    EXPECT_EQ(service.m_hWndTargetFocus, NO_WINDOW);
 
     targets.windows.clear();
     log.calls.clear();
     service.FocusForMenu();
-    EXPECT_EQ(service.m_hWndTarget, 0u);
+    EXPECT_EQ(service.m_hWndTarget, NO_WINDOW);
     EXPECT_EQ(log.calls, std::vector<std::string>{"front 0x500"});
 }
 
@@ -118,7 +118,7 @@ TEST_F(PasteTest, CtrlVWhenChosenAndNoKeysWithoutTarget) {
     keys.events.clear();
     targets.windows.clear();
     service.PasteText("x y z", "", CLIP_TEXT, PASTE_NONE);
-    EXPECT_EQ(service.m_hWndTarget, 0u);
+    EXPECT_EQ(service.m_hWndTarget, NO_WINDOW);
     EXPECT_EQ(keys.events, Concat(kReleases, kCtrlV));
 
     // No target at all: the clipboard holds the text, nothing is typed.
@@ -315,7 +315,7 @@ TEST_F(PasteTest, ChainsTypeTabsAndPostTheNextItemOfTheirCollection) {
         collection->children.back()->owner = collection.get();
     }
     focus.foreground = kTarget;
-    service.m_hWndTarget = 0;
+    service.m_hWndTarget = NO_WINDOW;
     service.ContinueChain(*collection->children[0]);
     EXPECT_EQ(keys.events, (Keys{"down Tab", "up Tab", "down Tab", "up Tab"}));
     EXPECT_EQ(clock.sleeps, (std::vector<uint32_t>{200, 200}));

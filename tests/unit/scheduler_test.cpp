@@ -4,7 +4,7 @@
 
 #include "fakes/fake_clock.h"
 #include "fakes/fake_players.h"
-#include "fakes/fake_timers.h"
+#include "fakes/fake_system.h"
 
 namespace {
 

@@ -15,9 +15,9 @@
 #include "store/temp_files.h"
 
 namespace {
-constexpr WindowHandle kFrame = 0x500;
-constexpr WindowHandle kEditor = 0x900;
-constexpr WindowHandle kEditorField = 0x901;
+constexpr WindowHandle kFrame{0x500};
+constexpr WindowHandle kEditor{0x900};
+constexpr WindowHandle kEditorField{0x901};
 
 class ServiceTest : public ::testing::Test, protected FakeServicePorts {
 protected:
@@ -58,7 +58,7 @@ TEST_F(ServiceTest, ALanguageWithoutItsLibraryFallsBackToEnglish) {
 }
 
 TEST_F(ServiceTest, FailedWindowCreationLoadsAndLaterSavesNothing) {
-    window.handle = 0;
+    window.handle = NO_WINDOW;
     EXPECT_FALSE(service.Create(kFrame));
     EXPECT_EQ(log.calls, (std::vector<std::string>{"create window"}));
     service.OnDestroy();
@@ -88,17 +88,17 @@ TEST_F(ServiceTest, AutostartBitFollowsTheCheckNotTheFile) {
 TEST_F(ServiceTest, RemembersTheUsersWindowButNotItsOwnFrameOrTheTaskbar) {
     focus.classOf[kEditor] = "Notepad";
     focus.focusOf[kEditor] = kEditorField;
-    focus.classOf[0x700] = "Shell_TrayWnd";
+    focus.classOf[WindowHandle{0x700}] = "Shell_TrayWnd";
     focus.foreground = kEditor;
     ASSERT_TRUE(service.Create(kFrame));
     EXPECT_EQ(service.m_hWndTarget, kEditor);
     EXPECT_EQ(service.m_hWndTargetFocus, kEditorField);
 
-    for (WindowHandle w : {kFrame, WindowHandle{0x700}, WindowHandle{0}}) {
+    for (WindowHandle w : {kFrame, WindowHandle{0x700}, NO_WINDOW}) {
         focus.foreground = w;
         service.RememberTarget();
-        EXPECT_EQ(service.m_hWndTarget, kEditor) << w;
-        EXPECT_EQ(service.m_hWndTargetFocus, kEditorField) << w;
+        EXPECT_EQ(service.m_hWndTarget, kEditor) << static_cast<uintptr_t>(w);
+        EXPECT_EQ(service.m_hWndTargetFocus, kEditorField) << static_cast<uintptr_t>(w);
     }
 }
 

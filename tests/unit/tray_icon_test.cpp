@@ -6,7 +6,7 @@
 #include "store/language.h"
 
 namespace {
-constexpr WindowHandle kFrame = 0x500;
+constexpr WindowHandle kFrame{0x500};
 using Commands = std::vector<std::pair<uintptr_t, intptr_t>>;
 
 class TrayTest : public ::testing::Test, protected FakeServicePorts {
@@ -112,19 +112,19 @@ TEST_F(TrayTest, MouseProtocolOfTheIcon) {
 
 TEST_F(TrayTest, HoverRemembersTheTargetAtMostOncePerTimerPeriod) {
     ASSERT_TRUE(service.Create(kFrame));
-    focus.foreground = 0x900;
+    focus.foreground = WindowHandle{0x900};
     EXPECT_EQ(service.OnTrayNotify(128, win::WM_MOUSEMOVE), 1);
-    EXPECT_EQ(service.m_hWndTarget, 0x900u);
+    EXPECT_EQ(service.m_hWndTarget, WindowHandle{0x900});
     EXPECT_EQ(timers.running.at(TIMER_TRAY_HOVER), 300u);
 
-    focus.foreground = 0x910;
+    focus.foreground = WindowHandle{0x910};
     service.OnTrayNotify(128, win::WM_MOUSEMOVE);
-    EXPECT_EQ(service.m_hWndTarget, 0x900u);
+    EXPECT_EQ(service.m_hWndTarget, WindowHandle{0x900});
 
     service.OnTimer(TIMER_TRAY_HOVER);
     EXPECT_FALSE(timers.Runs(TIMER_TRAY_HOVER));
     service.OnTrayNotify(128, win::WM_MOUSEMOVE);
-    EXPECT_EQ(service.m_hWndTarget, 0x910u);
+    EXPECT_EQ(service.m_hWndTarget, WindowHandle{0x910});
 }
 
 TEST_F(TrayTest, ThePointerRestingOnTheTopRowOpensTheMenuAfterTwoTicks) {

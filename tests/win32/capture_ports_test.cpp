@@ -12,7 +12,7 @@
 
 #include "handles.h"
 #include "port/clipboard_win32.h"
-#include "port/hot_keys_win32.h"
+#include "port/system_win32.h"
 #include "port/tray_icon_win32.h"
 #include "port/viewer_chain_win32.h"
 #include "resource.h"

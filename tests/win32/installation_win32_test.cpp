@@ -1,6 +1,6 @@
 // The shell port, and installing over a registered copy with real files and processes.
 #include "win32/port/com_scope.h"
-#include "win32/port/last_error_win32.h"
+#include "win32/port/system_win32.h"
 #include "win32/port/shell_win32.h"
 
 #include "fakes/fake_registry.h"

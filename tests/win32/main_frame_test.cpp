@@ -10,7 +10,7 @@
 #include "fakes/fake_collection_store.h"
 #include "fakes/fake_focus.h"
 #include "fakes/fake_installation.h"
-#include "fakes/fake_message_box.h"
+#include "fakes/fake_system.h"
 #include "handles.h"
 #include "main_frame.h"
 #include "port/ini_file_win32.h"
@@ -71,10 +71,10 @@ TEST_F(MainFrameTest, HiddenFrameTitledQuillboxHoldsTheHiddenServiceWindow) {
     GetClassNameA(service, cls, sizeof cls);
     EXPECT_STREQ(cls, SERVICE_CLASS);
     // The menu font from the settings is the service window's font.
-    const WindowHandle font = static_cast<WindowHandle>(SendMessageA(service, WM_GETFONT, 0, 0));
-    EXPECT_NE(font, 0u);
-    EXPECT_EQ(font, frame.Service().m_font);
-    EXPECT_EQ(GetObjectType(reinterpret_cast<HGDIOBJ>(font)), static_cast<DWORD>(OBJ_FONT));
+    const HFONT font = reinterpret_cast<HFONT>(SendMessageA(service, WM_GETFONT, 0, 0));
+    EXPECT_NE(font, nullptr);
+    EXPECT_EQ(FromHfont(font), frame.Service().m_font);
+    EXPECT_EQ(GetObjectType(font), static_cast<DWORD>(OBJ_FONT));
     EXPECT_EQ(log.Count("load active"), 1);
     EXPECT_EQ(log.Count("save active"), 0);
 }

@@ -24,11 +24,11 @@ WindowHandle Win32Focus::FocusWindowOf(WindowHandle window) const {
     const DWORD self = GetCurrentThreadId();
     const DWORD other = GetWindowThreadProcessId(ToHwnd(window), nullptr);
     if (!other)
-        return 0;
+        return NO_WINDOW;
     if (other == self)
         return FromHwnd(GetFocus());
     if (!AttachThreadInput(self, other, TRUE))
-        return 0;
+        return NO_WINDOW;
     HWND focus = GetFocus();
     AttachThreadInput(self, other, FALSE);
     return FromHwnd(focus);

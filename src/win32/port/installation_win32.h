@@ -1,7 +1,7 @@
 #pragma once
 // The installation of the running executable, with the system's registry and shell.
 #include "app/install_port.h"
-#include "win32/port/last_error_win32.h"
+#include "win32/port/system_win32.h"
 #include "win32/port/registry_win32.h"
 #include "win32/port/shell_win32.h"
 

@@ -10,11 +10,11 @@ constexpr UINT SEND_TIMEOUT_MS = 5000;
 } // namespace
 
 Win32TargetWindow::~Win32TargetWindow() {
-    ShareInputWith(0);
+    ShareInputWith(NO_WINDOW);
 }
 
 bool Win32TargetWindow::IsWindow(WindowHandle window) const {
-    return window != 0 && ::IsWindow(ToHwnd(window)) != FALSE;
+    return window != NO_WINDOW && ::IsWindow(ToHwnd(window)) != FALSE;
 }
 
 WindowHandle Win32TargetWindow::TopLevelOf(WindowHandle window) const {
@@ -30,7 +30,8 @@ void Win32TargetWindow::BringToFront(WindowHandle window) {
 
 void Win32TargetWindow::ShareInputWith(WindowHandle inputOf) {
     const DWORD self = GetCurrentThreadId();
-    const DWORD other = inputOf ? GetWindowThreadProcessId(ToHwnd(inputOf), nullptr) : 0;
+    const DWORD other =
+        inputOf != NO_WINDOW ? GetWindowThreadProcessId(ToHwnd(inputOf), nullptr) : 0;
     if (other == m_sharedWith)
         return;
     if (m_sharedWith)
@@ -45,7 +46,7 @@ void Win32TargetWindow::SetFocus(WindowHandle window) {
 }
 
 void Win32TargetWindow::SendSetFocus(WindowHandle window) {
-    if (!window)
+    if (window == NO_WINDOW)
         return;
     DWORD_PTR result = 0;
     SendMessageTimeoutA(ToHwnd(window), WM_SETFOCUS, 0, 0, SMTO_ABORTIFHUNG, SEND_TIMEOUT_MS,

@@ -1,4 +1,4 @@
-#include "fakes/fake_key_input.h"
+#include "fakes/fake_system.h"
 
 #include "platform/win_constants.h"
 
