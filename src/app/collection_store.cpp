@@ -1,6 +1,6 @@
 #include "app/collection_store.h"
 
-#include "app/service_wnd.h"
+#include "app/service_state.h"
 #include "platform/system.h"
 #include "platform/service_window.h"
 #include "platform/ui_strings.h"
@@ -14,48 +14,47 @@ ProgramCollectionStore::ProgramCollectionStore(const IScreen& screen, IMessageBo
                                                ISaveFiles& files)
     : m_screen(screen), m_messages(messages), m_files(files) {}
 
-void ProgramCollectionStore::LoadActiveCollection(CServiceWnd& service) {
-    ::LoadActiveCollection(service, service.m_activeList, m_screen.Size());
+void ProgramCollectionStore::LoadActiveCollection(ServiceState& state) {
+    ::LoadActiveCollection(state, state.m_activeList, m_screen.Size());
 }
 
-void ProgramCollectionStore::LoadCollections(CServiceWnd& service) {
+void ProgramCollectionStore::LoadCollections(ServiceState& state) {
     RemoveStraySaveFiles();
-    ::LoadCollections(service.m_collectionList);
+    ::LoadCollections(state.m_collectionList);
 }
 
-void ProgramCollectionStore::SaveActiveCollection(CServiceWnd& service) {
-    SaveActive(service);
+void ProgramCollectionStore::SaveActiveCollection(ServiceState& state) {
+    SaveActive(state);
 }
 
-void ProgramCollectionStore::SaveModifiedCollections(CServiceWnd& service) {
-    SaveModified(service);
+void ProgramCollectionStore::SaveModifiedCollections(ServiceState& state) {
+    SaveModified(state);
 }
 
-bool ProgramCollectionStore::SaveAndReload(CServiceWnd& service) {
-    const bool activeSaved = SaveActive(service);
-    if (!SaveModified(service) || !activeSaved)
+bool ProgramCollectionStore::SaveAndReload(ServiceState& state) {
+    const bool activeSaved = SaveActive(state);
+    if (!SaveModified(state) || !activeSaved)
         return false;
-    ReloadCollections(service, service.m_activeList, service.m_collectionList, m_screen.Size());
+    ReloadCollections(state, state.m_activeList, state.m_collectionList, m_screen.Size());
     return true;
 }
 
-bool ProgramCollectionStore::SaveActive(CServiceWnd& service) {
-    return Note(service, ::SaveActiveCollection(service, service.m_activeList, m_files));
+bool ProgramCollectionStore::SaveActive(ServiceState& state) {
+    return Note(::SaveActiveCollection(state, state.m_activeList, m_files));
 }
 
-bool ProgramCollectionStore::SaveModified(CServiceWnd& service) {
+bool ProgramCollectionStore::SaveModified(ServiceState& state) {
     bool saved = true;
-    for (auto& node : service.m_collectionList)
-        if ((node->flags & CLIP_MODIFIED) &&
-            !Note(service, SaveCollection(*node, service, m_files)))
+    for (auto& node : state.m_collectionList)
+        if ((node->flags & CLIP_MODIFIED) && !Note(SaveCollection(*node, state, m_files)))
             saved = false;
     return saved;
 }
 
-bool ProgramCollectionStore::Note(CServiceWnd& service, const SaveReport& report) {
+bool ProgramCollectionStore::Note(const SaveReport& report) {
     if (!report.keptAs.empty())
-        AddNotice(service, FillPlaceholders(LoadUiString(IDS_DAMAGED_FILE_KEPT),
-                                            {report.path, report.keptAs}));
+        AddNotice(
+            FillPlaceholders(LoadUiString(IDS_DAMAGED_FILE_KEPT), {report.path, report.keptAs}));
     if (report.saved) {
         m_failing.erase(report.path);
         return true;
@@ -63,16 +62,15 @@ bool ProgramCollectionStore::Note(CServiceWnd& service, const SaveReport& report
     // Told once; every later save tries again, and the next failure after a success is
     // told anew.
     if (m_failing.insert(report.path).second)
-        AddNotice(service,
-                  FillPlaceholders(LoadUiString(IDS_SAVE_FAILED), {report.path, report.error}));
+        AddNotice(FillPlaceholders(LoadUiString(IDS_SAVE_FAILED), {report.path, report.error}));
     return false;
 }
 
-void ProgramCollectionStore::AddNotice(CServiceWnd& service, std::string text) {
+void ProgramCollectionStore::AddNotice(std::string text) {
     const bool first = m_notices.empty() && !m_showing;
     m_notices.push_back(std::move(text));
-    if (first)
-        service.Ports().window.PostCommand(0, ID_SHOW_FILE_NOTICES);
+    if (first && m_window)
+        m_window->PostCommand(0, ID_SHOW_FILE_NOTICES);
 }
 
 void ProgramCollectionStore::ShowNotices() {

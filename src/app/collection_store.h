@@ -5,7 +5,8 @@
 #include <string>
 #include <vector>
 
-class CServiceWnd;
+struct ServiceState;
+class IServiceWindow;
 class IMessageBox;
 class IScreen;
 class ISaveFiles;
@@ -14,15 +15,15 @@ struct SaveReport;
 class ICollectionStore {
 public:
     virtual ~ICollectionStore() = default;
-    virtual void LoadActiveCollection(CServiceWnd& service) = 0;
-    virtual void LoadCollections(CServiceWnd& service) = 0;
-    virtual void SaveActiveCollection(CServiceWnd& service) = 0;
+    virtual void LoadActiveCollection(ServiceState& state) = 0;
+    virtual void LoadCollections(ServiceState& state) = 0;
+    virtual void SaveActiveCollection(ServiceState& state) = 0;
     // Writes every external collection marked CLIP_MODIFIED.
-    virtual void SaveModifiedCollections(CServiceWnd& service) = 0;
+    virtual void SaveModifiedCollections(ServiceState& state) = 0;
     // Writes the active collection and the modified collections, then reads both lists
     // back (the remembered preference fields stay as they are in memory). False when
     // something could not be written; the lists are then left as they were.
-    virtual bool SaveAndReload(CServiceWnd& service) = 0;
+    virtual bool SaveAndReload(ServiceState& state) = 0;
     // Command ID_SHOW_FILE_NOTICES: tells the user what the saves before it found (a file
     // that could not be written, a damaged file kept aside).
     virtual void ShowNotices() = 0;
@@ -36,29 +37,34 @@ class ProgramCollectionStore final : public ICollectionStore {
 public:
     ProgramCollectionStore(const IScreen& screen, IMessageBox& messages, ISaveFiles& files);
 
-    void LoadActiveCollection(CServiceWnd& service) override;
+    void LoadActiveCollection(ServiceState& state) override;
     // Start-up: also clears what saves of earlier runs left behind.
-    void LoadCollections(CServiceWnd& service) override;
+    void LoadCollections(ServiceState& state) override;
     // A file that cannot be written keeps its previous content; the lists in memory stay
     // the only copy of the history until a later save succeeds.
-    void SaveActiveCollection(CServiceWnd& service) override;
-    void SaveModifiedCollections(CServiceWnd& service) override;
-    bool SaveAndReload(CServiceWnd& service) override;
+    void SaveActiveCollection(ServiceState& state) override;
+    void SaveModifiedCollections(ServiceState& state) override;
+    bool SaveAndReload(ServiceState& state) override;
     void ShowNotices() override;
+
+    // Where the command that shows the notices is posted: the service window, once it
+    // exists. Until then notices wait.
+    void PostNoticesTo(IServiceWindow& window) { m_window = &window; }
 
     // True unless the last attempt to write some file failed: what the lists held then is
     // not on the disk.
     bool AllSaved() const { return m_failing.empty(); }
 
 private:
-    bool SaveActive(CServiceWnd& service);
-    bool SaveModified(CServiceWnd& service);
-    bool Note(CServiceWnd& service, const SaveReport& report);
-    void AddNotice(CServiceWnd& service, std::string text);
+    bool SaveActive(ServiceState& state);
+    bool SaveModified(ServiceState& state);
+    bool Note(const SaveReport& report);
+    void AddNotice(std::string text);
 
     const IScreen& m_screen;
     IMessageBox& m_messages;
     ISaveFiles& m_files;
+    IServiceWindow* m_window = nullptr;
     std::set<std::string> m_failing;    // files whose last save failed (the user was told)
     std::vector<std::string> m_notices; // not shown yet
     bool m_showing = false;

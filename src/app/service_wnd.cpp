@@ -15,9 +15,8 @@
 
 bool g_bAutostartDisabled = false;
 
-CServiceWnd::CServiceWnd(const ServicePorts& ports, int screenWidth, uint32_t tickNow)
-    : m_hotWnd(ports.hotWindows, *this), m_dwLastFilesTick(tickNow), m_dwLastTextTick(tickNow),
-      m_dwLastBitmapTick(tickNow), m_ports(ports) {
+ServiceState::ServiceState(int screenWidth, uint32_t tickNow)
+    : m_dwLastFilesTick(tickNow), m_dwLastTextTick(tickNow), m_dwLastBitmapTick(tickNow) {
     m_ptHot.x = static_cast<int16_t>(screenWidth - 120);
     m_ptHot.y = 60;
     m_nid.uID = TRAY_ICON_ID;
@@ -25,6 +24,9 @@ CServiceWnd::CServiceWnd(const ServicePorts& ports, int screenWidth, uint32_t ti
     m_nid.uCallbackMessage = win::WM_USER;
     m_nid.szTip = LoadUiString(IDR_MAINFRAME).substr(0, TRAY_TIP_MAX);
 }
+
+CServiceWnd::CServiceWnd(const ServicePorts& ports, int screenWidth, uint32_t tickNow)
+    : ServiceState(screenWidth, tickNow), m_ports(ports), m_hotWnd(ports.hotWindows, *this) {}
 
 CServiceWnd::~CServiceWnd() = default;
 

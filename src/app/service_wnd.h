@@ -7,12 +7,7 @@
 #include <vector>
 
 #include "app/hot_window_keeper.h"
-#include "platform/handles.h"
-#include "platform/system.h"
-#include "platform/tray_icon.h"
-#include "store/clip_item.h"
-#include "store/language.h"
-#include "store/preferences.h"
+#include "app/service_state.h"
 #include "ui/preview_text.h"
 
 class IServiceWindow;
@@ -38,44 +33,9 @@ class IPictureDecoder;
 class IHotWindows;
 class ICamera;
 class IDataOffer;
-class CMainMenu;
 struct ClipboardLook;
 class CScheduler;
 class IScheduleEditor;
-
-// Run-time state bits of m_dwState (never persisted).
-enum : uint32_t {
-    ST_VIEWER_ON = 1u << 24, // capture armed
-    ST_BUSY = 1u << 25,      // the program's own clipboard or collection work, or a modal dialog
-    ST_UNINSTALL = 1u << 26, // uninstall instead of saving at shutdown
-    ST_PAUSED = 1u << 28,
-};
-
-// m_hWndNextViewer before the window has joined the clipboard-viewer chain.
-constexpr WindowHandle NO_NEXT_VIEWER{0xFFFF};
-
-// Ids of the hot keys registered on the service window.
-enum : int {
-    HOTKEY_ALT_SHIFT_INS = 1,
-    HOTKEY_CTRL_SHIFT = 2, // Ctrl+Shift+Insert or Ctrl+Shift+V
-    HOTKEY_USER = 3,
-    HOTKEY_SUPER_FIRST = 4, // 4, 5, 6: the first three items
-    HOTKEY_SUPER_LAST = 6,
-};
-
-// Ids of the service window's timers (the players' timers use handles as ids).
-enum : uintptr_t {
-    TIMER_MOUSE_AT_TOP = 1,
-    TIMER_TRAY_HOVER = 2,
-    TIMER_LOOK_AGAIN = 3, // one-shot: a cut that could not be read at its notification
-    TIMER_SCHEDULER = 4,
-};
-constexpr unsigned MOUSE_AT_TOP_PERIOD_MS = 400;
-constexpr unsigned TRAY_HOVER_PERIOD_MS = 300;
-constexpr unsigned SCHEDULER_PERIOD_MS = 2000;
-
-// The taskbar icon's id and the message by which it reports the mouse.
-constexpr uint32_t TRAY_ICON_ID = 128;
 
 // The ports the service and its units use. Every one must outlive the service.
 struct ServicePorts {
@@ -114,7 +74,7 @@ struct MenuDrop {
 // Answer of the autostart check at start-up: autostart is disabled.
 extern bool g_bAutostartDisabled;
 
-class CServiceWnd : public CPreferences {
+class CServiceWnd : public ServiceState {
 public:
     // `screenWidth` places the hot window; `tickNow` starts the capture gate stamps.
     CServiceWnd(const ServicePorts& ports, int screenWidth, uint32_t tickNow);
@@ -242,42 +202,6 @@ public:
     WindowHandle GetSafeHwnd() const { return m_hWnd; }
     const ServicePorts& Ports() const { return m_ports; }
 
-public:
-    uint32_t m_dwState = 0;
-    ClipList m_activeList;
-    ClipList m_collectionList;
-    HotWindowKeeper m_hotWnd; // the hot window, m_pHotWnd within
-    FontHandle m_font = NO_FONT;
-    CLanguageLibrary m_hLangDll; // the loaded language library, if any
-    MenuHandle m_hTrackedMenu = NO_MENU;
-    MenuHandle m_hSelMenu = NO_MENU;
-    int32_t m_nSelId = -1;
-    int32_t m_nSelEntryId = -1;
-    CClipItem* m_pSelItem = nullptr;
-    CClipItem* m_pDragItem = nullptr;
-    std::string m_strSelPath;
-    int32_t m_nMenuRowHeight = 0;
-    int32_t m_nPendingCmd = 0;
-    uint8_t m_bTrayHoverArmed = 1;
-    uint8_t m_bAppMenu = 0;
-    ScreenPoint m_ptMenu;
-    int32_t m_nLastMinute = -1;
-    WindowHandle m_hWndNextViewer = NO_NEXT_VIEWER;
-    WindowHandle m_hWndTarget = NO_WINDOW;
-    WindowHandle m_hWndTargetFocus = NO_WINDOW;
-    CMainMenu* m_pMainMenu = nullptr;
-    int32_t m_nQueuedCmd = 0;
-    TrayIconData m_nid;
-    // The scheduler and the Schedule dialog; set by the host before Create, null when the
-    // program runs without players.
-    CScheduler* m_pScheduler = nullptr;
-    IScheduleEditor* m_pScheduleEditor = nullptr;
-    PixelRect m_rcCamera; // empty: the Camera opens at its default place
-    uint16_t m_nCameraFlags = 3;
-    uint32_t m_dwLastFilesTick;
-    uint32_t m_dwLastTextTick;
-    uint32_t m_dwLastBitmapTick;
-
 private:
     // A click on the taskbar icon or the hot window: the main menu, or the application menu.
     void OpenMenuOfClick(bool mainMenu);
@@ -333,8 +257,6 @@ private:
     int m_nMenuFocusDepth = 0;    // menus open between FocusForMenu and EndMenuFocus
     bool m_bShuttingDown = false; // OnDestroy has begun: it runs once per window
     ServicePorts m_ports;
-    WindowHandle m_hWnd = NO_WINDOW;
-    WindowHandle m_hWndParent = NO_WINDOW;
     // Formats by which other programs mark a cut that clipboard tools should not keep.
     unsigned m_cfNoMonitor = 0;
     unsigned m_cfViewerIgnore = 0;
@@ -344,11 +266,12 @@ private:
     unsigned m_cfPng = 0;
     // Where the pointer was at the previous mouse-at-top tick; x -1 = nowhere recorded.
     ScreenPoint m_ptLastTop;
-    // The clipboard's sequence number when it was last looked at whole (0: none known),
-    // and the follow-ups of the last notification so far.
-    uint32_t m_dwLookedSequence = 0;
+    // The follow-ups of the last notification so far.
     int m_nLooksAgain = 0;
     // Menus open or with their chosen entry still to be dispatched, and the cuts they hold.
     int m_nCaptureHolds = 0;
     ClipList m_heldCuts;
+
+public:
+    HotWindowKeeper m_hotWnd; // the hot window, m_pHotWnd within
 };

@@ -66,6 +66,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     Win32Screen screen;
     ProgramCollectionStore store(screen, messages, SystemSaveFiles());
     CMainFrame frame(HostPorts{focus, messages, installation, store, languages, settings});
+    store.PostNoticesTo(frame.ServiceWindow());
     if (!frame.LoadFrame())
         return 0;
     const int status = RunMessageLoop();

@@ -15,6 +15,7 @@ public:
     bool LoadFrame();
     CServiceWnd& Service() { return m_wndService.Service(); }
     CPlayerHost& Players() { return m_players; }
+    IServiceWindow& ServiceWindow() { return m_wndService; }
 
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;

@@ -216,7 +216,7 @@ TEST_F(CaptureTest, CapacityIsKeptAtTheEndOppositeTheInsertPosition) {
     service.m_nMaxItems = 3;
     service.m_dwOptions |= OPT_AUTOSAVE;
     size_t largestSaved = 0;
-    store.onSaveActive = [&](CServiceWnd& s) {
+    store.onSaveActive = [&](ServiceState& s) {
         largestSaved = std::max(largestSaved, s.m_activeList.size());
     };
     for (const char* t : {"one!", "two!", "three!", "four!"})
@@ -441,7 +441,7 @@ TEST_F(CaptureTest, ACutThatCouldNotBeReadAtItsNotificationIsTakenLater) {
         {"announced while the previous cut is still saved",
          [&] {
              service.m_dwOptions |= OPT_AUTOSAVE;
-             store.onSaveActive = [&](CServiceWnd&) {
+             store.onSaveActive = [&](ServiceState&) {
                  store.onSaveActive = nullptr;
                  CutText("later", 0);
              };
@@ -596,7 +596,7 @@ TEST_F(CaptureTest, CutsWhileAMenuIsOpenWaitUntilItsChoiceIsDispatched) {
 
 TEST_F(CaptureTest, CutsHeldByAMenuAreSavedBySaveAndRefreshAndAtShutdown) {
     std::vector<std::string> saved;
-    store.onSaveActive = [&](CServiceWnd&) { saved = Texts(); };
+    store.onSaveActive = [&](ServiceState&) { saved = Texts(); };
     CutText("old one");
     menus.onMainMenu = [&](CMainMenu&) {
         service.m_nSelEntryId = 1;

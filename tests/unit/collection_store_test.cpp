@@ -1,9 +1,10 @@
 // The program's collection store as start-up and shutdown use it, on a real folder.
 #include "app/collection_store.h"
 
-#include "app/service_wnd.h"
+#include "app/service_state.h"
 #include "fakes/fake_save_files.h"
-#include "fakes/fake_service_ports.h"
+#include "fakes/fake_service_window.h"
+#include "fakes/fake_system.h"
 #include "platform/files.h"
 #include "platform/system.h"
 #include "platform/ui_strings.h"
@@ -21,9 +22,12 @@
 
 namespace {
 
-// A service with fake ports; only its members matter here.
-struct Service : FakeServicePorts {
-    CServiceWnd wnd{Ports(), 800, 1};
+// The service's state, as the store loads and saves it.
+struct Service {
+    ServiceState wnd{800, 1};
+    CallLog log;
+    FakeServiceWindow window{log};
+    FakeMessageBox boxes;
 };
 
 } // namespace
@@ -84,6 +88,7 @@ TEST(ProgramCollectionStore, TellsOnceWhatWentWrongWithAFile) {
     FakeSaveFiles files;
     Service s;
     ProgramCollectionStore store(screen, s.boxes, files);
+    store.PostNoticesTo(s.window);
     const std::string path = dir.Path("Clipboard.qbx");
     WriteAll(path, {7, 'Q', 'B', 'X', '_', '3', '.', '0'}); // too short, and a newer version
     // The boxes that the posted command shows, once the save's own message has ended.

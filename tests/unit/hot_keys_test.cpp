@@ -20,7 +20,7 @@ protected:
     void SetUp() override { window.service = &service; }
     // Starts with these options (the file would have set them).
     bool StartWith(uint32_t options) {
-        store.onLoadActive = [options](CServiceWnd& s) { s.m_dwOptions = options; };
+        store.onLoadActive = [options](ServiceState& s) { s.m_dwOptions = options; };
         return service.Create(kFrame);
     }
     uint32_t SecondKeyBits() const {

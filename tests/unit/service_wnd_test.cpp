@@ -33,7 +33,7 @@ protected:
 
 TEST_F(ServiceTest, CreateLoadsTheFileBeforeTheLanguageItNames) {
     languages.libraries[LanguageLibraryPath(2)].strings[3009] = "Quillbox pihen";
-    store.onLoadActive = [](CServiceWnd& s) { s.m_nLanguage = 2; };
+    store.onLoadActive = [](ServiceState& s) { s.m_nLanguage = 2; };
     ASSERT_TRUE(service.Create(kFrame));
     EXPECT_EQ(window.parentSeen, kFrame);
     EXPECT_EQ(log.calls, (std::vector<std::string>{"create window", "font", "load active",
@@ -50,7 +50,7 @@ TEST_F(ServiceTest, CreateLoadsTheFileBeforeTheLanguageItNames) {
 }
 
 TEST_F(ServiceTest, ALanguageWithoutItsLibraryFallsBackToEnglish) {
-    store.onLoadActive = [](CServiceWnd& s) { s.m_nLanguage = 1; };
+    store.onLoadActive = [](ServiceState& s) { s.m_nLanguage = 1; };
     ASSERT_TRUE(service.Create(kFrame));
     EXPECT_EQ(service.m_nLanguage, 0);
     EXPECT_FALSE(service.m_hLangDll.IsLoaded());
@@ -66,7 +66,7 @@ TEST_F(ServiceTest, FailedWindowCreationLoadsAndLaterSavesNothing) {
 }
 
 TEST_F(ServiceTest, AutostartBitFollowsTheCheckNotTheFile) {
-    store.onLoadActive = [](CServiceWnd& s) { s.m_dwOptions |= OPT_NO_AUTOSTART; };
+    store.onLoadActive = [](ServiceState& s) { s.m_dwOptions |= OPT_NO_AUTOSTART; };
     ASSERT_TRUE(service.Create(kFrame));
     EXPECT_FALSE(service.m_dwOptions & OPT_NO_AUTOSTART);
 
@@ -104,7 +104,7 @@ TEST_F(ServiceTest, RemembersTheUsersWindowButNotItsOwnFrameOrTheTaskbar) {
 
 TEST_F(ServiceTest, CloseSavesOnceAndReleasesTheItemsAndTheLanguage) {
     languages.libraries[LanguageLibraryPath(3)].strings[128] = "Quillbox";
-    store.onLoadActive = [](CServiceWnd& s) {
+    store.onLoadActive = [](ServiceState& s) {
         s.m_nLanguage = 3;
         s.m_activeList.push_back(CClipItem::FromText("first cut"));
     };
@@ -130,13 +130,13 @@ TEST_F(ServiceTest, CloseSavesOnceAndReleasesTheItemsAndTheLanguage) {
 }
 
 TEST_F(ServiceTest, MessagesThatArriveWhileShutdownWaitsNeitherSaveAgainNorCapture) {
-    store.onLoadActive = [](CServiceWnd& s) {
+    store.onLoadActive = [](ServiceState& s) {
         s.m_dwOptions |= OPT_AUTOSAVE;
         for (const char* text : {"one", "two", "three"})
             s.m_activeList.push_back(CClipItem::FromText(text));
     };
     std::vector<size_t> saved;
-    store.onSaveActive = [&](CServiceWnd& s) { saved.push_back(s.m_activeList.size()); };
+    store.onSaveActive = [&](ServiceState& s) { saved.push_back(s.m_activeList.size()); };
     ASSERT_TRUE(service.Create(kFrame));
     // While leaving the chain waits: the session ends again, directly and by the frame; a cut.
     viewers.onLeave = [&] {

@@ -15,7 +15,7 @@ protected:
 
     void SetUp() override {
         window.service = &service;
-        store.onLoadActive = [](CServiceWnd& s) { s.m_dwOptions &= ~OPT_NO_TRAY_ICON; };
+        store.onLoadActive = [](ServiceState& s) { s.m_dwOptions &= ~OPT_NO_TRAY_ICON; };
     }
 };
 
@@ -80,7 +80,7 @@ TEST_F(TrayTest, PauseAndContinueChangePictureAndTip) {
 
 TEST_F(TrayTest, TipsAreCutTo63Characters) {
     languages.libraries[LanguageLibraryPath(1)].strings[3009] = std::string(80, 'p');
-    store.onLoadActive = [](CServiceWnd& s) {
+    store.onLoadActive = [](ServiceState& s) {
         s.m_nLanguage = 1;
         s.m_dwOptions &= ~OPT_NO_TRAY_ICON;
     };
@@ -167,7 +167,7 @@ TEST_F(TrayTest, SchedulerStartAndStopFollowTheOptionAndSave) {
 
     // The option is kept in the file: a start with it on starts the timer.
     FakeServicePorts next;
-    next.store.onLoadActive = [](CServiceWnd& s) { s.m_dwOptions |= OPT_SCHEDULER_ON; };
+    next.store.onLoadActive = [](ServiceState& s) { s.m_dwOptions |= OPT_SCHEDULER_ON; };
     CServiceWnd again{next.Ports(), 1024, 0};
     ASSERT_TRUE(again.Create(kFrame));
     EXPECT_EQ(next.timers.running.at(TIMER_SCHEDULER), 2000u);
