@@ -1,46 +1,65 @@
-// The paste target: the application the user was working in, given back its foreground and
-// focus before a paste, and lending its input to the program's menus while they are open.
-#include "app/service_wnd.h"
-#include "platform/target_window.h"
+#include "app/paste_target.h"
 
-void CServiceWnd::RestoreTarget() {
-    ITargetWindow& windows = m_ports.targets;
-    if (m_hWndTarget == NO_WINDOW)
+#include "platform/focus.h"
+#include "platform/target_window.h"
+#include "store/no_case.h"
+
+void PasteTarget::RememberTarget() {
+    const WindowHandle window = m_ports.focus.ForegroundWindow();
+    if (window == NO_WINDOW || window == m_state.m_hWndParent)
         return;
-    if (!windows.IsWindow(m_hWndTarget)) {
-        m_hWndTarget = NO_WINDOW;
+    // The hot window is where the user points, never where a paste goes.
+    if (m_hotWindow.IsHotWindow(window))
+        return;
+    // The taskbar ("Shell_TrayWnd") becomes the foreground window when it is clicked.
+    const std::string cls = m_ports.focus.TopLevelClassName(window).substr(0, 10);
+    if (EqualsNoCase(cls, "Shell_Tray"))
+        return;
+    m_state.m_hWndTarget = window;
+    m_state.m_hWndTargetFocus = m_ports.focus.FocusWindowOf(window);
+}
+
+void PasteTarget::RestoreTarget() {
+    ITargetWindow& windows = m_ports.windows;
+    WindowHandle& target = m_state.m_hWndTarget;
+    WindowHandle& focus = m_state.m_hWndTargetFocus;
+    if (target == NO_WINDOW)
+        return;
+    if (!windows.IsWindow(target)) {
+        target = NO_WINDOW;
         return;
     }
-    windows.BringToFront(m_hWndTarget);
-    if (m_hWndTargetFocus == NO_WINDOW)
+    windows.BringToFront(target);
+    if (focus == NO_WINDOW)
         return;
-    if (!windows.IsWindow(m_hWndTargetFocus)) {
-        m_hWndTargetFocus = NO_WINDOW;
+    if (!windows.IsWindow(focus)) {
+        focus = NO_WINDOW;
         return;
     }
     // The focus can be set only in a thread whose input this thread shares.
-    windows.ShareInputWith(m_hWndTarget);
-    windows.SetFocus(m_hWndTargetFocus);
+    windows.ShareInputWith(target);
+    windows.SetFocus(focus);
     windows.ShareInputWith(NO_WINDOW);
 }
 
-void CServiceWnd::FocusForMenu() {
-    ITargetWindow& windows = m_ports.targets;
+void PasteTarget::FocusForMenu() {
+    ITargetWindow& windows = m_ports.windows;
+    WindowHandle& target = m_state.m_hWndTarget;
     ++m_nMenuFocusDepth;
-    if (m_hWndTarget != NO_WINDOW && !windows.IsWindow(m_hWndTarget))
-        m_hWndTarget = NO_WINDOW;
+    if (target != NO_WINDOW && !windows.IsWindow(target))
+        target = NO_WINDOW;
     // A menu whose owner is not in front does not close when the user clicks elsewhere.
-    windows.BringToFront(m_hWndParent);
-    if (m_hWndTarget == NO_WINDOW)
+    windows.BringToFront(m_state.m_hWndParent);
+    if (target == NO_WINDOW)
         return;
     // The keyboard goes where the target's input has its focus: the menu gets it for as
     // long as the input is shared.
-    windows.ShareInputWith(m_hWndTarget);
-    windows.SetFocus(m_hWnd);
+    windows.ShareInputWith(target);
+    windows.SetFocus(m_state.m_hWnd);
 }
 
-void CServiceWnd::EndMenuFocus() {
+void PasteTarget::EndMenuFocus() {
     // A context menu opens inside the main menu: the input is shared until the outer one ends.
     if (m_nMenuFocusDepth > 0 && --m_nMenuFocusDepth == 0)
-        m_ports.targets.ShareInputWith(NO_WINDOW);
+        m_ports.windows.ShareInputWith(NO_WINDOW);
 }

@@ -3,14 +3,12 @@
 #include "app/collection_store.h"
 #include "app/dispatch.h"
 #include "app/install_port.h"
-#include "platform/focus.h"
 #include "platform/menu_host.h"
 #include "platform/system.h"
 #include "platform/service_window.h"
 #include "platform/ui_strings.h"
 #include "platform/win_constants.h"
 #include "resource.h"
-#include "store/no_case.h"
 #include "store/temp_files.h"
 
 bool g_bAutostartDisabled = false;
@@ -26,7 +24,8 @@ ServiceState::ServiceState(int screenWidth, uint32_t tickNow)
 }
 
 CServiceWnd::CServiceWnd(const ServicePorts& ports, int screenWidth, uint32_t tickNow)
-    : ServiceState(screenWidth, tickNow), m_ports(ports), m_hotWnd(ports.hotWindows, *this) {}
+    : ServiceState(screenWidth, tickNow), m_ports(ports), m_hotWnd(ports.hotWindows, *this),
+      m_target({ports.focus, ports.targets}, *this, m_hotWnd) {}
 
 CServiceWnd::~CServiceWnd() = default;
 
@@ -153,19 +152,4 @@ bool CServiceWnd::OnCommand(uintptr_t wParam, intptr_t lParam) {
         DispatchEntry(*this, wParam, lParam);
         return true;
     }
-}
-
-void CServiceWnd::RememberTarget() {
-    const WindowHandle window = m_ports.focus.ForegroundWindow();
-    if (window == NO_WINDOW || window == m_hWndParent)
-        return;
-    // The hot window is where the user points, never where a paste goes.
-    if (m_hotWnd.IsHotWindow(window))
-        return;
-    // The taskbar ("Shell_TrayWnd") becomes the foreground window when it is clicked.
-    std::string cls = m_ports.focus.TopLevelClassName(window).substr(0, 10);
-    if (EqualsNoCase(cls, "Shell_Tray"))
-        return;
-    m_hWndTarget = window;
-    m_hWndTargetFocus = m_ports.focus.FocusWindowOf(window);
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/hot_window_keeper.h"
+#include "app/paste_target.h"
 #include "app/service_state.h"
 #include "ui/preview_text.h"
 
@@ -91,7 +92,7 @@ public:
     // WM_DESTROY: saves (or uninstalls) and releases everything. Runs once.
     void OnDestroy();
     // Remembers the foreground window and its focus as the paste target.
-    void RememberTarget();
+    void RememberTarget() { m_target.RememberTarget(); }
 
     // The selection dispatcher: WM_COMMAND sent or posted to the service window.
     // wParam 0 with lParam 32792 opens the main menu. Always true.
@@ -153,12 +154,12 @@ public:
 
     // --- paste (paste_target.cpp, paste.cpp, paste_sequences.cpp) ---
     // Gives the remembered paste target back the foreground and its focus.
-    void RestoreTarget();
+    void RestoreTarget() { m_target.RestoreTarget(); }
     // Before a menu of the program is tracked: the frame comes to the front and the service
     // window takes the focus, sharing the input of the paste target's thread, so that the
     // keyboard reaches the menu. EndMenuFocus, once the menu is closed, stops the sharing.
-    void FocusForMenu();
-    void EndMenuFocus();
+    void FocusForMenu() { m_target.FocusForMenu(); }
+    void EndMenuFocus() { m_target.EndMenuFocus(); }
     // Releases Ctrl, Shift and Alt, counts the paste, and makes the target paste with
     // Ctrl+V or Shift+Insert.
     void EmulatePaste();
@@ -254,7 +255,6 @@ private:
     void EmptyClipboardAfterPaste();
     void PasteFileList(const std::string& list, bool wide);
 
-    int m_nMenuFocusDepth = 0;    // menus open between FocusForMenu and EndMenuFocus
     bool m_bShuttingDown = false; // OnDestroy has begun: it runs once per window
     ServicePorts m_ports;
     // Formats by which other programs mark a cut that clipboard tools should not keep.
@@ -274,4 +274,7 @@ private:
 
 public:
     HotWindowKeeper m_hotWnd; // the hot window, m_pHotWnd within
+
+private:
+    PasteTarget m_target;
 };
