@@ -9,7 +9,7 @@
 #include "resource.h"
 
 void CServiceWnd::OnHotWindowClick(HotClick click) {
-    OpenMenuOfClick(m_hotWnd.OpensMainMenu(click));
+    OpenMenuOfClick(m_hotWnd.OpensMainMenu(click), *this, m_ports.window);
 }
 
 void CServiceWnd::OnHotWindowRest() {

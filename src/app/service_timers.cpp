@@ -14,8 +14,7 @@ void CServiceWnd::OnTimer(uintptr_t id) {
         OnMouseAtTopTick();
         break;
     case TIMER_TRAY_HOVER:
-        m_ports.timers.Kill(m_hWnd, TIMER_TRAY_HOVER);
-        m_bTrayHoverArmed = 1;
+        m_taskbarIcon.RearmHover();
         break;
     case TIMER_SCHEDULER:
         OnSchedulerTick();

@@ -25,7 +25,8 @@ ServiceState::ServiceState(int screenWidth, uint32_t tickNow)
 
 CServiceWnd::CServiceWnd(const ServicePorts& ports, int screenWidth, uint32_t tickNow)
     : ServiceState(screenWidth, tickNow), m_ports(ports), m_hotWnd(ports.hotWindows, *this),
-      m_target({ports.focus, ports.targets}, *this, m_hotWnd) {}
+      m_target({ports.focus, ports.targets}, *this, m_hotWnd),
+      m_taskbarIcon({ports.tray, ports.timers, ports.window}, *this, m_target) {}
 
 CServiceWnd::~CServiceWnd() = default;
 
@@ -151,5 +152,43 @@ bool CServiceWnd::OnCommand(uintptr_t wParam, intptr_t lParam) {
         }
         DispatchEntry(*this, wParam, lParam);
         return true;
+    }
+}
+
+bool CServiceWnd::HasHotMenuWindow() const {
+    return m_hotWnd.IsHotMenu();
+}
+
+void CServiceWnd::SetBusy(bool busy) {
+    m_taskbarIcon.ShowBusy(busy);
+    if (m_hWnd != NO_WINDOW)
+        m_hotWnd.ShowState(busy, (m_dwState & ST_PAUSED) != 0);
+}
+
+bool CServiceWnd::OnServiceCommand(unsigned id) {
+    switch (id) {
+    case ID_PAUSE_SERVICE:
+    case ID_CONTINUE_SERVICE:
+        // Each command names the state it wants, so a repeated one changes nothing.
+        if (id == ID_PAUSE_SERVICE)
+            m_dwState |= ST_PAUSED;
+        else
+            m_dwState &= ~ST_PAUSED;
+        m_taskbarIcon.UpdatePauseIndicator();
+        m_hotWnd.ShowState(false, (m_dwState & ST_PAUSED) != 0);
+        return true;
+    case ID_SCHEDULER_START:
+    case ID_SCHEDULER_STOP:
+        if (id == ID_SCHEDULER_START) {
+            m_dwOptions |= OPT_SCHEDULER_ON;
+            m_ports.timers.Set(m_hWnd, TIMER_SCHEDULER, SCHEDULER_PERIOD_MS);
+        } else {
+            m_dwOptions &= ~OPT_SCHEDULER_ON;
+            m_ports.timers.Kill(m_hWnd, TIMER_SCHEDULER);
+        }
+        m_ports.store.SaveActiveCollection(*this);
+        return true;
+    default:
+        return false;
     }
 }

@@ -9,6 +9,7 @@
 #include "app/hot_window_keeper.h"
 #include "app/paste_target.h"
 #include "app/service_state.h"
+#include "app/taskbar_icon.h"
 #include "ui/preview_text.h"
 
 class IServiceWindow;
@@ -132,13 +133,13 @@ public:
     // The scheduler's check, once a minute while it is on.
     void RunSchedulerCheck();
 
-    // --- taskbar icon and pause (tray_icon.cpp) ---
+    // --- taskbar icon (taskbar_icon.cpp) ---
     // Adds the taskbar icon (paused, busy or normal picture) or deletes it.
-    void SetTrayIcon(bool add, bool busy = false);
-    // Picture and tip of the taskbar icon after the paused state changed.
-    void UpdatePauseIndicator();
+    void SetTrayIcon(bool add, bool busy = false) { m_taskbarIcon.SetTrayIcon(add, busy); }
     // The taskbar icon's callback message: wParam the icon id, lParam the mouse message.
-    intptr_t OnTrayNotify(uintptr_t wParam, intptr_t lParam);
+    intptr_t OnTrayNotify(uintptr_t wParam, intptr_t lParam) {
+        return m_taskbarIcon.OnTrayNotify(wParam, lParam);
+    }
     // The hot window in use is the hot-menu window (it offers the menu itself).
     bool HasHotMenuWindow() const;
 
@@ -204,8 +205,6 @@ public:
     const ServicePorts& Ports() const { return m_ports; }
 
 private:
-    // A click on the taskbar icon or the hot window: the main menu, or the application menu.
-    void OpenMenuOfClick(bool mainMenu);
     bool OpenClipboardSoon();
     void ForwardToNextViewer(unsigned message, uintptr_t wParam, intptr_t lParam);
     void LookAtClipboard(bool again);
@@ -277,4 +276,5 @@ public:
 
 private:
     PasteTarget m_target;
+    TaskbarIcon m_taskbarIcon;
 };
