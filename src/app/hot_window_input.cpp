@@ -20,7 +20,7 @@ void CServiceWnd::OnHotWindowRest() {
 
 size_t CServiceWnd::OnHotWindowDrop(const IDataOffer& offer) {
     // An entry dragged out of the menu over the hot window is only passing.
-    if (m_pDragItem || !m_hWnd)
+    if (m_pDragItem || m_hWnd == NO_WINDOW)
         return 0;
     SetBusy(true);
     const size_t added =

@@ -44,7 +44,7 @@ bool HotWindowKeeper::IsHotMenu() const {
 }
 
 bool HotWindowKeeper::IsHotWindow(WindowHandle window) const {
-    return m_pHotWnd && window != 0 && m_pHotWnd->Window() == window;
+    return m_pHotWnd && window != NO_WINDOW && m_pHotWnd->Window() == window;
 }
 
 bool HotWindowKeeper::HasOwnMenuOpen() const {

@@ -3,7 +3,7 @@
 // pointer to the clipboard. Made by the Win32 side (src/win32/camera.*).
 #include <cstdint>
 
-#include "store/clip_item.h"
+#include "platform/geometry.h"
 
 class ICamera {
 public:

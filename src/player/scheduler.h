@@ -72,7 +72,7 @@ private:
     void EndDuration(const Duration& duration);
 
     SchedulerPorts m_ports;
-    WindowHandle m_window = 0;
+    WindowHandle m_window = NO_WINDOW;
     std::map<uintptr_t, Duration> m_durations;
     uintptr_t m_nextTimer = FIRST_DURATION_TIMER;
 };

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/geometry.h"
+
 // Item kinds. 1, 8 and 15 equal the clipboard formats CF_TEXT, CF_DIB and CF_HDROP;
 // 49152 is a fixed code, not the run-time number of the registered Rich Text format.
 enum : uint16_t {
@@ -31,22 +33,6 @@ bool IsTextLikeType(uint16_t type);
 // An ordered list that owns its items. Items never move in memory while listed, so
 // raw pointers to them (the highlighted entry, the item being dragged) stay valid.
 using ClipList = std::vector<std::unique_ptr<CClipItem>>;
-
-struct PixelSize {
-    int cx = 0;
-    int cy = 0;
-    bool operator==(const PixelSize& o) const { return cx == o.cx && cy == o.cy; }
-};
-
-struct PixelRect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-    bool operator==(const PixelRect& o) const {
-        return left == o.left && top == o.top && right == o.right && bottom == o.bottom;
-    }
-};
 
 class CClipItem {
 public:

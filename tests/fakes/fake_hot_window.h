@@ -12,7 +12,7 @@ public:
     std::vector<std::string> log;
     bool refuse = false;      // Create fails
     bool ownMenuOpen = false; // what every window answers HasOwnMenuOpen
-    WindowHandle handle = 0x700;
+    WindowHandle handle{0x700};
 
     std::unique_ptr<IHotWindow> Create(uint8_t style, int indicator) override {
         if (refuse)

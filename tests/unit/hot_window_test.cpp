@@ -9,7 +9,9 @@
 #include "resource.h"
 
 namespace {
-constexpr WindowHandle kFrame = 0x500;
+constexpr WindowHandle kFrame{0x500};
+constexpr WindowHandle kTarget{0x900};
+constexpr WindowHandle kTargetFocus{0x901};
 using Log = std::vector<std::string>;
 using Commands = std::vector<std::pair<uintptr_t, intptr_t>>;
 
@@ -19,7 +21,7 @@ protected:
 
     void SetUp() override { window.service = &service; }
     bool StartWithStyle(uint8_t style, uint32_t options = OPT_DEFAULTS) {
-        store.onLoadActive = [style, options](CServiceWnd& s) {
+        store.onLoadActive = [style, options](ServiceState& s) {
             s.m_nHotStyle = style;
             s.m_dwOptions = options;
         };
@@ -35,7 +37,7 @@ TEST_F(HotWindowTest, TheStyleOfTheFileIsShownBusyUntilStartedAndGoesAtTheEnd) {
 
     FakeServicePorts none;
     CServiceWnd other{none.Ports(), 1024, 0};
-    none.store.onLoadActive = [](CServiceWnd& s) { s.m_nHotStyle = HOT_STYLE_MOUSE_ON_ICON; };
+    none.store.onLoadActive = [](ServiceState& s) { s.m_nHotStyle = HOT_STYLE_MOUSE_ON_ICON; };
     ASSERT_TRUE(other.Create(kFrame));
     EXPECT_TRUE(none.hotWindows.log.empty()) << "style 0: no hot window";
     EXPECT_FALSE(other.m_hotWnd.Exists());
@@ -92,13 +94,13 @@ TEST_F(HotWindowTest, HiddenWhileTheMainMenuIsShownAndNeverAPasteTarget) {
     service.OpenMainMenu();
     EXPECT_EQ(hotWindows.log, (Log{"show 0", "show 1"}));
 
-    focus.foreground = 0x900;
-    focus.focusOf[0x900] = 0x901;
+    focus.foreground = kTarget;
+    focus.focusOf[kTarget] = kTargetFocus;
     service.RememberTarget();
     focus.foreground = hotWindows.handle; // the user clicked the hot-icon
     service.RememberTarget();
-    EXPECT_EQ(service.m_hWndTarget, 0x900u);
-    EXPECT_EQ(service.m_hWndTargetFocus, 0x901u);
+    EXPECT_EQ(service.m_hWndTarget, kTarget);
+    EXPECT_EQ(service.m_hWndTargetFocus, kTargetFocus);
 }
 
 TEST_F(HotWindowTest, ClicksOpenTheMenusTheOptionNamesAndRestingOpensTheMainMenu) {
