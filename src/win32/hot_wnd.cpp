@@ -266,7 +266,7 @@ void CHotWnd::AddTip() {
     GetClientRect(Handle(), &tool.rect);
     SendMessageA(m_tip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
     SendMessageA(m_tip, TTM_SETMAXTIPWIDTH, 0, TIP_WIDTH);
-    if (m_service.m_font)
+    if (m_service.m_font != NO_FONT)
         SendMessageA(m_tip, WM_SETFONT, static_cast<WPARAM>(m_service.m_font), FALSE);
 }
 

@@ -331,7 +331,7 @@ void CHotWnd::OnBarRowDrawn(const DRAWITEMSTRUCT& dis) {
 void CHotWnd::OnHoverPopupTimer() {
     KillTimer(Handle(), TIMER_POPUP);
     HMENU popup = m_hHoverPopup;
-    if (!popup || m_service.m_pDragItem || m_service.m_hTrackedMenu || !m_pBar)
+    if (!popup || m_service.m_pDragItem || m_service.m_hTrackedMenu != NO_MENU || !m_pBar)
         return;
     POINT at = {};
     GetCursorPos(&at);
