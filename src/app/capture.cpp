@@ -1,5 +1,7 @@
 // Capture: every cut another program puts on the clipboard becomes an item of the active
 // collection, within the formats and limits the user chose.
+#include "app/capture.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <string>
@@ -8,7 +10,6 @@
 #include "app/busy_scope.h"
 #include "app/clip_formats.h"
 #include "app/collection_store.h"
-#include "app/service_wnd.h"
 #include "platform/clipboard.h"
 #include "platform/clock.h"
 #include "platform/picture_decoder.h"
@@ -108,7 +109,24 @@ struct ClipboardLook {
     std::string html;
 };
 
-void CServiceWnd::JoinViewerChain() {
+bool OpenClipboardSoon(IClipboard& clipboard, IClock& clock, WindowHandle owner) {
+    const uint32_t start = clock.TickCount();
+    for (int attempt = 1;; ++attempt) {
+        if (clipboard.Open(owner))
+            return true;
+        if (attempt == OPEN_TRIES || clock.TickCount() - start + OPEN_RETRY_MS > OPEN_GIVE_UP_MS)
+            return false;
+        clock.Sleep(OPEN_RETRY_MS);
+    }
+}
+
+Capture::Capture(const CapturePorts& ports, ServiceState& state, IBusyIndicator& busy,
+                 HotWindowKeeper& hotWindow)
+    : m_ports(ports), m_state(state), m_busy(busy), m_hotWindow(hotWindow) {}
+
+Capture::~Capture() = default;
+
+void Capture::JoinViewerChain() {
     IClipboard& clipboard = m_ports.clipboard;
     m_cfNoMonitor = clipboard.RegisterFormat(CF_NAME_NO_MONITOR);
     m_cfViewerIgnore = clipboard.RegisterFormat(CF_NAME_VIEWER_IGNORE);
@@ -119,38 +137,38 @@ void CServiceWnd::JoinViewerChain() {
     // What is on the clipboard at start-up was cut before this run: it is no repeat of
     // anything, however soon after the stamps were set.
     const uint32_t past = m_ports.clock.TickCount() - GATE_MS - 1;
-    m_dwLastFilesTick = m_dwLastTextTick = m_dwLastBitmapTick = past;
-    OnDrawClipboard();
-    m_hWndNextViewer = m_ports.viewers.Join(m_hWnd);
+    m_state.m_dwLastFilesTick = m_state.m_dwLastTextTick = m_state.m_dwLastBitmapTick = past;
+    OnDrawClipboard(0, 0);
+    m_state.m_hWndNextViewer = m_ports.viewers.Join(m_state.m_hWnd);
 }
 
-void CServiceWnd::LeaveViewerChain() {
-    if (m_hWndNextViewer == NO_NEXT_VIEWER)
+void Capture::LeaveViewerChain() {
+    if (m_state.m_hWndNextViewer == NO_NEXT_VIEWER)
         return;
-    m_ports.viewers.Leave(m_hWnd, m_hWndNextViewer);
-    m_hWndNextViewer = NO_NEXT_VIEWER;
+    m_ports.viewers.Leave(m_state.m_hWnd, m_state.m_hWndNextViewer);
+    m_state.m_hWndNextViewer = NO_NEXT_VIEWER;
 }
 
-void CServiceWnd::OnChangeCbChain(WindowHandle removed, WindowHandle next) {
-    if (removed == m_hWndNextViewer)
-        m_hWndNextViewer = next;
+void Capture::OnChangeCbChain(WindowHandle removed, WindowHandle next) {
+    if (removed == m_state.m_hWndNextViewer)
+        m_state.m_hWndNextViewer = next;
     ForwardToNextViewer(win::WM_CHANGECBCHAIN, static_cast<uintptr_t>(removed),
                         static_cast<intptr_t>(static_cast<uintptr_t>(next)));
 }
 
-void CServiceWnd::ForwardToNextViewer(unsigned message, uintptr_t wParam, intptr_t lParam) {
-    if (m_hWndNextViewer != NO_WINDOW && m_hWndNextViewer != NO_NEXT_VIEWER)
-        m_ports.viewers.Forward(m_hWndNextViewer, message, wParam, lParam);
+void Capture::ForwardToNextViewer(unsigned message, uintptr_t wParam, intptr_t lParam) {
+    if (m_state.m_hWndNextViewer != NO_WINDOW && m_state.m_hWndNextViewer != NO_NEXT_VIEWER)
+        m_ports.viewers.Forward(m_state.m_hWndNextViewer, message, wParam, lParam);
 }
 
-bool CServiceWnd::IsFormatFresh(unsigned format, ClipboardLook& look) {
+bool Capture::IsFormatFresh(unsigned format, ClipboardLook& look) {
     if (!m_ports.clipboard.IsFormatAvailable(format))
         return false;
-    uint32_t* stamp = &m_dwLastTextTick;
+    uint32_t* stamp = &m_state.m_dwLastTextTick;
     if (format == win::CF_DIB || (format == m_cfPng && m_cfPng != 0))
-        stamp = &m_dwLastBitmapTick;
+        stamp = &m_state.m_dwLastBitmapTick;
     else if (format == win::CF_HDROP || format == CLIP_FILES_WIDE)
-        stamp = &m_dwLastFilesTick;
+        stamp = &m_state.m_dwLastFilesTick;
     const uint32_t now = m_ports.clock.TickCount();
     const uint32_t elapsed = now - *stamp; // unsigned: right across the wrap of the count
     *stamp = now;
@@ -160,30 +178,30 @@ bool CServiceWnd::IsFormatFresh(unsigned format, ClipboardLook& look) {
     return false;
 }
 
-void CServiceWnd::OnDrawClipboard(uintptr_t wParam, intptr_t lParam) {
+void Capture::OnDrawClipboard(uintptr_t wParam, intptr_t lParam) {
     m_nLooksAgain = 0; // a new notification: a new allowance of follow-ups
     LookAtClipboard(false);
     ForwardToNextViewer(win::WM_DRAWCLIPBOARD, wParam, lParam);
 }
 
-void CServiceWnd::LookAgainAtClipboard() {
-    m_ports.timers.Kill(m_hWnd, TIMER_LOOK_AGAIN);
+void Capture::LookAgainAtClipboard() {
+    m_ports.timers.Kill(m_state.m_hWnd, TIMER_LOOK_AGAIN);
     const uint32_t sequence = m_ports.clipboard.SequenceNumber();
-    if (sequence != 0 && sequence == m_dwLookedSequence)
+    if (sequence != 0 && sequence == m_state.m_dwLookedSequence)
         return; // nothing was cut since the last whole look
     ++m_nLooksAgain;
     LookAtClipboard(true);
 }
 
-void CServiceWnd::LookAgainLater() {
+void Capture::LookAgainLater() {
     if (m_nLooksAgain < LOOK_AGAIN_LIMIT)
-        m_ports.timers.Set(m_hWnd, TIMER_LOOK_AGAIN, LOOK_AGAIN_MS);
+        m_ports.timers.Set(m_state.m_hWnd, TIMER_LOOK_AGAIN, LOOK_AGAIN_MS);
 }
 
-void CServiceWnd::LookAtClipboard(bool again) {
-    if (!(m_dwState & ST_VIEWER_ON) || (m_dwState & ST_PAUSED))
+void Capture::LookAtClipboard(bool again) {
+    if (!(m_state.m_dwState & ST_VIEWER_ON) || (m_state.m_dwState & ST_PAUSED))
         return;
-    if (m_dwState & ST_BUSY) {
+    if (m_state.m_dwState & ST_BUSY) {
         // Reading an earlier cut, or writing the program's own: this one waits.
         LookAgainLater();
         return;
@@ -192,7 +210,7 @@ void CServiceWnd::LookAtClipboard(bool again) {
     // waits for that owner, and meanwhile the system delivers the messages sent to this
     // window, among them the next WM_DRAWCLIPBOARD: that one must not capture (and close the
     // clipboard) in the middle of this one.
-    BusyScope busy(m_dwState);
+    BusyScope busy(m_state.m_dwState);
     ClipboardLook look;
     look.again = again;
     if (!ReadClipboard(look) || look.tooSoon)
@@ -201,54 +219,43 @@ void CServiceWnd::LookAtClipboard(bool again) {
     if (look.keptNew)
         m_ports.clipboard.AskForMissedCuts(); // it may have missed one while this was read
     if (m_nCaptureHolds == 0) {
-        TrimToCapacity(m_activeList, *this);
-        m_hotWnd.Refresh(); // after the trim: the hot-menu's rows point at the items
+        TrimToCapacity(m_state.m_activeList, m_state);
+        m_hotWindow.Refresh(); // after the trim: the hot-menu's rows point at the items
     }
 }
 
-bool CServiceWnd::ReadClipboard(ClipboardLook& look) {
-    if (!OpenClipboardSoon())
+bool Capture::ReadClipboard(ClipboardLook& look) {
+    if (!OpenClipboardSoon(m_ports.clipboard, m_ports.clock, m_state.m_hWnd))
         return false;
     ClipboardCloser closer(m_ports.clipboard);
     const uint32_t sequence = m_ports.clipboard.SequenceNumber();
     if (!IsExcludedFromCapture())
         ReadFormats(look);
     if (!look.tooSoon)
-        m_dwLookedSequence = sequence;
+        m_state.m_dwLookedSequence = sequence;
     return true;
 }
 
-void CServiceWnd::ReadFormats(ClipboardLook& look) {
+void Capture::ReadFormats(ClipboardLook& look) {
     IClipboard& clipboard = m_ports.clipboard;
-    if (m_dwOptions & OPT_FMT_FILES)
+    if (m_state.m_dwOptions & OPT_FMT_FILES)
         ReadFiles(look);
-    if (m_dwOptions & OPT_FMT_RTF)
+    if (m_state.m_dwOptions & OPT_FMT_RTF)
         ReadRichText(look);
-    if (!look.hasRtf && (m_dwOptions & OPT_FMT_TEXT))
+    if (!look.hasRtf && (m_state.m_dwOptions & OPT_FMT_TEXT))
         ReadText(look);
-    if (m_dwOptions & OPT_FMT_BITMAP)
+    if (m_state.m_dwOptions & OPT_FMT_BITMAP)
         ReadPicture(look);
     std::vector<uint8_t> html;
-    if ((m_dwOptions & OPT_FMT_HTML) && (look.hasRtf || look.textFormat || look.pictureFormat) &&
+    if ((m_state.m_dwOptions & OPT_FMT_HTML) &&
+        (look.hasRtf || look.textFormat || look.pictureFormat) &&
         clipboard.IsFormatAvailable(g_cfHtml) && clipboard.GetData(g_cfHtml, html))
         look.html = BlockString(html);
-    if (look.handled && (m_dwOptions & OPT_KEEP_CLIPBOARD_EMPTY))
+    if (look.handled && (m_state.m_dwOptions & OPT_KEEP_CLIPBOARD_EMPTY))
         clipboard.Empty();
 }
 
-bool CServiceWnd::OpenClipboardSoon() {
-    IClock& clock = m_ports.clock;
-    const uint32_t start = clock.TickCount();
-    for (int attempt = 1;; ++attempt) {
-        if (m_ports.clipboard.Open(m_hWnd))
-            return true;
-        if (attempt == OPEN_TRIES || clock.TickCount() - start + OPEN_RETRY_MS > OPEN_GIVE_UP_MS)
-            return false;
-        clock.Sleep(OPEN_RETRY_MS);
-    }
-}
-
-bool CServiceWnd::IsExcludedFromCapture() {
+bool Capture::IsExcludedFromCapture() {
     const IClipboard& clipboard = m_ports.clipboard;
     if (m_cfNoMonitor && clipboard.IsFormatAvailable(m_cfNoMonitor))
         return true;
@@ -262,16 +269,16 @@ bool CServiceWnd::IsExcludedFromCapture() {
            clipboard.GetData(m_cfHistory, data) && data.size() >= 4 && GetLe32(data.data()) == 0;
 }
 
-void CServiceWnd::ReadFiles(ClipboardLook& look) {
+void Capture::ReadFiles(ClipboardLook& look) {
     if (!IsFormatFresh(win::CF_HDROP, look))
         return;
     if (!m_ports.clipboard.GetData(win::CF_HDROP, look.files))
         look.files.clear();
-    m_dwLastFilesTick = m_ports.clock.TickCount();
+    m_state.m_dwLastFilesTick = m_ports.clock.TickCount();
     look.handled = true;
 }
 
-void CServiceWnd::ReadRichText(ClipboardLook& look) {
+void Capture::ReadRichText(ClipboardLook& look) {
     if (!IsFormatFresh(g_cfRtf, look))
         return;
     look.textGateOpen = true;
@@ -280,12 +287,12 @@ void CServiceWnd::ReadRichText(ClipboardLook& look) {
     if (!m_ports.clipboard.GetData(g_cfRtf, data))
         return;
     look.rtf = BlockString(data);
-    look.hasRtf = PassesTextLimits(look.rtf.size(), *this);
+    look.hasRtf = PassesTextLimits(look.rtf.size(), m_state);
     if (look.hasRtf)
-        m_dwLastTextTick = m_ports.clock.TickCount();
+        m_state.m_dwLastTextTick = m_ports.clock.TickCount();
 }
 
-void CServiceWnd::ReadText(ClipboardLook& look) {
+void Capture::ReadText(ClipboardLook& look) {
     const IClipboard& clipboard = m_ports.clipboard;
     // Plain text only stands in for a clipboard without Unicode text.
     const unsigned format =
@@ -305,14 +312,14 @@ void CServiceWnd::ReadText(ClipboardLook& look) {
             look.text = BlockString(data);
         const size_t length =
             format == win::CF_UNICODETEXT ? look.wideText.size() : look.text.size();
-        if (PassesTextLimits(length, *this))
+        if (PassesTextLimits(length, m_state))
             look.textFormat = format;
     }
     if (look.textFormat || format == win::CF_TEXT)
-        m_dwLastTextTick = m_ports.clock.TickCount();
+        m_state.m_dwLastTextTick = m_ports.clock.TickCount();
 }
 
-void CServiceWnd::ReadPicture(ClipboardLook& look) {
+void Capture::ReadPicture(ClipboardLook& look) {
     const IClipboard& clipboard = m_ports.clipboard;
     // A DIB is what is kept; a picture offered only as PNG is made into one.
     const unsigned format =
@@ -325,9 +332,9 @@ void CServiceWnd::ReadPicture(ClipboardLook& look) {
     bool read = false;
     if (format == win::CF_DIB) {
         // The size limit is checked before the picture is read into memory.
-        read = FitsMaxItemSize(clipboard.DataSize(format), *this) &&
+        read = FitsMaxItemSize(clipboard.DataSize(format), m_state) &&
                clipboard.GetData(format, look.picture) && !look.picture.empty() &&
-               FitsMaxItemSize(look.picture.size(), *this);
+               FitsMaxItemSize(look.picture.size(), m_state);
     } else {
         read = clipboard.GetData(format, look.picture); // its size is known once decoded
     }
@@ -335,10 +342,10 @@ void CServiceWnd::ReadPicture(ClipboardLook& look) {
         look.pictureFormat = format;
     else
         look.picture.clear();
-    m_dwLastBitmapTick = m_ports.clock.TickCount();
+    m_state.m_dwLastBitmapTick = m_ports.clock.TickCount();
 }
 
-void CServiceWnd::KeepCut(ClipboardLook& look) {
+void Capture::KeepCut(ClipboardLook& look) {
     if (!look.files.empty()) {
         if (auto item = CClipItem::FromDropFiles(look.files))
             Keep(std::move(item), look);
@@ -356,7 +363,7 @@ void CServiceWnd::KeepCut(ClipboardLook& look) {
     }
     std::vector<uint8_t> dib;
     if (look.pictureFormat && PictureDib(look, dib)) {
-        auto item = CClipItem::FromDib(std::move(dib), m_nBitmapCounter);
+        auto item = CClipItem::FromDib(std::move(dib), m_state.m_nBitmapCounter);
         item->SetHtml(look.html);
         if (item->HasHtml())
             item->caption += " + HTML";
@@ -364,103 +371,104 @@ void CServiceWnd::KeepCut(ClipboardLook& look) {
     }
 }
 
-bool CServiceWnd::PictureDib(ClipboardLook& look, std::vector<uint8_t>& dib) {
+bool Capture::PictureDib(ClipboardLook& look, std::vector<uint8_t>& dib) {
     if (look.pictureFormat == win::CF_DIB) {
         dib = std::move(look.picture);
         return true;
     }
     // The limit applies to the DIB that is kept, known once the picture's size is.
     uint64_t maxPixels = MAX_PICTURE_PIXELS;
-    if (m_nMaxItemSizeKB != 0)
-        maxPixels = std::min<uint64_t>(maxPixels, uint64_t(m_nMaxItemSizeKB) * 1024 / 3);
+    if (m_state.m_nMaxItemSizeKB != 0)
+        maxPixels = std::min<uint64_t>(maxPixels, uint64_t(m_state.m_nMaxItemSizeKB) * 1024 / 3);
     DecodedPicture picture;
     if (!m_ports.pictures.DecodePng(look.picture, maxPixels, picture))
         return false;
     const uint64_t size = PictureDibSize(picture.width, picture.height);
-    if (size == 0 || !FitsMaxItemSize(size_t(size), *this))
+    if (size == 0 || !FitsMaxItemSize(size_t(size), m_state))
         return false;
     dib = DibFromPicture(picture);
     return !dib.empty();
 }
 
-void CServiceWnd::Keep(std::unique_ptr<CClipItem> item, ClipboardLook& look) {
+void Capture::Keep(std::unique_ptr<CClipItem> item, ClipboardLook& look) {
     const CClipItem* newest = NewestCut();
     const bool repeat = newest && IsSameCut(*newest, *item);
     if (look.again && repeat)
         return; // the follow-up found the cut that was kept meanwhile
     look.keptNew = look.keptNew || !repeat;
-    PlaySound(m_nSound);
+    PlaySound(m_state.m_nSound);
     if (m_nCaptureHolds > 0) {
         m_heldCuts.push_back(std::move(item));
         return;
     }
-    SetBusy(true);
+    m_busy.SetBusy(true);
     Admit(std::move(item));
     AfterInsert();
 }
 
-const CClipItem* CServiceWnd::NewestCut() const {
+const CClipItem* Capture::NewestCut() const {
     if (!m_heldCuts.empty())
         return m_heldCuts.back().get();
-    if (m_activeList.empty())
+    if (m_state.m_activeList.empty())
         return nullptr;
-    return (m_dwOptions & OPT_INSERT_HEAD) ? m_activeList.front().get() : m_activeList.back().get();
+    return (m_state.m_dwOptions & OPT_INSERT_HEAD) ? m_state.m_activeList.front().get()
+                                                   : m_state.m_activeList.back().get();
 }
 
-void CServiceWnd::Admit(std::unique_ptr<CClipItem> item) {
+void Capture::Admit(std::unique_ptr<CClipItem> item) {
     if (item->IsTextLike()) {
         // Text equal to the plain form of a kept Rich Text item brings that item forward,
         // with this cut's HTML.
-        if (auto reused = RemoveDuplicates(m_activeList, *item, *this)) {
+        if (auto reused = RemoveDuplicates(m_state.m_activeList, *item, m_state)) {
             reused->SetHtml(item->html);
             item = std::move(reused);
         }
     } else {
-        RemoveEqualBitmaps(m_activeList, item->dib.data(), item->dib.size());
+        RemoveEqualBitmaps(m_state.m_activeList, item->dib.data(), item->dib.size());
     }
-    InsertItem(m_activeList, std::move(item), *this);
+    InsertItem(m_state.m_activeList, std::move(item), m_state);
 }
 
-void CServiceWnd::AfterInsert() {
-    if (m_dwOptions & OPT_AUTOSAVE) {
+void Capture::AfterInsert() {
+    if (m_state.m_dwOptions & OPT_AUTOSAVE) {
         // The file holds what the collection holds: never one item beyond its capacity.
-        TrimToCapacity(m_activeList, *this);
-        m_ports.store.SaveActiveCollection(*this);
+        TrimToCapacity(m_state.m_activeList, m_state);
+        m_ports.store.SaveActiveCollection(m_state);
     }
-    SetBusy(false);
+    m_busy.SetBusy(false);
 }
 
-void CServiceWnd::HoldCuts() {
+void Capture::HoldCuts() {
     ++m_nCaptureHolds;
 }
 
-void CServiceWnd::ReleaseCutsLater() {
-    if (m_hWnd != NO_WINDOW)
+void Capture::ReleaseCutsLater() {
+    if (m_state.m_hWnd != NO_WINDOW)
         m_ports.window.PostCommand(0, ID_RELEASE_CUTS);
 }
 
-void CServiceWnd::ReleaseCuts() {
+void Capture::ReleaseCuts() {
     if (m_nCaptureHolds == 0 || --m_nCaptureHolds > 0 || m_heldCuts.empty())
         return;
-    SetBusy(true);
+    m_busy.SetBusy(true);
     AdmitHeldCuts();
     AfterInsert();
-    m_hotWnd.Refresh();
+    m_hotWindow.Refresh();
 }
 
-void CServiceWnd::AdmitHeldCuts() {
+void Capture::AdmitHeldCuts() {
     if (m_heldCuts.empty())
         return;
     for (auto& item : m_heldCuts)
         Admit(std::move(item));
     m_heldCuts.clear();
-    TrimToCapacity(m_activeList, *this);
+    TrimToCapacity(m_state.m_activeList, m_state);
 }
 
-void CServiceWnd::PlaySound(uint8_t choice) {
+void Capture::PlaySound(uint8_t choice) {
     if (choice > LAST_SOUND)
         choice = FALLBACK_SOUND;
-    m_nSound = choice;
+    m_state.m_nSound = choice;
     if (choice != 0)
         m_ports.sound.MessageBeep(BEEP_OF_SOUND[choice]);
 }

@@ -41,9 +41,9 @@ void CServiceWnd::OpenMainMenu() {
     m_nSelEntryId = -1;
     m_pSelItem = nullptr;
     m_strSelPath.clear();
-    HoldCuts();
+    m_capture.HoldCuts();
     ShowMainMenu();
-    ReleaseCutsLater();
+    m_capture.ReleaseCutsLater();
 }
 
 void CServiceWnd::ShowMainMenu() {
@@ -85,7 +85,7 @@ void CServiceWnd::OpenContextMenu() {
         m_bAppMenu = 1;
     DeleteTempFiles();
 
-    HoldCuts();
+    m_capture.HoldCuts();
     FocusForMenu();
     m_nPendingCmd = 0;
     const unsigned command = m_ports.menus.TrackContextMenu(
@@ -99,7 +99,7 @@ void CServiceWnd::OpenContextMenu() {
         m_ports.menus.CancelMenus(); // the main menu (or the hot-menu's popup) closes too
     if (command)
         RunContextCommand(command, entryId, item, path);
-    ReleaseCutsLater();
+    m_capture.ReleaseCutsLater();
 }
 
 void CServiceWnd::RunContextCommand(unsigned command, int32_t entryId, CClipItem* item,
@@ -157,7 +157,7 @@ void CServiceWnd::SaveAndReload() {
     // held meanwhile are saved with the rest.
     m_pSelItem = nullptr;
     m_pDragItem = nullptr;
-    AdmitHeldCuts();
+    m_capture.AdmitHeldCuts();
     m_ports.store.SaveAndReload(*this);
     SetBusy(false);
     m_hotWnd.Refresh();

@@ -2,6 +2,7 @@
 // target application is made to paste it with a synthesised keystroke, or, for a file list,
 // is handed the list as the end of a drag-and-drop.
 #include "app/busy_scope.h"
+#include "app/capture.h"
 #include "app/clip_formats.h"
 #include "app/paste_text.h"
 #include "app/service_wnd.h"
@@ -71,7 +72,7 @@ void CServiceWnd::EmulatePaste() {
 
 bool CServiceWnd::OpenClipboardBusy() {
     SetBusy(true);
-    if (OpenClipboardSoon())
+    if (OpenClipboardSoon(m_ports.clipboard, m_ports.clock, m_hWnd))
         return true;
     SetBusy(false);
     return false;

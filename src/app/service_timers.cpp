@@ -20,7 +20,7 @@ void CServiceWnd::OnTimer(uintptr_t id) {
         OnSchedulerTick();
         break;
     case TIMER_LOOK_AGAIN:
-        LookAgainAtClipboard();
+        m_capture.LookAgainAtClipboard();
         break;
     default:
         // HOOK(preferences): the one-shot timer of an in-place toggle.

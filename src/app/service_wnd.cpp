@@ -26,7 +26,10 @@ ServiceState::ServiceState(int screenWidth, uint32_t tickNow)
 CServiceWnd::CServiceWnd(const ServicePorts& ports, int screenWidth, uint32_t tickNow)
     : ServiceState(screenWidth, tickNow), m_ports(ports), m_hotWnd(ports.hotWindows, *this),
       m_target({ports.focus, ports.targets}, *this, m_hotWnd),
-      m_taskbarIcon({ports.tray, ports.timers, ports.window}, *this, m_target) {}
+      m_taskbarIcon({ports.tray, ports.timers, ports.window}, *this, m_target),
+      m_capture({ports.clipboard, ports.clock, ports.timers, ports.viewers, ports.sound,
+                 ports.pictures, ports.store, ports.window},
+                *this, *this, m_hotWnd) {}
 
 CServiceWnd::~CServiceWnd() = default;
 
@@ -61,7 +64,7 @@ bool CServiceWnd::Create(WindowHandle parent) {
     DeleteTempFiles();
 
     m_dwState |= ST_VIEWER_ON;
-    JoinViewerChain();
+    m_capture.JoinViewerChain();
     // Busy until the frame has finished its own start.
     m_hotWnd.Create(true, (m_dwState & ST_PAUSED) != 0);
     if (m_dwOptions & OPT_SCHEDULER_ON)
@@ -95,7 +98,7 @@ void CServiceWnd::OnDestroy() {
     if (m_dwState & ST_UNINSTALL) {
         m_ports.installation.Uninstall();
     } else {
-        AdmitHeldCuts(); // cut while a menu was open: saved with the rest
+        m_capture.AdmitHeldCuts(); // cut while a menu was open: saved with the rest
         m_ports.store.SaveActiveCollection(*this);
         m_ports.store.SaveModifiedCollections(*this);
     }
@@ -107,7 +110,7 @@ void CServiceWnd::OnDestroy() {
     m_hotWnd.Destroy();
     if (!(m_dwOptions & OPT_NO_TRAY_ICON))
         SetTrayIcon(false);
-    LeaveViewerChain();
+    m_capture.LeaveViewerChain();
     UnregisterHotKeys();
 
     m_hWnd = NO_WINDOW;
@@ -118,7 +121,7 @@ bool CServiceWnd::OnCommand(uintptr_t wParam, intptr_t lParam) {
     // Follows a closed menu's chosen entry. Never blocked (a release left undone would hold
     // cuts back for good), and it leaves the menus' state alone.
     if (wParam == 0 && lParam == ID_RELEASE_CUTS) {
-        ReleaseCuts();
+        m_capture.ReleaseCuts();
         return true;
     }
     m_nPendingCmd = 0;

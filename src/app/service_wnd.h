@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/capture.h"
 #include "app/hot_window_keeper.h"
 #include "app/paste_target.h"
 #include "app/service_state.h"
@@ -76,11 +77,11 @@ struct MenuDrop {
 // Answer of the autostart check at start-up: autostart is disabled.
 extern bool g_bAutostartDisabled;
 
-class CServiceWnd : public ServiceState {
+class CServiceWnd : public ServiceState, public IBusyIndicator {
 public:
     // `screenWidth` places the hot window; `tickNow` starts the capture gate stamps.
     CServiceWnd(const ServicePorts& ports, int screenWidth, uint32_t tickNow);
-    ~CServiceWnd();
+    ~CServiceWnd() override;
     CServiceWnd(const CServiceWnd&) = delete;
     CServiceWnd& operator=(const CServiceWnd&) = delete;
 
@@ -103,22 +104,17 @@ public:
     bool OnServiceCommand(unsigned id);
 
     // --- capture (capture.cpp) ---
-    // WM_DRAWCLIPBOARD: keeps what another program cut, then passes the message on. A cut
-    // that cannot be read now (busy, too soon after the last, the clipboard held) is looked
-    // for again by TIMER_LOOK_AGAIN.
-    void OnDrawClipboard(uintptr_t wParam = 0, intptr_t lParam = 0);
-    // TIMER_LOOK_AGAIN: takes what is on the clipboard if it was not looked at whole yet.
-    void LookAgainAtClipboard();
-    // WM_CHANGECBCHAIN: `removed` leaves the chain; `next` is the window after it.
-    void OnChangeCbChain(WindowHandle removed, WindowHandle next);
-    // Stores the sound choice (above 6 becomes 2) and plays it.
-    void PlaySound(uint8_t choice);
+    void OnDrawClipboard(uintptr_t wParam = 0, intptr_t lParam = 0) {
+        m_capture.OnDrawClipboard(wParam, lParam);
+    }
+    void LookAgainAtClipboard() { m_capture.LookAgainAtClipboard(); }
+    void OnChangeCbChain(WindowHandle removed, WindowHandle next) {
+        m_capture.OnChangeCbChain(removed, next);
+    }
+    void PlaySound(uint8_t choice) { m_capture.PlaySound(choice); }
+    void LeaveViewerChain() { m_capture.LeaveViewerChain(); }
     // Busy indicator on the taskbar icon and the hot window.
-    void SetBusy(bool busy);
-    // Start-up: captures what is on the clipboard, then joins the viewer chain.
-    void JoinViewerChain();
-    // Shutdown: leaves the chain unless it was never joined.
-    void LeaveViewerChain();
+    void SetBusy(bool busy) override;
 
     // --- hot keys (hot_keys.cpp) ---
     // Registers the hot keys the preferences name and sets the mouse-at-top timer. False
@@ -205,43 +201,6 @@ public:
     const ServicePorts& Ports() const { return m_ports; }
 
 private:
-    bool OpenClipboardSoon();
-    void ForwardToNextViewer(unsigned message, uintptr_t wParam, intptr_t lParam);
-    void LookAtClipboard(bool again);
-    void LookAgainLater();
-    // While a menu is open, and until its chosen entry has been dispatched, its entries and
-    // m_pSelItem point at items: cuts are read at once but held back from the active
-    // collection. A menu holds cuts when it opens; once closed it posts ID_RELEASE_CUTS
-    // after its chosen entry, and the last release lets the held cuts in, in order.
-    void HoldCuts();
-    void ReleaseCutsLater();
-    void ReleaseCuts();
-    // The held cuts enter the active collection now, before it is saved.
-    void AdmitHeldCuts();
-    // The repeat gate: the format is on the clipboard and its category (files, text,
-    // bitmap) was not checked within the last 500 ms. Renews the category's stamp.
-    bool IsFormatFresh(unsigned format, ClipboardLook& look);
-    // Opens the clipboard, reads the cut's blocks and closes it; false when another program
-    // holds it.
-    bool ReadClipboard(ClipboardLook& look);
-    bool IsExcludedFromCapture();
-    void ReadFormats(ClipboardLook& look);
-    void ReadFiles(ClipboardLook& look);
-    void ReadRichText(ClipboardLook& look);
-    void ReadText(ClipboardLook& look);
-    void ReadPicture(ClipboardLook& look);
-    // The items of the blocks read, kept in the order files, text, picture.
-    void KeepCut(ClipboardLook& look);
-    bool PictureDib(ClipboardLook& look, std::vector<uint8_t>& dib);
-    // A cut read from the clipboard: plays the sound, then enters the active collection or
-    // waits among the held cuts.
-    void Keep(std::unique_ptr<CClipItem> item, ClipboardLook& look);
-    // The item a new cut would be put beside: the last held cut, else the item at the
-    // insert position.
-    const CClipItem* NewestCut() const;
-    // Puts a cut at the insert position, in place of its duplicates.
-    void Admit(std::unique_ptr<CClipItem> item);
-    void AfterInsert();
     void WaitForKeysReleased(unsigned vk);
     void OnMouseAtTopTick();
     void OnSchedulerTick();
@@ -256,20 +215,8 @@ private:
 
     bool m_bShuttingDown = false; // OnDestroy has begun: it runs once per window
     ServicePorts m_ports;
-    // Formats by which other programs mark a cut that clipboard tools should not keep.
-    unsigned m_cfNoMonitor = 0;
-    unsigned m_cfViewerIgnore = 0;
-    unsigned m_cfHistory = 0;
-    unsigned m_cfPasswordHint = 0;
-    // Pictures some programs (and X programs through Wine) offer only as a PNG file.
-    unsigned m_cfPng = 0;
     // Where the pointer was at the previous mouse-at-top tick; x -1 = nowhere recorded.
     ScreenPoint m_ptLastTop;
-    // The follow-ups of the last notification so far.
-    int m_nLooksAgain = 0;
-    // Menus open or with their chosen entry still to be dispatched, and the cuts they hold.
-    int m_nCaptureHolds = 0;
-    ClipList m_heldCuts;
 
 public:
     HotWindowKeeper m_hotWnd; // the hot window, m_pHotWnd within
@@ -277,4 +224,5 @@ public:
 private:
     PasteTarget m_target;
     TaskbarIcon m_taskbarIcon;
+    Capture m_capture;
 };
