@@ -7,15 +7,13 @@
 #include <string>
 #include <vector>
 
-#include "app/clip_formats.h"
 #include "app/paste_text.h"
-#include "fakes/fake_service_ports.h"
+#include "fakes/service_fixture.h"
 #include "platform/win_constants.h"
 #include "resource.h"
 #include "store/byte_block.h"
 
 namespace {
-constexpr WindowHandle kFrame{0x500};
 constexpr unsigned CF_TEXT = win::CF_TEXT;
 constexpr unsigned CF_UNICODE = win::CF_UNICODETEXT;
 constexpr unsigned CF_DIB = win::CF_DIB;
@@ -52,14 +50,11 @@ std::vector<uint8_t> Dword(uint32_t v) {
     return {uint8_t(v), uint8_t(v >> 8), uint8_t(v >> 16), uint8_t(v >> 24)};
 }
 
-class CaptureTest : public ::testing::Test, protected FakeServicePorts {
+class CaptureTest : public ServiceFixture {
 protected:
-    CServiceWnd service{Ports(), 1024, clock.tick};
-
     void SetUp() override {
-        window.service = &service;
-        g_cfRtf = clipboard.RegisterFormat(CF_NAME_RTF);
-        g_cfHtml = clipboard.RegisterFormat(CF_NAME_HTML);
+        ServiceFixture::SetUp();
+        RegisterFormats();
         service.m_dwOptions |= OPT_FMT_HTML;
         ASSERT_TRUE(service.Create(kFrame));
         viewers.forwarded.clear();
@@ -77,19 +72,7 @@ protected:
         clock.tick += afterMs;
         service.OnDrawClipboard(0x77, 0);
     }
-    std::vector<std::string> Texts() const {
-        std::vector<std::string> out;
-        for (const auto& item : service.m_activeList)
-            out.push_back(item->text);
-        return out;
-    }
     const CClipItem& Item(size_t i) const { return *service.m_activeList.at(i); }
-    // The posted commands in the order the message loop would deliver them.
-    void DeliverPosted() {
-        for (size_t i = 0; i < window.posted.size(); ++i)
-            service.OnCommand(window.posted[i].first, window.posted[i].second);
-        window.posted.clear();
-    }
     // The follow-up timer fires when it is due.
     void LookAgainWhenDue() {
         ASSERT_TRUE(timers.Runs(TIMER_LOOK_AGAIN));
@@ -100,7 +83,7 @@ protected:
 
 TEST_F(CaptureTest, TextCutBecomesOneItemAndTheNotificationGoesOn) {
     CutText("hello world");
-    ASSERT_EQ(Texts(), std::vector<std::string>{"hello world"});
+    ASSERT_EQ(ActiveTexts(), std::vector<std::string>{"hello world"});
     EXPECT_EQ(Item(0).type, CLIP_TEXT);
     EXPECT_FALSE(clipboard.isOpen);
     EXPECT_EQ(clipboard.owner, service.GetSafeHwnd());
@@ -151,9 +134,9 @@ TEST_F(CaptureTest, ANotificationWithin500MsOfTheLastCheckAddsNothing) {
     clipboard.OfferWide(u"second");
     Notify(300);
     Notify(500); // 500 ms after the previous check, which renewed the stamp
-    EXPECT_EQ(Texts(), std::vector<std::string>{"first"});
+    EXPECT_EQ(ActiveTexts(), std::vector<std::string>{"first"});
     Notify(501);
-    EXPECT_EQ(Texts(), (std::vector<std::string>{"second", "first"}));
+    EXPECT_EQ(ActiveTexts(), (std::vector<std::string>{"second", "first"}));
 
     // Each category has its own stamp: a picture right after a text is kept.
     clipboard.Offer(CF_DIB, Dib(200));
@@ -199,7 +182,7 @@ TEST_F(CaptureTest, TheSameTextAgainMovesTheKeptItemAndRichTextAbsorbsItsPlainFo
     CutText("alpha text");
     CutText("beta text");
     CutText("alpha text");
-    EXPECT_EQ(Texts(), (std::vector<std::string>{"alpha text", "beta text"}));
+    EXPECT_EQ(ActiveTexts(), (std::vector<std::string>{"alpha text", "beta text"}));
 
     clipboard.Clear();
     clipboard.OfferText(g_cfRtf, "{\\rtf1 gamma text}");
@@ -221,12 +204,12 @@ TEST_F(CaptureTest, CapacityIsKeptAtTheEndOppositeTheInsertPosition) {
     };
     for (const char* t : {"one!", "two!", "three!", "four!"})
         CutText(t);
-    EXPECT_EQ(Texts(), (std::vector<std::string>{"four!", "three!", "two!"}));
+    EXPECT_EQ(ActiveTexts(), (std::vector<std::string>{"four!", "three!", "two!"}));
     EXPECT_EQ(largestSaved, 3u) << "the file never holds more than the capacity";
 
     service.m_dwOptions &= ~(OPT_INSERT_HEAD | OPT_INSERT_TAIL | OPT_AUTOSAVE);
     CutText("five!");
-    EXPECT_EQ(Texts(), (std::vector<std::string>{"three!", "two!", "five!"}));
+    EXPECT_EQ(ActiveTexts(), (std::vector<std::string>{"three!", "two!", "five!"}));
     EXPECT_TRUE(service.m_dwOptions & OPT_INSERT_TAIL);
 }
 
@@ -386,14 +369,14 @@ TEST_F(CaptureTest, CutsMarkedAsNotToBeKeptAreSkippedWhole) {
     clipboard.OfferWide(u"fine for history");
     clipboard.Offer(history, Dword(1));
     Notify(600);
-    EXPECT_EQ(Texts(), std::vector<std::string>{"fine for history"});
+    EXPECT_EQ(ActiveTexts(), std::vector<std::string>{"fine for history"});
     EXPECT_EQ(viewers.forwarded.size(), 8u);
 }
 
 TEST_F(CaptureTest, ABusyClipboardIsTriedAgainBrieflyThenLeft) {
     clipboard.refuseOpens = 2;
     CutText("after two tries");
-    EXPECT_EQ(Texts(), std::vector<std::string>{"after two tries"});
+    EXPECT_EQ(ActiveTexts(), std::vector<std::string>{"after two tries"});
     EXPECT_EQ(clipboard.opens, 3 + 1) << "the start-up capture opened it once";
 
     clipboard.refuseOpens = 1000;
@@ -414,7 +397,7 @@ TEST_F(CaptureTest, ANotificationThatArrivesWhileDataIsRenderedDoesNotDisturbThe
             service.OnDrawClipboard(); // the system delivers it while we wait for the data
     };
     CutText("rendered on request");
-    EXPECT_EQ(Texts(), std::vector<std::string>{"rendered on request"});
+    EXPECT_EQ(ActiveTexts(), std::vector<std::string>{"rendered on request"});
     EXPECT_EQ(viewers.forwarded.size(), 2u) << "the nested notification is passed on too";
     EXPECT_FALSE(service.m_dwState & ST_BUSY);
 }
@@ -487,7 +470,7 @@ TEST_F(CaptureTest, ACutThatCouldNotBeReadAtItsNotificationIsTakenLater) {
         const int opens = clipboard.opens;
         const size_t sounds = sound.beeps.size();
         LookAgainWhenDue();
-        EXPECT_EQ(Texts(), c.kept);
+        EXPECT_EQ(ActiveTexts(), c.kept);
         EXPECT_EQ(clipboard.opens - opens, c.opens);
         EXPECT_EQ(int(sound.beeps.size() - sounds), c.sounds);
         EXPECT_FALSE(timers.Runs(TIMER_LOOK_AGAIN)) << "once is enough";
@@ -533,7 +516,7 @@ TEST_F(CaptureTest, CutsWhileAMenuIsOpenWaitUntilItsChoiceIsDispatched) {
         if (inContextMenu)
             return;
         CutText("new b");
-        EXPECT_EQ(Texts(), before) << "the menu's items stay as they are";
+        EXPECT_EQ(ActiveTexts(), before) << "the menu's items stay as they are";
     };
     struct Road {
         const char* name;
@@ -590,13 +573,13 @@ TEST_F(CaptureTest, CutsWhileAMenuIsOpenWaitUntilItsChoiceIsDispatched) {
         service.OnCommand(0, ID_OPEN_MAIN_MENU);
         DeliverPosted();
         EXPECT_EQ(BlockString(clipboard.formats[CF_TEXT]), road.clipboardAfter);
-        EXPECT_EQ(Texts(), (std::vector<std::string>{"new b", "new a", "old one"}));
+        EXPECT_EQ(ActiveTexts(), (std::vector<std::string>{"new b", "new a", "old one"}));
     }
 }
 
 TEST_F(CaptureTest, CutsHeldByAMenuAreSavedBySaveAndRefreshAndAtShutdown) {
     std::vector<std::string> saved;
-    store.onSaveActive = [&](ServiceState&) { saved = Texts(); };
+    store.onSaveActive = [&](ServiceState&) { saved = ActiveTexts(); };
     CutText("old one");
     menus.onMainMenu = [&](CMainMenu&) {
         service.m_nSelEntryId = 1;
@@ -624,10 +607,7 @@ TEST_F(CaptureTest, CutsHeldByAMenuAreSavedBySaveAndRefreshAndAtShutdown) {
               (std::vector<std::string>{"held at the end", "held, then refreshed", "old one"}));
 }
 
-class StartupCaptureTest : public ::testing::Test, protected FakeServicePorts {
-protected:
-    CServiceWnd service{Ports(), 1024, clock.tick};
-};
+using StartupCaptureTest = ServiceFixture;
 
 TEST_F(StartupCaptureTest, WhatIsOnTheClipboardAtStartIsKeptOnceThenTheChainIsJoined) {
     clipboard.OfferWide(u"cut before the start");

@@ -3,10 +3,9 @@
 // file (counters, templates, chains), and the commands routed elsewhere.
 #include <gtest/gtest.h>
 
-#include "app/clip_formats.h"
 #include "app/dispatch.h"
 #include "app/paste_text.h"
-#include "fakes/fake_service_ports.h"
+#include "fakes/service_fixture.h"
 #include "platform/win_constants.h"
 #include "qbx_test_files.h"
 #include "resource.h"
@@ -23,28 +22,18 @@ std::string Text(const FakeClipboard& clipboard, unsigned format) {
     return std::string(it->second.begin(), it->second.end() - 1);
 }
 
-class DispatchTest : public ::testing::Test, protected FakeServicePorts {
+class DispatchTest : public ServiceFixture {
 protected:
-    CServiceWnd service{Ports(), 1024, 0};
-
     void SetUp() override {
-        window.service = &service;
-        g_cfRtf = clipboard.RegisterFormat(CF_NAME_RTF);
-        g_cfHtml = clipboard.RegisterFormat(CF_NAME_HTML);
+        ServiceFixture::SetUp();
+        RegisterFormats();
         service.m_hWndTarget = kTarget;
         targets.windows = {kTarget};
         for (const char* text : {"one", "two", "three"})
-            service.m_activeList.push_back(CClipItem::FromText(text));
+            AddActive(text);
     }
-    void TearDown() override { g_cfRtf = g_cfHtml = 0; }
 
     CClipItem* Active(size_t i) { return service.m_activeList[i].get(); }
-    std::vector<std::string> ActiveTexts() const {
-        std::vector<std::string> out;
-        for (const auto& item : service.m_activeList)
-            out.push_back(item->text);
-        return out;
-    }
     // Chooses the entry of `item` (position + 1) as the menu would post it.
     void Choose(CClipItem* item, intptr_t command = 0, uintptr_t id = 2) {
         service.m_pSelItem = item;

@@ -2,22 +2,18 @@
 // preferences, the fallback between the two second hot keys, and the key-release wait.
 #include <gtest/gtest.h>
 
-#include "fakes/fake_service_ports.h"
+#include "fakes/service_fixture.h"
 #include "platform/win_constants.h"
 
 namespace {
-constexpr WindowHandle kFrame{0x500};
 using Combo = FakeHotKeys::Combo;
 constexpr unsigned CTRL_SHIFT = win::MOD_CONTROL | win::MOD_SHIFT;
 const Combo kCtrlShiftIns{CTRL_SHIFT, win::VK_INSERT};
 const Combo kCtrlShiftV{CTRL_SHIFT, win::VK_V};
 const Combo kAltShiftIns{win::MOD_ALT | win::MOD_SHIFT, win::VK_INSERT};
 
-class HotKeyTest : public ::testing::Test, protected FakeServicePorts {
+class HotKeyTest : public ServiceFixture {
 protected:
-    CServiceWnd service{Ports(), 1024, 0};
-
-    void SetUp() override { window.service = &service; }
     // Starts with these options (the file would have set them).
     bool StartWith(uint32_t options) {
         store.onLoadActive = [options](ServiceState& s) { s.m_dwOptions = options; };

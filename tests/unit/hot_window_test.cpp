@@ -4,22 +4,17 @@
 #include <gtest/gtest.h>
 
 #include "fakes/fake_data_offer.h"
-#include "fakes/fake_service_ports.h"
+#include "fakes/service_fixture.h"
 #include "platform/win_constants.h"
 #include "resource.h"
 
 namespace {
-constexpr WindowHandle kFrame{0x500};
 constexpr WindowHandle kTarget{0x900};
 constexpr WindowHandle kTargetFocus{0x901};
 using Log = std::vector<std::string>;
-using Commands = std::vector<std::pair<uintptr_t, intptr_t>>;
 
-class HotWindowTest : public ::testing::Test, protected FakeServicePorts {
+class HotWindowTest : public ServiceFixture {
 protected:
-    CServiceWnd service{Ports(), 1024, 0};
-
-    void SetUp() override { window.service = &service; }
     bool StartWithStyle(uint8_t style, uint32_t options = OPT_DEFAULTS) {
         store.onLoadActive = [style, options](ServiceState& s) {
             s.m_nHotStyle = style;
@@ -137,7 +132,7 @@ TEST_F(HotWindowTest, ClicksOpenTheMenusTheOptionNamesAndRestingOpensTheMainMenu
     service.m_pMainMenu = &open;
     service.OnHotWindowRest();
     service.m_pMainMenu = nullptr;
-    EXPECT_EQ(window.commands, (Commands{{0, MAIN}}));
+    EXPECT_EQ(window.commands, (Posted{{0, MAIN}}));
 }
 
 TEST_F(HotWindowTest, PlaceAndWidthAreKeptAndADragIsNoClick) {

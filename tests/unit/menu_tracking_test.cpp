@@ -6,35 +6,30 @@
 #include <utility>
 #include <vector>
 
-#include "app/service_wnd.h"
-#include "fakes/fake_service_ports.h"
+#include "fakes/service_fixture.h"
 #include "resource.h"
 #include "store/program_files.h"
 #include "ui/menu_ids.h"
 #include "ui/menu_rules.h"
 
 namespace {
-using Posted = std::vector<std::pair<uintptr_t, intptr_t>>;
 
-class MenuTracking : public ::testing::Test, protected FakeServicePorts {
+class MenuTracking : public ServiceFixture {
 protected:
-    CServiceWnd service{Ports(), 1024, 0};
-
     void SetUp() override {
-        window.service = &service;
+        ServiceFixture::SetUp();
         SetProgramPath("/nonexistent/quillbox/quillbox.exe");
-        ASSERT_TRUE(service.Create(WindowHandle{0x500}));
+        ASSERT_TRUE(service.Create(kFrame));
         service.m_dwOptions &= ~(OPT_EXT_TIME | OPT_EXT_URLS | OPT_EXT_DOCS_OPENSAVE |
                                  OPT_EXT_DOCS_RECENT | OPT_SCHEDULER_ON);
         service.m_hWndTarget = WindowHandle{0x900};
         targets.windows.insert(WindowHandle{0x900});
     }
-    void TearDown() override { SetProgramPath(""); }
-
-    CClipItem* AddActive(const std::string& text) {
-        service.m_activeList.push_back(CClipItem::FromText(text));
-        return service.m_activeList.back().get();
+    void TearDown() override {
+        SetProgramPath("");
+        ServiceFixture::TearDown();
     }
+
     CClipItem* AddCollection(const std::string& name, const std::vector<std::string>& texts) {
         auto c = CClipItem::NewCollection(name);
         for (const auto& t : texts) {

@@ -2,9 +2,8 @@
 // receives, the drop of a file list, counters, templates and chains.
 #include <gtest/gtest.h>
 
-#include "app/clip_formats.h"
 #include "app/paste_text.h"
-#include "fakes/fake_service_ports.h"
+#include "fakes/service_fixture.h"
 #include "platform/win_constants.h"
 #include "qbx_test_files.h"
 #include "resource.h"
@@ -38,23 +37,17 @@ std::set<unsigned> Formats(const FakeClipboard& clipboard) {
     return out;
 }
 
-class PasteTest : public ::testing::Test, protected FakeServicePorts {
+class PasteTest : public ServiceFixture {
 protected:
-    CServiceWnd service{Ports(), 1024, 0};
-
     void SetUp() override {
-        window.service = &service;
-        g_cfRtf = clipboard.RegisterFormat(CF_NAME_RTF);
-        g_cfHtml = clipboard.RegisterFormat(CF_NAME_HTML);
-        g_cfFileName = clipboard.RegisterFormat(CF_NAME_FILENAME);
-        g_cfDropEffect = clipboard.RegisterFormat(CF_NAME_DROPEFFECT);
+        ServiceFixture::SetUp();
+        RegisterFormats();
         service.m_dwOptions = OPT_DEFAULTS & ~OPT_PASTE_SHIFT_INS;
         service.m_hWndTarget = kTarget;
         service.m_hWndTargetFocus = kTargetEdit;
         targets.windows = {kTarget, kTargetEdit};
         clipboard.OfferText(win::CF_TEXT, "what was there before");
     }
-    void TearDown() override { g_cfRtf = g_cfHtml = g_cfFileName = g_cfDropEffect = 0; }
 };
 
 TEST_F(PasteTest, PlainTextWithHtmlGoesByShiftInsertToTheRestoredTarget) {

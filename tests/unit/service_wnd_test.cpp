@@ -6,8 +6,7 @@
 #include <fstream>
 #include <string>
 
-#include "app/service_wnd.h"
-#include "fakes/fake_service_ports.h"
+#include "fakes/service_fixture.h"
 #include "platform/files.h"
 #include "platform/ui_strings.h"
 #include "store/program_files.h"
@@ -15,20 +14,20 @@
 #include "store/temp_files.h"
 
 namespace {
-constexpr WindowHandle kFrame{0x500};
 constexpr WindowHandle kEditor{0x900};
 constexpr WindowHandle kEditorField{0x901};
 
-class ServiceTest : public ::testing::Test, protected FakeServicePorts {
+class ServiceTest : public ServiceFixture {
 protected:
-    CServiceWnd service{Ports(), 1024, 4242};
-
     void SetUp() override {
-        window.service = &service;
+        ServiceFixture::SetUp();
         g_bAutostartDisabled = false;
         SetProgramPath("/programs/quillbox/quillbox.exe");
     }
-    void TearDown() override { SetProgramPath(""); }
+    void TearDown() override {
+        SetProgramPath("");
+        ServiceFixture::TearDown();
+    }
 };
 
 TEST_F(ServiceTest, CreateLoadsTheFileBeforeTheLanguageItNames) {

@@ -1,20 +1,16 @@
 // The taskbar icon, the pause state and the service window's timers through fakes.
 #include <gtest/gtest.h>
 
-#include "fakes/fake_service_ports.h"
+#include "fakes/service_fixture.h"
 #include "platform/win_constants.h"
 #include "store/language.h"
 
 namespace {
-constexpr WindowHandle kFrame{0x500};
-using Commands = std::vector<std::pair<uintptr_t, intptr_t>>;
 
-class TrayTest : public ::testing::Test, protected FakeServicePorts {
+class TrayTest : public ServiceFixture {
 protected:
-    CServiceWnd service{Ports(), 1024, 0};
-
     void SetUp() override {
-        window.service = &service;
+        ServiceFixture::SetUp();
         store.onLoadActive = [](ServiceState& s) { s.m_dwOptions &= ~OPT_NO_TRAY_ICON; };
     }
 };
@@ -101,13 +97,13 @@ TEST_F(TrayTest, MouseProtocolOfTheIcon) {
     EXPECT_EQ(service.OnTrayNotify(128, win::WM_RBUTTONUP), 1);
     EXPECT_EQ(service.OnTrayNotify(128, win::WM_LBUTTONUP), 1);
     EXPECT_EQ(service.m_nSelEntryId, -1);
-    EXPECT_EQ(window.commands, (Commands{{0, 32792}, {0, 32794}}));
+    EXPECT_EQ(window.commands, (Posted{{0, 32792}, {0, 32794}}));
 
     window.commands.clear();
     service.m_dwOptions |= OPT_LEFT_CLICK_MENU;
     service.OnTrayNotify(128, win::WM_LBUTTONDBLCLK);
     service.OnTrayNotify(128, win::WM_RBUTTONUP);
-    EXPECT_EQ(window.commands, (Commands{{0, 32792}, {0, 32794}}));
+    EXPECT_EQ(window.commands, (Posted{{0, 32792}, {0, 32794}}));
 }
 
 TEST_F(TrayTest, HoverRemembersTheTargetAtMostOncePerTimerPeriod) {
