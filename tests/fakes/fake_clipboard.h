@@ -48,6 +48,17 @@ public:
         formats.clear();
         Changed();
     }
+    // A text format's block without its NUL; "<absent>" when none is offered, and a mark
+    // after a text that lacks the NUL.
+    std::string TextOf(unsigned format) const {
+        auto it = formats.find(format);
+        if (it == formats.end() || it->second.empty())
+            return "<absent>";
+        const std::vector<uint8_t>& b = it->second;
+        if (b.back() != 0)
+            return std::string(b.begin(), b.end()) + "<no NUL>";
+        return std::string(b.begin(), b.end() - 1);
+    }
 
     bool IsFormatAvailable(unsigned format) const override { return formats.count(format) != 0; }
     bool GetData(unsigned format, std::vector<uint8_t>& data) const override {

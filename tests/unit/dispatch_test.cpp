@@ -15,13 +15,6 @@ namespace {
 
 constexpr WindowHandle kTarget{0x10};
 
-std::string Text(const FakeClipboard& clipboard, unsigned format) {
-    auto it = clipboard.formats.find(format);
-    if (it == clipboard.formats.end() || it->second.empty())
-        return "<absent>";
-    return std::string(it->second.begin(), it->second.end() - 1);
-}
-
 class DispatchTest : public ServiceFixture {
 protected:
     void SetUp() override {
@@ -68,13 +61,13 @@ TEST_F(DispatchTest, ChosenItemIsPastedWithTheVariantOfItsKeysAndMovesToTheInser
     service.m_dwOptions |= OPT_INSERT_HEAD;
     input.keysDown = {win::VK_SHIFT};
     Choose(Active(1));
-    EXPECT_EQ(Text(clipboard, win::CF_TEXT), "TWO");
+    EXPECT_EQ(clipboard.TextOf(win::CF_TEXT), "TWO");
     EXPECT_EQ(ActiveTexts(), (std::vector<std::string>{"two", "one", "three"}));
 
     service.m_dwOptions &= ~OPT_INSERT_HEAD;
     input.keysDown.clear();
     Choose(Active(0));
-    EXPECT_EQ(Text(clipboard, win::CF_TEXT), "two");
+    EXPECT_EQ(clipboard.TextOf(win::CF_TEXT), "two");
     EXPECT_EQ(ActiveTexts(), (std::vector<std::string>{"one", "three", "two"}));
     EXPECT_TRUE(service.m_dwOptions & OPT_INSERT_TAIL);
 }
@@ -85,24 +78,24 @@ TEST_F(DispatchTest, CtrlGivesPlainTextOnlyAndCtrlShiftTheHtmlSource) {
     input.keysDown = {win::VK_CONTROL};
     Choose(Active(0));
     EXPECT_EQ(clipboard.formats.size(), 1u);
-    EXPECT_EQ(Text(clipboard, win::CF_TEXT), "Rich text");
+    EXPECT_EQ(clipboard.TextOf(win::CF_TEXT), "Rich text");
 
     input.keysDown = {win::VK_CONTROL, win::VK_SHIFT};
     Choose(Active(0));
     EXPECT_EQ(clipboard.formats.size(), 1u);
-    EXPECT_EQ(Text(clipboard, win::CF_TEXT), "<b>text</b>");
+    EXPECT_EQ(clipboard.TextOf(win::CF_TEXT), "<b>text</b>");
 }
 
 TEST_F(DispatchTest, QueuedLetterCommandIsUsedOnceAndAnExplicitCommandWins) {
     service.m_nQueuedCmd = PASTE_LOWER;
     Active(2)->text = "MiXed";
     Choose(Active(2));
-    EXPECT_EQ(Text(clipboard, win::CF_TEXT), "mixed");
+    EXPECT_EQ(clipboard.TextOf(win::CF_TEXT), "mixed");
     EXPECT_EQ(service.m_nQueuedCmd, 0);
 
     service.m_nQueuedCmd = PASTE_LOWER;
     Choose(service.m_activeList[0].get(), PASTE_UPPER);
-    EXPECT_EQ(Text(clipboard, win::CF_TEXT), "MIXED");
+    EXPECT_EQ(clipboard.TextOf(win::CF_TEXT), "MIXED");
 }
 
 TEST_F(DispatchTest, SuperHotKeysPasteTheFirstItemsAndRotateThem) {
@@ -110,7 +103,7 @@ TEST_F(DispatchTest, SuperHotKeysPasteTheFirstItemsAndRotateThem) {
     service.m_nSuperHotKey = 1; // Alt+1, Alt+2, Alt+3
     service.PasteSuperHotKey(5);
     EXPECT_EQ(window.commands, (std::vector<std::pair<uintptr_t, intptr_t>>{{2, 0}}));
-    EXPECT_EQ(Text(clipboard, win::CF_TEXT), "two");
+    EXPECT_EQ(clipboard.TextOf(win::CF_TEXT), "two");
     EXPECT_EQ(ActiveTexts(), (std::vector<std::string>{"two", "one", "three"}));
     ASSERT_GE(keys.events.size(), 4u);
     EXPECT_EQ(std::vector<std::string>(keys.events.begin(), keys.events.begin() + 3),
@@ -139,7 +132,7 @@ TEST_F(DispatchTest, PasteAllPastesEveryItemInOrderWithoutReordering) {
     std::vector<std::string> pasted;
     clock.onSleep = [&] {
         const std::string now =
-            clipboard.formats.count(win::CF_DIB) ? "<picture>" : Text(clipboard, win::CF_TEXT);
+            clipboard.formats.count(win::CF_DIB) ? "<picture>" : clipboard.TextOf(win::CF_TEXT);
         if (pasted.empty() || pasted.back() != now)
             pasted.push_back(now);
     };
@@ -196,11 +189,11 @@ TEST_F(DispatchTest, RoutedCommands) {
     // A scheduled item chosen plainly is played, not pasted.
     Active(1)->caption = "Alarm <08:30,*,*,* *:* *:*,* *:*,*,*,* 217>";
     Choose(Active(1));
-    EXPECT_EQ(Text(clipboard, win::CF_TEXT), "untouched");
+    EXPECT_EQ(clipboard.TextOf(win::CF_TEXT), "untouched");
     // Status ids of popups and ids with a high word carry no item.
     Choose(Active(0), 0, 0x8000 | 32899);
     Choose(Active(0), 0, 0x10002);
-    EXPECT_EQ(Text(clipboard, win::CF_TEXT), "untouched");
+    EXPECT_EQ(clipboard.TextOf(win::CF_TEXT), "untouched");
 }
 
 TEST_F(DispatchTest, DocumentsAddressesAndTimesAreOpenedOrPastedAsText) {
@@ -211,17 +204,17 @@ TEST_F(DispatchTest, DocumentsAddressesAndTimesAreOpenedOrPastedAsText) {
     EXPECT_EQ(documents.opened.size(), 2u);
     EXPECT_TRUE(keys.events.empty());
     Choose(nullptr, PASTE_UPPER, 16650);
-    EXPECT_EQ(Text(clipboard, win::CF_TEXT), "C:\\DOCS\\REPORT.DOC");
+    EXPECT_EQ(clipboard.TextOf(win::CF_TEXT), "C:\\DOCS\\REPORT.DOC");
 
     service.m_strSelPath = "http://example.org/";
     Choose(nullptr, ID_PRINT, 17160); // not a variant: the address as it is
-    EXPECT_EQ(Text(clipboard, win::CF_TEXT), "http://example.org/");
+    EXPECT_EQ(clipboard.TextOf(win::CF_TEXT), "http://example.org/");
     EXPECT_EQ(documents.opened.size() + documents.executed.size(), 2u);
 
     clock.local = LocalTime{2024, 3, 5, 2, 14, 7, 9};
     Choose(nullptr, 0, 17408); // the time is always pasted
-    EXPECT_NE(Text(clipboard, win::CF_TEXT).find("14"), std::string::npos)
-        << Text(clipboard, win::CF_TEXT);
+    EXPECT_NE(clipboard.TextOf(win::CF_TEXT).find("14"), std::string::npos)
+        << clipboard.TextOf(win::CF_TEXT);
 }
 
 class ExternalDispatchTest : public DispatchTest {
@@ -248,19 +241,19 @@ TEST_F(ExternalDispatchTest, CounterItemsCountAndSaveTheActiveCollection) {
     MakeCollection({{"+1 invoice", "#%d"}, {"+2 plain", "no number"}, {"+3 evil", "%s%n%s"}});
     service.m_nCounter[0] = 7;
     Choose(Item(0));
-    EXPECT_EQ(Text(clipboard, win::CF_TEXT), "#7");
+    EXPECT_EQ(clipboard.TextOf(win::CF_TEXT), "#7");
     EXPECT_EQ(service.m_nCounter[0], 8);
     EXPECT_EQ(log.Count("save active"), 1);
 
     Choose(Item(1));
     Choose(Item(2));
-    EXPECT_EQ(Text(clipboard, win::CF_TEXT), "%s%n%s");
+    EXPECT_EQ(clipboard.TextOf(win::CF_TEXT), "%s%n%s");
     EXPECT_EQ(service.m_nCounter[1] + service.m_nCounter[2], 0);
     EXPECT_EQ(log.Count("save active"), 1) << "no counter changed";
 
     // A variant pastes the pattern as text, uncounted.
     Choose(Item(0), PASTE_TEXT);
-    EXPECT_EQ(Text(clipboard, win::CF_TEXT), "#%d");
+    EXPECT_EQ(clipboard.TextOf(win::CF_TEXT), "#%d");
     EXPECT_EQ(service.m_nCounter[0], 8);
     EXPECT_EQ(node->children[0].get(), Item(0)) << "external items are not moved";
     EXPECT_EQ(ActiveTexts(), (std::vector<std::string>{"one", "two", "three"}));
@@ -278,20 +271,20 @@ TEST_F(ExternalDispatchTest, PicturesComeFromTheFileWithTheirHtml) {
     ASSERT_TRUE(Item(0)->dib.empty()) << "the picture stays in its file until needed";
     Choose(Item(0));
     EXPECT_EQ(clipboard.formats[win::CF_DIB], Bytes(64, 9));
-    EXPECT_EQ(Text(clipboard, g_cfHtml), "<img src=stored>");
+    EXPECT_EQ(clipboard.TextOf(g_cfHtml), "<img src=stored>");
     Choose(Item(0), PASTE_HTML);
-    EXPECT_EQ(Text(clipboard, win::CF_TEXT), "<img src=stored>");
+    EXPECT_EQ(clipboard.TextOf(win::CF_TEXT), "<img src=stored>");
     EXPECT_TRUE(Item(0)->dib.empty()) << "pasting does not load it into memory";
 }
 
 TEST_F(ExternalDispatchTest, TemplatesChainsAndTheFileErrors) {
     MakeCollection({{"+Greeting", "Dear [1], re [2]"}, {"+name+", "Ann"}, {"+city+", "Rome"}});
     Choose(Item(0));
-    EXPECT_EQ(Text(clipboard, win::CF_TEXT), "Dear one, re two");
+    EXPECT_EQ(clipboard.TextOf(win::CF_TEXT), "Dear one, re two");
 
     focus.foreground = kTarget;
     Choose(Item(1));
-    EXPECT_EQ(Text(clipboard, win::CF_TEXT), "Ann");
+    EXPECT_EQ(clipboard.TextOf(win::CF_TEXT), "Ann");
     EXPECT_EQ(keys.events.back(), "up Tab");
     EXPECT_EQ(service.m_pSelItem, Item(2));
     ASSERT_EQ(window.posted.size(), 1u);
@@ -301,12 +294,12 @@ TEST_F(ExternalDispatchTest, TemplatesChainsAndTheFileErrors) {
     beyond.owner = node.get();
     beyond.fileOffset = 1u << 20;
     Choose(&beyond);
-    EXPECT_EQ(Text(clipboard, win::CF_TEXT), "QBX file error");
+    EXPECT_EQ(clipboard.TextOf(win::CF_TEXT), "QBX file error");
 
     std::remove(folder.Path("Forms.qbx").c_str());
     clipboard.OfferText(win::CF_TEXT, "kept");
     Choose(Item(1));
-    EXPECT_EQ(Text(clipboard, win::CF_TEXT), "kept") << "an unreadable file pastes nothing";
+    EXPECT_EQ(clipboard.TextOf(win::CF_TEXT), "kept") << "an unreadable file pastes nothing";
 }
 
 } // namespace

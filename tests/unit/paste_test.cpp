@@ -21,15 +21,6 @@ Keys Concat(Keys a, const Keys& b) {
     return a;
 }
 
-std::string Text(const FakeClipboard& clipboard, unsigned format) {
-    auto it = clipboard.formats.find(format);
-    if (it == clipboard.formats.end())
-        return "<absent>";
-    const auto& b = it->second;
-    EXPECT_TRUE(!b.empty() && b.back() == 0) << "format " << format << " not NUL-terminated";
-    return std::string(b.begin(), b.end() - (b.empty() ? 0 : 1));
-}
-
 std::set<unsigned> Formats(const FakeClipboard& clipboard) {
     std::set<unsigned> out;
     for (const auto& f : clipboard.formats)
@@ -55,8 +46,8 @@ TEST_F(PasteTest, PlainTextWithHtmlGoesByShiftInsertToTheRestoredTarget) {
     EXPECT_FALSE(service.PasteText("hello", "<i>hello</i>", CLIP_TEXT, PASTE_NONE));
 
     EXPECT_EQ(Formats(clipboard), (std::set<unsigned>{win::CF_TEXT, g_cfHtml}));
-    EXPECT_EQ(Text(clipboard, win::CF_TEXT), "hello");
-    EXPECT_EQ(Text(clipboard, g_cfHtml), "<i>hello</i>");
+    EXPECT_EQ(clipboard.TextOf(win::CF_TEXT), "hello");
+    EXPECT_EQ(clipboard.TextOf(g_cfHtml), "<i>hello</i>");
     EXPECT_FALSE(clipboard.isOpen);
     EXPECT_EQ(keys.events, Concat(kReleases, kShiftInsert));
     // The target comes back before the keys: front, then the focus in its own thread.
@@ -118,7 +109,7 @@ TEST_F(PasteTest, CtrlVWhenChosenAndNoKeysWithoutTarget) {
     keys.events.clear();
     service.PasteText("x y z", "", CLIP_TEXT, PASTE_NONE);
     EXPECT_EQ(keys.events, kReleases);
-    EXPECT_EQ(Text(clipboard, win::CF_TEXT), "x y z");
+    EXPECT_EQ(clipboard.TextOf(win::CF_TEXT), "x y z");
     EXPECT_EQ(service.m_nPasteCount, 3u);
 }
 
@@ -131,7 +122,7 @@ TEST_F(PasteTest, TextVariantsLeavePlainTextOnly) {
     for (const auto& c : cases) {
         service.PasteText("Ab\ncD\r\nx\ry", "<b>html</b>", CLIP_TEXT, c.first);
         EXPECT_EQ(Formats(clipboard), std::set<unsigned>{win::CF_TEXT}) << c.first;
-        EXPECT_EQ(Text(clipboard, win::CF_TEXT), c.second) << c.first;
+        EXPECT_EQ(clipboard.TextOf(win::CF_TEXT), c.second) << c.first;
     }
 }
 
@@ -139,8 +130,8 @@ TEST_F(PasteTest, RichTextOffersItsSourceAndPlainTextUnlessAVariantAsksForText) 
     const std::string rtf = "{\\rtf1 Bold {\\b move}\\par next}";
     service.PasteText(rtf, "<b>move</b>", CLIP_RTF, PASTE_NONE);
     EXPECT_EQ(Formats(clipboard), (std::set<unsigned>{g_cfRtf, win::CF_TEXT, g_cfHtml}));
-    EXPECT_EQ(Text(clipboard, g_cfRtf), rtf);
-    EXPECT_EQ(Text(clipboard, win::CF_TEXT), "Bold move\r\nnext");
+    EXPECT_EQ(clipboard.TextOf(g_cfRtf), rtf);
+    EXPECT_EQ(clipboard.TextOf(win::CF_TEXT), "Bold move\r\nnext");
 
     service.m_dwOptions &= ~OPT_FMT_RTF;
     service.PasteText(rtf, "", CLIP_RTF, PASTE_NONE);
@@ -154,7 +145,7 @@ TEST_F(PasteTest, RichTextOffersItsSourceAndPlainTextUnlessAVariantAsksForText) 
     for (const auto& v : variants) {
         service.PasteText(rtf, "<b>move</b>", CLIP_RTF, v.first);
         EXPECT_EQ(Formats(clipboard), std::set<unsigned>{win::CF_TEXT}) << v.first;
-        EXPECT_EQ(Text(clipboard, win::CF_TEXT), v.second) << v.first;
+        EXPECT_EQ(clipboard.TextOf(win::CF_TEXT), v.second) << v.first;
     }
 }
 
@@ -191,7 +182,7 @@ TEST_F(PasteTest, FileListByClipboard) {
               (Bytes{20, 0, 0, 0, 7, 0, 0, 0, 9, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0}));
     const std::string list(drop.begin() + 20, drop.end());
     EXPECT_EQ(list.substr(0, file.size() + 1), file + '\0');
-    EXPECT_EQ(Text(clipboard, g_cfFileName), file) << "here the short form is the path";
+    EXPECT_EQ(clipboard.TextOf(g_cfFileName), file) << "here the short form is the path";
     EXPECT_EQ(keys.events, Concat(kReleases, kShiftInsert));
     EXPECT_EQ(service.m_nPasteCount, 1u);
 
@@ -223,31 +214,31 @@ TEST_F(PasteTest, FileListByDropGoesToTheTopLevelWindowAndTypesNothing) {
 
     // A plain-text variant pastes the list as text instead.
     service.PasteText("C:\\a.txt\r\n", "", CLIP_FILES, PASTE_UPPER);
-    EXPECT_EQ(Text(clipboard, win::CF_TEXT), "C:\\A.TXT\r\n");
+    EXPECT_EQ(clipboard.TextOf(win::CF_TEXT), "C:\\A.TXT\r\n");
 }
 
 TEST_F(PasteTest, CountersAdvanceOnlyWhenTheirValueWasUsed) {
     service.m_nCounter[0] = 7;
     EXPECT_TRUE(service.PasteText("#%d", "", CLIP_TEXT, 0));
-    EXPECT_EQ(Text(clipboard, win::CF_TEXT), "#7");
+    EXPECT_EQ(clipboard.TextOf(win::CF_TEXT), "#7");
     EXPECT_EQ(service.m_nCounter[0], 8);
 
     service.m_nCounter[2] = 65535;
     EXPECT_TRUE(service.PasteText("no. %05u", "", CLIP_TEXT, 2));
-    EXPECT_EQ(Text(clipboard, win::CF_TEXT), "no. 65535");
+    EXPECT_EQ(clipboard.TextOf(win::CF_TEXT), "no. 65535");
     EXPECT_EQ(service.m_nCounter[2], 0) << "16 bits wrap";
 
     for (const char* hostile : {"no conversion", "%s%n%s", "100%% %p"}) {
         EXPECT_FALSE(service.PasteText(hostile, "", CLIP_TEXT, 1)) << hostile;
         EXPECT_EQ(service.m_nCounter[1], 0) << hostile;
     }
-    EXPECT_EQ(Text(clipboard, win::CF_TEXT), "100% %p");
+    EXPECT_EQ(clipboard.TextOf(win::CF_TEXT), "100% %p");
 
     // A Rich Text counter: the number reaches the plain text too.
     service.m_nCounter[1] = 41;
     EXPECT_TRUE(service.PasteText("{\\rtf1 Order %d}", "", CLIP_RTF, 1));
-    EXPECT_EQ(Text(clipboard, g_cfRtf), "{\\rtf1 Order 41}");
-    EXPECT_EQ(Text(clipboard, win::CF_TEXT), "Order 41");
+    EXPECT_EQ(clipboard.TextOf(g_cfRtf), "{\\rtf1 Order 41}");
+    EXPECT_EQ(clipboard.TextOf(win::CF_TEXT), "Order 41");
 }
 
 TEST_F(PasteTest, NothingHappensWhenTheClipboardStaysClosedOrTheTextIsEmpty) {
@@ -258,7 +249,7 @@ TEST_F(PasteTest, NothingHappensWhenTheClipboardStaysClosedOrTheTextIsEmpty) {
     clipboard.refuseOpens = 0;
     service.PasteText("", "<b>x</b>", CLIP_TEXT, PASTE_NONE);
     EXPECT_TRUE(keys.events.empty());
-    EXPECT_EQ(Text(clipboard, win::CF_TEXT), "what was there before");
+    EXPECT_EQ(clipboard.TextOf(win::CF_TEXT), "what was there before");
     EXPECT_FALSE(service.m_dwState & ST_BUSY);
     EXPECT_EQ(service.m_nPasteCount, 0u);
 }
