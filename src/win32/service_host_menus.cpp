@@ -106,7 +106,7 @@ bool CServiceHost::OnMenuInput(const MSG& msg) {
     input.key = static_cast<unsigned>(msg.wParam);
     input.shift = GetKeyState(VK_SHIFT) < 0; // in step with the queue: Shift came before F10
     input.overEntry = msg.message == WM_RBUTTONUP && IsOverMenuEntry(msg.pt);
-    if (!OpensContextMenu(input, m_service.m_nSelEntryId, m_service.m_hTrackedMenu != 0))
+    if (!OpensContextMenu(input, m_service.m_nSelEntryId, m_service.m_hTrackedMenu != NO_MENU))
         return false;
     if (!m_bContextMenuPending) {
         m_bContextMenuPending = true;
