@@ -71,6 +71,15 @@
 #define IDS_CAMERA_IMAGE 2059
 #define IDS_CAMERA_COLOR 2060
 
+// ---- Controls of the input dialog (IDD_INPUT) ----
+#define IDC_INPUT_EDIT 2047
+#define IDC_INPUT_HOTKEY 2048 // in the edit field's place
+#define IDC_INPUT_CHECK 2049
+#define IDC_INPUT_PROMPT 2050
+#define IDS_COPY_ACTIVE 2049
+#define IDS_OK 2061
+#define IDS_CANCEL 2062
+
 // ---- Commands between copies of the program ----
 #define ID_UNINSTALL_REQUEST 2003
 #define ID_APP_ABOUT 57664 // show the About box
@@ -89,9 +98,14 @@
 #define IDS_PAUSED_TIP 3009
 #define IDS_UNINSTALL_CAPTION 3018
 #define IDS_UNINSTALL_QUESTION 3019
+#define IDS_MAX_ITEMS_PROMPT 3020
+#define IDS_MIN_SIZE_PROMPT 3021
+#define IDS_MAX_SIZE_PROMPT 3022
+#define IDS_COUNTER_PROMPT 3023 // .. 3025 for counters 1..3
 #define IDS_NEW_COLLECTION 3026
 #define IDS_RENAME_COLLECTION 3027
 #define IDS_RENAME_ITEM 3028
+#define IDS_HOT_KEY_PROMPT 3029
 #define IDS_TIME_POPUP 3031
 #define IDS_TIME_NOW 3032
 #define IDS_URLS_POPUP 3033
@@ -102,6 +116,7 @@
 #define IDS_SCHEDULER_POPUP 3038
 #define IDS_PREFERENCES_POPUP 3039
 #define IDS_PLAYING 3040
+#define IDS_MAX_ITEMS_IS 3056 // "Max items = %d", then min text size, max item size, counters
 #define IDS_ACTIVE_CREATED 3062
 #define IDS_DAMAGED_FILE_KEPT 3063
 #define IDS_SAVE_FAILED 3064

@@ -119,17 +119,15 @@ void CServiceWnd::RunContextCommand(unsigned command, int32_t entryId, CClipItem
         m_nPendingCmd = 0;
         Close();
         return;
-    // HOOK(preferences): the Preferences commands run here.
     case ID_CAMERA:
         // After the menus have closed: the Camera is no part of the menu's loop.
         m_nPendingCmd = 0;
         m_ports.window.PostCommand(0, ID_CAMERA);
         return;
-    // HOOK(commands): New, Rename, Edit, Delete, Remove all, Paste all, Camera and the user
-    // hot key run here.
     default:
-        // Paste variants, HTML, Print, Run, the player, schedule Edit, "Save and refresh":
-        // the dispatcher acts on the entry the menu was opened for.
+        // Item and collection commands, the Preferences entries that run once the menus
+        // have closed, paste variants, HTML, Print, Run, the player, schedule Edit, "Save
+        // and refresh": the dispatcher acts on the entry the menu was opened for.
         m_pSelItem = item;
         m_strSelPath = path;
         m_ports.window.PostCommand(static_cast<uintptr_t>(static_cast<uint32_t>(entryId)),

@@ -3,6 +3,7 @@
 #include "app/collection_store.h"
 #include "app/dispatch.h"
 #include "app/install_port.h"
+#include "app/menu_commands.h"
 #include "platform/focus.h"
 #include "platform/menu_host.h"
 #include "platform/message_box.h"
@@ -149,7 +150,8 @@ bool CServiceWnd::OnCommand(uintptr_t wParam, intptr_t lParam) {
             m_ports.store.SaveActiveCollection(*this);
             return true;
         }
-        DispatchEntry(*this, wParam, lParam);
+        if (!RunMenuCommand(*this, wParam, lParam))
+            DispatchEntry(*this, wParam, lParam);
         return true;
     }
 }

@@ -17,6 +17,7 @@
 class IServiceWindow;
 class IFocus;
 class IMessageBox;
+class IPrompts;
 class IInstallation;
 class ICollectionStore;
 class ILanguageLoader;
@@ -81,6 +82,7 @@ struct ServicePorts {
     IServiceWindow& window;
     IFocus& focus;
     IMessageBox& messages;
+    IPrompts& prompts; // questions and the input dialog of the commands
     IInstallation& installation;
     ICollectionStore& store;
     ILanguageLoader& languages;
@@ -217,6 +219,19 @@ public:
     // After a chain item was pasted: Tabs for its trailing '+', then the next item of its
     // collection is posted for pasting.
     void ContinueChain(const CClipItem& item);
+    // --- the Preferences submenu (preferences_in_menu.cpp) ---
+    // WM_INITMENUPOPUP while a context menu is tracked: the popup, known by its first entry
+    // (`firstIsPopup` when that opens a further popup), gets its marks; `fontFace` is the
+    // menu font's face.
+    void OnInitMenuPopup(MenuHandle popup, unsigned firstId, bool firstIsPopup,
+                         const std::string& fontFace);
+    // A click in a tracked context menu: the in-place entry under the pointer (the last one
+    // WM_MENUSELECT reported) flips its preference and the menu stays open. True when the
+    // click is taken.
+    bool TogglePreferenceInPlace();
+    // What a flipped preference changes outside the record (TOGGLE_ bits).
+    void ApplyToggleEffects(unsigned effects);
+
     // --- the main menu and its context menus (menu_tracking.cpp) ---
     // Command 32792: builds, shows and tracks the main menu, then posts the chosen entry.
     void OpenMainMenu();

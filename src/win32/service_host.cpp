@@ -5,13 +5,13 @@
 
 CServiceHost::CServiceHost(const HostPorts& ports)
     : m_settings(ports.settings), m_msgTaskbarCreated(RegisterWindowMessageA("TaskbarCreated")),
-      m_service(ServicePorts{*this,       ports.focus,     ports.messages, ports.installation,
-                             ports.store, ports.languages, m_clipboard,    m_viewers,
-                             m_clock,     m_sound,         m_hotKeys,      m_timers,
-                             m_tray,      m_input,         m_keys,         m_targets,
-                             m_targets,   m_menus,         m_systemLists,  m_documents,
-                             m_pictures,  m_hotWindows,    m_camera},
-                GetSystemMetrics(SM_CXSCREEN), GetTickCount()) {}
+      m_service(
+          ServicePorts{*this,       ports.focus,     ports.messages, m_prompts, ports.installation,
+                       ports.store, ports.languages, m_clipboard,    m_viewers, m_clock,
+                       m_sound,     m_hotKeys,       m_timers,       m_tray,    m_input,
+                       m_keys,      m_targets,       m_targets,      m_menus,   m_systemLists,
+                       m_documents, m_pictures,      m_hotWindows,   m_camera},
+          GetSystemMetrics(SM_CXSCREEN), GetTickCount()) {}
 
 CServiceHost::~CServiceHost() {
     // Normally gone with the frame; if not, destroy it now so that the service still saves.
@@ -39,6 +39,12 @@ FontHandle CServiceHost::CreateMenuFont() {
     if (font) // else the font in use stays
         m_font = std::move(font);
     return reinterpret_cast<FontHandle>(m_font.Get());
+}
+
+FontHandle CServiceHost::ChooseMenuFont() {
+    if (!::ChooseMenuFont(GetParent(Handle()), m_font.Get(), m_settings, m_registry))
+        return 0;
+    return CreateMenuFont();
 }
 
 void CServiceHost::DestroyParent() {

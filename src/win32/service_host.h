@@ -15,6 +15,7 @@
 #include "port/input_state_win32.h"
 #include "port/key_input_win32.h"
 #include "port/picture_decoder_win32.h"
+#include "port/registry_win32.h"
 #include "port/registry_lists_win32.h"
 #include "port/sound_win32.h"
 #include "port/target_window_win32.h"
@@ -22,6 +23,7 @@
 #include "port/tray_icon_win32.h"
 #include "port/viewer_chain_win32.h"
 #include "preview_tip.h"
+#include "prompts_win32.h"
 #include "window.h"
 
 class IFocus;
@@ -38,7 +40,7 @@ struct HostPorts {
     IInstallation& installation;
     ICollectionStore& store;
     ILanguageLoader& languages;
-    const IIniFile& settings;
+    IIniFile& settings;
 };
 
 class CServiceHost final : public CWindow, public IServiceWindow {
@@ -55,6 +57,7 @@ public:
     // IServiceWindow
     WindowHandle CreateServiceWindow(WindowHandle parent) override;
     FontHandle CreateMenuFont() override;
+    FontHandle ChooseMenuFont() override;
     void DestroyParent() override;
     void SendCommand(uintptr_t wParam, intptr_t lParam) override;
     void PostCommand(uintptr_t wParam, intptr_t lParam) override;
@@ -76,9 +79,12 @@ private:
     bool OnMenuInput(const MSG& msg);
     // The context menu asked for by OnMenuInput, unless WM_MENURBUTTONUP opened it already.
     void OpenPendingContextMenu();
+    // A popup of a tracked context menu opens: its marks (the Preferences submenu).
+    void OnInitMenuPopup(HMENU popup);
 
-    const IIniFile& m_settings;
-    UniqueFont m_font; // before m_service: the service's m_font points at it
+    IIniFile& m_settings;
+    Win32Registry m_registry; // the font setting's copy in the registry
+    UniqueFont m_font;        // before m_service: the service's m_font points at it
     // The system's side of capture, hot keys, timers and the taskbar icon; before m_service,
     // which uses them from its first to its last moment.
     Win32Clipboard m_clipboard;
@@ -98,10 +104,12 @@ private:
     CDocumentsMenus m_documentsMenus;
     CPreviewTip m_tip;
     Win32MenuHost m_menus{*this, m_documentsMenus, m_tip,
-                          [this](const MSG& msg) { return OnMenuInput(msg); }};
+                          [this](const MSG& msg) { return OnMenuInput(msg); },
+                          [this] { return m_service.TogglePreferenceInPlace(); }};
     // A context menu asked for from the menus' input, to open once the menu loop has done
     // with the message; WM_MENURBUTTONUP, where the system sends it, takes over instead.
     bool m_bContextMenuPending = false;
+    Win32Prompts m_prompts{*this};
     // The hot window and the Camera work for the service (bound to it before it exists).
     Win32HotWindows m_hotWindows{m_service, m_documentsMenus};
     CCamera m_camera{m_service};
