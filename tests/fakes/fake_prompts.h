@@ -48,20 +48,17 @@ public:
         return in.result;
     }
 
-    // Number and hot-key dialogs answer from `inputs` too: Ok with the text as the number
-    // (the hot key's value, as a number, in hot-key mode).
+    // Number and hot-key dialogs answer from `inputs` too, the text read as the number.
     InputResult InputNumber(const std::string& prompt, int32_t& value) override {
         std::string text = std::to_string(value);
         const InputResult result = InputText(prompt, text, nullptr);
-        if (result == InputResult::Ok)
-            value = static_cast<int32_t>(std::stol(text));
+        value = result == InputResult::Ok ? static_cast<int32_t>(std::stol(text)) : value;
         return result;
     }
     InputResult InputHotKey(const std::string& prompt, uint16_t& hotKey) override {
         int32_t value = hotKey;
         const InputResult result = InputNumber(prompt, value);
-        if (result == InputResult::Ok)
-            hotKey = static_cast<uint16_t>(value);
+        hotKey = static_cast<uint16_t>(value);
         return result;
     }
 

@@ -1,11 +1,10 @@
 // The Preferences submenu: in-place flips, the marks of its popups, and the commands that
-// ask for a value once the menus have closed; item commands that ask first.
+// ask for a value once the menus have closed; Paste all and Remove on an extension.
 #include <gtest/gtest.h>
 
 #include "app/preference_menu.h"
 #include "app/service_wnd.h"
 #include "fakes/fake_service_ports.h"
-#include "platform/win_constants.h"
 #include "resource.h"
 #include "store/program_files.h"
 
@@ -100,18 +99,6 @@ TEST(PreferenceMarks, FollowTheRecord) {
     EXPECT_TRUE(!m.enabled[0].second && m.enabled[1].second && !m.enabled[2].second);
 }
 
-TEST_F(Preferences, AClickInAContextMenuFlipsInPlaceAndMarks) {
-    service.m_hTrackedMenu = 0xCC;
-    service.m_nSelId = ID_AUTOSAVE;
-    EXPECT_TRUE(service.TogglePreferenceInPlace());
-    EXPECT_TRUE(service.m_dwOptions & OPT_AUTOSAVE);
-    ASSERT_EQ(menus.marks.size(), 1u);
-    EXPECT_EQ(menus.marks[0].checks.size(), 1u);
-    EXPECT_EQ(log.Count("save active"), 0);
-    service.m_hTrackedMenu = 0;
-    EXPECT_FALSE(service.TogglePreferenceInPlace());
-}
-
 TEST_F(Preferences, NumbersTypedAreKeptInRangeAndSaved) {
     const struct {
         unsigned command;
@@ -141,25 +128,15 @@ TEST_F(Preferences, NumbersTypedAreKeptInRangeAndSaved) {
     EXPECT_EQ(log.Count("save active"), 1); // the shutdown's own save only
 }
 
-TEST_F(Preferences, ItemCommandsReachTheirItems) {
+TEST_F(Preferences, PasteAllPastesEachItemAndRemoveHidesAnExtension) {
     for (const char* text : {"one", "two", "three"})
         service.m_activeList.push_back(CClipItem::FromText(text));
     service.m_pSelItem = service.m_activeList[1].get();
-    Type("renamed");
-    service.OnCommand(2, ID_RENAME);
-    EXPECT_EQ(service.m_activeList[1]->caption, "renamed");
-    service.m_pSelItem = service.m_activeList[0].get();
-    service.OnCommand(1, ID_DELETE);
-    EXPECT_EQ(service.m_activeList.size(), 2u);
-    service.m_pSelItem = service.m_activeList[0].get(); // "Paste all": each item in turn
     window.commands.clear();
-    service.OnCommand(1, ID_PASTE_ALL);
-    EXPECT_EQ(window.commands.size(), 2u);
-    service.m_dwOptions |= OPT_EXT_TIME; // "Remove" on the time submenu hides it
+    service.OnCommand(2, ID_PASTE_ALL);
+    EXPECT_EQ(window.commands.size(), 3u);
+    service.m_dwOptions |= OPT_EXT_TIME;
     service.OnCommand(ID_STATUS_TIME, ID_DELETE);
     EXPECT_FALSE(service.m_dwOptions & OPT_EXT_TIME);
-    service.m_pSelItem = service.m_activeList[0].get();
-    prompts.answers = {win::IDYES};
-    service.OnCommand(1, ID_REMOVE_ALL);
-    EXPECT_TRUE(service.m_activeList.empty());
+    EXPECT_EQ(log.Count("save and reload"), 1);
 }
