@@ -127,6 +127,7 @@
 #define ID_OPEN_CONTEXT_MENU 32794
 #define ID_SHOW_FILE_NOTICES 32795 // posted after a save that has something to tell
 #define ID_RELEASE_CUTS 32796 // posted after a closed menu's choice: held cuts may enter
+#define ID_EDITOR_ENDED 32797 // posted when an editor started by "Edit" has ended
 
 // ---- Commands of menu resource 128; each id also numbers its help text ----
 #define ID_PASTE_AS 32773

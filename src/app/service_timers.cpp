@@ -23,6 +23,9 @@ void CServiceWnd::OnTimer(uintptr_t id) {
     case TIMER_LOOK_AGAIN:
         LookAgainAtClipboard();
         break;
+    case TIMER_FINISH_EDITS:
+        FinishEdits();
+        break;
     default:
         // HOOK(preferences): the one-shot timer of an in-place toggle.
         if (m_pScheduler) // the duration timers of playing clips and commands
