@@ -34,6 +34,9 @@
 //   qbxctl stand-in TITLE SECONDS CLASS  a hidden window of that title and class, standing
 //                                        in for a running copy: prints "ready", then "command
 //                                        N" for the first WM_COMMAND it receives, and exits 0
+//   qbxctl dialog TITLE SECONDS          wait for a dialog (or message box) of that title;
+//                                        print "rect LEFT TOP RIGHT BOTTOM", then "ID TEXT"
+//                                        for each of its controls
 // Exit codes: 0 done, 1 not found or timed out, 2 bad arguments.
 #include <windows.h>
 
@@ -230,6 +233,34 @@ int Hold(const char* path, const std::string& share, const char* stopFile, doubl
     return 0;
 }
 
+std::string WindowText(HWND window) {
+    std::string text(static_cast<size_t>(GetWindowTextLengthA(window)) + 1, '\0');
+    text.resize(
+        static_cast<size_t>(GetWindowTextA(window, &text[0], static_cast<int>(text.size()))));
+    return text;
+}
+
+BOOL CALLBACK PrintControl(HWND child, LPARAM) {
+    Print(std::to_string(GetDlgCtrlID(child)) + " " + WindowText(child));
+    return TRUE;
+}
+
+// The controls of the first visible window of the dialog class with that title.
+int Dialog(const char* title, double seconds) {
+    HWND dialog = nullptr;
+    if (!WaitFor(seconds, [&] {
+            dialog = Find(title, "#32770").found;
+            return dialog && IsWindowVisible(dialog);
+        }))
+        return 1;
+    RECT r = {};
+    GetWindowRect(dialog, &r);
+    Print("rect " + std::to_string(r.left) + " " + std::to_string(r.top) + " " +
+          std::to_string(r.right) + " " + std::to_string(r.bottom));
+    EnumChildWindows(dialog, PrintControl, 0);
+    return 0;
+}
+
 // What the stand-in window received; one window per process.
 WPARAM g_standInCommand = 0;
 bool g_standInGotCommand = false;
@@ -331,6 +362,8 @@ int main(int argc, char** argv) {
                    ? 0
                    : 1;
     }
+    if (cmd == "dialog" && argc == 4)
+        return Dialog(title, std::atof(argv[3]));
     if (cmd == "stand-in" && argc == 5)
         return StandIn(title, std::atof(argv[3]), argv[4]);
     if (cmd == "wait-menus" && argc == 4) {
