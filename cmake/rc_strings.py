@@ -2,8 +2,8 @@
 """Writes the STRINGTABLE entries of resource scripts as a C++ table for the native build,
 so that the program's English texts exist once, in the resource script. With --complete,
 checks instead that a language library holds every text of the program, and no other, and a
-context menu (menu 128) with the program's commands in the program's order; it writes STAMP
-when it does.
+context menu (menu 128) with the program's commands in the program's order, saved in the
+code page its #pragma code_page names; it writes STAMP when it does.
 
     rc_strings.py OUTPUT HEADER SCRIPT...
     rc_strings.py --complete STAMP LIBRARY HEADER SCRIPT...
@@ -129,7 +129,31 @@ def read_menu(script, symbols):
     return shape
 
 
+def check_code_page(library):
+    """The resource compiler reads the library in the code page its pragma names: a file
+    saved in another one (UTF-8, say) would give every letter beyond ASCII wrong."""
+    with open(library, 'rb') as f:
+        data = f.read()
+    m = re.search(rb'#\s*pragma\s+code_page\s*\(\s*(\d+)\s*\)', data)
+    if not m:
+        fail(library, "names no code page (#pragma code_page)")
+    page = 'cp' + m.group(1).decode()
+    try:
+        data.decode(page)
+    except UnicodeDecodeError as e:
+        fail(library, f"byte {e.start} is no letter of code page {page}")
+    try:
+        data.decode('ascii')
+    except UnicodeDecodeError:
+        try:
+            data.decode('utf-8')
+        except UnicodeDecodeError:
+            return
+    fail(library, f"is UTF-8 or plain ASCII, not in code page {page}")
+
+
 def check_complete(stamp, library, header, scripts):
+    check_code_page(library)
     symbols = read_symbols(header)
     own = read_table(scripts, symbols)
     theirs = read_table([library], symbols)

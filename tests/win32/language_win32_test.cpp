@@ -95,25 +95,3 @@ TEST_F(LanguageWin32Test, LoadLanguageFromTheProgramFolder) {
     LoadLanguage(3, loader, language, library);
     EXPECT_FALSE(library.IsLoaded());
 }
-
-TEST(ShippedLanguages, TextsArriveInTheirOwnScript) {
-    // The libraries beside Quillbox.exe, written in code pages 1252 and 1251: a wrong code
-    // page would turn their letters into others.
-    const struct {
-        const char* library;
-        UINT id;
-        const wchar_t* text;
-    } cases[] = {
-        {"QuillboxGerman.dll", 3020, L"H\u00F6chstzahl der Eintr\u00E4ge (2-120):"},
-        {"QuillboxRussian.dll", 3010, L"\u0412\u0435\u0440\u0441\u0438\u044F %s"},
-    };
-    for (const auto& c : cases) {
-        const std::string path = TestProgramFolder() + "\\" + c.library;
-        HMODULE module = LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-        ASSERT_NE(module, nullptr) << path;
-        const wchar_t* text = nullptr;
-        const int length = LoadStringW(module, c.id, reinterpret_cast<LPWSTR>(&text), 0);
-        EXPECT_EQ(std::wstring(text ? text : L"", length > 0 ? length : 0), c.text) << c.library;
-        FreeLibrary(module);
-    }
-}
