@@ -1,6 +1,8 @@
 # "Edit" in an item's context menu opens the item in the editor registered for its kind (a
 # stand-in here); the program goes on meanwhile (a cut is kept at once), and once the editor
-# has ended the item holds what the editor wrote and its temporary file is gone.
+# has ended the item holds what the editor wrote and its temporary file is gone. German is
+# chosen (m_nLanguage 1, as the Language submenu stores it, with QuillboxGerman.dll beside
+# the program): "Edit" is chosen by the letter of "&Bearbeiten", which English lacks.
 . "$QBX_ROOT/tests/e2e/lib/paste.sh"
 signals="$QBX_PROGRAM_DIR/../editor"
 mkdir -p "$signals"
@@ -18,12 +20,13 @@ wine reg add 'HKCR\.txt' /ve /d QuillboxTestText /f >/dev/null || fail "could no
 wine reg add 'HKCR\QuillboxTestText\shell\edit\command' /ve \
     /d "\"$stub\" \"$signals_w\" \"%1\"" /f >/dev/null || fail "could not register the editor"
 
+cp "$QBX_BUILD/mingw/QuillboxGerman.dll" "$QBX_PROGRAM_DIR/" || fail "no QuillboxGerman.dll"
 add_item --text "first item"
-qbx_set m_dwOptions=0xF95D # the defaults and autosave: every cut is on the disk at once
+qbx_set m_dwOptions=0xF95D m_nLanguage=1 # autosave: every cut is on the disk at once
 start_target plain
 start_capturing
 
-# The item's context menu, and "Edit", its seventh command (separators are skipped).
+# The item's context menu, and "Bearbeiten" in it.
 xdotool mousemove 300 300 key alt+shift+Insert || fail "xdotool could not type the hot key"
 read -r l t r b < <(qbxctl wait-menus 1 "$QBX_TIMEOUT" | tr -d '\r' | sed -n 1p)
 [ -n "$b" ] || fail "the hot key did not open the main menu"
@@ -33,8 +36,8 @@ xdotool mousemove $((l + 40)) "$y"
 wait_for "the item to show highlighted" pixel_is $((l + 3)) "$y" "$HIGHLIGHT"
 qbxctl service Quillbox 0 32794 || fail "could not ask for the context menu"
 [ -n "$(qbxctl wait-menus 2 "$QBX_TIMEOUT")" ] || fail "no context menu opened"
-screenshot item-edit-context-menu
-xdotool key --repeat 7 Down key Return
+screenshot german-context-menu
+xdotool key b
 wait_for "the editor to start" test -f "$signals/editor.started"
 assert_eq "$(cat "$signals/editor.started")" "first item" "what the editor was given"
 ls "$QBX_PROGRAM_DIR" | grep -q '^~QBX~0001\.txt$' || fail "no temporary file: $(ls "$QBX_PROGRAM_DIR")"

@@ -107,29 +107,6 @@ TEST_F(MainFrameTest, ExitCommandAndCloseSaveBeforeTheyReturn) {
     EXPECT_EQ(log.Count("save active"), 2);
 }
 
-TEST_F(MainFrameTest, AboutRequestShowsTheBoxAndLeavesTheCopyRunning) {
-    Win32RunningCopy copy;
-    const WindowHandle found = copy.Find("Quillbox");
-    ASSERT_EQ(found, FromHwnd(Frame()));
-    copy.PostCommand(found, ID_APP_ABOUT);
-    // The box is modal: its OK is pressed from inside its own message loop.
-    static bool s_shown;
-    s_shown = false;
-    const UINT_PTR timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) {
-        if (HWND box = FindWindowA("#32770", "Quillbox")) {
-            s_shown = true;
-            PostMessageA(box, WM_COMMAND, IDOK, 0);
-        }
-    });
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-        DispatchMessageA(&msg);
-    KillTimer(nullptr, timer);
-    EXPECT_TRUE(s_shown);
-    EXPECT_TRUE(IsWindow(Frame()));
-    EXPECT_EQ(log.Count("save active"), 0);
-}
-
 TEST_F(MainFrameTest, UninstallRequestFromAnotherCopyUninstallsInsteadOfSaving) {
     Win32RunningCopy copy;
     copy.PostCommand(copy.Find("Quillbox"), ID_UNINSTALL_REQUEST);
