@@ -233,30 +233,23 @@ int Hold(const char* path, const std::string& share, const char* stopFile, doubl
     return 0;
 }
 
-std::string WindowText(HWND window) {
-    std::string text(static_cast<size_t>(GetWindowTextLengthA(window)) + 1, '\0');
-    text.resize(
-        static_cast<size_t>(GetWindowTextA(window, &text[0], static_cast<int>(text.size()))));
-    return text;
-}
-
 BOOL CALLBACK PrintControl(HWND child, LPARAM) {
-    Print(std::to_string(GetDlgCtrlID(child)) + " " + WindowText(child));
+    std::string text(static_cast<size_t>(GetWindowTextLengthA(child)) + 1, '\0');
+    text.resize(
+        static_cast<size_t>(GetWindowTextA(child, &text[0], static_cast<int>(text.size()))));
+    Print(std::to_string(GetDlgCtrlID(child)) + " " + text);
     return TRUE;
 }
 
-// The controls of the first visible window of the dialog class with that title.
+// The place and the controls of the first visible dialog with that title.
 int Dialog(const char* title, double seconds) {
     HWND dialog = nullptr;
-    if (!WaitFor(seconds, [&] {
-            dialog = Find(title, "#32770").found;
-            return dialog && IsWindowVisible(dialog);
-        }))
+    if (!WaitFor(seconds,
+                 [&] { return (dialog = Find(title, "#32770").found) && IsWindowVisible(dialog); }))
         return 1;
     RECT r = {};
     GetWindowRect(dialog, &r);
-    Print("rect " + std::to_string(r.left) + " " + std::to_string(r.top) + " " +
-          std::to_string(r.right) + " " + std::to_string(r.bottom));
+    Print("rect " + RectText(r));
     EnumChildWindows(dialog, PrintControl, 0);
     return 0;
 }
