@@ -2,8 +2,9 @@
 # stand-in here); the program goes on meanwhile (a cut is kept at once), and once the editor
 # has ended the item holds what the editor wrote and its temporary file is gone. German is
 # chosen (m_nLanguage 1, as the Language submenu stores it, with QuillboxGerman.dll beside
-# the program): "Edit" is chosen by the letter of "&Bearbeiten", which English lacks.
+# the program): its context menus answer German letters.
 . "$QBX_ROOT/tests/e2e/lib/paste.sh"
+. "$QBX_ROOT/tests/e2e/lib/menus.sh"
 signals="$QBX_PROGRAM_DIR/../editor"
 mkdir -p "$signals"
 stub=$(wine winepath -w "$QBX_BUILD/mingw/e2e/editstub.exe" | tr -d '\r')
@@ -26,18 +27,29 @@ qbx_set m_dwOptions=0xF95D m_nLanguage=1 # autosave: every cut is on the disk at
 start_target plain
 start_capturing
 
-# The item's context menu, and "Bearbeiten" in it.
-xdotool mousemove 300 300 key alt+shift+Insert || fail "xdotool could not type the hot key"
-read -r l t r b < <(qbxctl wait-menus 1 "$QBX_TIMEOUT" | tr -d '\r' | sed -n 1p)
-[ -n "$b" ] || fail "the hot key did not open the main menu"
-HIGHLIGHT=$(qbxctl syscolor 2 | tr -d '\r')
-y=$(((t + b) / 2))
-xdotool mousemove $((l + 40)) "$y"
-wait_for "the item to show highlighted" pixel_is $((l + 3)) "$y" "$HIGHLIGHT"
-qbxctl service Quillbox 0 32794 || fail "could not ask for the context menu"
-[ -n "$(qbxctl wait-menus 2 "$QBX_TIMEOUT")" ] || fail "no context menu opened"
+open_menu() {
+    xdotool mousemove 300 300 key alt+shift+Insert || fail "xdotool could not type the hot key"
+    main_menu_shown 1
+}
+# A right click on the item: its context menu's first entry opens "Einfügen als", whose
+# letter "g" chooses "&Großbuchstaben" (capitals), a letter English has not there.
+open_menu
+context_menu 0
+read -r l t r b <<<"$CONTEXT"
+point_at $((l + 40)) "$(entry_y "$t" 0)"
+menu_rect 3 >/dev/null || fail "the first entry of the context menu opened no submenu"
 screenshot german-context-menu
-xdotool key b
+xdotool key g
+wait_target_text "FIRST ITEM"
+wait_for "the menus to close" no_menus
+
+# Again, and a click on "Bearbeiten" (Edit), the third entry below the first separator: 16
+# entries and two separators make the context menu.
+open_menu
+context_menu 0
+read -r l t r b <<<"$CONTEXT"
+separator=$(((b - t - 6 - 16 * ROW) / 2))
+click_at $((l + 40)) $((t + 3 + 6 * ROW + separator + ROW / 2))
 wait_for "the editor to start" test -f "$signals/editor.started"
 assert_eq "$(cat "$signals/editor.started")" "first item" "what the editor was given"
 ls "$QBX_PROGRAM_DIR" | grep -q '^~QBX~0001\.txt$' || fail "no temporary file: $(ls "$QBX_PROGRAM_DIR")"
