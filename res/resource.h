@@ -5,6 +5,7 @@
 // ---- Frame, product name, program icon, context menu ----
 #define IDR_MAINFRAME 128 // string 128 is the product name; menu 128 the context menus
 #define IDS_WEB_WELCOME 130
+#define IDB_BANNER 130 // the About box's banner, 200 x 50, magenta transparent (make_banner.sh)
 
 // ---- Icons of the taskbar and the program ----
 #define IDI_NORMAL 153
@@ -80,6 +81,12 @@
 #define IDS_OK 2061
 #define IDS_CANCEL 2062
 
+// ---- Controls of the About box (IDD_ABOUT); the banner's id also numbers its tip ----
+#define IDC_ABOUT_BANNER 130
+#define IDC_ABOUT_TITLE 2004
+#define IDC_ABOUT_SAVINGS 2005
+#define IDC_ABOUT_VERSION 2015
+
 // ---- Commands between copies of the program ----
 #define ID_UNINSTALL_REQUEST 2003
 #define ID_APP_ABOUT 57664 // show the About box
@@ -96,6 +103,12 @@
 #define IDS_REMOVE_ALL_QUESTION 3007
 #define IDS_REMOVE_COLLECTION_QUESTION 3008
 #define IDS_PAUSED_TIP 3009
+#define IDS_VERSION_LINE 3010
+#define IDS_SAVINGS 2005
+#define IDS_CLIPBOARD_CANNOT_OPEN 3014
+#define IDS_CLIPBOARD_EMPTY 3015
+#define IDS_CLIPBOARD_FORMATS 3016
+#define IDS_CLIPBOARD_FORMATS_CAPTION 3017
 #define IDS_UNINSTALL_CAPTION 3018
 #define IDS_UNINSTALL_QUESTION 3019
 #define IDS_MAX_ITEMS_PROMPT 3020
@@ -142,6 +155,7 @@
 #define ID_OPEN_CONTEXT_MENU 32794
 #define ID_SHOW_FILE_NOTICES 32795 // posted after a save that has something to tell
 #define ID_RELEASE_CUTS 32796 // posted after a closed menu's choice: held cuts may enter
+#define ID_EDITOR_ENDED 32797 // posted when an editor started by "Edit" has ended
 
 // ---- Commands of menu resource 128; each id also numbers its help text ----
 #define ID_PASTE_AS 32773

@@ -7,7 +7,6 @@
 #include "platform/service_window.h"
 #include "resource.h"
 #include "store/collections.h"
-#include "store/temp_files.h"
 #include "ui/main_menu.h"
 #include "ui/menu_model.h"
 #include "ui/menu_rules.h"
@@ -47,7 +46,7 @@ void CServiceWnd::OpenMainMenu() {
 }
 
 void CServiceWnd::ShowMainMenu() {
-    DeleteTempFiles();
+    DeleteUnusedTempFiles();
     CMainMenu menu(
         BuildMainMenu({m_activeList, m_collectionList, m_dwOptions, &m_ports.systemLists}));
     if (menu.Model().entries.empty()) {
@@ -83,7 +82,7 @@ void CServiceWnd::OpenContextMenu() {
         return;
     if (popup == CONTEXT_APP)
         m_bAppMenu = 1;
-    DeleteTempFiles();
+    DeleteUnusedTempFiles();
 
     HoldCuts();
     FocusForMenu();

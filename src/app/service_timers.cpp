@@ -23,6 +23,9 @@ void CServiceWnd::OnTimer(uintptr_t id) {
     case TIMER_LOOK_AGAIN:
         LookAgainAtClipboard();
         break;
+    case TIMER_FINISH_EDITS:
+        FinishEdits();
+        break;
     default:
         if (m_pScheduler) // the duration timers of playing clips and commands
             m_pScheduler->OnTimer(id);

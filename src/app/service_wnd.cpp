@@ -4,6 +4,7 @@
 #include "app/dispatch.h"
 #include "app/install_port.h"
 #include "app/menu_commands.h"
+#include "app/item_edits.h"
 #include "platform/focus.h"
 #include "platform/menu_host.h"
 #include "platform/message_box.h"
@@ -96,6 +97,9 @@ void CServiceWnd::OnDestroy() {
         m_ports.installation.Uninstall();
     } else {
         AdmitHeldCuts(); // cut while a menu was open: saved with the rest
+        // What the user saved in an editor still open is saved with the rest too.
+        if (m_pItemEdits)
+            m_pItemEdits->Finish(m_activeList, m_collectionList, *this, true);
         m_ports.store.SaveActiveCollection(*this);
         m_ports.store.SaveModifiedCollections(*this);
     }
@@ -119,6 +123,10 @@ bool CServiceWnd::OnCommand(uintptr_t wParam, intptr_t lParam) {
     // cuts back for good), and it leaves the menus' state alone.
     if (wParam == 0 && lParam == ID_RELEASE_CUTS) {
         ReleaseCuts();
+        return true;
+    }
+    if (wParam == 0 && lParam == ID_EDITOR_ENDED) {
+        FinishEdits();
         return true;
     }
     m_nPendingCmd = 0;

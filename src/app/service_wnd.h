@@ -42,6 +42,8 @@ class CMainMenu;
 struct ClipboardLook;
 class CScheduler;
 class IScheduleEditor;
+class CItemEdits;
+class IAboutBox;
 
 // Run-time state bits of m_dwState (never persisted).
 enum : uint32_t {
@@ -69,10 +71,12 @@ enum : uintptr_t {
     TIMER_TRAY_HOVER = 2,
     TIMER_LOOK_AGAIN = 3, // one-shot: a cut that could not be read at its notification
     TIMER_SCHEDULER = 4,
+    TIMER_FINISH_EDITS = 5, // one-shot: an ended edit waits for the menus and dialogs to close
 };
 constexpr unsigned MOUSE_AT_TOP_PERIOD_MS = 400;
 constexpr unsigned TRAY_HOVER_PERIOD_MS = 300;
 constexpr unsigned SCHEDULER_PERIOD_MS = 2000;
+constexpr unsigned FINISH_EDITS_RETRY_MS = 500;
 
 // The taskbar icon's id and the message by which it reports the mouse.
 constexpr uint32_t TRAY_ICON_ID = 128;
@@ -231,6 +235,16 @@ public:
     bool TogglePreferenceInPlace();
     // What a flipped preference changes outside the record (TOGGLE_ bits).
     void ApplyToggleEffects(unsigned effects);
+    // --- editing items and the About box (item_editing.cpp) ---
+    // "Edit": the item of the context menu's entry opens in the editor registered for its
+    // kind; the program goes on while the editor runs.
+    void EditItem(int32_t entryId, CClipItem* item);
+    // ID_EDITOR_ENDED: the content of ended edits comes back into their items, then
+    // everything is saved and read back. Waits while a menu, a dialog or a chosen entry
+    // still holds items.
+    void FinishEdits();
+    // The About box, unless a dialog is open already.
+    void ShowAbout();
 
     // --- the main menu and its context menus (menu_tracking.cpp) ---
     // Command 32792: builds, shows and tracks the main menu, then posts the chosen entry.
@@ -283,6 +297,10 @@ public:
     // program runs without players.
     CScheduler* m_pScheduler = nullptr;
     IScheduleEditor* m_pScheduleEditor = nullptr;
+    // Items open in their editors, and the About box; set by the host before Create, null
+    // when the program runs without them.
+    CItemEdits* m_pItemEdits = nullptr;
+    IAboutBox* m_pAboutBox = nullptr;
     PixelRect m_rcCamera; // empty: the Camera opens at its default place
     uint16_t m_nCameraFlags = 3;
     uint32_t m_dwLastFilesTick;
@@ -333,6 +351,8 @@ private:
     void OnMouseAtTopTick();
     void OnSchedulerTick();
     void ShowMainMenu();
+    // Deletes the temporary files left behind, but not those of edits under way.
+    void DeleteUnusedTempFiles();
     void RunContextCommand(unsigned command, int32_t entryId, CClipItem* item,
                            const std::string& path);
 

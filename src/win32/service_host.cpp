@@ -1,5 +1,6 @@
 #include "service_host.h"
 
+#include "about_dlg.h"
 #include "class_names.h"
 #include "port/menu_font_win32.h"
 
@@ -11,7 +12,10 @@ CServiceHost::CServiceHost(const HostPorts& ports)
                        m_sound,     m_hotKeys,       m_timers,       m_tray,    m_input,
                        m_keys,      m_targets,       m_targets,      m_menus,   m_systemLists,
                        m_documents, m_pictures,      m_hotWindows,   m_camera},
-          GetSystemMetrics(SM_CXSCREEN), GetTickCount()) {}
+          GetSystemMetrics(SM_CXSCREEN), GetTickCount()) {
+    m_service.m_pItemEdits = &m_edits;
+    m_service.m_pAboutBox = this;
+}
 
 CServiceHost::~CServiceHost() {
     // Normally gone with the frame; if not, destroy it now so that the service still saves.
@@ -58,6 +62,11 @@ void CServiceHost::SendCommand(uintptr_t wParam, intptr_t lParam) {
 
 void CServiceHost::PostCommand(uintptr_t wParam, intptr_t lParam) {
     PostMessageA(Handle(), WM_COMMAND, wParam, lParam);
+}
+
+void CServiceHost::Show(uint32_t pasteCount) {
+    CAboutDlg about(pasteCount, m_documents);
+    about.DoModal(GetParent(Handle()));
 }
 
 LRESULT CServiceHost::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -1,22 +1,26 @@
 #pragma once
 // The hidden service window: a child of the main frame (control id 1) that hosts the
 // portable service and forwards the messages that drive it.
+#include "app/item_edits.h"
 #include "app/service_wnd.h"
 #include "camera.h"
 #include "documents_menus.h"
 #include "handles.h"
 #include "hot_windows_win32.h"
 #include "menu_host_win32.h"
+#include "platform/about_box.h"
 #include "platform/service_window.h"
 #include "port/clipboard_win32.h"
 #include "port/clock_win32.h"
 #include "port/document_shell_win32.h"
+#include "port/editor_processes_win32.h"
 #include "port/hot_keys_win32.h"
 #include "port/input_state_win32.h"
 #include "port/key_input_win32.h"
 #include "port/picture_decoder_win32.h"
 #include "port/registry_win32.h"
 #include "port/registry_lists_win32.h"
+#include "port/registry_win32.h"
 #include "port/sound_win32.h"
 #include "port/target_window_win32.h"
 #include "port/timers_win32.h"
@@ -43,7 +47,7 @@ struct HostPorts {
     IIniFile& settings;
 };
 
-class CServiceHost final : public CWindow, public IServiceWindow {
+class CServiceHost final : public CWindow, public IServiceWindow, public IAboutBox {
 public:
     explicit CServiceHost(const HostPorts& ports);
     ~CServiceHost() override;
@@ -61,6 +65,9 @@ public:
     void DestroyParent() override;
     void SendCommand(uintptr_t wParam, intptr_t lParam) override;
     void PostCommand(uintptr_t wParam, intptr_t lParam) override;
+
+    // IAboutBox: the About box, owned by the frame.
+    void Show(uint32_t pasteCount) override;
 
     // The documents popups, built once the frame exists and freed when it goes.
     void BuildDocumentsMenus();
@@ -113,6 +120,10 @@ private:
     // The hot window and the Camera work for the service (bound to it before it exists).
     Win32HotWindows m_hotWindows{m_service, m_documentsMenus};
     CCamera m_camera{m_service};
+    // Items open in their editors; the service takes back what they wrote until its end.
+    Win32EditorProcesses m_editors;
+    Win32Registry m_classes;
+    CItemEdits m_edits{m_editors, m_classes};
     // Sent to every top-level window when the taskbar starts (again, after a crash).
     const UINT m_msgTaskbarCreated;
     CServiceWnd m_service;

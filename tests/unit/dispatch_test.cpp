@@ -25,6 +25,7 @@ std::string Text(const FakeClipboard& clipboard, unsigned format) {
 
 class DispatchTest : public ::testing::Test, protected FakeServicePorts {
 protected:
+    TempProgramFolder programFolder; // where a printed item's file goes
     CServiceWnd service{Ports(), 1024, 0};
 
     void SetUp() override {
@@ -165,8 +166,8 @@ TEST_F(DispatchTest, PasteAllPastesEveryItemInOrderWithoutReordering) {
 
 TEST_F(DispatchTest, OnlyACommandThatActedMovesTheItemAndUnknownOnesDoNothing) {
     // For the text "three" and for a picture, neither with HTML: pasted, moved to the head.
-    // Nothing printed yet; the player and the schedule dialog never paste; a picture has
-    // nothing to run; Delete, Camera and Preferences entries are not the dispatcher's.
+    // A printed text stays, this picture has nothing to print; the player and the schedule
+    // dialog never paste; a picture has nothing to run; Delete, Camera and Preferences entries are not the dispatcher's.
     const struct {
         int32_t command;
         bool textPasted, textMoved, picturePasted, pictureMoved;

@@ -107,18 +107,6 @@ TEST_F(MainFrameTest, ExitCommandAndCloseSaveBeforeTheyReturn) {
     EXPECT_EQ(log.Count("save active"), 2);
 }
 
-TEST_F(MainFrameTest, AboutRequestLeavesTheCopyRunning) {
-    Win32RunningCopy copy;
-    const WindowHandle found = copy.Find("Quillbox");
-    ASSERT_EQ(found, FromHwnd(Frame()));
-    copy.PostCommand(found, ID_APP_ABOUT);
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-        DispatchMessageA(&msg);
-    EXPECT_TRUE(IsWindow(Frame()));
-    EXPECT_EQ(log.Count("save active"), 0);
-}
-
 TEST_F(MainFrameTest, UninstallRequestFromAnotherCopyUninstallsInsteadOfSaving) {
     Win32RunningCopy copy;
     copy.PostCommand(copy.Find("Quillbox"), ID_UNINSTALL_REQUEST);

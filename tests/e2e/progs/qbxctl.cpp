@@ -34,6 +34,9 @@
 //   qbxctl stand-in TITLE SECONDS CLASS  a hidden window of that title and class, standing
 //                                        in for a running copy: prints "ready", then "command
 //                                        N" for the first WM_COMMAND it receives, and exits 0
+//   qbxctl dialog TITLE SECONDS          wait for a dialog (or message box) of that title;
+//                                        print "rect LEFT TOP RIGHT BOTTOM", then "ID TEXT"
+//                                        for each of its controls
 // Exit codes: 0 done, 1 not found or timed out, 2 bad arguments.
 #include <windows.h>
 
@@ -230,6 +233,27 @@ int Hold(const char* path, const std::string& share, const char* stopFile, doubl
     return 0;
 }
 
+BOOL CALLBACK PrintControl(HWND child, LPARAM) {
+    std::string text(static_cast<size_t>(GetWindowTextLengthA(child)) + 1, '\0');
+    text.resize(
+        static_cast<size_t>(GetWindowTextA(child, &text[0], static_cast<int>(text.size()))));
+    Print(std::to_string(GetDlgCtrlID(child)) + " " + text);
+    return TRUE;
+}
+
+// The place and the controls of the first visible dialog with that title.
+int Dialog(const char* title, double seconds) {
+    HWND dialog = nullptr;
+    if (!WaitFor(seconds,
+                 [&] { return (dialog = Find(title, "#32770").found) && IsWindowVisible(dialog); }))
+        return 1;
+    RECT r = {};
+    GetWindowRect(dialog, &r);
+    Print("rect " + RectText(r));
+    EnumChildWindows(dialog, PrintControl, 0);
+    return 0;
+}
+
 // What the stand-in window received; one window per process.
 WPARAM g_standInCommand = 0;
 bool g_standInGotCommand = false;
@@ -331,6 +355,8 @@ int main(int argc, char** argv) {
                    ? 0
                    : 1;
     }
+    if (cmd == "dialog" && argc == 4)
+        return Dialog(title, std::atof(argv[3]));
     if (cmd == "stand-in" && argc == 5)
         return StandIn(title, std::atof(argv[3]), argv[4]);
     if (cmd == "wait-menus" && argc == 4) {
