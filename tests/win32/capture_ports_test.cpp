@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <thread>
 #include <vector>
 
 #include "handles.h"
@@ -69,29 +67,6 @@ TEST(ClipboardPort, WhatIsPutOnItIsReadBackAndFormatNamesIgnoreCase) {
     // The program registers "HTML format"; Windows and Wine name the format "HTML Format".
     EXPECT_EQ(clipboard.RegisterFormat("HTML format"), clipboard.RegisterFormat("HTML Format"));
     EXPECT_EQ(clipboard.RegisterFormat("Quillbox TEST format"), custom);
-}
-
-TEST(ClipboardPort, CannotBeOpenedWhileAnotherThreadHoldsIt) {
-    Win32Clipboard clipboard;
-    ChainProbe owner;
-    std::atomic<int> stage{0};
-    std::thread holder([&] {
-        if (OpenClipboard(nullptr)) {
-            stage = 1;
-            while (stage != 2)
-                Sleep(5);
-            CloseClipboard();
-        }
-        stage = 3;
-    });
-    while (stage == 0)
-        Sleep(5);
-    ASSERT_EQ(stage, 1) << "the other thread could not open the clipboard";
-    EXPECT_FALSE(clipboard.Open(owner.Handle()));
-    stage = 2;
-    holder.join();
-    ASSERT_TRUE(clipboard.Open(owner.Handle()));
-    clipboard.Close();
 }
 
 TEST(ViewerChainPort, JoinPassOnAndLeave) {
