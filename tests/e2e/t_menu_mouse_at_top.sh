@@ -7,7 +7,7 @@ start_target plain
 start_capturing
 
 xdotool mousemove 500 0 || fail "xdotool could not move the pointer"
-RECT=$(qbxctl wait-menus 1 "$QBX_TIMEOUT" | tr -d '\r' | sed -n 1p) ||
+RECT=$(menu_rect 1) ||
     fail "resting on the top edge did not open the main menu"
 read -r left top right bottom <<<"$RECT"
 assert_eq "$left $top" "400 100" "top-left corner of the menu opened from (500, 0)"

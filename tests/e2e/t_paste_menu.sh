@@ -15,15 +15,10 @@ qbx_set m_nCounter1=7 m_dwOptions=0xF92D # the defaults with Ctrl+V for Shift+In
 start_target rich
 start_capturing
 
-open_menu() {
-    xdotool key alt+shift+Insert || fail "xdotool could not press Alt+Shift+Insert"
-    # The menu opens at the pointer, which rests on its corner, not on an entry.
-    MENU_RECT=$(qbxctl wait-menus 1 "$QBX_TIMEOUT" | tr -d '\r' | sed -n 1p)
-    [ -n "$MENU_RECT" ] || fail "the main menu did not open"
-}
 target_holds() { grep -qF "$1" "$TARGET_OUT.txt"; }
 
-# The first entry, the Rich Text item, clicked with Ctrl held.
+# The first entry, the Rich Text item, clicked with Ctrl held; the menu opened at the pointer,
+# which rests on its corner, not on an entry.
 open_menu
 read -r left top _ _ <<<"$MENU_RECT"
 xdotool keydown ctrl mousemove $((left + 40)) $((top + 10)) click 1
@@ -36,7 +31,7 @@ esac
 
 open_menu
 xdotool key Down Down Down Down Right # the collection "Counters", after the three items
-qbxctl wait-menus 2 "$QBX_TIMEOUT" >/dev/null || fail "the collection's submenu did not open"
+menu_rect 2 >/dev/null || fail "the collection's submenu did not open"
 xdotool key Return
 wait_for "the counter's number at the target" target_holds "Invoice #7"
 
