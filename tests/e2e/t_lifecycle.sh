@@ -3,8 +3,9 @@
 # hidden frame "Quillbox" holding the hidden service window and registers autostart; closing
 # the frame saves and ends with status 0, the new file holding the one item that says so.
 # The next start reads the file back with the preferences corrected for this screen
-# (1280 x 800); the session's end saves and clears the temporary files left over. qbx.exe
-# under Wine prints the same bytes as the native qbx.
+# (1280 x 800); with Ctrl+Shift+Insert held by another program it takes Ctrl+Shift+V instead
+# and keeps that choice; the session's end saves and clears the temporary files left over.
+# qbx.exe under Wine prints the same bytes as the native qbx.
 file=$(program_file Clipboard.qbx)
 for arg in NOAUTO noauto; do
     start_quillbox "$arg"
@@ -36,9 +37,13 @@ assert_eq "$(qbx prefs "$file" | grep '^m_ptHot')" "$(printf 'm_ptHot.x=1160\nm_
 # of this one); the rest is kept.
 list=$(qbx list "$file")
 qbx set "$file" m_ptHot.x=5000 m_ptHot.y=5000 m_nMaxItems=33 m_nUserHotKeyVk=0x51 \
-    m_nUserHotKeyMods=0x3 m_nHotMenuWidth=5 >/dev/null || fail "qbx set failed"
-start_quillbox
-wait_frame
+    m_nUserHotKeyMods=0x3 m_nHotMenuWidth=5 m_dwOptions=0xF91B >/dev/null || fail "qbx set failed"
+holder="$QBX_PROGRAM_DIR/../holdkey.log"
+(exec wine "$HOLDKEY" 6 0x2D "$QBX_TIMEOUT") >"$holder" 2>&1 &
+echo "$!" >>"$QBX_PIDS"
+wait_for "another program to hold Ctrl+Shift+Insert" grep -q '^held' "$holder"
+start_capturing
+assert_false "Ctrl+Shift+V was still free" run_wine "$HOLDKEY" 6 0x56 0
 printf 'left over' >"$(program_file '~QBX~0001.txt')"
 end_session
 assert_false "a Quillbox frame survived the session end" qbxctl info Quillbox
@@ -51,6 +56,8 @@ for want in m_ptHot.x=$((E2E_SCREEN_WIDTH - 38)) m_ptHot.y=$((E2E_SCREEN_HEIGHT 
     printf '%s\n' "$prefs" | grep -qx "$want" || fail "after the second run $want is missing: $prefs"
 done
 assert_eq "$(qbx list "$file")" "$list" "items after the second run"
+options=$(printf '%s\n' "$prefs" | sed -n 's/^m_dwOptions=//p')
+assert_eq "$((options & 0x6))" 4 "Ctrl+Shift+Insert (0x2) and Ctrl+Shift+V (0x4) bits of $options"
 
 for args in "list Clipboard.qbx" "prefs Clipboard.qbx" "show Clipboard.qbx 1" "check Clipboard.qbx"; do
     # shellcheck disable=SC2086
