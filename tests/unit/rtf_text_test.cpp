@@ -87,8 +87,9 @@ TEST(RtfText, SkipsDestinationsToTheEndOfTheirGroup) {
     EXPECT_EQ(Text("{\\rtf1 a{\\*\\unknown b{c}d}e}"), "ae");
     // A known word after \\* is acted on, not skipped.
     EXPECT_EQ(Text("{\\rtf1 a{\\*\\par b}c}"), "a\r\nbc");
-    // Unknown words without \\* are ignored and their group kept.
-    EXPECT_EQ(Text("{\\rtf1 a{\\unknown b}c}"), "abc");
+    // Unknown words without \\* are ignored and their group kept, also one as long as a
+    // keyword (\\adj and \\par).
+    EXPECT_EQ(Text("{\\rtf1 a{\\unknown b}c\\adj d}"), "abcd");
     EXPECT_EQ(Text("{\\rtf1 {\\*\\a{\\*\\b{\\*\\c x}y}z}w{\\header h}{\\footnote{\\i f}}v}"), "wv");
     EXPECT_EQ(Text("{\\rtf1 x\\fonttbl y{z}}after"), "xafter");
 }
