@@ -1,5 +1,5 @@
-// The hidden frame and its service window as a second copy and the session see them:
-// found by title, never shown, and every way of ending saves exactly once.
+// The hidden frame and its service window as the session sees them: never shown, and every
+// way of ending saves exactly once.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -15,7 +15,6 @@
 #include "main_frame.h"
 #include "port/ini_file_win32.h"
 #include "port/resources_win32.h"
-#include "port/running_copy_win32.h"
 #include "resource.h"
 
 namespace {
@@ -105,27 +104,6 @@ TEST_F(MainFrameTest, ExitCommandAndCloseSaveBeforeTheyReturn) {
     SendMessageA(Frame(), WM_CLOSE, 0, 0);
     EXPECT_EQ(frame.Handle(), nullptr);
     EXPECT_EQ(log.Count("save active"), 2);
-}
-
-TEST_F(MainFrameTest, AboutRequestLeavesTheCopyRunning) {
-    Win32RunningCopy copy;
-    const WindowHandle found = copy.Find("Quillbox");
-    ASSERT_EQ(found, FromHwnd(Frame()));
-    copy.PostCommand(found, ID_APP_ABOUT);
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-        DispatchMessageA(&msg);
-    EXPECT_TRUE(IsWindow(Frame()));
-    EXPECT_EQ(log.Count("save active"), 0);
-}
-
-TEST_F(MainFrameTest, UninstallRequestFromAnotherCopyUninstallsInsteadOfSaving) {
-    Win32RunningCopy copy;
-    copy.PostCommand(copy.Find("Quillbox"), ID_UNINSTALL_REQUEST);
-    EXPECT_TRUE(PumpUntilQuit());
-    EXPECT_EQ(frame.Handle(), nullptr);
-    EXPECT_EQ(log.Count("uninstall"), 1);
-    EXPECT_EQ(log.Count("save active"), 0);
 }
 
 TEST_F(MainFrameTest, AFrameObjectThatGoesFirstStillSaves) {

@@ -118,7 +118,6 @@ pixel() {
 pixel_is() { [ "$(pixel "$1" "$2")" = "$3" ]; } # X Y COLOUR
 
 clip_set() { printf '%s' "$1" | xclip -display "$DISPLAY" -selection clipboard -i; }
-clip_get() { xclip -display "$DISPLAY" -selection clipboard -o 2>/dev/null; }
 
 # The autostart value of the current user ("Quillbox" under ...\Run); empty when missing.
 RUN_KEY='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
