@@ -39,11 +39,11 @@ list=$(qbx list "$file")
 qbx set "$file" m_ptHot.x=5000 m_ptHot.y=5000 m_nMaxItems=33 m_nUserHotKeyVk=0x51 \
     m_nUserHotKeyMods=0x3 m_nHotMenuWidth=5 m_dwOptions=0xF91B >/dev/null || fail "qbx set failed"
 holder="$QBX_PROGRAM_DIR/../holdkey.log"
-(exec wine "$HOLDKEY" 6 0x2D "$QBX_TIMEOUT") >"$holder" 2>&1 &
+(exec wine "$QBXCTL" hold-key 6 0x2D "$QBX_TIMEOUT") >"$holder" 2>&1 &
 echo "$!" >>"$QBX_PIDS"
 wait_for "another program to hold Ctrl+Shift+Insert" grep -q '^held' "$holder"
 start_capturing
-assert_false "Ctrl+Shift+V was still free" run_wine "$HOLDKEY" 6 0x56 0
+assert_false "Ctrl+Shift+V was still free" qbxctl hold-key 6 0x56 0
 printf 'left over' >"$(program_file '~QBX~0001.txt')"
 end_session
 assert_false "a Quillbox frame survived the session end" qbxctl info Quillbox
