@@ -1,6 +1,8 @@
 # Helpers for the paste tests: a target application to paste into, and keys pressed on the
 # private display. Sourced by the t_paste_*.sh scripts after testlib.sh.
 
+. "$QBX_ROOT/tests/e2e/lib/menus.sh"
+
 PASTETARGET="$QBX_BUILD/mingw/e2e/pastetarget.exe"
 TARGET_OUT="$QBX_PROGRAM_DIR/../target"
 
@@ -36,15 +38,6 @@ release_modifier() { xdotool keyup "${HELD_MODIFIER:-alt}"; }
 
 # add_item ARGS...: qbx add on Clipboard.qbx, before the program starts.
 add_item() { qbx add "$(program_file Clipboard.qbx)" "$@" >/dev/null || fail "qbx add $*"; }
-
-# menu_rect [COUNT]: "left top right bottom" of the last opened of COUNT popup menus, once
-# that many are shown; fails when they are not.
-menu_rect() {
-    local rect
-    rect=$(qbxctl wait-menus "${1:-1}" "$QBX_TIMEOUT" | tr -d '\r' | sed -n 1p)
-    [ -n "$rect" ] && printf '%s\n' "$rect"
-}
-no_menus() { ! qbxctl wait-menus 1 0 >/dev/null 2>&1; }
 
 # open_menu: the menu hot key typed into the target; sets MENU_RECT once the main menu shows.
 open_menu() {

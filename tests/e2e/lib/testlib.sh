@@ -97,15 +97,6 @@ frame_info() {
     qbxctl info Quillbox | tr ' \r' '\n\n' | sed -n "s/^$1=//p"
 }
 
-# menu_rect [COUNT]: "left top right bottom" of the last opened of COUNT popup menus, once
-# that many are shown; fails when they are not.
-menu_rect() {
-    local rect
-    rect=$(qbxctl wait-menus "${1:-1}" "$QBX_TIMEOUT" | tr -d '\r' | sed -n 1p)
-    [ -n "$rect" ] && printf '%s\n' "$rect"
-}
-no_menus() { ! qbxctl wait-menus 1 0 >/dev/null 2>&1; }
-
 wait_ended() { # pid what
     wait_for "$2 to end" proc_ended "$1"
 }
@@ -125,12 +116,6 @@ pixel_is() { [ "$(pixel "$1" "$2")" = "$3" ]; } # X Y COLOUR
 # colour_of BMP X Y: the pixel of a picture file as "#RRGGBB".
 colour_of() { convert "$1" -crop "1x1+$2+$3" -depth 8 txt:- 2>/dev/null | sed -n '2s/.*\(#[0-9A-Fa-f]\{6\}\).*/\1/p'; }
 
-# point_at X Y: the pointer moves there and Wine has taken it there (a click sent sooner
-# may go to the window the pointer came from).
-point_at() {
-    xdotool mousemove "$1" "$2"
-    qbxctl wait-cursor "$1" "$2" "$QBX_TIMEOUT" || fail "Wine did not see the pointer at $1,$2"
-}
 # hot_rect: "left top right bottom" of the shown hot window.
 hot_rect() { qbxctl hot Quillbox "$QBX_TIMEOUT" | tr -d '\r'; }
 
