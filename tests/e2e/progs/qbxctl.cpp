@@ -221,22 +221,18 @@ std::string MessageBoxText(HWND box) {
     return std::string();
 }
 
-int Answer(const char* caption, int button, double seconds) {
+// Waits for the message box and prints its text; then presses `button`, or with none prints
+// "button X Y", the screen centre of its first button.
+int Box(const char* caption, double seconds, int button = 0) {
     HWND box = nullptr;
     if (!WaitFor(seconds, [&] { return (box = Find(caption, "#32770").found) != nullptr; }))
         return 1;
     Print(MessageBoxText(box));
-    PostMessageA(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
-    return 0;
-}
-int Box(const char* caption, double seconds) {
-    HWND box = nullptr;
-    if (!WaitFor(seconds, [&] { return (box = Find(caption, "#32770").found) != nullptr; }))
-        return 1;
-    Print(MessageBoxText(box));
+    if (button)
+        return PostMessageA(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0) ? 0 : 1;
     RECT r = {};
-    if (HWND button = FindWindowExA(box, nullptr, "Button", nullptr))
-        GetWindowRect(button, &r);
+    if (HWND first = FindWindowExA(box, nullptr, "Button", nullptr))
+        GetWindowRect(first, &r);
     Print("button " + std::to_string((r.left + r.right) / 2) + " " +
           std::to_string((r.top + r.bottom) / 2));
     return 0;
@@ -410,7 +406,7 @@ int main(int argc, char** argv) {
                    ? 0
                    : 1;
     if (cmd == "answer" && argc == 5)
-        return Answer(title, std::atoi(argv[3]), std::atof(argv[4]));
+        return Box(title, std::atof(argv[4]), std::atoi(argv[3]));
     if (cmd == "box" && argc == 4)
         return Box(title, std::atof(argv[3]));
     if (cmd == "hold" && argc == 6)
