@@ -1,10 +1,12 @@
 # The whole road through the main menu: Alt+Shift+Insert in the application in front opens
-# the menu at the pointer; clicking an entry, typing its digit, or typing a letter on the
-# highlighted entry pastes it there, and the pasted item moves to the head. An entry's
-# context menu opens on a right click, Shift+F10 or the context-menu key; a variant chosen
-# there pastes the entry so, "Delete" takes the entry out (on disk at once), "Edit
-# schedule" opens the Schedule dialog, whose title and schedule become the entry's caption,
-# "Rename" asks in the input dialog, and "Remove all" asks, then empties the collection.
+# the menu at the pointer, and so does the pointer resting on the top edge of the screen (a
+# little lower and to the left, so that the pointer is not left on an entry); clicking an
+# entry, typing its digit, or typing a letter on the highlighted entry pastes it there, and
+# the pasted item moves to the head. An entry's context menu opens on a right click,
+# Shift+F10 or the context-menu key; a variant chosen there pastes the entry so, "Delete"
+# takes the entry out (on disk at once), "Edit schedule" opens the Schedule dialog, whose
+# title and schedule become the entry's caption, "Rename" asks in the input dialog, and
+# "Remove all" asks, then empties the collection.
 . "$QBX_ROOT/tests/e2e/lib/paste.sh"
 . "$QBX_ROOT/tests/e2e/lib/menus.sh"
 add_item --text "third item"
@@ -20,16 +22,24 @@ open_menu() {
     main_menu_shown "${1:-3}"
 }
 
-# "2" chooses the second entry of the open menu, whatever is highlighted; a click the third;
-# "u" the highlighted third ("first item" by now) in upper case.
+# "2" chooses the second entry of the open menu, whatever is highlighted; a click the third
+# of the menu opened from the top edge; "u" the highlighted third ("first item" by now) in
+# upper case.
 target_ends_with() { [[ "$(target_text)" == *"$1" ]]; }
-for road in "0 key 2 second_item" "2 click 1 third_item" "2 key u FIRST_ITEM"; do
-    set -- $road # ROW XDOTOOL-ARGS PASTED
-    open_menu
-    point_at_row "$1"
-    xdotool "$2" "$3"
-    wait_for "the menu to close after: $2 $3" no_menus
-    wait_for "\"${4/_/ }\" at the target" target_ends_with "${4/_/ }"
+for road in "hot-key 0 key 2 second_item" "top-edge 2 click 1 third_item" \
+    "hot-key 2 key u FIRST_ITEM"; do
+    set -- $road # OPENED-BY ROW XDOTOOL-ARGS PASTED
+    if [ "$1" = top-edge ]; then
+        xdotool mousemove 500 0 || fail "xdotool could not move the pointer"
+        main_menu_shown 3
+        assert_eq "$(cut -d' ' -f1,2 <<<"$RECT")" "400 100" "the corner of the menu opened from (500, 0)"
+    else
+        open_menu
+    fi
+    point_at_row "$2"
+    xdotool "$3" "$4"
+    wait_for "the menu to close after: $3 $4" no_menus
+    wait_for "\"${5/_/ }\" at the target" target_ends_with "${5/_/ }"
 done
 wait_target_text "second itemthird itemFIRST ITEM"
 
