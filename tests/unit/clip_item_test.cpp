@@ -76,11 +76,15 @@ TEST(ClipItem, RichTextKeepsSourceAndShowsItsPlainText) {
     EXPECT_EQ(broken->size, 10u);
 }
 
-TEST(ClipItem, WideTextIsNarrowedUpToItsNul) {
+TEST(ClipItem, WideTextGoesThroughTheCodePageUpToItsNul) {
     auto item = CClipItem::FromWideText(std::u16string(u"\u041F\u0440\u0438 x\0tail", 10));
     EXPECT_EQ(item->type, CLIP_TEXT);
-    EXPECT_EQ(item->text, "\xCF\xF0\xE8 x");
-    EXPECT_EQ(item->caption, "\xCF\xF0\xE8 x");
+    EXPECT_EQ(item->text, "??? x");
+    EXPECT_EQ(item->wideText, u"\u041F\u0440\u0438 x");
+    EXPECT_EQ(item->caption, "??? x");
+    EXPECT_EQ(item->ShownWideCaption(), u"\u041F\u0440\u0438 x");
+    item->caption = "renamed";
+    EXPECT_EQ(item->ShownWideCaption(), u"") << "a rename outdates the wide caption";
 }
 
 TEST(ClipItem, FileListCaptionNamesTheFirstFileAndCountsTheRest) {
@@ -113,10 +117,11 @@ TEST(ClipItem, FileListReadingStaysInsideTheBlock) {
     EXPECT_EQ(w->text, "C:\\a\r\n");
 }
 
-TEST(ClipItem, WideFileListIsNarrowedAndLongPathsCut) {
+TEST(ClipItem, WideFileListKeepsItsPathsAndCutsLongOnes) {
     auto item =
         Files(WideBlock(std::u16string(u"C:\\\u0414\u043E\u043A\\f.doc\0D:\\g\0\0", 19)), true);
-    EXPECT_EQ(item->text, "C:\\\xC4\xEE\xEA\\f.doc\r\nD:\\g\r\n");
+    EXPECT_EQ(item->text, "C:\\???\\f.doc\r\nD:\\g\r\n");
+    EXPECT_EQ(item->wideText, u"C:\\\u0414\u043E\u043A\\f.doc\r\nD:\\g\r\n");
     EXPECT_EQ(item->caption, "f.doc + 1 file");
 
     const std::u16string longPath = u"C:\\" + std::u16string(300, u'p');
