@@ -123,7 +123,7 @@ std::unique_ptr<CClipItem> CClipItem::FromFileList(const uint8_t* data, size_t s
     // Paths the code page cannot carry are kept whole, so drops and pastes still find them.
     if (wide && !SplitWide(wideList).wide.empty()) {
         item->wideText = wideList;
-        item->SetCaptionFromWide(FileListCaption(firstWide, count));
+        item->wideCaption = SplitWide(FileListCaption(firstWide, count)).wide;
     }
     item->size = static_cast<uint32_t>(item->text.size());
     item->SetPreview(item->text);

@@ -123,6 +123,9 @@ TEST(ClipItem, WideFileListKeepsItsPathsAndCutsLongOnes) {
     EXPECT_EQ(item->text, "C:\\???\\f.doc\r\nD:\\g\r\n");
     EXPECT_EQ(item->wideText, u"C:\\\u0414\u043E\u043A\\f.doc\r\nD:\\g\r\n");
     EXPECT_EQ(item->caption, "f.doc + 1 file");
+    auto named = Files(WideBlock(u"C:\\\u65E5\u672C 0123456789012345678901234567890.txt"), true);
+    EXPECT_EQ(named->ShownWideCaption(), u"\u65E5\u672C 0123456789012345678901234567890.txt")
+        << "a file's name is its caption, however long";
 
     const std::u16string longPath = u"C:\\" + std::u16string(300, u'p');
     auto cut = Files(WideBlock(longPath + std::u16string(u"\0E:\\e\0\0", 7)), true);
