@@ -210,9 +210,10 @@ public:
     // Puts a text on the clipboard in the formats its type and variant call for, and pastes
     // it; a file list goes by the clipboard or as a drop. `variant` is PASTE_NONE, a "Paste
     // As" variant, or a counter index 0..2 (the text is then a counter pattern). True when a
-    // counter advanced.
-    bool PasteText(const std::string& text, const std::string& html, uint16_t type,
-                   int32_t variant);
+    // counter advanced. `wide` is the item's exact text where the code page lost characters:
+    // it goes under CF_UNICODETEXT (and makes a wide file list) beside the 8-bit text.
+    bool PasteText(const std::string& text, const std::string& html, uint16_t type, int32_t variant,
+                   const std::u16string& wide = {});
     void PasteBitmap(const std::vector<uint8_t>& dib, const std::string& html);
     // Pastes every item of the item's collection (or of the active one) in turn.
     void PasteAll(CClipItem* item);
@@ -359,7 +360,7 @@ private:
     bool OpenClipboardBusy();
     void CloseClipboardBusy();
     void EmptyClipboardAfterPaste();
-    void PasteFileList(const std::string& list, bool wide);
+    void PasteFileList(const std::string& list, bool wide, const std::u16string& wideList);
 
     int m_nMenuFocusDepth = 0;    // menus open between FocusForMenu and EndMenuFocus
     bool m_bShuttingDown = false; // OnDestroy has begun: it runs once per window

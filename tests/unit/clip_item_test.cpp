@@ -76,8 +76,6 @@ TEST(ClipItem, TextAndRichTextDeriveCaptionPreviewAndSize) {
     EXPECT_EQ(rich->preview, "Hello\r\nWorld");
     EXPECT_EQ(rich->size, 12u); // the plain text's length
 
-    auto wide = CClipItem::FromWideText(std::u16string(u"\u041F\u0440\u0438 x\0tail", 10));
-    EXPECT_EQ(wide->text, "\xCF\xF0\xE8 x") << "narrowed up to its NUL";
 
     // An edit keeps the caption and rebuilds size and preview from the plain text.
     rich->caption = "Renamed";
@@ -89,6 +87,17 @@ TEST(ClipItem, TextAndRichTextDeriveCaptionPreviewAndSize) {
     EXPECT_EQ(rich->fileOffset, 0u);
     item->SetContentText("\tplay.wav\r\n");
     EXPECT_EQ(item->size, 11u);
+}
+
+TEST(ClipItem, WideTextGoesThroughTheCodePageUpToItsNul) {
+    auto item = CClipItem::FromWideText(std::u16string(u"\u041F\u0440\u0438 x\0tail", 10));
+    EXPECT_EQ(item->type, CLIP_TEXT);
+    EXPECT_EQ(item->text, "??? x");
+    EXPECT_EQ(item->wideText, u"\u041F\u0440\u0438 x");
+    EXPECT_EQ(item->caption, "??? x");
+    EXPECT_EQ(item->ShownWideCaption(), u"\u041F\u0440\u0438 x");
+    item->caption = "renamed";
+    EXPECT_EQ(item->ShownWideCaption(), u"") << "a rename outdates the wide caption";
 }
 
 TEST(ClipItem, FileListsNameTheFirstFileAndStayInsideTheirBlock) {
@@ -108,7 +117,7 @@ TEST(ClipItem, FileListsNameTheFirstFileAndStayInsideTheirBlock) {
         {Block("C:\\one"), false, "C:\\one\r\n", "one"},
         {Bytes(), false, "", ""},
         {WideBlock(std::u16string(u"C:\\\u0414\u043E\u043A\\f.doc\0D:\\g\0\0", 19)), true,
-         "C:\\\xC4\xEE\xEA\\f.doc\r\nD:\\g\r\n", "f.doc + 1 file"},
+         "C:\\???\\f.doc\r\nD:\\g\r\n", "f.doc + 1 file"},
         {WideBlock(u"C:\\a") + Bytes{'Z'}, true, "C:\\a\r\n", "a"}, // an odd byte: no unit
     };
     for (const auto& c : cases) {
@@ -121,6 +130,12 @@ TEST(ClipItem, FileListsNameTheFirstFileAndStayInsideTheirBlock) {
     EXPECT_EQ(Files(Block(std::string("a\0b\0\0", 5)), false)->preview, "a\r\nb");
     EXPECT_EQ(CClipItem::FromFileList(nullptr, 0, true)->text, "");
 
+    auto wideList =
+        Files(WideBlock(std::u16string(u"C:\\\u0414\u043E\u043A\\f.doc\0D:\\g\0\0", 19)), true);
+    EXPECT_EQ(wideList->wideText, u"C:\\\u0414\u043E\u043A\\f.doc\r\nD:\\g\r\n");
+    auto named = Files(WideBlock(u"C:\\\u65E5\u672C 0123456789012345678901234567890.txt"), true);
+    EXPECT_EQ(named->ShownWideCaption(), u"\u65E5\u672C 0123456789012345678901234567890.txt")
+        << "a file's name is its caption, however long";
     const std::u16string longPath = u"C:\\" + std::u16string(300, u'p');
     auto cut = Files(WideBlock(longPath + std::u16string(u"\0E:\\e\0\0", 7)), true);
     EXPECT_EQ(cut->text, "C:\\" + std::string(257, 'p') + "\r\nE:\\e\r\n");

@@ -3,8 +3,9 @@
 // one to drag text out of.
 //   pastetarget OUT [plain|rich] [SECONDS]
 //   pastetarget OUT drag TEXT [SECONDS]
+// The plain control is a Unicode window, so text beyond the ANSI code page arrives whole.
 // Writes, each replaced whole on every change (written beside, then renamed):
-//   OUT.txt   the control's text (CR LF as line ends)
+//   OUT.txt   the control's text in UTF-8 (CR LF as line ends)
 //   OUT.rtf   rich: the control's content as Rich Text (EM_STREAMOUT)
 // and appends to OUT.log one line per event:
 //   ready HWND             the window exists, is in front and its control has the focus
@@ -57,9 +58,17 @@ DWORD CALLBACK AppendRtf(DWORD_PTR cookie, LPBYTE bytes, LONG count, LONG* done)
 }
 
 void Report() {
-    const int length = GetWindowTextLengthA(g_edit);
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    text.resize(static_cast<size_t>(GetWindowTextA(g_edit, &text[0], length + 1)));
+    const int length = GetWindowTextLengthW(g_edit);
+    std::wstring wide(static_cast<size_t>(length) + 1, L'\0');
+    wide.resize(static_cast<size_t>(GetWindowTextW(g_edit, &wide[0], length + 1)));
+    std::string text;
+    const int bytes = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
+                                          nullptr, 0, nullptr, nullptr);
+    if (bytes > 0) {
+        text.resize(static_cast<size_t>(bytes));
+        WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), &text[0], bytes,
+                            nullptr, nullptr);
+    }
     WriteWhole(g_out + ".txt", text);
     if (g_rich) {
         std::string rtf;
@@ -233,9 +242,13 @@ int main(int argc, char** argv) {
         return 2;
     if (!drag) {
         const DWORD style = WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL;
-        g_edit = CreateWindowExA(0, g_rich ? RICHEDIT_CLASSA : "EDIT", "", style, 0, 0, 540, 320,
-                                 top, reinterpret_cast<HMENU>(1), wc.hInstance, nullptr);
-        if (!g_edit)
+        if (g_rich)
+            g_edit = CreateWindowExA(0, RICHEDIT_CLASSA, "", style, 0, 0, 540, 320, top,
+                                     reinterpret_cast<HMENU>(1), wc.hInstance, nullptr);
+        else
+            g_edit = CreateWindowExW(0, L"EDIT", L"", style, 0, 0, 540, 320, top,
+                                     reinterpret_cast<HMENU>(1), wc.hInstance, nullptr);
+        if (!g_edit || (!g_rich && !IsWindowUnicode(g_edit)))
             return 2;
     }
     if (g_rich) {
