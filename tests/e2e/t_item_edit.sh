@@ -28,7 +28,8 @@ start_target plain
 start_capturing
 
 open_menu() {
-    xdotool mousemove 300 300 key alt+shift+Insert || fail "xdotool could not type the hot key"
+    xdotool mousemove 300 300 || fail "xdotool could not move the pointer"
+    press_menu_hot_key
     main_menu_shown 1
 }
 # A right click on the item: its context menu's first entry opens "Einfügen als", whose

@@ -18,7 +18,8 @@ start_capturing
 # open_menu [ENTRIES]: the hot key, typed into the target; the menu of ENTRIES (3) entries
 # opens at the pointer.
 open_menu() {
-    xdotool mousemove 300 300 key alt+shift+Insert || fail "xdotool could not type the hot key"
+    xdotool mousemove 300 300 || fail "xdotool could not move the pointer"
+    press_menu_hot_key
     main_menu_shown "${1:-3}"
 }
 

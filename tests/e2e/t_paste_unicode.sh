@@ -6,7 +6,7 @@ mixed='Grüße — 日本語 ✓ 😀'
 greek='Καλημέρα κόσμε'
 shows() { [ "$(qbx show "$(program_file Clipboard.qbx)" "$1")" = "$2" ]; }
 open_menu() {
-    xdotool key alt+shift+Insert || fail "xdotool could not type the hot key"
+    press_menu_hot_key
     qbxctl wait-menus 1 "$QBX_TIMEOUT" >/dev/null || fail "the hot key did not open the main menu"
 }
 

@@ -41,6 +41,6 @@ add_item() { qbx add "$(program_file Clipboard.qbx)" "$@" >/dev/null || fail "qb
 
 # open_menu: the menu hot key typed into the target; sets MENU_RECT once the main menu shows.
 open_menu() {
-    xdotool key alt+shift+Insert || fail "xdotool could not type the hot key"
+    press_menu_hot_key
     MENU_RECT=$(menu_rect 1) || fail "the hot key did not open the main menu"
 }
