@@ -128,7 +128,6 @@
 #define IDS_PLAYER_POPUP 3037
 #define IDS_SCHEDULER_POPUP 3038
 #define IDS_PREFERENCES_POPUP 3039
-#define IDS_PLAYING 3040
 #define IDS_MAX_ITEMS_IS 3056 // "Max items = %d", then min text size, max item size, counters
 #define IDS_ACTIVE_CREATED 3062
 #define IDS_DAMAGED_FILE_KEPT 3063
