@@ -230,9 +230,6 @@ bool RunMenuCommand(CServiceWnd& s, uintptr_t wParam, intptr_t lParam) {
     case ID_DELETE:
         Delete(s, entryId);
         return true;
-    case ID_EDIT:
-        s.EditItem(entryId, s.m_pSelItem);
-        return true;
     case ID_REMOVE_ALL:
         if (CClipItem* item = s.m_pSelItem)
             RunCollectionCommand(s, [&](CollectionCommands& c) { return c.RemoveAll(*item); });

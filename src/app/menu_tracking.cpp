@@ -123,6 +123,11 @@ void CServiceWnd::RunContextCommand(unsigned command, int32_t entryId, CClipItem
         m_nPendingCmd = 0;
         m_ports.window.PostCommand(0, ID_CAMERA);
         return;
+    case ID_EDIT:
+        // Starts the editor and returns: the program goes on while the editor runs.
+        m_nPendingCmd = 0;
+        EditItem(entryId, item);
+        return;
     default:
         // Item and collection commands, the Preferences entries that run once the menus
         // have closed, paste variants, HTML, Print, Run, the player, schedule Edit, "Save
