@@ -332,7 +332,8 @@ int ClipSet(const char* text, const char* mark) {
 }
 
 int ClipHeld(const char* text, int ms) {
-    if (ClipSet(text, nullptr) != 0 || !OpenClipboard(nullptr))
+    // The viewer being told of the cut may have opened the clipboard first: wait it out.
+    if (ClipSet(text, nullptr) != 0 || !OpenSoon())
         return 1;
     Print("held");
     Sleep(static_cast<DWORD>(ms));
