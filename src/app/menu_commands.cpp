@@ -234,6 +234,9 @@ bool RunMenuCommand(CServiceWnd& s, uintptr_t wParam, intptr_t lParam) {
         if (CClipItem* item = s.m_pSelItem)
             RunCollectionCommand(s, [&](CollectionCommands& c) { return c.RemoveAll(*item); });
         return true;
+    case ID_ABOUT:
+        s.ShowAbout();
+        return true;
     case ID_PASTE_ALL:
         // Paste all sends itself ID_PASTE_ALL without an entry for each item it pastes.
         if (wParam == 0)

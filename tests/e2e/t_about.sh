@@ -1,13 +1,18 @@
-# The About box, as a user opens it by starting the program again: the savings of 1000
-# pastes, the version and the banner; a right click in it lists the clipboard's formats.
+# The About box, as a user opens it from the Preferences submenu of an item's context menu:
+# the savings of 1000 pastes, the version and the banner; a right click in it lists the
+# clipboard's formats.
+. "$QBX_ROOT/tests/e2e/lib/menus.sh"
 qbx_set m_nPasteCount=1000 m_dwOptions=0xF95D # the defaults and autosave
 start_capturing
-first=$QUILLBOX_PID
 clip_set "listed text"
 wait_captions "listed text"
 
-start_quillbox
-wait_ended "$QUILLBOX_PID" "the second Quillbox.exe"
+xdotool mousemove 300 300 || fail "xdotool could not move the pointer"
+press_menu_hot_key
+context_command 1 0 1 # a right click on the item, then "Preferences"
+read -r l t r b <<<"$(menu_rect 3)"
+[ -n "$b" ] || fail "\"Preferences\" opened no submenu"
+click_at $((l + 40)) $((b - 12)) # its last entry, "About"
 about=$(qbxctl dialog Quillbox "$QBX_TIMEOUT" | tr -d '\r') || fail "no About box appeared"
 grep -qx '2005 The program has saved \$30.00 of your money' <<<"$about" ||
     fail "the savings line after 1000 pastes is wrong: $about"
@@ -32,5 +37,4 @@ wait_for "the listing to close" qbxctl wait-gone "Clipboard formats" 0
 no_about() { ! qbxctl dialog Quillbox 0; }
 xdotool mousemove $((left + 12)) $(((top + bottom) / 2)) key Return
 wait_for "the About box to close" no_about
-QUILLBOX_PID=$first
 end_session
