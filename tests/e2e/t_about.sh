@@ -1,8 +1,9 @@
 # The About box, as a user opens it from the Preferences submenu of an item's context menu:
 # the savings of 1000 pastes, the version and the banner; a right click in it lists the
 # clipboard's formats.
-. "$QBX_ROOT/tests/e2e/lib/menus.sh"
+. "$QBX_ROOT/tests/e2e/lib/paste.sh"
 qbx_set m_nPasteCount=1000 m_dwOptions=0xF95D # the defaults and autosave
+start_target plain # hot keys reach the program while a window of Wine has the focus
 start_capturing
 clip_set "listed text"
 wait_captions "listed text"
