@@ -5,6 +5,7 @@
 // ---- Frame, product name, program icon, context menu ----
 #define IDR_MAINFRAME 128 // string 128 is the product name; menu 128 the context menus
 #define IDS_WEB_WELCOME 130
+#define IDB_BANNER 130 // the About box's banner, 200 x 50, magenta transparent (make_banner.sh)
 
 // ---- Icons of the taskbar and the program ----
 #define IDI_NORMAL 153
@@ -71,6 +72,21 @@
 #define IDS_CAMERA_IMAGE 2059
 #define IDS_CAMERA_COLOR 2060
 
+// ---- Controls of the input dialog (IDD_INPUT) ----
+#define IDC_INPUT_EDIT 2047
+#define IDC_INPUT_HOTKEY 2048 // in the edit field's place
+#define IDC_INPUT_CHECK 2049
+#define IDC_INPUT_PROMPT 2050
+#define IDS_COPY_ACTIVE 2049
+#define IDS_OK 2061
+#define IDS_CANCEL 2062
+
+// ---- Controls of the About box (IDD_ABOUT); the banner's id also numbers its tip ----
+#define IDC_ABOUT_BANNER 130
+#define IDC_ABOUT_TITLE 2004
+#define IDC_ABOUT_SAVINGS 2005
+#define IDC_ABOUT_VERSION 2015
+
 // ---- Commands between copies of the program ----
 #define ID_UNINSTALL_REQUEST 2003
 #define ID_APP_ABOUT 57664 // show the About box
@@ -87,11 +103,22 @@
 #define IDS_REMOVE_ALL_QUESTION 3007
 #define IDS_REMOVE_COLLECTION_QUESTION 3008
 #define IDS_PAUSED_TIP 3009
+#define IDS_VERSION_LINE 3010
+#define IDS_SAVINGS 2005
+#define IDS_CLIPBOARD_CANNOT_OPEN 3014
+#define IDS_CLIPBOARD_EMPTY 3015
+#define IDS_CLIPBOARD_FORMATS 3016
+#define IDS_CLIPBOARD_FORMATS_CAPTION 3017
 #define IDS_UNINSTALL_CAPTION 3018
 #define IDS_UNINSTALL_QUESTION 3019
+#define IDS_MAX_ITEMS_PROMPT 3020
+#define IDS_MIN_SIZE_PROMPT 3021
+#define IDS_MAX_SIZE_PROMPT 3022
+#define IDS_COUNTER_PROMPT 3023 // .. 3025 for counters 1..3
 #define IDS_NEW_COLLECTION 3026
 #define IDS_RENAME_COLLECTION 3027
 #define IDS_RENAME_ITEM 3028
+#define IDS_HOT_KEY_PROMPT 3029
 #define IDS_TIME_POPUP 3031
 #define IDS_TIME_NOW 3032
 #define IDS_URLS_POPUP 3033
@@ -101,7 +128,7 @@
 #define IDS_PLAYER_POPUP 3037
 #define IDS_SCHEDULER_POPUP 3038
 #define IDS_PREFERENCES_POPUP 3039
-#define IDS_PLAYING 3040
+#define IDS_MAX_ITEMS_IS 3056 // "Max items = %d", then min text size, max item size, counters
 #define IDS_ACTIVE_CREATED 3062
 #define IDS_DAMAGED_FILE_KEPT 3063
 #define IDS_SAVE_FAILED 3064
@@ -127,6 +154,7 @@
 #define ID_OPEN_CONTEXT_MENU 32794
 #define ID_SHOW_FILE_NOTICES 32795 // posted after a save that has something to tell
 #define ID_RELEASE_CUTS 32796 // posted after a closed menu's choice: held cuts may enter
+#define ID_EDITOR_ENDED 32797 // posted when an editor started by "Edit" has ended
 
 // ---- Commands of menu resource 128; each id also numbers its help text ----
 #define ID_PASTE_AS 32773

@@ -67,6 +67,8 @@ public:
     void ReleaseCuts();
     // The held cuts enter the active collection now, before it is saved.
     void AdmitHeldCuts();
+    // A menu is open or its chosen entry is still to be dispatched: items are pointed at.
+    bool IsHolding() const { return m_nCaptureHolds > 0; }
 
 private:
     void ForwardToNextViewer(unsigned message, uintptr_t wParam, intptr_t lParam);

@@ -38,6 +38,7 @@ bool IsChainItem(const CClipItem& item) {
 // The item's content, from memory or from its collection's file.
 struct Content {
     const std::string* text;
+    const std::u16string* wide;
     const std::vector<uint8_t>* dib;
     const std::string* html;
 };
@@ -51,7 +52,7 @@ bool PasteTextItem(CServiceWnd& s, const CClipItem& item, const Content& c, int3
         return s.PasteText(*c.text, *c.html, item.type, counter);
     if (IsSpecialCaption(item) && counter < 0)
         return s.PasteText(s.ExpandTemplate(*c.text), *c.html, item.type, variant);
-    return s.PasteText(*c.text, *c.html, item.type, variant);
+    return s.PasteText(*c.text, *c.html, item.type, variant, *c.wide);
 }
 
 // What an item entry does with the command. False when nothing more is to be done for the
@@ -98,7 +99,7 @@ bool ActOnItem(CServiceWnd& s, unsigned id, CClipItem& item, const Content& c, i
 
 void DispatchItem(CServiceWnd& s, unsigned id, CClipItem& item, int32_t command, bool pasteAll) {
     StoredContent stored;
-    Content content{&item.text, &item.dib, &item.html};
+    Content content{&item.text, &item.wideText, &item.dib, &item.html};
     if (item.fileOffset != 0) {
         switch (ReadStoredContent(item, stored)) {
         case StoredRead::Unreadable:
@@ -107,7 +108,7 @@ void DispatchItem(CServiceWnd& s, unsigned id, CClipItem& item, int32_t command,
             s.PasteText(LoadUiString(IDS_QBX_FILE_ERROR), std::string(), CLIP_TEXT, PASTE_NONE);
             return;
         case StoredRead::Ok:
-            content = Content{&stored.text, &stored.dib, &stored.html};
+            content = Content{&stored.text, &stored.wide, &stored.dib, &stored.html};
             break;
         }
     }

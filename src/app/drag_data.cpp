@@ -38,7 +38,7 @@ bool RenderStored(const CClipItem& item, int32_t variant, int32_t x, int32_t y, 
     if (item.IsTextLike()) {
         if (variant == PASTE_HTML)
             return HtmlAsText(stored.html, x, y, out);
-        return RenderText(stored.text, item.type, VariantOrNone(variant), x, y, out);
+        return RenderText(stored.text, item.type, VariantOrNone(variant), x, y, out, stored.wide);
     }
     // Only a file of the current version stores a bitmap's html; else the DIB is offered.
     if (htmlOfBitmap && stored.currentVersion)
@@ -49,9 +49,14 @@ bool RenderStored(const CClipItem& item, int32_t variant, int32_t x, int32_t y, 
 } // namespace
 
 bool RenderText(const std::string& text, uint16_t type, int32_t variant, int32_t x, int32_t y,
-                RenderedData& out) {
+                RenderedData& out, const std::u16string& wide) {
     if (text.empty())
         return false;
+    if (!wide.empty() && (type == CLIP_TEXT || IsPasteVariant(variant))) {
+        out.format = win::CF_UNICODETEXT;
+        out.block = WideTextBlock(ApplyTextVariant(wide, variant));
+        return true;
+    }
     if (IsPasteVariant(variant)) {
         const std::string plain = type == CLIP_RTF ? RtfPlainText(text) : text;
         out.format = win::CF_TEXT;
@@ -59,7 +64,7 @@ bool RenderText(const std::string& text, uint16_t type, int32_t variant, int32_t
         return true;
     }
     if (type == CLIP_FILES || type == CLIP_FILES_WIDE) {
-        out.block = DropFilesBlock(text, type == CLIP_FILES_WIDE, x, y);
+        out.block = DropFilesBlock(text, type == CLIP_FILES_WIDE, x, y, wide);
         out.format = win::CF_HDROP;
         return !out.block.empty();
     }
@@ -75,7 +80,7 @@ bool RenderDragData(const CClipItem& item, int32_t variant, int32_t x, int32_t y
     if (variant == PASTE_HTML)
         return HtmlAsText(item.html, x, y, out);
     if (item.IsTextLike())
-        return RenderText(item.text, item.type, VariantOrNone(variant), x, y, out);
+        return RenderText(item.text, item.type, VariantOrNone(variant), x, y, out, item.wideText);
     if (!item.html.empty()) {
         out.format = g_cfHtml;
         out.block = TextBlock(item.html);

@@ -11,6 +11,8 @@ public:
     // Registers this copy where needed; true when autostart is disabled.
     virtual bool RegisterInstallation() = 0;
     virtual void Uninstall() = 0;
+    // "Disable autostart" flipped: the autostart entry follows.
+    virtual void SetAutostart(bool enabled) = 0;
     // The system's text for the error that stopped the last installation.
     virtual std::string LastErrorText() const = 0;
 };

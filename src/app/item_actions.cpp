@@ -4,12 +4,23 @@
 
 #include "app/collection_store.h"
 #include "app/service_wnd.h"
+#include "platform/document_shell.h"
 #include "platform/schedule_editor.h"
 #include "player/scheduler.h"
+#include "store/item_export.h"
+#include "store/temp_files.h"
 
-bool PrintItem(CServiceWnd&, unsigned, const CClipItem&, const std::string&) {
-    // Not yet: printing through a temporary file and the shell's "print" verb.
-    return false;
+bool PrintItem(CServiceWnd& service, unsigned entryId, const CClipItem& item,
+               const std::string& text) {
+    std::string content = text;
+    if (!item.IsTextLike() && !ItemFileContent(item, content))
+        return false;
+    // The file stays for the program that prints it; the next clean-up takes it.
+    const std::string path = TempFilePath(entryId + 1, item.GetFileExtension());
+    if (!WriteFileBytes(path, content))
+        return false;
+    IDocumentShell& shell = service.Ports().documents;
+    return shell.Print(path) || shell.OpenFile(path);
 }
 
 void PlayItem(CServiceWnd& service, CClipItem& item) {

@@ -8,7 +8,8 @@ class CServiceWnd;
 class CClipItem;
 
 // "Print": `text` is the item's text (read from its file when it lies there); bitmaps
-// print from the item itself. True when it printed.
+// print from the item itself. The item goes to temporary file entry id + 1, which the shell
+// prints, or, when it cannot, opens. True when the shell took it.
 bool PrintItem(CServiceWnd& service, unsigned entryId, const CClipItem& item,
                const std::string& text);
 // "Play", and a plain choice of an item that carries a schedule.

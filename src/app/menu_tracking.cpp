@@ -7,7 +7,6 @@
 #include "platform/service_window.h"
 #include "resource.h"
 #include "store/collections.h"
-#include "store/temp_files.h"
 #include "ui/main_menu.h"
 #include "ui/menu_model.h"
 #include "ui/menu_rules.h"
@@ -47,7 +46,7 @@ void CServiceWnd::OpenMainMenu() {
 }
 
 void CServiceWnd::ShowMainMenu() {
-    DeleteTempFiles();
+    DeleteUnusedTempFiles();
     CMainMenu menu(
         BuildMainMenu({m_activeList, m_collectionList, m_dwOptions, &m_ports.systemLists}));
     if (menu.Model().entries.empty()) {
@@ -83,7 +82,7 @@ void CServiceWnd::OpenContextMenu() {
         return;
     if (popup == CONTEXT_APP)
         m_bAppMenu = 1;
-    DeleteTempFiles();
+    DeleteUnusedTempFiles();
 
     m_capture.HoldCuts();
     FocusForMenu();
@@ -119,17 +118,20 @@ void CServiceWnd::RunContextCommand(unsigned command, int32_t entryId, CClipItem
         m_nPendingCmd = 0;
         Close();
         return;
-    // HOOK(preferences): the Preferences commands run here.
     case ID_CAMERA:
         // After the menus have closed: the Camera is no part of the menu's loop.
         m_nPendingCmd = 0;
         m_ports.window.PostCommand(0, ID_CAMERA);
         return;
-    // HOOK(commands): New, Rename, Edit, Delete, Remove all, Paste all, Camera and the user
-    // hot key run here.
+    case ID_EDIT:
+        // Starts the editor and returns: the program goes on while the editor runs.
+        m_nPendingCmd = 0;
+        EditItem(entryId, item);
+        return;
     default:
-        // Paste variants, HTML, Print, Run, the player, schedule Edit, "Save and refresh":
-        // the dispatcher acts on the entry the menu was opened for.
+        // Item and collection commands, the Preferences entries that run once the menus
+        // have closed, paste variants, HTML, Print, Run, the player, schedule Edit, "Save
+        // and refresh": the dispatcher acts on the entry the menu was opened for.
         m_pSelItem = item;
         m_strSelPath = path;
         m_ports.window.PostCommand(static_cast<uintptr_t>(static_cast<uint32_t>(entryId)),

@@ -8,6 +8,7 @@
 #include "app/service_wnd.h"
 #include "platform/clipboard.h"
 #include "platform/clock.h"
+#include "platform/code_page.h"
 #include "platform/files.h"
 #include "platform/system.h"
 #include "platform/target_messages.h"
@@ -98,9 +99,9 @@ void CServiceWnd::EmptyClipboardAfterPaste() {
 }
 
 bool CServiceWnd::PasteText(const std::string& text, const std::string& html, uint16_t type,
-                            int32_t variant) {
+                            int32_t variant, const std::u16string& wide) {
     if ((type == CLIP_FILES || type == CLIP_FILES_WIDE) && !IsPasteVariant(variant)) {
-        PasteFileList(text, type == CLIP_FILES_WIDE);
+        PasteFileList(text, type == CLIP_FILES_WIDE, wide);
         return false;
     }
     // Busy from before the clipboard opens until after the keystrokes, so that capture
@@ -133,10 +134,19 @@ bool CServiceWnd::PasteText(const std::string& text, const std::string& html, ui
         if ((m_dwOptions & OPT_FMT_RTF) && !IsPasteVariant(variant) && g_cfRtf)
             clipboard.SetData(g_cfRtf, TextBlock(buffer));
         // The plain text follows what was put under Rich Text, counter number included.
-        const std::string plain = RtfPlainText(counted ? buffer : text);
-        clipboard.SetData(win::CF_TEXT, TextBlock(ApplyTextVariant(plain, variant)));
+        const std::string source = counted ? buffer : text;
+        clipboard.SetData(win::CF_TEXT, TextBlock(ApplyTextVariant(RtfPlainText(source), variant)));
+        // Characters that \uN names beyond the code page are offered whole.
+        const std::u16string plainWide = RtfPlainWide(source);
+        std::string narrow;
+        if (!codepage::FromWide(plainWide, narrow))
+            clipboard.SetData(win::CF_UNICODETEXT,
+                              WideTextBlock(ApplyTextVariant(plainWide, variant)));
     } else {
         clipboard.SetData(win::CF_TEXT, TextBlock(buffer));
+        // Counters and templates work on the 8-bit text; other pastes offer the exact text.
+        if (!wide.empty() && !IsCounterIndex(variant))
+            clipboard.SetData(win::CF_UNICODETEXT, WideTextBlock(ApplyTextVariant(wide, variant)));
     }
     if (!html.empty() && !IsPasteVariant(variant) && g_cfHtml)
         clipboard.SetData(g_cfHtml, TextBlock(html));
@@ -145,9 +155,10 @@ bool CServiceWnd::PasteText(const std::string& text, const std::string& html, ui
     return counted;
 }
 
-void CServiceWnd::PasteFileList(const std::string& list, bool wide) {
+void CServiceWnd::PasteFileList(const std::string& list, bool wide,
+                                const std::u16string& wideList) {
     const ScreenPoint cursor = m_ports.input.CursorPos();
-    const std::vector<uint8_t> block = DropFilesBlock(list, wide, cursor.x, cursor.y);
+    const std::vector<uint8_t> block = DropFilesBlock(list, wide, cursor.x, cursor.y, wideList);
     if (block.empty())
         return;
     if (m_dwOptions & OPT_PASTE_DROP_FILE) {

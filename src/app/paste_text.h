@@ -20,25 +20,27 @@ bool IsPasteVariant(int32_t command);
 // The command when it is one of those variants, else PASTE_NONE.
 int32_t VariantOrNone(int32_t command);
 
-// Upper or lower case by the C runtime's rules for the current locale.
-std::string ToUpperText(const std::string& text);
-std::string ToLowerText(const std::string& text);
-
 // Unix text to Windows lines: each LF becomes CR LF; a CR already before an LF stays, and
 // a CR on its own is dropped.
 std::string UnixToWindowsLines(const std::string& text);
 
-// A plain-text variant applied to plain text (Text leaves it as it is).
+// A plain-text variant applied to plain text (Text leaves it as it is). Upper and Lower
+// follow the code page's case mapping, so every letter changes, not only ASCII.
 std::string ApplyTextVariant(const std::string& text, int32_t variant);
+std::u16string ApplyTextVariant(const std::u16string& text, int32_t variant);
 
 // `text` with a terminating NUL, as a clipboard block of 8-bit text.
 std::vector<uint8_t> TextBlock(const std::string& text);
+// The same for CF_UNICODETEXT: UTF-16 little-endian units and a NUL unit.
+std::vector<uint8_t> WideTextBlock(const std::u16string& text);
 
 // A file list (one path per line, lines ended by CR LF) as the CF_HDROP block: the 20-byte
 // DROPFILES header (pFiles 20, the point, fNC 1, fWide) and the paths, each ended by NUL,
-// with an empty one at the end; 8-bit or, for `wide`, UTF-16 by the widening rule. Blank
-// lines are left out, as an empty path would end the list early. Empty when no path.
-std::vector<uint8_t> DropFilesBlock(const std::string& list, bool wide, int32_t x, int32_t y);
+// with an empty one at the end; 8-bit or, for `wide`, UTF-16: `wideList` when given (the
+// paths as they came), else the list by the widening rule. Blank lines are left out, as an
+// empty path would end the list early. Empty when no path.
+std::vector<uint8_t> DropFilesBlock(const std::string& list, bool wide, int32_t x, int32_t y,
+                                    const std::u16string& wideList = {});
 
 // The first path of a list: up to 260 characters, ending at NUL, CR or LF.
 std::string FirstPath(const std::string& list);

@@ -15,6 +15,8 @@
 class CMainMenu;
 class CScheduler;
 class IScheduleEditor;
+class CItemEdits;
+class IAboutBox;
 
 // Run-time state bits of m_dwState (never persisted).
 enum : uint32_t {
@@ -42,10 +44,12 @@ enum : uintptr_t {
     TIMER_TRAY_HOVER = 2,
     TIMER_LOOK_AGAIN = 3, // one-shot: a cut that could not be read at its notification
     TIMER_SCHEDULER = 4,
+    TIMER_FINISH_EDITS = 5, // one-shot: an ended edit waits for the menus and dialogs to close
 };
 constexpr unsigned MOUSE_AT_TOP_PERIOD_MS = 400;
 constexpr unsigned TRAY_HOVER_PERIOD_MS = 300;
 constexpr unsigned SCHEDULER_PERIOD_MS = 2000;
+constexpr unsigned FINISH_EDITS_RETRY_MS = 500;
 
 // The taskbar icon's id and the message by which it reports the mouse.
 constexpr uint32_t TRAY_ICON_ID = 128;
@@ -86,6 +90,10 @@ struct ServiceState : CPreferences {
     // program runs without players.
     CScheduler* m_pScheduler = nullptr;
     IScheduleEditor* m_pScheduleEditor = nullptr;
+    // Items open in their editors, and the About box; set by the host before Create, null
+    // when the program runs without them.
+    CItemEdits* m_pItemEdits = nullptr;
+    IAboutBox* m_pAboutBox = nullptr;
     PixelRect m_rcCamera; // empty: the Camera opens at its default place
     uint16_t m_nCameraFlags = 3;
     // The capture gate: when each category was last checked, and the clipboard's sequence

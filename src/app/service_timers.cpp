@@ -22,8 +22,10 @@ void CServiceWnd::OnTimer(uintptr_t id) {
     case TIMER_LOOK_AGAIN:
         m_capture.LookAgainAtClipboard();
         break;
+    case TIMER_FINISH_EDITS:
+        FinishEdits();
+        break;
     default:
-        // HOOK(preferences): the one-shot timer of an in-place toggle.
         if (m_pScheduler) // the duration timers of playing clips and commands
             m_pScheduler->OnTimer(id);
         break;
@@ -31,7 +33,9 @@ void CServiceWnd::OnTimer(uintptr_t id) {
 }
 
 void CServiceWnd::OnMouseAtTopTick() {
-    if (m_pMainMenu || (m_dwState & ST_BUSY) || !(m_dwOptions & OPT_MOUSE_AT_TOP))
+    // Not over a menu of the program's own either: the application menu has no main menu.
+    if (m_pMainMenu || m_hTrackedMenu != NO_MENU || (m_dwState & ST_BUSY) ||
+        !(m_dwOptions & OPT_MOUSE_AT_TOP))
         return;
     const ScreenPoint pt = m_ports.input.CursorPos();
     // Two ticks in a row on the top row at the same place: passing along the edge, or

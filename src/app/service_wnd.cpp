@@ -3,6 +3,9 @@
 #include "app/collection_store.h"
 #include "app/dispatch.h"
 #include "app/install_port.h"
+#include "app/item_edits.h"
+#include "app/menu_commands.h"
+#include "platform/focus.h"
 #include "platform/menu_host.h"
 #include "platform/system.h"
 #include "platform/service_window.h"
@@ -99,6 +102,9 @@ void CServiceWnd::OnDestroy() {
         m_ports.installation.Uninstall();
     } else {
         m_capture.AdmitHeldCuts(); // cut while a menu was open: saved with the rest
+        // What the user saved in an editor still open is saved with the rest too.
+        if (m_pItemEdits)
+            m_pItemEdits->Finish(m_activeList, m_collectionList, *this, true);
         m_ports.store.SaveActiveCollection(*this);
         m_ports.store.SaveModifiedCollections(*this);
     }
@@ -122,6 +128,10 @@ bool CServiceWnd::OnCommand(uintptr_t wParam, intptr_t lParam) {
     // cuts back for good), and it leaves the menus' state alone.
     if (wParam == 0 && lParam == ID_RELEASE_CUTS) {
         m_capture.ReleaseCuts();
+        return true;
+    }
+    if (wParam == 0 && lParam == ID_EDITOR_ENDED) {
+        FinishEdits();
         return true;
     }
     m_nPendingCmd = 0;
@@ -153,7 +163,8 @@ bool CServiceWnd::OnCommand(uintptr_t wParam, intptr_t lParam) {
             m_ports.store.SaveActiveCollection(*this);
             return true;
         }
-        DispatchEntry(*this, wParam, lParam);
+        if (!RunMenuCommand(*this, wParam, lParam))
+            DispatchEntry(*this, wParam, lParam);
         return true;
     }
 }

@@ -16,6 +16,7 @@
 class IServiceWindow;
 class IFocus;
 class IMessageBox;
+class IPrompts;
 class IInstallation;
 class ICollectionStore;
 class ILanguageLoader;
@@ -39,12 +40,15 @@ class IDataOffer;
 struct ClipboardLook;
 class CScheduler;
 class IScheduleEditor;
+class CItemEdits;
+class IAboutBox;
 
 // The ports the service and its units use. Every one must outlive the service.
 struct ServicePorts {
     IServiceWindow& window;
     IFocus& focus;
     IMessageBox& messages;
+    IPrompts& prompts; // questions and the input dialog of the commands
     IInstallation& installation;
     ICollectionStore& store;
     ILanguageLoader& languages;
@@ -163,9 +167,10 @@ public:
     // Puts a text on the clipboard in the formats its type and variant call for, and pastes
     // it; a file list goes by the clipboard or as a drop. `variant` is PASTE_NONE, a "Paste
     // As" variant, or a counter index 0..2 (the text is then a counter pattern). True when a
-    // counter advanced.
-    bool PasteText(const std::string& text, const std::string& html, uint16_t type,
-                   int32_t variant);
+    // counter advanced. `wide` is the item's exact text where the code page lost characters:
+    // it goes under CF_UNICODETEXT (and makes a wide file list) beside the 8-bit text.
+    bool PasteText(const std::string& text, const std::string& html, uint16_t type, int32_t variant,
+                   const std::u16string& wide = {});
     void PasteBitmap(const std::vector<uint8_t>& dib, const std::string& html);
     // Pastes every item of the item's collection (or of the active one) in turn.
     void PasteAll(CClipItem* item);
@@ -176,6 +181,29 @@ public:
     // After a chain item was pasted: Tabs for its trailing '+', then the next item of its
     // collection is posted for pasting.
     void ContinueChain(const CClipItem& item);
+    // --- the Preferences submenu (preferences_in_menu.cpp) ---
+    // WM_INITMENUPOPUP while a context menu is tracked: the popup, known by its first entry
+    // (`firstIsPopup` when that opens a further popup), gets its marks; `fontFace` is the
+    // menu font's face.
+    void OnInitMenuPopup(MenuHandle popup, unsigned firstId, bool firstIsPopup,
+                         const std::string& fontFace);
+    // A click in a tracked context menu: the in-place entry under the pointer (the last one
+    // WM_MENUSELECT reported) flips its preference and the menu stays open. True when the
+    // click is taken.
+    bool TogglePreferenceInPlace();
+    // What a flipped preference changes outside the record (TOGGLE_ bits).
+    void ApplyToggleEffects(unsigned effects);
+    // --- editing items and the About box (item_editing.cpp) ---
+    // "Edit": the item of the context menu's entry opens in the editor registered for its
+    // kind; the program goes on while the editor runs.
+    void EditItem(int32_t entryId, CClipItem* item);
+    // ID_EDITOR_ENDED: the content of ended edits comes back into their items, then
+    // everything is saved and read back. Waits while a menu, a dialog or a chosen entry
+    // still holds items.
+    void FinishEdits();
+    // The About box, unless a dialog is open already.
+    void ShowAbout();
+
     // --- the main menu and its context menus (menu_tracking.cpp) ---
     // Command 32792: builds, shows and tracks the main menu, then posts the chosen entry.
     void OpenMainMenu();
@@ -205,13 +233,15 @@ private:
     void OnMouseAtTopTick();
     void OnSchedulerTick();
     void ShowMainMenu();
+    // Deletes the temporary files left behind, but not those of edits under way.
+    void DeleteUnusedTempFiles();
     void RunContextCommand(unsigned command, int32_t entryId, CClipItem* item,
                            const std::string& path);
 
     bool OpenClipboardBusy();
     void CloseClipboardBusy();
     void EmptyClipboardAfterPaste();
-    void PasteFileList(const std::string& list, bool wide);
+    void PasteFileList(const std::string& list, bool wide, const std::u16string& wideList);
 
     bool m_bShuttingDown = false; // OnDestroy has begun: it runs once per window
     ServicePorts m_ports;

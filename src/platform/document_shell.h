@@ -15,6 +15,12 @@ public:
     virtual bool ResolveShortcut(const std::u16string& linkPath, bool open) = 0;
     // Opens a file or an address with its default verb, shown as the program prefers.
     virtual void Open(const std::u16string& target) = 0;
+    // Prints the file with the program registered for its kind, showing no window; false
+    // when the shell reports failure.
+    virtual bool Print(const std::string& path) = 0;
+    // Opens the file with its default verb, shown normally, in the file's own folder; false
+    // when the shell reports failure.
+    virtual bool OpenFile(const std::string& path) = 0;
     // Starts `file` (a program, a document or an address) with `parameters`; false when the
     // shell reports failure.
     virtual bool Execute(const std::string& file, const std::string& parameters) = 0;

@@ -2,10 +2,25 @@
 // The menus on the screen: the main menu and the context menus, tracked for the service
 // window. Implemented in src/win32; tests use tests/fakes/fake_menu_host.
 #include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/handles.h"
 
 class CMainMenu;
+
+// Marks and texts to set in an open popup, by command id.
+struct MenuMarks {
+    struct Radio {
+        unsigned first, last, on; // `on` outside first..last: no entry is marked
+    };
+    std::vector<std::pair<unsigned, bool>> checks;
+    std::vector<Radio> radios;
+    std::vector<std::pair<unsigned, bool>> enabled;
+    std::vector<std::pair<unsigned, std::string>> texts;
+    unsigned defaultId = 0; // drawn bold; 0 for none
+};
 
 class IMenuHost {
 public:
@@ -24,4 +39,6 @@ public:
                                       MenuHandle& tracked) = 0;
     // WM_CANCELMODE sent to the service window: any open menu closes.
     virtual void CancelMenus() = 0;
+    // Sets the marks in `popup`; when it is shown, its rows show them at once.
+    virtual void ApplyMarks(MenuHandle popup, const MenuMarks& marks) = 0;
 };

@@ -1,9 +1,10 @@
 #pragma once
-// The system registry: string values under keys of the current user or the machine.
+// The system registry: string values under keys of the current user or the machine, and
+// the document classes (read only, by the program).
 // Implemented in src/win32/port; tests use tests/fakes/fake_registry.
 #include <string>
 
-enum class RegHive { CurrentUser, LocalMachine };
+enum class RegHive { CurrentUser, LocalMachine, ClassesRoot };
 
 class IRegistry {
 public:

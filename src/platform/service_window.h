@@ -13,6 +13,9 @@ public:
     // Makes the menu font from the "Font" setting the window's font (WM_GETFONT answers
     // with it), replacing an older one, and returns it; the window deletes it when it goes.
     virtual FontHandle CreateMenuFont() = 0;
+    // The font dialog for the menu font; on OK the choice becomes the "Font" setting and the
+    // window's font, which is returned. 0 when cancelled.
+    virtual FontHandle ChooseMenuFont() = 0;
     // Destroys the parent frame, which destroys the service window with it.
     virtual void DestroyParent() = 0;
     // Sends the service window WM_COMMAND and waits until it is handled.

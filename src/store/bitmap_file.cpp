@@ -18,6 +18,15 @@ uint64_t PixelBytesHeld(const DibHeader& h, uint64_t start, size_t size) {
     return std::min(DibPixelArraySize(h), held);
 }
 
+// The 14-byte file header of the layout.
+void PutFileHeader(uint8_t* header, const BitmapFileLayout& layout) {
+    header[0] = 'B';
+    header[1] = 'M';
+    PutLe32(header + 2, layout.fileSize);
+    // Bytes 6 to 9 are the two reserved words, zero.
+    PutLe32(header + 10, layout.bitsOffset);
+}
+
 } // namespace
 
 BitmapFileLayout BitmapFileLayoutOf(const uint8_t* dib, size_t size) {
@@ -42,10 +51,18 @@ bool WriteBitmapFile(std::FILE* file, const uint8_t* dib, size_t size) {
     const BitmapFileLayout layout = BitmapFileLayoutOf(dib, size);
     if (!layout.valid)
         return false;
-    uint8_t header[kBitmapFileHeaderSize] = {'B', 'M'};
-    PutLe32(header + 2, layout.fileSize);
-    // Bytes 6 to 9 are the two reserved words, zero.
-    PutLe32(header + 10, layout.bitsOffset);
+    uint8_t header[kBitmapFileHeaderSize] = {};
+    PutFileHeader(header, layout);
     return std::fwrite(header, 1, sizeof header, file) == sizeof header &&
            std::fwrite(dib, 1, layout.dibBytes, file) == layout.dibBytes;
+}
+
+std::string BitmapFileBytes(const uint8_t* dib, size_t size) {
+    const BitmapFileLayout layout = BitmapFileLayoutOf(dib, size);
+    if (!layout.valid)
+        return std::string();
+    std::string bytes(kBitmapFileHeaderSize, '\0');
+    PutFileHeader(reinterpret_cast<uint8_t*>(&bytes[0]), layout);
+    bytes.append(reinterpret_cast<const char*>(dib), layout.dibBytes);
+    return bytes;
 }

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <string>
 
 constexpr size_t kBitmapFileHeaderSize = 14;
 
@@ -21,6 +22,9 @@ struct BitmapFileLayout {
 // it holds, with a size field that matches. Not valid when the block holds no header of a
 // known kind, ends before its pixel array begins, or would make a file of 4 GB or more.
 BitmapFileLayout BitmapFileLayoutOf(const uint8_t* dib, size_t size);
+
+// The bitmap file of the block as bytes; empty when the block gives no valid layout.
+std::string BitmapFileBytes(const uint8_t* dib, size_t size);
 
 // Writes the bitmap file of the block to the open file. False when the block gives no
 // valid layout (nothing is written) or a write fails.

@@ -1,11 +1,13 @@
 #include "store/clip_item.h"
 
+#include "platform/code_page.h"
 #include "platform/data_offer.h"
 #include "platform/win_constants.h"
 #include "store/byte_block.h"
 #include "store/dib_header.h"
 #include "store/rtf_text.h"
 #include "store/text_rules.h"
+#include "store/wide_text.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -29,8 +31,8 @@ std::string NextPath(const uint8_t* data, size_t size, size_t& pos) {
     return std::string(reinterpret_cast<const char*>(start), length);
 }
 
-// One path of a UTF-16 list, narrowed, at most its first 260 units.
-std::string NextWidePath(const uint8_t* data, size_t size, size_t& pos) {
+// One path of a UTF-16 list, at most its first 260 units.
+std::u16string NextWidePath(const uint8_t* data, size_t size, size_t& pos) {
     std::u16string units;
     while (pos + 1 < size) {
         const char16_t u = static_cast<char16_t>(GetLe16(data + pos));
@@ -42,7 +44,7 @@ std::string NextWidePath(const uint8_t* data, size_t size, size_t& pos) {
     }
     if (pos + 1 >= size && pos < size)
         pos = size; // an odd last byte belongs to no unit
-    return NarrowUtf16(units);
+    return units;
 }
 
 } // namespace
@@ -51,9 +53,9 @@ CClipItem::CClipItem() = default;
 CClipItem::~CClipItem() = default;
 
 CClipItem::CClipItem(const CClipItem& other)
-    : owner(other.owner), caption(other.caption), text(other.text), html(other.html),
-      preview(other.preview), type(other.type), flags(other.flags), fileOffset(0), size(other.size),
-      dib(other.dib) {}
+    : owner(other.owner), caption(other.caption), text(other.text), wideText(other.wideText),
+      wideCaption(other.wideCaption), html(other.html), preview(other.preview), type(other.type),
+      flags(other.flags), fileOffset(0), size(other.size), dib(other.dib) {}
 
 std::unique_ptr<CClipItem> CClipItem::FromText(const std::string& text) {
     auto item = std::make_unique<CClipItem>();
@@ -71,21 +73,44 @@ std::unique_ptr<CClipItem> CClipItem::FromRtf(const std::string& rtfSource) {
     const std::string plain = RtfPlainText(rtfSource);
     item->SetCaptionFromText(plain);
     item->SetPreview(plain);
+    const std::u16string wide = RtfPlainWide(rtfSource);
+    std::string narrow;
+    if (!codepage::FromWide(wide, narrow))
+        item->SetCaptionFromWide(wide);
     return item;
 }
 
 std::unique_ptr<CClipItem> CClipItem::FromWideText(const std::u16string& text) {
-    return FromText(NarrowUtf16(text));
+    DualText dual = SplitWide(text);
+    auto item = FromText(dual.text);
+    if (!dual.wide.empty()) {
+        item->SetCaptionFromWide(dual.wide);
+        item->wideText = std::move(dual.wide);
+    }
+    return item;
 }
 
 std::unique_ptr<CClipItem> CClipItem::FromFileList(const uint8_t* data, size_t size, bool wide) {
     auto item = std::make_unique<CClipItem>();
     item->type = wide ? CLIP_FILES_WIDE : CLIP_FILES;
     std::string first;
+    std::u16string firstWide;
+    std::u16string wideList;
     size_t count = 0;
     size_t pos = 0;
     while (data != nullptr && pos < size) {
-        std::string path = wide ? NextWidePath(data, size, pos) : NextPath(data, size, pos);
+        std::string path;
+        if (wide) {
+            const std::u16string units = NextWidePath(data, size, pos);
+            if (!units.empty()) {
+                if (count == 0)
+                    firstWide = units;
+                wideList += units + u"\r\n";
+            }
+            path = SplitWide(units).text;
+        } else {
+            path = NextPath(data, size, pos);
+        }
         if (path.empty())
             break;
         if (count++ == 0)
@@ -94,6 +119,11 @@ std::unique_ptr<CClipItem> CClipItem::FromFileList(const uint8_t* data, size_t s
         item->text += "\r\n";
     }
     item->caption = FileListCaption(first, count);
+    // Paths the code page cannot carry are kept whole, so drops and pastes still find them.
+    if (wide && !SplitWide(wideList).wide.empty()) {
+        item->wideText = wideList;
+        item->wideCaption = SplitWide(FileListCaption(firstWide, count)).wide;
+    }
     item->size = static_cast<uint32_t>(item->text.size());
     item->SetPreview(item->text);
     return item;
@@ -136,12 +166,32 @@ void CClipItem::SetCaptionFromText(const std::string& value) {
     caption = CaptionFromText(value);
 }
 
+void CClipItem::SetCaptionFromWide(const std::u16string& value) {
+    DualText dual = SplitWide(CaptionFromText(value));
+    caption = std::move(dual.text);
+    wideCaption = std::move(dual.wide);
+}
+
+std::u16string CClipItem::ShownWideCaption() const {
+    std::string narrow;
+    if (wideCaption.empty() || (codepage::FromWide(wideCaption, narrow), narrow != caption))
+        return std::u16string();
+    return wideCaption;
+}
+
+std::u16string CClipItem::WidePlainText() const {
+    if (type == CLIP_RTF)
+        return RtfPlainWide(text);
+    return WideOf(text, wideText);
+}
+
 void CClipItem::SetPreview(const std::string& value) {
     preview = PreviewFromText(value);
 }
 
-void CClipItem::SetContentText(const std::string& value) {
+void CClipItem::SetContentText(const std::string& value, const std::u16string& wide) {
     text = value;
+    wideText = type == CLIP_RTF ? std::u16string() : wide;
     fileOffset = 0;
     if (type == CLIP_RTF) {
         const std::string plain = RtfPlainText(value);

@@ -48,7 +48,8 @@ public:
     // --- constructors by kind (each sets caption, preview and size by the rules) ---
     static std::unique_ptr<CClipItem> FromText(const std::string& text);     // CLIP_TEXT
     static std::unique_ptr<CClipItem> FromRtf(const std::string& rtfSource); // CLIP_RTF
-    // UTF-16 text up to its first NUL (or all of it); narrowed to 8 bits; CLIP_TEXT.
+    // UTF-16 text up to its first NUL (or all of it) in the code page; CLIP_TEXT. The exact
+    // text stays beside it when the code page cannot carry it.
     static std::unique_ptr<CClipItem> FromWideText(const std::u16string& text);
     // A file list as it follows the DROPFILES header: NUL-terminated paths ended by an
     // empty one, 8-bit (CLIP_FILES) or UTF-16 little-endian (CLIP_FILES_WIDE). Reading
@@ -65,11 +66,20 @@ public:
 
     // --- derived texts ---
     void SetCaptionFromText(const std::string& text); // sets size and caption
+    // Caption of an item whose text the code page cannot carry: the rule applied to the
+    // UTF-16 text; `caption` holds it in the code page.
+    void SetCaptionFromWide(const std::u16string& text);
+    // The caption to draw instead of `caption`: wideCaption while it still matches caption
+    // (a rename in 8 bits outdates it); empty when caption is drawn as it stands.
+    std::u16string ShownWideCaption() const;
     void SetPreview(const std::string& text);
     // Sets text (now held in memory, so fileOffset becomes 0) and rebuilds size and preview
     // for the item's type (for Rich Text from its plain text). The caption is kept: an
     // edited or scheduled item keeps the name the user sees.
-    void SetContentText(const std::string& text);
+    void SetContentText(const std::string& text, const std::u16string& wide = {});
+    // The plain text in UTF-16: wideText, the text through the code page, or for Rich Text
+    // its plain text with the characters beyond the code page that it names.
+    std::u16string WidePlainText() const;
 
     bool IsTextLike() const;
     const char* GetFileExtension() const; // ".txt", ".rtf" or ".bmp"
@@ -92,6 +102,10 @@ public:
     CClipItem* owner = nullptr;
     std::string caption;
     std::string text;
+    // The exact UTF-16 text (plain text or file list) and caption where the 8-bit ones lost
+    // characters; empty otherwise, which is the case for all code-page text.
+    std::u16string wideText;
+    std::u16string wideCaption;
     std::string html;
     std::string preview;
     uint16_t type = CLIP_TEXT;

@@ -65,11 +65,14 @@ void CClipItem::Materialize() {
     bool found = in.Ok() && in.Size() > fileOffset && in.Seek(fileOffset);
     if (IsTextLike()) {
         std::string stored;
+        std::u16string wide;
         // Unlike LoadText, a file that cannot be opened also gives the error text: the item
         // leaves its file now, and an empty text would pass for real content.
-        if (!found || !in.ReadString(stored))
+        if (!found || !in.ReadString(stored, &wide)) {
             stored = LoadUiString(IDS_QBX_FILE_ERROR);
-        SetContentText(stored);
+            wide.clear();
+        }
+        SetContentText(stored, wide);
     } else if (dib.empty()) {
         std::vector<uint8_t> bytes;
         std::string storedHtml;

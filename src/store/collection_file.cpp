@@ -48,17 +48,18 @@ CopyResult CopyRecord(QbxReader& src, bool srcCurrent, QbxWriter& out, const CCl
     std::string html;
     if (IsTextLikeType(item.type)) {
         std::string text;
-        if (!src.ReadString(text))
+        std::u16string wide;
+        if (!src.ReadString(text, &wide))
             return CopyResult::NotFound;
         if (srcCurrent && !src.ReadString(html))
             html = item.html;
-        moved.newOffset =
-            static_cast<uint32_t>(WriteRecordParts(out, item.caption, item.type, text, {}, html));
+        moved.newOffset = static_cast<uint32_t>(WriteRecordParts(
+            out, item.caption, item.type, text, {}, html, {item.wideCaption, wide}));
     } else {
         uint32_t length;
         if (!src.ReadU32(length) || length > src.Remaining())
             return CopyResult::NotFound; // a short DIB would make a record that lies
-        out.WriteString(item.caption);
+        out.WriteString(item.caption, item.wideCaption);
         out.WriteU16(item.type);
         moved.newOffset = static_cast<uint32_t>(out.Tell());
         out.WriteU32(length);
@@ -291,9 +292,9 @@ SaveReport SaveCollection(CClipItem& collection, const CPreferences& prefs, ISav
                 if (copied == CopyResult::NotFound) {
                     moved.lost = true;
                     moved.html = item.html;
-                    moved.newOffset = static_cast<uint32_t>(
-                        WriteRecordParts(out, "Error! " + item.caption, CLIP_TEXT,
-                                         LoadUiString(IDS_QBX_FILE_ERROR), {}, item.html));
+                    moved.newOffset = static_cast<uint32_t>(WriteRecordParts(
+                        out, "Error! " + item.caption, CLIP_TEXT, LoadUiString(IDS_QBX_FILE_ERROR),
+                        {}, item.html, {std::u16string(), std::u16string()}));
                 }
                 moves.push_back(std::move(moved));
             }

@@ -55,10 +55,14 @@ std::unique_ptr<CClipItem> RemoveDuplicates(ClipList& active, const CClipItem& n
             drop = true; // limits were lowered since it came in
         } else if (e.type == newItem.type && e.text.size() == text.size()) {
             // Same source, or Rich Text that differs only in markup but reads the same.
-            drop = e.text == text || (newIsRtf && e.caption == newItem.caption);
+            // Texts that differ only beyond the code page are different cuts.
+            drop =
+                (e.text == text && e.wideText == newItem.wideText) ||
+                (newIsRtf && e.caption == newItem.caption && e.wideCaption == newItem.wideCaption);
         } else if (newIsRtf && e.type == CLIP_TEXT) {
-            drop = e.text == plain;
+            drop = e.text == plain && e.wideText.empty() && newItem.wideCaption.empty();
         } else if (!reused && newIsPlain && e.type == CLIP_RTF && e.size == text.size() &&
+                   newItem.wideText.empty() && e.wideCaption.empty() &&
                    RtfPlainText(e.text) == text) {
             // The richer item comes forward instead of a plain duplicate.
             reused = std::move(*it);

@@ -31,7 +31,7 @@ bool IsCurrentVersion(std::FILE* file) {
 }
 
 bool ReadItemRecord(QbxReader& in, CClipItem& item, RecordContent content) {
-    if (!in.ReadString(item.caption) || !in.ReadU16(item.type))
+    if (!in.ReadString(item.caption, &item.wideCaption) || !in.ReadU16(item.type))
         return false;
     const uint32_t contentPos = static_cast<uint32_t>(in.Tell());
     if (IsTextLikeType(item.type)) {
@@ -45,11 +45,14 @@ bool ReadItemRecord(QbxReader& in, CClipItem& item, RecordContent content) {
             item.size = length;
         } else {
             std::string text;
-            if (!in.ReadString(text))
+            std::u16string wide;
+            if (!in.ReadString(text, &wide))
                 return false;
-            item.SetContentText(text);
-            if (content == RecordContent::Drop)
+            item.SetContentText(text, wide);
+            if (content == RecordContent::Drop) {
                 std::string().swap(item.text);
+                std::u16string().swap(item.wideText);
+            }
         }
     } else {
         uint32_t length;
@@ -89,12 +92,12 @@ bool SkipItemRecord(QbxReader& in) {
 
 uint64_t WriteRecordParts(QbxWriter& out, const std::string& caption, uint16_t type,
                           const std::string& text, const std::vector<uint8_t>& dib,
-                          const std::string& html) {
-    out.WriteString(caption);
+                          const std::string& html, const WideParts& wide) {
+    out.WriteString(caption, wide.caption);
     out.WriteU16(type);
     uint64_t contentPos = out.Tell();
     if (IsTextLikeType(type)) {
-        out.WriteString(text);
+        out.WriteString(text, wide.text);
     } else {
         out.WriteU32(static_cast<uint32_t>(dib.size()));
         out.WriteBytes(dib.data(), dib.size());
@@ -109,8 +112,8 @@ bool WriteItemRecord(QbxWriter& out, CClipItem& item) {
             return false;
         item.size = static_cast<uint32_t>(item.dib.size());
     }
-    uint64_t contentPos =
-        WriteRecordParts(out, item.caption, item.type, item.text, item.dib, item.html);
+    uint64_t contentPos = WriteRecordParts(out, item.caption, item.type, item.text, item.dib,
+                                           item.html, {item.wideCaption, item.wideText});
     if (item.fileOffset != 0)
         item.fileOffset = static_cast<uint32_t>(contentPos);
     return out.Ok();

@@ -45,7 +45,14 @@ bool SkipItemRecord(QbxReader& in);
 // of the new content. A bitmap's size becomes its DIB's byte count.
 bool WriteItemRecord(QbxWriter& out, CClipItem& item);
 
-// Writes a record from its parts and returns the position of its content.
+// The UTF-16 caption and text of a record, where the 8-bit ones lost characters.
+struct WideParts {
+    const std::u16string& caption;
+    const std::u16string& text;
+};
+
+// Writes a record from its parts and returns the position of its content. Caption and
+// text go in the UTF-16 form when `wide` holds them.
 uint64_t WriteRecordParts(QbxWriter& out, const std::string& caption, uint16_t type,
                           const std::string& text, const std::vector<uint8_t>& dib,
-                          const std::string& html);
+                          const std::string& html, const WideParts& wide);

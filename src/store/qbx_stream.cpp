@@ -1,11 +1,12 @@
 #include "store/qbx_stream.h"
 
 #include "store/byte_block.h"
-#include "store/text_rules.h"
+#include "store/wide_text.h"
 
 #include <algorithm>
 #include <climits>
 #include <iterator>
+#include <vector>
 
 namespace {
 
@@ -116,47 +117,43 @@ bool QbxReader::ReadLength(uint32_t& length, bool& wide) {
     return true;
 }
 
-bool QbxReader::ReadWide(std::string& out, uint32_t units, size_t keep, uint32_t& length) {
+bool QbxReader::ReadWide(std::string& out, std::u16string* wide, uint32_t units, size_t keep,
+                         uint32_t& length) {
     if (uint64_t(units) * 2 > Remaining())
         return Fail();
-    // Narrowed piece by piece, so a long string costs no more memory than what is kept.
-    // As everywhere, the narrowed text ends at the first NUL unit.
-    uint8_t buf[4096];
-    char16_t piece[sizeof buf / 2];
-    uint64_t left = units;
-    bool ended = false;
-    out.clear();
-    length = 0;
-    while (left > 0) {
-        size_t n = static_cast<size_t>(std::min<uint64_t>(left, std::size(piece)));
-        if (!ReadBytes(buf, n * 2))
-            return false;
-        left -= n;
-        if (ended)
-            continue;
-        for (size_t i = 0; i < n; ++i)
-            piece[i] = static_cast<char16_t>(GetLe16(buf + 2 * i));
-        std::string narrow = NarrowUtf16(piece, n);
-        ended = narrow.size() < n;
-        length += static_cast<uint32_t>(narrow.size());
-        if (out.size() < keep)
-            out.append(narrow, 0, std::min(narrow.size(), keep - out.size()));
-    }
+    std::vector<uint8_t> bytes(size_t(units) * 2);
+    if (!ReadBytes(bytes.data(), bytes.size()))
+        return false;
+    // As everywhere, the text ends at the first NUL unit.
+    std::u16string text;
+    text.reserve(units);
+    for (size_t i = 0; i < units; ++i)
+        text += static_cast<char16_t>(GetLe16(&bytes[2 * i]));
+    DualText dual = SplitWide(text);
+    length = static_cast<uint32_t>(dual.text.size());
+    if (dual.text.size() > keep)
+        dual.text.resize(keep);
+    out = std::move(dual.text);
+    if (wide)
+        *wide = std::move(dual.wide);
     return true;
 }
 
-bool QbxReader::ReadString(std::string& out) {
+bool QbxReader::ReadString(std::string& out, std::u16string* wide) {
     uint32_t length;
-    return ReadStringHead(out, SIZE_MAX, length);
+    return ReadStringHead(out, SIZE_MAX, length, wide);
 }
 
-bool QbxReader::ReadStringHead(std::string& out, size_t keep, uint32_t& length) {
-    bool wide;
+bool QbxReader::ReadStringHead(std::string& out, size_t keep, uint32_t& length,
+                               std::u16string* wide) {
+    bool isWide;
     uint32_t count;
-    if (!ReadLength(count, wide))
+    if (wide)
+        wide->clear();
+    if (!ReadLength(count, isWide))
         return false;
-    if (wide) {
-        return ReadWide(out, count, keep, length);
+    if (isWide) {
+        return ReadWide(out, wide, count, keep, length);
     }
     if (count > Remaining())
         return Fail();
@@ -202,8 +199,24 @@ void QbxWriter::WriteU32(uint32_t value) {
     WriteBytes(b, 4);
 }
 
-void QbxWriter::WriteString(const std::string& value) {
-    uint64_t length = value.size();
+void QbxWriter::WriteString(const std::string& value, const std::u16string& wide) {
+    if (wide.empty()) {
+        WriteLength(value.size());
+        WriteBytes(value.data(), value.size());
+        return;
+    }
+    // The UTF-16 form that every reader of these files accepts: a reader that knows only
+    // 8-bit text takes it through its code page.
+    WriteU8(kLongPrefix);
+    WriteU16(kWideMark);
+    WriteLength(wide.size());
+    std::vector<uint8_t> bytes(wide.size() * 2);
+    for (size_t i = 0; i < wide.size(); ++i)
+        PutLe16(&bytes[2 * i], wide[i]);
+    WriteBytes(bytes.data(), bytes.size());
+}
+
+void QbxWriter::WriteLength(uint64_t length) {
     if (length > UINT32_MAX) {
         m_ok = false; // cannot be stored; better no file than a wrong one
         return;
@@ -218,7 +231,6 @@ void QbxWriter::WriteString(const std::string& value) {
         WriteU16(kDwordMark);
         WriteU32(static_cast<uint32_t>(length));
     }
-    WriteBytes(value.data(), value.size());
 }
 
 uint64_t QbxStringSize(uint64_t length) {

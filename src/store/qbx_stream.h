@@ -6,7 +6,8 @@
 //   255 .. 65,533          0xFF, then a 16-bit length
 //   65,534 or more         0xFF, 0xFFFF, then a 32-bit length
 // Readers also accept 0xFF, 0xFFFE, a second prefix of the first kind and that many UTF-16
-// units, which are narrowed to 8 bits. Writers never produce that form.
+// units, which are taken through the ANSI code page. Writers use that form only for text
+// the code page cannot carry.
 #include <cstdint>
 #include <cstdio>
 #include <memory>
@@ -39,16 +40,20 @@ public:
     bool ReadU16(uint16_t& value);
     bool ReadU32(uint32_t& value);
 
-    bool ReadString(std::string& out);
+    // A string in the UTF-16 form comes through the code page; `wide` (if given) receives
+    // its units when the code page cannot carry them, else it is emptied.
+    bool ReadString(std::string& out, std::u16string* wide = nullptr);
     // Reads a whole string but keeps only its first `keep` bytes; `length` receives the
-    // full length. Cheap for long strings of which only the beginning is wanted.
-    bool ReadStringHead(std::string& out, size_t keep, uint32_t& length);
+    // full length. Cheap for long 8-bit strings of which only the beginning is wanted.
+    bool ReadStringHead(std::string& out, size_t keep, uint32_t& length,
+                        std::u16string* wide = nullptr);
 
 private:
     bool Fail();
     // The length of the next string; `wide` is set for the UTF-16 form (length in units).
     bool ReadLength(uint32_t& length, bool& wide);
-    bool ReadWide(std::string& out, uint32_t units, size_t keep, uint32_t& length);
+    bool ReadWide(std::string& out, std::u16string* wide, uint32_t units, size_t keep,
+                  uint32_t& length);
 
     std::FILE* m_file;
     uint64_t m_size = 0;
@@ -68,13 +73,15 @@ public:
     void WriteU8(uint8_t value);
     void WriteU16(uint16_t value);
     void WriteU32(uint32_t value);
-    void WriteString(const std::string& value);
+    // With `wide`, the UTF-16 form of the string (`value` is then not written).
+    void WriteString(const std::string& value, const std::u16string& wide = {});
 
 private:
+    void WriteLength(uint64_t length);
     std::FILE* m_file;
     uint64_t m_pos = 0;
     bool m_ok = true;
 };
 
-// The number of bytes WriteString produces for a string of `length` bytes.
+// The number of bytes WriteString produces for an 8-bit string of `length` bytes.
 uint64_t QbxStringSize(uint64_t length);

@@ -1,5 +1,7 @@
 #include "store/rtf_text.h"
 
+#include "platform/code_page.h"
+
 #include <cstdint>
 #include <cstring>
 
@@ -184,8 +186,9 @@ const StopBytes kStops;
 
 class RtfReader {
 public:
-    RtfReader(const char* rtf, size_t size, std::string& out)
-        : p_(reinterpret_cast<const unsigned char*>(rtf)), end_(p_ + size), out_(out) {}
+    RtfReader(const char* rtf, size_t size, std::string& out, std::vector<RtfUnicodeMark>* marks)
+        : p_(reinterpret_cast<const unsigned char*>(rtf)), end_(p_ + size), out_(out),
+          marks_(marks) {}
 
     bool Run() {
         while (p_ < end_) {
@@ -231,15 +234,19 @@ private:
     // Everything written goes through here, text runs excepted (they hold no '?' while a
     // replacement waits, and no line feed).
     void Character(unsigned char c) {
+        bool named = false;
         if (hasPending_) {
             // The replacement is meant for the fallback character right after \u; any other
             // character ends the wait, so a later '?' stays a question mark.
             hasPending_ = false;
+            named = true;
             if (c == '?')
                 c = pending_;
         }
         if (skipping_)
             return;
+        if (named && marks_)
+            marks_->push_back({out_.size(), pendingUnit_}); // the fallback stands for it
         if (c == '\n' && last_ != '\r')
             out_ += '\r';
         out_ += static_cast<char>(c);
@@ -300,6 +307,7 @@ private:
             if (hasParameter && parameter != 0) {
                 pending_ =
                     static_cast<unsigned char>(parameter >= 849 ? parameter - 848 : parameter);
+                pendingUnit_ = static_cast<char16_t>(parameter); // negative: above 32767
                 hasPending_ = true;
             }
             break;
@@ -357,20 +365,23 @@ private:
     const unsigned char* p_;
     const unsigned char* const end_;
     std::string& out_;
+    std::vector<RtfUnicodeMark>* marks_;
     size_t depth_ = 0;
     size_t skipDepth_ = 0;
     bool skipping_ = false;
     bool skipIfUnknown_ = false;
     bool hasPending_ = false;
     unsigned char pending_ = 0;
+    char16_t pendingUnit_ = 0;
     unsigned char last_ = 0;
 };
 
 } // namespace
 
-bool ExtractRtfText(const char* rtf, size_t size, std::string& text) {
+bool ExtractRtfText(const char* rtf, size_t size, std::string& text,
+                    std::vector<RtfUnicodeMark>* marks) {
     text.reserve(text.size() + size / 4);
-    return RtfReader(rtf, size, text).Run();
+    return RtfReader(rtf, size, text, marks).Run();
 }
 
 std::string RtfPlainText(const std::string& rtf) {
@@ -378,4 +389,19 @@ std::string RtfPlainText(const std::string& rtf) {
     if (ExtractRtfText(rtf.data(), rtf.size(), text))
         return text;
     return rtf;
+}
+
+std::u16string RtfPlainWide(const std::string& rtf) {
+    std::string text;
+    std::vector<RtfUnicodeMark> marks;
+    if (!ExtractRtfText(rtf.data(), rtf.size(), text, &marks))
+        return codepage::ToWide(rtf);
+    std::u16string wide;
+    size_t from = 0;
+    for (const RtfUnicodeMark& m : marks) {
+        wide += codepage::ToWide(text.substr(from, m.at - from));
+        wide += m.unit;
+        from = m.at + 1;
+    }
+    return wide + codepage::ToWide(text.substr(from));
 }

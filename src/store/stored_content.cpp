@@ -18,7 +18,7 @@ StoredRead ReadStoredContent(const CClipItem& item, StoredContent& out, bool wit
         return StoredRead::PastEnd;
 
     if (item.IsTextLike()) {
-        if (!in.ReadString(out.text))
+        if (!in.ReadString(out.text, &out.wide))
             return StoredRead::PastEnd;
     } else {
         uint32_t length = 0;

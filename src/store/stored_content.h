@@ -16,6 +16,7 @@ enum class StoredRead {
 struct StoredContent {
     bool currentVersion = false; // the file is of the current version, so html is stored
     std::string text;            // text-like items
+    std::u16string wide;         // their exact text where the code page lost characters
     std::vector<uint8_t> dib;    // bitmaps, when asked for
     std::string html;            // only from a file of the current version
 };

@@ -6,10 +6,13 @@
 
 // At most 32 visible bytes of `text`; leading blanks and control bytes dropped, each later
 // run of them shown as one blank; "..." appended when the text was cut or nothing was left.
+// The same rules for UTF-16 text count units, and never cut a surrogate pair.
 std::string CaptionFromText(const std::string& text);
+std::u16string CaptionFromText(const std::u16string& text);
 
 // The first 511 bytes, trimmed of white space, TABs shown as blanks, blank lines thinned.
 std::string PreviewFromText(const std::string& text);
+std::u16string PreviewFromText(const std::u16string& text);
 
 // One byte per UTF-16 unit up to the first NUL (or `count` units): units below 0x100 stay,
 // others map by (unit - 848) mod 256, which puts Cyrillic on its Windows-1251 places.
@@ -27,3 +30,4 @@ std::u16string WidenFileList(const std::string& text);
 // "title" for one file, "title + N file(s)" for more; the title is the first path's part
 // after its last backslash, or the whole path when nothing follows a backslash.
 std::string FileListCaption(const std::string& firstPath, size_t count);
+std::u16string FileListCaption(const std::u16string& firstPath, size_t count);

@@ -137,6 +137,8 @@ EntryLook RawLookOf(const MenuEntry& entry, bool highlighted, const LookContext&
         if (entry.item) {
             look.icon = ItemPicture(GetIconIndex(*entry.item));
             look.text = ItemCaption(*entry.item, context.counters);
+            if (look.text == entry.item->caption)
+                look.wideText = entry.item->ShownWideCaption();
         }
         return look;
     case EntryKind::TimeEntry:
@@ -226,6 +228,7 @@ EntryMeasure MeasureOf(const MenuEntry& entry, const LocalTime& now) {
     case EntryKind::Item:
         if (entry.item) {
             m.text = entry.item->caption;
+            m.wideText = entry.item->ShownWideCaption();
             m.fullRow = entry.item->owner == nullptr;
         }
         m.narrow = kItemNarrow;

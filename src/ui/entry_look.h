@@ -16,8 +16,9 @@ constexpr int ENTRY_MIN_TEXT_HEIGHT = 16;
 enum class ShellIcon : uint8_t { None, File, Address };
 
 struct EntryLook {
-    std::string text;  // as drawn (a scheduled item's caption already shortened)
-    unsigned icon = 0; // picture resource; 0 for none
+    std::string text;        // as drawn (a scheduled item's caption already shortened)
+    std::u16string wideText; // drawn instead of text: a caption beyond the code page
+    unsigned icon = 0;       // picture resource; 0 for none
     ShellIcon shell = ShellIcon::None;
     std::string shellName; // the file name whose type gives the system icon
     bool prefix = false;   // '&' marks a mnemonic (context-menu commands)
@@ -51,6 +52,7 @@ EntryReport ReportOf(const MenuEntry& entry);
 // column the entry may be, and whether on the hot-menu bar it fills a whole row.
 struct EntryMeasure {
     std::string text;
+    std::u16string wideText; // measured instead of text when not empty
     int narrow = 0;
     bool fullRow = true;
 };

@@ -2,6 +2,7 @@
 
 #include "store/clip_item.h"
 #include "platform/ui_strings.h"
+#include "store/text_rules.h"
 #include "store/trim.h"
 
 namespace {
@@ -11,6 +12,14 @@ constexpr int32_t kFirstHelpId = 11;
 
 std::string Trimmed(const std::string& text) {
     return Trim(text.substr(0, kMaxTipText), " \t\r\n");
+}
+
+// The preview in UTF-16 of an item whose text the code page cannot carry; empty otherwise
+// (and for items whose text still lies in their file).
+std::u16string WidePreviewOf(const CClipItem& item) {
+    if (item.wideText.empty() && (item.type != CLIP_RTF || item.wideCaption.empty()))
+        return std::u16string();
+    return PreviewFromText(item.WidePlainText());
 }
 } // namespace
 
@@ -27,6 +36,7 @@ TipSubject TipSubjectOf(const MenuHighlight& h) {
         return tip;
     if (h.item) {
         tip.text = Trimmed(h.item->preview);
+        tip.wideText = WidePreviewOf(*h.item);
         if (tip.text.empty() && !h.item->IsTextLike())
             tip.picture = h.item;
     } else {

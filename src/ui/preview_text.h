@@ -17,6 +17,7 @@ struct MenuHighlight {
 struct TipSubject {
     int32_t tool = -1;            // the highlighted entry's id; -1: no tip
     std::string text;             // trimmed, at most 511 characters
+    std::u16string wideText;      // drawn instead of text when the code page lost characters
     CClipItem* picture = nullptr; // a bitmap item to show when there is no text
     bool Shows() const { return tool != -1 && (!text.empty() || picture); }
 };

@@ -174,6 +174,10 @@ LRESULT CCamera::OnInitDialog() {
                m_rect.bottom - m_rect.top, TRUE);
     Layout(true);
     AddTips();
+    // Arrow presses from before the Camera opened (the keys that chose it in a menu) must not
+    // move the pointer: the first tick would take them for its own.
+    for (int vk : {VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN})
+        GetAsyncKeyState(vk);
     SetTimer(Handle(), TIMER_FOLLOW, FOLLOW_MS, nullptr);
     return TRUE;
 }

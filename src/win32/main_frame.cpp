@@ -97,7 +97,7 @@ void CMainFrame::OnClose() {
 bool CMainFrame::OnCommand(unsigned id) {
     switch (id) {
     case ID_APP_ABOUT:
-        // HOOK(about): open the About dialog through the service window.
+        Service().ShowAbout();
         return true;
     case ID_APP_EXIT:
         // A newer copy installs over this one: save and end before it goes on.

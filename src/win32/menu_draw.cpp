@@ -15,6 +15,10 @@
 #include "ui/menu_model.h"
 
 namespace {
+const wchar_t* WideChars(const std::u16string& text) {
+    return reinterpret_cast<const wchar_t*>(text.c_str());
+}
+
 class DcTextWidth : public ITextWidth {
 public:
     explicit DcTextWidth(HDC dc) : m_dc(dc) {}
@@ -105,7 +109,12 @@ void MeasureMenuEntry(HDC dc, MEASUREITEMSTRUCT& mis, HFONT font, const LocalTim
     const EntryMeasure measure = MeasureOf(*entry, now);
     SelectedObject selected(dc, font ? static_cast<HGDIOBJ>(font) : GetCurrentObject(dc, OBJ_FONT));
     SIZE text = {};
-    GetTextExtentPoint32A(dc, measure.text.c_str(), static_cast<int>(measure.text.size()), &text);
+    if (!measure.wideText.empty())
+        GetTextExtentPoint32W(dc, WideChars(measure.wideText),
+                              static_cast<int>(measure.wideText.size()), &text);
+    else
+        GetTextExtentPoint32A(dc, measure.text.c_str(), static_cast<int>(measure.text.size()),
+                              &text);
     const EntrySize size =
         SizeOf(measure, text.cx, text.cy, GetSystemMetrics(SM_CXFULLSCREEN), hotBar);
     mis.itemWidth = static_cast<UINT>(std::max(size.width, 0));
@@ -152,8 +161,12 @@ void DrawMenuEntry(const DRAWITEMSTRUCT& dis, CServiceWnd& service, int32_t& sta
         if (look.fitWidth)
             look.text = FitText(look.text, dis.rcItem.right - dis.rcItem.left - ENTRY_ICON_COLUMN,
                                 DcTextWidth(dc));
-        DrawTextA(dc, look.text.c_str(), static_cast<int>(look.text.size()), &text,
-                  DT_SINGLELINE | DT_VCENTER | (look.prefix ? 0 : DT_NOPREFIX));
+        const UINT format = DT_SINGLELINE | DT_VCENTER | (look.prefix ? 0 : DT_NOPREFIX);
+        if (!look.wideText.empty())
+            DrawTextW(dc, WideChars(look.wideText), static_cast<int>(look.wideText.size()), &text,
+                      format);
+        else
+            DrawTextA(dc, look.text.c_str(), static_cast<int>(look.text.size()), &text, format);
         if (checked) {
             RECT edge = dis.rcItem;
             DrawEdge(dc, &edge, EDGE_ETCHED, BF_TOP);

@@ -21,6 +21,15 @@ COLORREF TipBackground() {
     return GetSysColor(COLOR_INFOBK);
 }
 
+// The tip's text, by the wide call when the preview holds characters beyond the code page.
+void DrawTipText(HDC dc, const TipSubject& subject, RECT& r, UINT format) {
+    if (!subject.wideText.empty())
+        DrawTextW(dc, reinterpret_cast<const wchar_t*>(subject.wideText.c_str()),
+                  static_cast<int>(subject.wideText.size()), &r, format);
+    else
+        DrawTextA(dc, subject.text.c_str(), static_cast<int>(subject.text.size()), &r, format);
+}
+
 } // namespace
 
 CPreviewTip::~CPreviewTip() {
@@ -47,7 +56,7 @@ void CPreviewTip::Update(const CServiceWnd& service, HFONT font) {
         return;
     TipSubject subject = TipSubjectOf(service.Highlight());
     if (subject.tool == m_subject.tool && subject.text == m_subject.text &&
-        subject.picture == m_subject.picture)
+        subject.wideText == m_subject.wideText && subject.picture == m_subject.picture)
         return;
     ShowSubject(subject);
 }
@@ -70,8 +79,7 @@ SIZE CPreviewTip::SizeFor(const TipSubject& subject) {
     SelectedObject font(dc.Get(),
                         m_font ? static_cast<HGDIOBJ>(m_font) : GetStockObject(DEFAULT_GUI_FONT));
     RECT r = {0, 0, TIP_TEXT_WIDTH, 0};
-    DrawTextA(dc.Get(), subject.text.c_str(), static_cast<int>(subject.text.size()), &r,
-              DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    DrawTipText(dc.Get(), subject, r, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
     // The border takes a pixel on each side.
     return {r.right + 2 * TIP_MARGIN + 2,
             std::min<LONG>(r.bottom + 2 * TIP_MARGIN + 2, TIP_MAX_HEIGHT)};
@@ -134,8 +142,7 @@ void CPreviewTip::OnPaint() {
             SetTextColor(memory, GetSysColor(COLOR_INFOTEXT));
             RECT text = client;
             InflateRect(&text, -TIP_MARGIN, -TIP_MARGIN);
-            DrawTextA(memory, m_subject.text.c_str(), static_cast<int>(m_subject.text.size()),
-                      &text, DT_WORDBREAK | DT_NOPREFIX | DT_END_ELLIPSIS);
+            DrawTipText(memory, m_subject, text, DT_WORDBREAK | DT_NOPREFIX | DT_END_ELLIPSIS);
         } else if (m_subject.picture) {
             RECT box = client;
             InflateRect(&box, -1, -1);

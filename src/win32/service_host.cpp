@@ -1,17 +1,21 @@
 #include "service_host.h"
 
+#include "about_dlg.h"
 #include "class_names.h"
 #include "port/menu_font_win32.h"
 
 CServiceHost::CServiceHost(const HostPorts& ports)
     : m_settings(ports.settings), m_msgTaskbarCreated(RegisterWindowMessageA("TaskbarCreated")),
-      m_service(ServicePorts{*this,       ports.focus,     ports.messages, ports.installation,
-                             ports.store, ports.languages, m_clipboard,    m_viewers,
-                             m_clock,     m_sound,         m_hotKeys,      m_timers,
-                             m_tray,      m_input,         m_keys,         m_targets,
-                             m_targets,   m_menus,         m_systemLists,  m_documents,
-                             m_pictures,  m_hotWindows,    m_camera},
-                GetSystemMetrics(SM_CXSCREEN), GetTickCount()) {}
+      m_service(
+          ServicePorts{*this,       ports.focus,     ports.messages, m_prompts, ports.installation,
+                       ports.store, ports.languages, m_clipboard,    m_viewers, m_clock,
+                       m_sound,     m_hotKeys,       m_timers,       m_tray,    m_input,
+                       m_keys,      m_targets,       m_targets,      m_menus,   m_systemLists,
+                       m_documents, m_pictures,      m_hotWindows,   m_camera},
+          GetSystemMetrics(SM_CXSCREEN), GetTickCount()) {
+    m_service.m_pItemEdits = &m_edits;
+    m_service.m_pAboutBox = this;
+}
 
 CServiceHost::~CServiceHost() {
     // Normally gone with the frame; if not, destroy it now so that the service still saves.
@@ -41,6 +45,12 @@ FontHandle CServiceHost::CreateMenuFont() {
     return FromHfont(m_font.Get());
 }
 
+FontHandle CServiceHost::ChooseMenuFont() {
+    if (!::ChooseMenuFont(GetParent(Handle()), m_font.Get(), m_settings, m_registry))
+        return NO_FONT;
+    return CreateMenuFont();
+}
+
 void CServiceHost::DestroyParent() {
     if (HWND frame = GetParent(Handle()))
         DestroyWindow(frame);
@@ -52,6 +62,11 @@ void CServiceHost::SendCommand(uintptr_t wParam, intptr_t lParam) {
 
 void CServiceHost::PostCommand(uintptr_t wParam, intptr_t lParam) {
     PostMessageA(Handle(), WM_COMMAND, wParam, lParam);
+}
+
+void CServiceHost::Show(uint32_t pasteCount) {
+    CAboutDlg about(pasteCount, m_documents);
+    about.DoModal(GetParent(Handle()));
 }
 
 LRESULT CServiceHost::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -62,6 +62,10 @@ bool CServiceHost::HandleMenuMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRE
         result =
             m_service.OnMenuChar(LOWORD(wParam), GetMenuItemCount(reinterpret_cast<HMENU>(lParam)));
         return true;
+    case WM_INITMENUPOPUP:
+        result = DefaultProc(msg, wParam, lParam);
+        OnInitMenuPopup(reinterpret_cast<HMENU>(wParam));
+        return true;
     case WM_MENUSELECT:
         result = DefaultProc(msg, wParam, lParam);
         m_service.OnMenuSelect(LOWORD(wParam), FromHmenu(reinterpret_cast<HMENU>(lParam)));
@@ -123,6 +127,21 @@ void CServiceHost::OpenPendingContextMenu() {
     m_bContextMenuPending = false;
     if (m_service.m_pMainMenu) // not when the menu closed before this came through
         SendMessageA(Handle(), WM_COMMAND, 0, ID_OPEN_CONTEXT_MENU);
+}
+
+void CServiceHost::OnInitMenuPopup(HMENU popup) {
+    if (m_service.m_hTrackedMenu == NO_MENU || !popup)
+        return;
+    MENUITEMINFOA first = {};
+    first.cbSize = sizeof first;
+    first.fMask = MIIM_ID | MIIM_SUBMENU;
+    if (!GetMenuItemInfoA(popup, 0, TRUE, &first))
+        return;
+    LOGFONTA font = {};
+    std::string face;
+    if (m_font.Get() && GetObjectA(m_font.Get(), sizeof font, &font))
+        face = font.lfFaceName;
+    m_service.OnInitMenuPopup(FromHmenu(popup), first.wID, first.hSubMenu != nullptr, face);
 }
 
 LRESULT CServiceHost::OnMenuDrag() {

@@ -13,7 +13,6 @@ qbx_set m_nHotStyle=4 m_ptHot.x=$X m_ptHot.y=$Y m_dwOptions=0xF95D # autosave
 RES="$QBX_ROOT/res/hot"
 CAMERA="Quillbox Camera"
 
-colour_of() { convert "$1" -crop "1x1+$2+$3" -depth 8 txt:- 2>/dev/null | sed -n '2s/.*#\([0-9A-Fa-f]\{6\}\).*/\1/p'; }
 field() { qbxctl text "$CAMERA" "$1" | tr -d '\r'; }
 field_is() { [ "$(field "$1")" = "$2" ]; }
 centre() { # ID: the screen centre of the Camera's control
@@ -40,7 +39,7 @@ qbxctl hot Quillbox "$QBX_TIMEOUT" >/dev/null || fail "no hot-icon"
 open_camera
 
 # It follows the pointer: over the hot-icon it reads the icon's colour there.
-tile=$(colour_of "$RES/141_xp.bmp" 4 15)
+tile=$(colour_of "$RES/141_xp.bmp" 4 15 | tr -d "#")
 point_at $((X + 4)) $((Y + 15))
 wait_for "the colour under the pointer" field_is 2011 "$tile"
 wait_for "the pointer's place" field_is 2010 "$((X + 4)),$((Y + 15))"

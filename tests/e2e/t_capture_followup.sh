@@ -5,10 +5,10 @@ qbx_set m_dwOptions=0xF15D m_nMaxItemSizeKB=0 # the defaults plus autosave; no s
 start_capturing
 
 # Another program opens the clipboard right after each cut and keeps it for a second.
-clipctl set-held "held cut one" 1000 >/dev/null || fail "clipctl set-held"
+qbxctl clip-held "held cut one" 1000 >/dev/null || fail "qbxctl clip-held"
 wait_captions "held cut one"
 cut_spacing
-clipctl set-held "held cut two" 1000 >/dev/null || fail "clipctl set-held"
+qbxctl clip-held "held cut two" 1000 >/dev/null || fail "qbxctl clip-held"
 wait_captions "held cut two|held cut one"
 
 # A burst of cuts, each within the repeat gate of the one before: the last one is kept.
@@ -24,7 +24,7 @@ cut_spacing
 large="$QBX_PROGRAM_DIR/../large.txt"
 head -c 20000000 /dev/zero | tr '\0' 'x' >"$large"
 xclip -display "$DISPLAY" -selection clipboard -i "$large"
-clipctl wait-open QuillboxService "$QBX_TIMEOUT" || fail "Quillbox never opened the clipboard for the large cut"
+qbxctl clip-wait-open QuillboxService "$QBX_TIMEOUT" || fail "Quillbox never opened the clipboard for the large cut"
 clip_set "cut during the large one"
 wait_for "the cut made during the large one to be kept" newest_is "cut during the large one"
 assert_eq "$(items | sed -n 2p | cut -f3)" 20000000 "the large cut, kept before it"

@@ -24,12 +24,12 @@ pause_or_continue
 cut_spacing
 # Set through the Windows clipboard: a cut taken over from X may bring a second,
 # later notification, which could arrive after "Continue service" below.
-clipctl set "cut while paused" || fail "clipctl set"
+qbxctl clip-set "cut while paused" || fail "qbxctl clip-set"
 wait_watched "$watch" "cut while paused"
 pause_or_continue
 
 cut_spacing
-clipctl set-marked "secret words" "Clipboard Viewer Ignore" || fail "clipctl set-marked"
+qbxctl clip-set "secret words" "Clipboard Viewer Ignore" || fail "qbxctl clip-set"
 wait_watched "$watch" "secret words"
 
 cut_spacing

@@ -13,9 +13,6 @@ qbx add "$active" --text "Kept words" >/dev/null || fail "qbx add"
 qbx_set m_nHotStyle=5 m_ptHot.x=$X m_ptHot.y=$Y m_dwOptions=0xF95D
 RES="$QBX_ROOT/res/hot"
 
-# colour_of BMP X Y: the pixel of a picture file as "#RRGGBB".
-colour_of() { convert "$1" -crop "1x1+$2+$3" -depth 8 txt:- 2>/dev/null | sed -n '2s/.*\(#[0-9A-Fa-f]\{6\}\).*/\1/p'; }
-hot_rect() { qbxctl hot Quillbox "$QBX_TIMEOUT" | tr -d '\r'; }
 
 # drawn NAME BMP DX DY: the hot-icon shows the free frame of BMP at (X, Y), its pixel
 # (DX, DY) on the screen, and its transparent top-left corner shows the desktop.
@@ -86,7 +83,8 @@ drawn external "$mine" 10 10
 
 # Text dragged from another program onto the icon becomes an item.
 dragged="$QBX_PROGRAM_DIR/../drag.log"
-(exec wine "$QBX_BUILD/mingw/e2e/dragsource.exe" "$dragged" "Words dragged over" 120) >/dev/null 2>&1 &
+(exec wine "$QBX_BUILD/mingw/e2e/pastetarget.exe" "${dragged%.log}" drag "Words dragged over" 120) \
+    >/dev/null 2>&1 &
 echo "$!" >>"$QBX_PIDS"
 wait_for "the drag source" grep -q '^ready' "$dragged"
 point_at 150 150

@@ -12,7 +12,6 @@ qbx add "$active" --text "Newest words" >/dev/null || fail "qbx add"
 qbx add "$(program_file Letters.qbx)" --text "Kind regards" >/dev/null || fail "qbx add"
 qbx_set m_nHotStyle=7 m_ptHot.x=$X m_ptHot.y=$Y m_nHotMenuWidth=170
 
-hot_rect() { qbxctl hot Quillbox "$QBX_TIMEOUT" | tr -d '\r'; }
 # height_is_above N: the hot-menu window is taller than N pixels (expanded).
 height_over() { read -r l t r b <<<"$(hot_rect)"; [ $((b - t)) -gt "$1" ]; }
 height_under() { read -r l t r b <<<"$(hot_rect)"; [ $((b - t)) -lt "$1" ]; }

@@ -1,9 +1,12 @@
 # The whole road through the main menu: Alt+Shift+Insert in the application in front opens
-# the menu at the pointer; clicking an entry, typing its digit, or typing a letter on the
-# highlighted entry pastes it there, and the pasted item moves to the head. An entry's
-# context menu opens on a right click, Shift+F10 or the context-menu key; a variant chosen
-# there pastes the entry so, "Delete" (not carried out yet) changes nothing, and "Edit
-# schedule" opens the Schedule dialog, whose title and schedule become the entry's caption.
+# the menu at the pointer, and so does the pointer resting on the top edge of the screen (a
+# little lower and to the left, so that the pointer is not left on an entry); clicking an
+# entry, typing its digit, or typing a letter on the highlighted entry pastes it there, and
+# the pasted item moves to the head. An entry's context menu opens on a right click,
+# Shift+F10 or the context-menu key; a variant chosen there pastes the entry so, "Delete"
+# takes the entry out (on disk at once), "Edit schedule" opens the Schedule dialog, whose
+# title and schedule become the entry's caption, "Rename" asks in the input dialog, and
+# "Remove all" asks, then empties the collection.
 . "$QBX_ROOT/tests/e2e/lib/paste.sh"
 . "$QBX_ROOT/tests/e2e/lib/menus.sh"
 add_item --text "third item"
@@ -12,22 +15,32 @@ add_item --text "first item"
 start_target plain
 start_capturing
 
-# open_menu: the hot key, typed into the target; the menu opens at the pointer.
+# open_menu [ENTRIES]: the hot key, typed into the target; the menu of ENTRIES (3) entries
+# opens at the pointer.
 open_menu() {
-    xdotool mousemove 300 300 key alt+shift+Insert || fail "xdotool could not type the hot key"
-    main_menu_shown 3
+    xdotool mousemove 300 300 || fail "xdotool could not move the pointer"
+    press_menu_hot_key
+    main_menu_shown "${1:-3}"
 }
 
-# "2" chooses the second entry of the open menu, whatever is highlighted; a click the third;
-# "u" the highlighted third ("first item" by now) in upper case.
+# "2" chooses the second entry of the open menu, whatever is highlighted; a click the third
+# of the menu opened from the top edge; "u" the highlighted third ("first item" by now) in
+# upper case.
 target_ends_with() { [[ "$(target_text)" == *"$1" ]]; }
-for road in "0 key 2 second_item" "2 click 1 third_item" "2 key u FIRST_ITEM"; do
-    set -- $road # ROW XDOTOOL-ARGS PASTED
-    open_menu
-    point_at_row "$1"
-    xdotool "$2" "$3"
-    wait_for "the menu to close after: $2 $3" no_menus
-    wait_for "\"${4/_/ }\" at the target" target_ends_with "${4/_/ }"
+for road in "hot-key 0 key 2 second_item" "top-edge 2 click 1 third_item" \
+    "hot-key 2 key u FIRST_ITEM"; do
+    set -- $road # OPENED-BY ROW XDOTOOL-ARGS PASTED
+    if [ "$1" = top-edge ]; then
+        xdotool mousemove 500 0 || fail "xdotool could not move the pointer"
+        main_menu_shown 3
+        assert_eq "$(cut -d' ' -f1,2 <<<"$RECT")" "400 100" "the corner of the menu opened from (500, 0)"
+    else
+        open_menu
+    fi
+    point_at_row "$2"
+    xdotool "$3" "$4"
+    wait_for "the menu to close after: $3 $4" no_menus
+    wait_for "\"${5/_/ }\" at the target" target_ends_with "${5/_/ }"
 done
 wait_target_text "second itemthird itemFIRST ITEM"
 
@@ -61,15 +74,16 @@ open_menu
 context_menu 1
 xdotool key --repeat 8 Down key Return
 wait_for "the menus to close after \"Delete\"" no_menus
+wait_captions "second item|third item"
 holds_for "nothing is pasted after \"Delete\"" 2 \
     target_text_is "second itemthird itemFIRST ITEMTHIRD ITEMFIRST ITEMSECOND ITEM"
 
-# The Schedule dialog by clicks: a right click on the third entry, "third item", then
+# The Schedule dialog by clicks: a right click on the second entry, "third item", then
 # "Scheduler", its fourth command, and "Edit schedule", the last of its submenu (the
 # scheduler is off: "Start", not "Stop", is above it). A title and a schedule typed there
 # become the item's caption.
-open_menu
-context_menu 2
+open_menu 2
+context_menu 1
 read -r l t r b <<<"$CONTEXT"
 click_at $((l + 40)) "$(entry_y "$t" 3)"
 read -r l t r b <<<"$(menu_rect 3)"
@@ -91,8 +105,31 @@ screenshot schedule-dialog-typed
 xdotool key Return
 qbxctl wait-gone "Quillbox Schedule" "$QBX_TIMEOUT" || fail "OK did not close the dialog"
 
+# "Rename" (the sixth command) through the input dialog, which shows the caption; each
+# pasted item went to the head, the schedule left them where they were.
+open_menu 2
+context_menu 0
+xdotool key --repeat 6 Down key Return
+wait_input_dialog
+assert_eq "$(qbxctl text Quillbox 2047 | tr -d '\r')" "second item" "the caption the dialog shows"
+screenshot "input-dialog-text"
+type_in_dialog "renamed item"
+wait_captions "renamed item|Morning news <08:30,*,*,* *:* *:*,* *:*,*,*,* 217>"
+# "New collection" (the fifth) asks for a name, with "Copy active collection"; cancelled.
+open_menu 2
+context_menu 0
+xdotool key --repeat 5 Down key Return
+wait_input_dialog
+screenshot "input-dialog-new-collection"
+cancel_dialog
+# "Remove all" (the ninth) asks first; a click on "Yes" empties the active collection.
+open_menu 2
+context_menu 1
+xdotool key --repeat 9 Down key Return
+box=$(qbxctl box Quillbox "$QBX_TIMEOUT" | tr -d '\r') || fail "\"Remove all\" did not ask"
+grep -q "remove all items" <<<"$box" || fail "\"Remove all\" asked: $box"
+screenshot "remove-all-question"
+read -r _ x y <<<"$(grep '^button' <<<"$box")"
+click_at "$x" "$y"
+wait_captions ""
 end_session
-# Each pasted item went to the head (the defaults insert at the head); "Delete" and the
-# schedule left them where they were.
-assert_eq "$(captions)" "second item|first item|Morning news <08:30,*,*,* *:* *:*,* *:*,*,*,* 217>" \
-    "items after the pastes, \"Delete\" and the schedule"

@@ -13,14 +13,13 @@ start_capturing
 full="item 1|item 2|item 3|item 4|item 5|item 6|item 7|item 8"
 assert_eq "$(captions)" "$full" "items at the start"
 
-xdotool key alt+shift+Insert || fail "xdotool could not type the hot key"
-qbxctl wait-menus 1 "$QBX_TIMEOUT" >/dev/null || fail "the hot key did not open the main menu"
+open_menu
 for n in 1 2 3; do
     clip_set "menu cut $n"
     wait_watched "$watch" "menu cut $n" # Quillbox has handled it
     cut_spacing
 done
-qbxctl wait-menus 1 0 >/dev/null || fail "the main menu closed while cuts were made"
+no_menus && fail "the main menu closed while cuts were made"
 assert_eq "$(captions)" "$full" "items while the menu is open"
 
 # "8" chooses the eighth entry, the oldest item.

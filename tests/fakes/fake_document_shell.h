@@ -21,6 +21,14 @@ public:
         return true;
     }
     void Open(const std::u16string& target) override { opened.push_back(target); }
+    bool Print(const std::string& path) override {
+        printed.push_back(path);
+        return canPrint;
+    }
+    bool OpenFile(const std::string& path) override {
+        openedFiles.push_back(path);
+        return canOpen;
+    }
     bool Execute(const std::string& file, const std::string& parameters) override {
         executed.emplace_back(file, parameters);
         return file != failingProgram;
@@ -33,4 +41,8 @@ public:
     std::vector<std::u16string> resolved;
     std::vector<std::u16string> opened;
     std::vector<std::pair<std::string, std::string>> executed;
+    bool canPrint = true; // the kind has a program that prints it
+    bool canOpen = true;
+    std::vector<std::string> printed;
+    std::vector<std::string> openedFiles;
 };

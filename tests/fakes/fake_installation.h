@@ -20,6 +20,9 @@ public:
         return autostartDisabled;
     }
     void Uninstall() override { m_log.Add("uninstall"); }
+    void SetAutostart(bool enabled) override {
+        m_log.Add(enabled ? "autostart on" : "autostart off");
+    }
     std::string LastErrorText() const override { return errorText; }
 
 private:

@@ -1,6 +1,7 @@
 #pragma once
 // Scripted answers to message boxes and input dialogs; records what was asked.
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,8 @@ public:
 
     InputResult InputText(const std::string& prompt, std::string& text, bool* check) override {
         asked.push_back({prompt, text, check != nullptr, check && *check});
+        if (whileOpen)
+            whileOpen();
         if (inputs.empty())
             return InputResult::Cancel;
         Input in = inputs.front();
@@ -45,8 +48,23 @@ public:
         return in.result;
     }
 
-    std::deque<int> answers;  // message-box buttons, in order
-    std::deque<Input> inputs; // dialog outcomes, in order
+    // Number and hot-key dialogs answer from `inputs` too, the text read as the number.
+    InputResult InputNumber(const std::string& prompt, int32_t& value) override {
+        std::string text = std::to_string(value);
+        const InputResult result = InputText(prompt, text, nullptr);
+        value = result == InputResult::Ok ? static_cast<int32_t>(std::stol(text)) : value;
+        return result;
+    }
+    InputResult InputHotKey(const std::string& prompt, uint16_t& hotKey) override {
+        int32_t value = hotKey;
+        const InputResult result = InputNumber(prompt, value);
+        hotKey = static_cast<uint16_t>(value);
+        return result;
+    }
+
+    std::function<void()> whileOpen; // what happens while an input dialog is open
+    std::deque<int> answers;         // message-box buttons, in order
+    std::deque<Input> inputs;        // dialog outcomes, in order
     std::vector<Message> messages;
     std::vector<Asked> asked;
 };

@@ -13,6 +13,7 @@
 #include "fakes/fake_installation.h"
 #include "fakes/fake_menu_host.h"
 #include "fakes/fake_picture_decoder.h"
+#include "fakes/fake_prompts.h"
 #include "fakes/fake_registry_lists.h"
 #include "fakes/fake_resources.h"
 #include "fakes/fake_service_window.h"
@@ -25,6 +26,7 @@ struct FakeServicePorts {
     FakeServiceWindow window{log};
     FakeFocus focus;
     FakeMessageBox boxes;
+    FakePrompts prompts;
     FakeInstallation installation{log};
     FakeCollectionStore store{log};
     FakeLanguageLoader languages;
@@ -46,9 +48,9 @@ struct FakeServicePorts {
     FakeCamera camera;
 
     ServicePorts Ports() {
-        return ServicePorts{window,      focus,     boxes,    installation, store,   languages,
-                            clipboard,   viewers,   clock,    sound,        hotKeys, timers,
-                            tray,        input,     keys,     targets,      targets, menus,
-                            systemLists, documents, pictures, hotWindows,   camera};
+        return ServicePorts{window,    focus,       boxes,     prompts,  installation, store,
+                            languages, clipboard,   viewers,   clock,    sound,        hotKeys,
+                            timers,    tray,        input,     keys,     targets,      targets,
+                            menus,     systemLists, documents, pictures, hotWindows,   camera};
     }
 };

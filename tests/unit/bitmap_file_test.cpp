@@ -2,9 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdio>
-#include <initializer_list>
 #include <vector>
 
 namespace {
@@ -33,97 +31,70 @@ Bytes InfoDib(int32_t w, int32_t h, uint16_t bits, size_t total, uint32_t compre
     return b;
 }
 
-// The 14-byte header written out by hand, then the first `dibBytes` bytes of the block.
-Bytes Expected(uint32_t fileSize, uint32_t bitsOffset, const Bytes& dib, size_t dibBytes) {
-    Bytes b(14 + dibBytes);
-    b[0] = 'B';
-    b[1] = 'M';
-    Put(b, 2, fileSize, 4);
-    Put(b, 10, bitsOffset, 4);
-    std::copy(dib.begin(), dib.begin() + static_cast<std::ptrdiff_t>(dibBytes), b.begin() + 14);
-    return b;
-}
-
-// What WriteBitmapFile puts into a file; `written` tells its result.
-Bytes Written(const Bytes& dib, bool& written) {
-    std::FILE* f = std::tmpfile();
-    EXPECT_NE(f, nullptr);
-    if (!f)
-        return {};
-    written = WriteBitmapFile(f, dib.data(), dib.size());
-    std::rewind(f);
-    Bytes out;
-    int c;
-    while ((c = std::fgetc(f)) != EOF)
-        out.push_back(static_cast<uint8_t>(c));
-    std::fclose(f);
-    return out;
-}
-
-Bytes Written(const Bytes& dib) {
-    bool written = false;
-    Bytes out = Written(dib, written);
-    EXPECT_TRUE(written);
-    return out;
-}
-
-} // namespace
-
-TEST(WriteBitmapFile, EndsAtThePixelArrayOfUncompressedDibs) {
-    // 3 x 2 at 24 bits: rows of 9 bytes padded to 12; the 10 bytes after them are not written.
-    Bytes padded = InfoDib(3, 2, 24, 40 + 24 + 10);
-    EXPECT_EQ(Written(padded), Expected(14 + 40 + 24, 54, padded, 40 + 24));
-
-    // 5 x 2 at 8 bits with no colour-used count: 256 colours, rows of 8 bytes.
-    Bytes palette = InfoDib(5, 2, 8, 40 + 1024 + 16 + 3);
-    EXPECT_EQ(Written(palette), Expected(14 + 40 + 1024 + 16, 14 + 40 + 1024, palette, 1080));
-    // Three colours used: the table has three entries.
-    Bytes used = InfoDib(5, 2, 8, 40 + 12 + 16 + 8, 0, 3);
-    EXPECT_EQ(Written(used), Expected(14 + 40 + 12 + 16, 14 + 40 + 12, used, 68));
-
-    // 3 x 2 at 16 bits with bit-field compression: three masks, rows of 6 bytes padded to 8.
-    Bytes masks = InfoDib(3, 2, 16, 40 + 12 + 16 + 4, 3);
-    EXPECT_EQ(Written(masks), Expected(14 + 52 + 16, 14 + 52, masks, 68));
-
-    // A top-down DIB has as many rows as its height without the sign.
-    Bytes topDown = InfoDib(1, -3, 24, 40 + 12 + 4);
-    EXPECT_EQ(Written(topDown), Expected(14 + 40 + 12, 54, topDown, 52));
-
-    // 1 x 1 at 1 bit: two colours and one row of 4 bytes.
-    Bytes mono = InfoDib(1, 1, 1, 40 + 8 + 4);
-    EXPECT_EQ(Written(mono), Expected(14 + 52, 14 + 48, mono, 52));
-}
-
-TEST(WriteBitmapFile, OldHeadersAndCompressedPixels) {
-    // A 12-byte header with 4 bits: 16 colour entries of 3 bytes, rows of 4 bytes.
-    Bytes core(12 + 48 + 8 + 2);
+// A 12-byte header of 2 x 2 at 4 bits: 16 colour entries of 3 bytes, rows of 4 bytes.
+Bytes CoreDib(size_t total) {
+    Bytes core(total);
     Put(core, 0, 12, 4);
     Put(core, 4, 2, 2);
     Put(core, 6, 2, 2);
     Put(core, 8, 1, 2);
     Put(core, 10, 4, 2);
-    EXPECT_EQ(Written(core), Expected(14 + 12 + 48 + 8, 14 + 12 + 48, core, 68));
-
-    // Run-length pixels have no size the dimensions give: all that the block holds is kept.
-    Bytes rle = InfoDib(100, 100, 8, 40 + 1024 + 30, 1);
-    EXPECT_EQ(Written(rle), Expected(14 + 1094, 14 + 1064, rle, 1094));
+    return core;
 }
 
-TEST(WriteBitmapFile, ABlockCutShortGivesWhatItHoldsOrNothing) {
-    // 4 x 4 at 24 bits needs 48 pixel bytes; the block holds 20 of them. The size field
-    // counts only the bytes that are there, and nothing past the block is read.
-    Bytes cut = InfoDib(4, 4, 24, 40 + 20);
-    EXPECT_EQ(Written(cut), Expected(14 + 60, 54, cut, 60));
-    BitmapFileLayout layout = BitmapFileLayoutOf(cut.data(), cut.size());
-    EXPECT_TRUE(layout.valid);
-    EXPECT_EQ(layout.dibBytes, 60u);
+// What WriteBitmapFile puts into a file; `written` tells its result.
+Bytes Written(const Bytes& dib, bool& written) {
+    std::FILE* f = std::tmpfile();
+    written = WriteBitmapFile(f, dib.data(), dib.size());
+    std::rewind(f);
+    Bytes out;
+    for (int c; (c = std::fgetc(f)) != EOF;)
+        out.push_back(static_cast<uint8_t>(c));
+    std::fclose(f);
+    return out;
+}
 
-    // Sizes whose product overflows still end at the block.
-    Bytes huge = InfoDib(0x7FFFFFFF, -0x7FFFFFFF - 1, 32, 40 + 8);
-    EXPECT_EQ(Written(huge), Expected(14 + 48, 54, huge, 48));
+} // namespace
 
-    // Refused, with nothing written: a colour table that runs past the block, a header of
-    // no known kind, a negative width, a block too short for any header.
+// The file is the 14-byte header and the DIB up to the end of its pixel array, or of the
+// block when that ends first.
+TEST(WriteBitmapFile, EndsAtThePixelArrayOrTheBlock) {
+    const struct {
+        const char* what;
+        Bytes dib;
+        uint32_t bitsStart;
+        uint32_t dibBytes;
+    } cases[] = {
+        {"24 bits, rows of 9 bytes padded to 12, 10 bytes after them", InfoDib(3, 2, 24, 74), 40,
+         64},
+        {"8 bits without a used count: 256 colours", InfoDib(5, 2, 8, 1083), 1064, 1080},
+        {"three colours used", InfoDib(5, 2, 8, 76, 0, 3), 52, 68},
+        {"bit fields: three masks", InfoDib(3, 2, 16, 72, 3), 52, 68},
+        {"top-down: as many rows as the height's size", InfoDib(1, -3, 24, 56), 40, 52},
+        {"1 bit: two colours", InfoDib(1, 1, 1, 52), 48, 52},
+        {"an old 12-byte header", CoreDib(70), 60, 68},
+        {"run-length pixels: all the block holds", InfoDib(100, 100, 8, 1094, 1), 1064, 1094},
+        {"cut inside the pixels", InfoDib(4, 4, 24, 60), 40, 60},
+        {"sizes whose product overflows", InfoDib(0x7FFFFFFF, -0x7FFFFFFF - 1, 32, 48), 40, 48},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const BitmapFileLayout layout = BitmapFileLayoutOf(c.dib.data(), c.dib.size());
+        ASSERT_TRUE(layout.valid);
+        EXPECT_EQ(layout.dibBytes, c.dibBytes);
+        Bytes expected = {'B', 'M', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+        Put(expected, 2, 14 + c.dibBytes, 4);
+        Put(expected, 10, 14 + c.bitsStart, 4);
+        expected.insert(expected.end(), c.dib.begin(), c.dib.begin() + c.dibBytes);
+        bool written = false;
+        EXPECT_EQ(Written(c.dib, written), expected);
+        EXPECT_TRUE(written);
+    }
+}
+
+TEST(WriteBitmapFile, RefusesWhatIsNoBitmapAndSaysWhenTheWriteFails) {
+    // A colour table that runs past the block, a header of no known kind, a negative width,
+    // a block too short for any header.
     for (const Bytes& bad :
          {InfoDib(2, 2, 8, 40 + 100), Bytes(60, 'B'), InfoDib(-2, 2, 24, 60), Bytes{40, 0, 0}}) {
         EXPECT_FALSE(BitmapFileLayoutOf(bad.data(), bad.size()).valid);
@@ -131,9 +102,6 @@ TEST(WriteBitmapFile, ABlockCutShortGivesWhatItHoldsOrNothing) {
         EXPECT_TRUE(Written(bad, written).empty());
         EXPECT_FALSE(written);
     }
-}
-
-TEST(WriteBitmapFile, SaysSoWhenTheWriteFails) {
     std::FILE* readOnly = std::fopen("/dev/null", "rb");
     ASSERT_NE(readOnly, nullptr);
     Bytes dib = InfoDib(1, 1, 24, 44);

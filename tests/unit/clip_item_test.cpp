@@ -8,13 +8,20 @@
 
 namespace {
 
-// Exactly `bytes` long, so that a read past the end trips the sanitizer.
-std::vector<uint8_t> Block(const std::string& bytes) {
-    return std::vector<uint8_t>(bytes.begin(), bytes.end());
+using Bytes = std::vector<uint8_t>;
+
+// Exactly as long as `bytes`, so that a read past the end trips the sanitizer.
+Bytes Block(const std::string& bytes) {
+    return Bytes(bytes.begin(), bytes.end());
 }
 
-std::vector<uint8_t> WideBlock(const std::u16string& units) {
-    std::vector<uint8_t> b;
+Bytes operator+(Bytes a, const Bytes& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+Bytes WideBlock(const std::u16string& units) {
+    Bytes b;
     for (char16_t u : units) {
         b.push_back(static_cast<uint8_t>(u));
         b.push_back(static_cast<uint8_t>(u >> 8));
@@ -22,15 +29,18 @@ std::vector<uint8_t> WideBlock(const std::u16string& units) {
     return b;
 }
 
-std::unique_ptr<CClipItem> Files(const std::vector<uint8_t>& b, bool wide) {
+std::unique_ptr<CClipItem> Files(const Bytes& b, bool wide) {
     return CClipItem::FromFileList(b.data(), b.size(), wide);
 }
 
-std::vector<uint8_t> Dib24(int w, int h) {
-    std::vector<uint8_t> b(40 + 4 * 4, 0);
+// A BITMAPINFOHEADER of w x h at 24 bits and 16 bytes of pixels.
+Bytes Dib24(int32_t w, int32_t h) {
+    Bytes b(40 + 16, 0);
+    for (int i = 0; i < 4; ++i) {
+        b[4 + i] = static_cast<uint8_t>(uint32_t(w) >> (8 * i));
+        b[8 + i] = static_cast<uint8_t>(uint32_t(h) >> (8 * i));
+    }
     b[0] = 40;
-    b[4] = static_cast<uint8_t>(w);
-    b[8] = static_cast<uint8_t>(h);
     b[12] = 1;
     b[14] = 24;
     return b;
@@ -38,9 +48,9 @@ std::vector<uint8_t> Dib24(int w, int h) {
 
 class OfferStub : public IDataOffer {
 public:
-    std::map<unsigned, std::vector<uint8_t>> formats;
+    std::map<unsigned, Bytes> formats;
     bool IsFormatAvailable(unsigned f) const override { return formats.count(f) != 0; }
-    bool GetData(unsigned f, std::vector<uint8_t>& data) const override {
+    bool GetData(unsigned f, Bytes& data) const override {
         auto it = formats.find(f);
         if (it == formats.end())
             return false;
@@ -51,74 +61,80 @@ public:
 
 } // namespace
 
-TEST(ClipItem, TextItemDerivesCaptionPreviewAndSize) {
+TEST(ClipItem, TextAndRichTextDeriveCaptionPreviewAndSize) {
     auto item = CClipItem::FromText("  first line\r\n\r\n\r\nsecond\t");
     EXPECT_EQ(item->type, CLIP_TEXT);
-    EXPECT_EQ(item->text, "  first line\r\n\r\n\r\nsecond\t");
     EXPECT_EQ(item->caption, "first line second ");
     EXPECT_EQ(item->preview, "first line\r\n\r\nsecond");
     EXPECT_EQ(item->size, 25u);
-    EXPECT_EQ(item->flags, 0);
-    EXPECT_EQ(item->fileOffset, 0u);
-}
 
-TEST(ClipItem, RichTextKeepsSourceAndShowsItsPlainText) {
     const std::string rtf = "{\\rtf1{\\fonttbl{\\f0 Arial;}}\\f0 Hello\\par World}";
-    auto item = CClipItem::FromRtf(rtf);
-    EXPECT_EQ(item->type, CLIP_RTF);
-    EXPECT_EQ(item->text, rtf);
-    EXPECT_EQ(item->caption, "Hello World");
-    EXPECT_EQ(item->preview, "Hello\r\nWorld");
-    EXPECT_EQ(item->size, 12u); // the plain text's length
-    // Source that does not read stands for itself.
-    auto broken = CClipItem::FromRtf("{\\rtf1 abc");
-    EXPECT_EQ(broken->caption, "{\\rtf1 abc");
-    EXPECT_EQ(broken->size, 10u);
+    auto rich = CClipItem::FromRtf(rtf);
+    EXPECT_EQ(rich->type, CLIP_RTF);
+    EXPECT_EQ(rich->text, rtf);
+    EXPECT_EQ(rich->caption, "Hello World");
+    EXPECT_EQ(rich->preview, "Hello\r\nWorld");
+    EXPECT_EQ(rich->size, 12u); // the plain text's length
+
+    // An edit keeps the caption and rebuilds size and preview from the plain text.
+    rich->caption = "Renamed";
+    rich->fileOffset = 99;
+    rich->SetContentText("{\\rtf1 new\\tab text\\par}");
+    EXPECT_EQ(rich->caption, "Renamed");
+    EXPECT_EQ(rich->size, 10u); // "new\ttext\r\n"
+    EXPECT_EQ(rich->preview, "new text");
+    EXPECT_EQ(rich->fileOffset, 0u);
+    item->SetContentText("\tplay.wav\r\n");
+    EXPECT_EQ(item->size, 11u);
 }
 
-TEST(ClipItem, WideTextIsNarrowedUpToItsNul) {
+TEST(ClipItem, WideTextGoesThroughTheCodePageUpToItsNul) {
     auto item = CClipItem::FromWideText(std::u16string(u"\u041F\u0440\u0438 x\0tail", 10));
     EXPECT_EQ(item->type, CLIP_TEXT);
-    EXPECT_EQ(item->text, "\xCF\xF0\xE8 x");
-    EXPECT_EQ(item->caption, "\xCF\xF0\xE8 x");
+    EXPECT_EQ(item->text, "??? x");
+    EXPECT_EQ(item->wideText, u"\u041F\u0440\u0438 x");
+    EXPECT_EQ(item->caption, "??? x");
+    EXPECT_EQ(item->ShownWideCaption(), u"\u041F\u0440\u0438 x");
+    item->caption = "renamed";
+    EXPECT_EQ(item->ShownWideCaption(), u"") << "a rename outdates the wide caption";
 }
 
-TEST(ClipItem, FileListCaptionNamesTheFirstFileAndCountsTheRest) {
-    auto three =
-        Files(Block(std::string("C:\\a\\x.txt\0C:\\a\\y.txt\0C:\\a\\z.txt\0\0", 34)), false);
-    EXPECT_EQ(three->type, CLIP_FILES);
-    EXPECT_EQ(three->caption, "x.txt + 2 files");
-    EXPECT_EQ(three->text, "C:\\a\\x.txt\r\nC:\\a\\y.txt\r\nC:\\a\\z.txt\r\n");
-    EXPECT_EQ(three->size, three->text.size());
-    EXPECT_EQ(three->preview, "C:\\a\\x.txt\r\nC:\\a\\y.txt\r\nC:\\a\\z.txt");
-
-    EXPECT_EQ(Files(Block(std::string("C:\\a\\x.txt\0C:\\b\0\0", 17)), false)->caption,
-              "x.txt + 1 file");
-    EXPECT_EQ(Files(Block(std::string("C:\\dir\\\0\0", 9)), false)->caption, "C:\\dir\\");
-    EXPECT_EQ(Files(Block(std::string("noslash\0\0", 9)), false)->caption, "noslash");
-}
-
-TEST(ClipItem, FileListReadingStaysInsideTheBlock) {
-    // No terminating empty path and no final NUL: the cut path is kept, nothing more read.
-    auto cut = Files(Block("C:\\one"), false);
-    EXPECT_EQ(cut->text, "C:\\one\r\n");
-    auto empty = Files(std::vector<uint8_t>(), false);
-    EXPECT_EQ(empty->text, "");
+TEST(ClipItem, FileListsNameTheFirstFileAndStayInsideTheirBlock) {
+    const struct {
+        Bytes block;
+        bool wide;
+        const char* text;
+        const char* caption;
+    } cases[] = {
+        {Block(std::string("C:\\a\\x.txt\0C:\\a\\y.txt\0C:\\a\\z.txt\0\0", 34)), false,
+         "C:\\a\\x.txt\r\nC:\\a\\y.txt\r\nC:\\a\\z.txt\r\n", "x.txt + 2 files"},
+        {Block(std::string("C:\\a\\x.txt\0C:\\b\0\0", 17)), false, "C:\\a\\x.txt\r\nC:\\b\r\n",
+         "x.txt + 1 file"},
+        {Block(std::string("C:\\dir\\\0\0", 9)), false, "C:\\dir\\\r\n", "C:\\dir\\"},
+        {Block(std::string("noslash\0\0", 9)), false, "noslash\r\n", "noslash"},
+        // No terminating empty path and no final NUL: the cut path is kept, nothing more read.
+        {Block("C:\\one"), false, "C:\\one\r\n", "one"},
+        {Bytes(), false, "", ""},
+        {WideBlock(std::u16string(u"C:\\\u0414\u043E\u043A\\f.doc\0D:\\g\0\0", 19)), true,
+         "C:\\???\\f.doc\r\nD:\\g\r\n", "f.doc + 1 file"},
+        {WideBlock(u"C:\\a") + Bytes{'Z'}, true, "C:\\a\r\n", "a"}, // an odd byte: no unit
+    };
+    for (const auto& c : cases) {
+        auto item = Files(c.block, c.wide);
+        EXPECT_EQ(item->text, c.text);
+        EXPECT_EQ(item->caption, c.caption);
+        EXPECT_EQ(item->type, c.wide ? CLIP_FILES_WIDE : CLIP_FILES);
+        EXPECT_EQ(item->size, item->text.size());
+    }
+    EXPECT_EQ(Files(Block(std::string("a\0b\0\0", 5)), false)->preview, "a\r\nb");
     EXPECT_EQ(CClipItem::FromFileList(nullptr, 0, true)->text, "");
 
-    auto wideCut = WideBlock(u"C:\\a");
-    wideCut.push_back('Z'); // an odd byte belongs to no unit
-    auto w = Files(wideCut, true);
-    EXPECT_EQ(w->type, CLIP_FILES_WIDE);
-    EXPECT_EQ(w->text, "C:\\a\r\n");
-}
-
-TEST(ClipItem, WideFileListIsNarrowedAndLongPathsCut) {
-    auto item =
+    auto wideList =
         Files(WideBlock(std::u16string(u"C:\\\u0414\u043E\u043A\\f.doc\0D:\\g\0\0", 19)), true);
-    EXPECT_EQ(item->text, "C:\\\xC4\xEE\xEA\\f.doc\r\nD:\\g\r\n");
-    EXPECT_EQ(item->caption, "f.doc + 1 file");
-
+    EXPECT_EQ(wideList->wideText, u"C:\\\u0414\u043E\u043A\\f.doc\r\nD:\\g\r\n");
+    auto named = Files(WideBlock(u"C:\\\u65E5\u672C 0123456789012345678901234567890.txt"), true);
+    EXPECT_EQ(named->ShownWideCaption(), u"\u65E5\u672C 0123456789012345678901234567890.txt")
+        << "a file's name is its caption, however long";
     const std::u16string longPath = u"C:\\" + std::u16string(300, u'p');
     auto cut = Files(WideBlock(longPath + std::u16string(u"\0E:\\e\0\0", 7)), true);
     EXPECT_EQ(cut->text, "C:\\" + std::string(257, 'p') + "\r\nE:\\e\r\n");
@@ -133,12 +149,9 @@ TEST(ClipItem, BitmapCounterNumbersOneTo200) {
     auto bmp = CClipItem::FromDib(Dib24(3, 3), counter);
     EXPECT_EQ(bmp->caption.substr(0, 12), "Bitmap 200 (");
     EXPECT_EQ(counter, 0);
-    EXPECT_EQ(CClipItem::FromDib(Dib24(3, 3), counter)->caption.substr(0, 12), "Bitmap 001 (");
     EXPECT_EQ(bmp->type, CLIP_BITMAP);
     EXPECT_EQ(bmp->size, 56u);
     EXPECT_EQ(bmp->dib.size(), 56u);
-    EXPECT_TRUE(bmp->text.empty());
-    EXPECT_TRUE(bmp->preview.empty());
 }
 
 TEST(ClipItem, CopyOwnsItsOwnDibAndLeavesFileAndChildrenBehind) {
@@ -159,22 +172,6 @@ TEST(ClipItem, CopyOwnsItsOwnDibAndLeavesFileAndChildrenBehind) {
     EXPECT_EQ(copy.caption, original->caption);
     EXPECT_EQ(copy.flags, CLIP_HAS_HTML);
     EXPECT_EQ(copy.size, original->size);
-}
-
-TEST(ClipItem, SetContentTextRebuildsSizeAndPreviewButKeepsTheCaption) {
-    auto item = CClipItem::FromRtf("{\\rtf1 old}");
-    item->caption = "Renamed";
-    item->fileOffset = 99;
-    item->SetContentText("{\\rtf1 new\\tab text\\par}");
-    EXPECT_EQ(item->caption, "Renamed");
-    EXPECT_EQ(item->size, 10u); // "new\ttext\r\n"
-    EXPECT_EQ(item->preview, "new text");
-    EXPECT_EQ(item->fileOffset, 0u);
-
-    auto text = CClipItem::FromText("a");
-    text->SetContentText("\tplay.wav\r\n");
-    EXPECT_EQ(text->size, 11u);
-    EXPECT_EQ(text->preview, "play.wav");
 }
 
 TEST(ClipItem, HtmlFlagFollowsTheHtml) {
@@ -199,7 +196,7 @@ TEST(ClipItem, HtmlFlagFollowsTheHtml) {
     EXPECT_FALSE(item->HasHtml());
 }
 
-TEST(ClipItem, KindDecidesTextLikenessAndExtension) {
+TEST(ClipItem, KindDecidesTextLikenessExtensionAndPreviewSize) {
     const struct {
         uint16_t type;
         bool textLike;
@@ -213,25 +210,53 @@ TEST(ClipItem, KindDecidesTextLikenessAndExtension) {
         item.type = c.type;
         EXPECT_EQ(item.IsTextLike(), c.textLike) << c.type;
         EXPECT_STREQ(item.GetFileExtension(), c.ext) << c.type;
+        if (c.textLike || c.type == CLIP_COLLECTION) {
+            EXPECT_EQ(item.GetPreviewSize(), (PixelSize{240, 160})) << c.type;
+        }
+    }
+}
+
+// A picture is previewed at its own size up to 240 x 160; larger ones at 240 x 160, and
+// unusable ones as a 32 x 32 placeholder.
+TEST(ClipItem, PicturePreviewSize) {
+    const struct {
+        Bytes dib;
+        PixelSize size;
+    } cases[] = {
+        {Dib24(240, 160), {240, 160}},
+        {Dib24(241, 10), {240, 160}},
+        {Dib24(10, 161), {240, 160}},
+        {Dib24(10, -12), {10, 12}},
+        {Dib24(1, 1), {1, 1}},
+        {Dib24(0, 5), {32, 32}},
+        {Dib24(5, -2147483647 - 1), {32, 32}},
+        {Bytes(30, 0), {32, 32}},
+    };
+    for (const auto& c : cases) {
+        CClipItem item;
+        item.type = CLIP_BITMAP;
+        item.dib = c.dib;
+        const PixelSize got = item.GetPreviewSize();
+        EXPECT_EQ(got, c.size) << got.cx << " x " << got.cy;
     }
 }
 
 TEST(BitmapDrawRect, ShrinksToFitKeepingAspectAndCentres) {
     const PixelRect box{10, 20, 250, 180}; // 240 x 160
-    EXPECT_EQ(BitmapDrawRect(100, 50, box), (PixelRect{80, 75, 180, 125}));
-    EXPECT_EQ(BitmapDrawRect(480, 160, box), (PixelRect{10, 60, 250, 140}));
-    EXPECT_EQ(BitmapDrawRect(100, 320, box), (PixelRect{105, 20, 155, 180}));
-    // Too wide first, then still too tall.
-    EXPECT_EQ(BitmapDrawRect(480, 480, box), (PixelRect{50, 20, 210, 180}));
-    // A top-down DIB is placed like a bottom-up one.
-    EXPECT_EQ(BitmapDrawRect(100, -50, box), BitmapDrawRect(100, 50, box));
-}
-
-TEST(BitmapDrawRect, DegenerateSizesStayInsideTheBox) {
-    const PixelRect box{0, 0, 240, 160};
-    EXPECT_EQ(BitmapDrawRect(0, 0, box), (PixelRect{120, 80, 120, 80}));
-    EXPECT_EQ(BitmapDrawRect(1, 100000, box), (PixelRect{120, 0, 120, 160}));
-    const PixelRect r = BitmapDrawRect(2147483647, 2147483647, box);
-    EXPECT_EQ(r, (PixelRect{40, 0, 200, 160}));
+    const struct {
+        int w, h;
+        PixelRect rect;
+    } cases[] = {
+        {100, 50, {80, 75, 180, 125}},
+        {100, -50, {80, 75, 180, 125}}, // a top-down DIB is placed like a bottom-up one
+        {480, 160, {10, 60, 250, 140}},
+        {100, 320, {105, 20, 155, 180}},
+        {480, 480, {50, 20, 210, 180}}, // too wide first, then still too tall
+        {0, 0, {130, 100, 130, 100}},
+        {1, 100000, {130, 20, 130, 180}},
+        {2147483647, 2147483647, {50, 20, 210, 180}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(BitmapDrawRect(c.w, c.h, box), c.rect) << c.w << " x " << c.h;
     EXPECT_EQ(BitmapDrawRect(50, 50, PixelRect{10, 10, 5, 5}), (PixelRect{10, 10, 10, 10}));
 }

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <sys/stat.h>
 
 #include "platform/files.h"
@@ -13,27 +12,14 @@ namespace {
 
 const ScreenSize kScreen{1024, 768};
 
-Bytes EmptyCollectionBytes(const std::string& magic = "QBX_2.9") {
-    Bytes b(40, 0);
-    b[0] = uint8_t(magic.size());
-    std::copy(magic.begin(), magic.end(), b.begin() + 1);
-    return b;
-}
-
 // Writes collection `name` with the given texts through the collection writer.
-void MakeCollection(const std::string& name, const std::vector<std::string>& texts) {
+void MakeCollection(const std::string& name, const std::vector<std::string>& texts,
+                    const char* file = __builtin_FILE(), int line = __builtin_LINE()) {
     auto node = CClipItem::NewCollection(name);
     for (const auto& t : texts)
         node->children.push_back(CClipItem::FromText(t));
-    ASSERT_TRUE(SaveCollection(*node, CPreferences()));
-}
-
-std::vector<std::string> Names(const ClipList& collections) {
-    std::vector<std::string> out;
-    for (const auto& c : collections)
-        out.push_back(c->caption);
-    std::sort(out.begin(), out.end());
-    return out;
+    if (!SaveCollection(*node, CPreferences()))
+        ADD_FAILURE_AT(file, line) << name << " not saved";
 }
 
 } // namespace
@@ -43,23 +29,27 @@ TEST(LoadCollections, ListsValidFilesDeletesEmptyOnesLeavesOthers) {
     MakeCollection("Work", {"alpha", "beta"});
     MakeCollection("Home", {});
     WriteAll(folder.Path("Empty.qbx"), {});
-    Bytes shortFile = EmptyCollectionBytes();
+    Bytes shortFile = EmptyCollectionFile();
+    shortFile.resize(16); // long enough to be counted, too short to hold items
+    WriteAll(folder.Path("Sixteen.qbx"), shortFile);
     shortFile.resize(15);
     WriteAll(folder.Path("Short.qbx"), shortFile);
-    const Bytes foreign = EmptyCollectionBytes("QBX_2.8");
+    Bytes foreign = EmptyCollectionFile();
+    foreign[7] = '8';
     WriteAll(folder.Path("Foreign.qbx"), foreign);
-    WriteAll(folder.Path("Clipboard.qbx"), EmptyCollectionBytes());
-    WriteAll(folder.Path("Notes.txt"), EmptyCollectionBytes());
+    WriteAll(folder.Path("Clipboard.qbx"), EmptyCollectionFile());
+    WriteAll(folder.Path("Notes.txt"), EmptyCollectionFile());
 
     ClipList collections;
-    EXPECT_EQ(LoadCollections(collections), 2u);
-    EXPECT_EQ(Names(collections), (std::vector<std::string>{"Home", "Work"}));
+    EXPECT_EQ(LoadCollections(collections), 3u);
+    ASSERT_EQ(collections.size(), 3u);
+    EXPECT_NE(FindCollection(collections, "Sixteen"), nullptr);
     CClipItem* work = FindCollection(collections, "Work");
     ASSERT_NE(work, nullptr);
+    EXPECT_NE(FindCollection(collections, "Home"), nullptr);
     ASSERT_EQ(work->children.size(), 2u);
     EXPECT_EQ(work->children[0]->owner, work);
     EXPECT_EQ(work->children[1]->LoadText(), "beta");
-    EXPECT_FALSE(work->flags & CLIP_MODIFIED);
 
     EXPECT_FALSE(files::Exists(folder.Path("Empty.qbx")));
     EXPECT_EQ(ReadAll(folder.Path("Short.qbx")), shortFile);
@@ -87,8 +77,9 @@ TEST_F(SaveAndReloadTest, ReadsBackWhatWasWrittenAndKeepsTheRememberedFields) {
     prefs.m_nHotMenuWidth = 10;
     prefs.m_dwOptions = OPT_FMT_TEXT | OPT_INSERT_HEAD | 0x30000000u;
     prefs.m_nMaxItems = 1;
+    prefs.m_nMinTextSize = 0;
     prefs.m_nSound = 4;
-    const CPreferences before = prefs;
+    const uint32_t options = prefs.m_dwOptions;
 
     ASSERT_TRUE(SaveAndReload(prefs, active, collections, kScreen));
     ASSERT_EQ(active.size(), 2u);
@@ -98,11 +89,12 @@ TEST_F(SaveAndReloadTest, ReadsBackWhatWasWrittenAndKeepsTheRememberedFields) {
     ASSERT_EQ(collections[0]->children.size(), 2u);
     EXPECT_EQ(collections[0]->children[0]->LoadText(), "moved in");
 
-    EXPECT_EQ(prefs.m_ptHot.x, before.m_ptHot.x);
-    EXPECT_EQ(prefs.m_ptHot.y, before.m_ptHot.y);
+    EXPECT_EQ(prefs.m_ptHot.x, 5000);
+    EXPECT_EQ(prefs.m_ptHot.y, 5000);
     EXPECT_EQ(prefs.m_nHotMenuWidth, 10);
-    EXPECT_EQ(prefs.m_dwOptions, before.m_dwOptions);
+    EXPECT_EQ(prefs.m_dwOptions, options);
     EXPECT_EQ(prefs.m_nMaxItems, 1);
+    EXPECT_EQ(prefs.m_nMinTextSize, 0);
     EXPECT_EQ(prefs.m_nSound, 4);
 }
 
@@ -122,10 +114,23 @@ TEST(CollectionNames, UnsafeOrReservedNamesAreRefused) {
     std::string name;
     EXPECT_TRUE(CleanCollectionName("  My notes\t", name));
     EXPECT_EQ(name, "My notes");
-    EXPECT_TRUE(CleanCollectionName("v1.2 drafts", name));
-    for (const char* bad : {"", "   ", "..\\up", "a/b", "c:x", "what?", "tail.", "..", "CON",
-                            "lpt1", "nul.txt", "clipboard", "CLIPBOARD ", "tab\x01"})
+    for (const char* good : {"v1.2 drafts", "COM0", "Console", "LPT", "COMA", "nulls"})
+        EXPECT_TRUE(CleanCollectionName(good, name)) << good;
+    for (const char* bad :
+         {"", "   ", "..\\up", "a/b", "c:x", "what?", "tail.", "..", "CON", "lpt1", "com9.txt",
+          "nul .txt", "AUX ", "clipboard", "CLIPBOARD ", "tab\x01"})
         EXPECT_FALSE(CleanCollectionName(bad, name)) << '"' << bad << '"';
-    EXPECT_TRUE(CleanCollectionName("COM0", name));
-    EXPECT_TRUE(CleanCollectionName("Console", name));
+}
+
+// A save's temporary file is removed at start-up once the file it was for reads whole.
+TEST(StraySaveFiles, GoOnlyBesideAWholeFile) {
+    TempProgramFolder folder;
+    MakeCollection("Work", {"w"});
+    WriteAll(folder.Path("Cut.qbx"), Bytes(30, 7));
+    for (const char* name : {"Work.qbx.3.tmp", "Cut.qbx.1.tmp", "Other.qbx.1.tmp", "Work.tmp"})
+        WriteAll(folder.Path(name), {1});
+    RemoveStraySaveFiles();
+    EXPECT_FALSE(files::Exists(folder.Path("Work.qbx.3.tmp")));
+    for (const char* name : {"Cut.qbx.1.tmp", "Other.qbx.1.tmp", "Work.tmp"})
+        EXPECT_TRUE(files::Exists(folder.Path(name))) << name;
 }

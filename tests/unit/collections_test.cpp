@@ -61,26 +61,30 @@ TEST(Capacity, LimitsAreClampedAndMeasured) {
     EXPECT_EQ(TrimToCapacity(active, prefs), 2u);
     EXPECT_EQ(prefs.m_nMaxItems, 2);
     EXPECT_EQ(TextsOf(active), (Texts{"a1", "a2"}));
+    EXPECT_EQ(TrimToCapacity(active, prefs), 0u);
     prefs.m_nMaxItems = 200;
     ClampMaxItems(prefs);
     EXPECT_EQ(prefs.m_nMaxItems, 120);
+    for (const auto& [set, clamped] : {std::pair<int, int>{0, 1}, {121, 120}, {120, 120}}) {
+        prefs.m_nMinTextSize = static_cast<uint8_t>(set);
+        ClampMinTextSize(prefs);
+        EXPECT_EQ(prefs.m_nMinTextSize, clamped) << set;
+    }
 
-    prefs.m_nMinTextSize = 0;
-    ClampMinTextSize(prefs);
-    EXPECT_EQ(prefs.m_nMinTextSize, 1);
-    prefs.m_nMinTextSize = 121;
-    ClampMinTextSize(prefs);
-    EXPECT_EQ(prefs.m_nMinTextSize, 120);
-
-    prefs.m_nMinTextSize = 3;
-    prefs.m_nMaxItemSizeKB = 0;
-    EXPECT_FALSE(PassesTextLimits(2, prefs));
-    EXPECT_TRUE(PassesTextLimits(50u << 20, prefs));
-    prefs.m_nMaxItemSizeKB = 1;
-    EXPECT_TRUE(PassesTextLimits(1024, prefs));
-    EXPECT_FALSE(PassesTextLimits(1025, prefs));
-    prefs.m_nMaxItemSizeKB = 65535;
-    EXPECT_FALSE(FitsMaxItemSize(65535u * 1024 + 1, prefs));
+    const struct {
+        uint8_t minText;
+        uint16_t maxKB;
+        size_t length;
+        bool passes;
+    } limits[] = {
+        {3, 0, 2, false},   {3, 0, 3, true},     {3, 0, 50u << 20, true},
+        {3, 1, 1024, true}, {3, 1, 1025, false}, {3, 65535, 65535u * 1024 + 1, false},
+    };
+    for (const auto& l : limits) {
+        prefs.m_nMinTextSize = l.minText;
+        prefs.m_nMaxItemSizeKB = l.maxKB;
+        EXPECT_EQ(PassesTextLimits(l.length, prefs), l.passes) << l.length << " at " << l.maxKB;
+    }
 }
 
 TEST(Duplicates, SameTextTwiceLeavesOneAtTheInsertPosition) {
@@ -97,28 +101,30 @@ TEST(Duplicates, RichTextAndItsPlainTextAreOneCut) {
     CPreferences prefs = Prefs(true);
     ClipList active = ListOf({"older"});
     active.push_back(CClipItem::FromRtf("{\\rtf1 Hello world}"));
+    active.push_back(CClipItem::FromRtf("{\\rtf1\\b Hello world}"));
     active.push_back(CClipItem::FromText("oldest"));
     CClipItem* rich = active[1].get();
 
-    // Plain text equal to the Rich Text's plain form brings the Rich Text item forward.
+    // Plain text equal to the Rich Text's plain form brings the first such item forward;
+    // any other stays where it is.
     Capture(active, CClipItem::FromText("Hello world"), prefs);
-    ASSERT_EQ(active.size(), 3u);
+    ASSERT_EQ(active.size(), 4u);
     EXPECT_EQ(active.front().get(), rich);
+    EXPECT_EQ(active[2]->text, "{\\rtf1\\b Hello world}");
 
     // New Rich Text replaces an equal plain item, and Rich Text of the same length
     // and caption (other markup, same words).
-    active.push_back(CClipItem::FromText("Same words"));
+    active = ListOf({"Same words"});
     active.push_back(CClipItem::FromRtf("{\\rtf1\\b Same words}"));
     active.push_back(CClipItem::FromRtf("{\\rtf1\\b Some words}"));
+    active.push_back(CClipItem::FromRtf("{\\rtf1\\b\\i Same words}"));
     EXPECT_EQ(RemoveDuplicates(active, *CClipItem::FromRtf("{\\rtf1\\i Same words}"), prefs),
               nullptr);
-    EXPECT_EQ(TextsOf(active),
-              (Texts{"{\\rtf1 Hello world}", "older", "oldest", "{\\rtf1\\b Some words}"}));
+    EXPECT_EQ(TextsOf(active), (Texts{"{\\rtf1\\b Some words}", "{\\rtf1\\b\\i Same words}"}));
 }
 
 TEST(Duplicates, LoweredLimitsPurgeOnTheNextCut) {
     CPreferences prefs = Prefs(true);
-    prefs.m_nMinTextSize = 1;
     ClipList active = ListOf({"ab", std::string(2000, 'x'), "long enough", "abc"});
     prefs.m_nMinTextSize = 3;
     prefs.m_nMaxItemSizeKB = 1;

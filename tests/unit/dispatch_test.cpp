@@ -17,6 +17,8 @@ constexpr WindowHandle kTarget{0x10};
 
 class DispatchTest : public ServiceFixture {
 protected:
+    TempProgramFolder programFolder; // where a printed item's file goes
+
     void SetUp() override {
         ServiceFixture::SetUp();
         RegisterFormats();
@@ -147,8 +149,9 @@ TEST_F(DispatchTest, PasteAllPastesEveryItemInOrderWithoutReordering) {
 
 TEST_F(DispatchTest, OnlyACommandThatActedMovesTheItemAndUnknownOnesDoNothing) {
     // For the text "three" and for a picture, neither with HTML: pasted, moved to the head.
-    // Nothing printed yet; the player and the schedule dialog never paste; a picture has
-    // nothing to run; Delete, Camera and Preferences entries are not the dispatcher's.
+    // A printed text stays, this picture has nothing to print; the player and the schedule
+    // dialog never paste; a picture has nothing to run; Delete, Camera and Preferences entries are
+    // not the dispatcher's.
     const struct {
         int32_t command;
         bool textPasted, textMoved, picturePasted, pictureMoved;

@@ -228,3 +228,38 @@ TEST(EntrySize, AddressesAreCutToFitWithDots) {
     EXPECT_EQ(FitText("abc", 0, six), "...");
     EXPECT_EQ(FitText("", 10, six), "");
 }
+
+TEST(EntryLook, IconIndexCombinesKindHtmlAndCaptionMarks) {
+    const std::string sched = " <08:30,*,*,* *:* *:*,* *:*,*,*,* 01>";
+    const std::string noStart = " <*:*,*,*,* *:* *:*,* *:*,*,*,* 03>";
+    const struct {
+        uint16_t type;
+        std::string caption;
+        bool html;
+        int index;
+    } cases[] = {
+        {CLIP_TEXT, "plain", false, 3},
+        {CLIP_TEXT, "", false, 3},
+        {CLIP_RTF, "doc", false, 7},
+        {CLIP_RTF, "doc", true, 11},
+        {CLIP_FILES, "f", false, 19},
+        {CLIP_FILES_WIDE, "f", false, 19},
+        {CLIP_BITMAP, "Bitmap 001", false, 15},
+        {CLIP_COLLECTION, "Work", false, 15},
+        {CLIP_TEXT, "+1 count %u+", false, 4},
+        {CLIP_TEXT, "+only at start", false, 3},
+        {CLIP_TEXT, "+counter+", true, 12},
+        {CLIP_TEXT, "News" + sched, false, 26},   // MCI player, start set
+        {CLIP_TEXT, "Clock" + noStart, false, 5}, // external program, no start time
+        {CLIP_FILES, "Clock" + noStart, false, 21},
+        {CLIP_FILES, "Clock" + noStart, true, 13},
+    };
+    for (const auto& c : cases) {
+        CClipItem item;
+        item.type = c.type;
+        item.caption = c.caption;
+        if (c.html)
+            item.SetHtml("<p>");
+        EXPECT_EQ(GetIconIndex(item), c.index) << c.caption;
+    }
+}

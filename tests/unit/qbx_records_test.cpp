@@ -6,11 +6,6 @@
 
 namespace {
 
-Bytes RecordsOf(const std::string& path) {
-    Bytes all = ReadAll(path);
-    return all.size() < 40 ? Bytes() : Bytes(all.begin() + 40, all.end());
-}
-
 ClipList ReadItems(const std::string& path, QbxReadResult* result = nullptr,
                    RecordContent content = RecordContent::Keep) {
     ClipList items;
@@ -20,33 +15,45 @@ ClipList ReadItems(const std::string& path, QbxReadResult* result = nullptr,
     return items;
 }
 
-} // namespace
-
-TEST(ItemRecord, TextRecordIsThirteenBytes) {
-    TempProgramFolder dir;
-    ClipList items;
-    items.push_back(Item("abc", CLIP_TEXT, "hello"));
-    ASSERT_TRUE(WriteQbxFile(dir.Path("t.qbx"), QbxLayout::Active, CPreferences(), items));
-    EXPECT_EQ(RecordsOf(dir.Path("t.qbx")),
-              (Bytes{0x03, 'a', 'b', 'c', 0x01, 0x00, 0x05, 'h', 'e', 'l', 'l', 'o', 0x00}));
-    EXPECT_EQ(items[0]->fileOffset, 0u) << "content in memory stays in memory";
+// The file `items` make, without its 40 bytes of magic and preferences.
+Bytes RecordsOf(const TempProgramFolder& dir, ClipList& items, const char* file = __builtin_FILE(),
+                int line = __builtin_LINE()) {
+    if (!WriteQbxFile(dir.Path("r.qbx"), QbxLayout::Active, CPreferences(), items))
+        ADD_FAILURE_AT(file, line) << "not written";
+    Bytes all = ReadAll(dir.Path("r.qbx"));
+    return all.size() < 40 ? Bytes() : Bytes(all.begin() + 40, all.end());
 }
 
-TEST(ItemRecord, BitmapRecordCarriesItsLengthWordAndHtml) {
-    TempProgramFolder dir;
-    Bytes dib = MakeDib(3, 2);
-    ClipList items;
-    items.push_back(Bitmap("pic", dib));
-    items[0]->size = 1; // the writer takes the DIB's own byte count
-    items[0]->SetHtml("<b>");
-    ASSERT_TRUE(WriteQbxFile(dir.Path("b.qbx"), QbxLayout::Active, CPreferences(), items));
+} // namespace
 
+TEST(ItemRecord, CaptionTypeContentAndHtml) {
+    TempProgramFolder dir;
+    const Bytes dib = MakeDib(3, 2);
+    ClipList items;
+    items.push_back(Item("abc", CLIP_TEXT, "hello"));
+    EXPECT_EQ(RecordsOf(dir, items),
+              (Bytes{0x03, 'a', 'b', 'c', 0x01, 0x00, 0x05, 'h', 'e', 'l', 'l', 'o', 0x00}));
+    EXPECT_EQ(items[0]->fileOffset, 0u) << "content in memory stays in memory";
+
+    // A bitmap's content is its length word and its DIB; the writer takes the DIB's size.
+    items[0] = Bitmap("pic", dib);
+    items[0]->size = 1;
+    items[0]->SetHtml("<b>");
     Bytes expected = {0x03, 'p', 'i', 'c', 0x08, 0x00};
     AppendU32(expected, static_cast<uint32_t>(dib.size()));
     expected.insert(expected.end(), dib.begin(), dib.end());
     Append(expected, {0x03, '<', 'b', '>'});
-    EXPECT_EQ(RecordsOf(dir.Path("b.qbx")), expected);
+    EXPECT_EQ(RecordsOf(dir, items), expected);
     EXPECT_EQ(items[0]->size, dib.size());
+
+    // Unknown types are stored as blocks, like bitmaps.
+    items[0] = Bitmap("odd", {1, 2, 3});
+    items[0]->type = 7;
+    EXPECT_EQ(RecordsOf(dir, items),
+              (Bytes{0x03, 'o', 'd', 'd', 0x07, 0x00, 0x03, 0, 0, 0, 1, 2, 3, 0x00}));
+    ClipList back = ReadItems(dir.Path("r.qbx"));
+    ASSERT_EQ(back.size(), 1u);
+    EXPECT_EQ(back[0]->dib, (Bytes{1, 2, 3}));
 }
 
 TEST(ItemRecord, EveryKindRoundTrips) {
@@ -73,10 +80,8 @@ TEST(ItemRecord, EveryKindRoundTrips) {
         EXPECT_EQ(back[i]->html, items[i]->html);
         EXPECT_EQ(back[i]->flags, items[i]->flags);
         EXPECT_EQ(back[i]->fileOffset, 0u);
-        EXPECT_EQ(back[i]->owner, nullptr);
     }
     EXPECT_EQ(back[0]->size, 70005u);
-    EXPECT_TRUE(back[0]->HasHtml());
     EXPECT_EQ(back[4]->size, items[4]->dib.size());
 }
 
@@ -85,16 +90,11 @@ TEST(ItemRecord, ACutRecordIsDroppedAndTheOnesBeforeKept) {
     ClipList items;
     items.push_back(Item("one", CLIP_TEXT, "first"));
     items.push_back(Item("two", CLIP_RTF, "{\\rtf1 second}", "<i>"));
+    ASSERT_TRUE(WriteQbxFile(dir.Path("two.qbx"), QbxLayout::Active, CPreferences(), items));
+    const size_t thirdStart = ReadAll(dir.Path("two.qbx")).size();
     items.push_back(Bitmap("three", MakeDib(2, 2)));
     ASSERT_TRUE(WriteQbxFile(dir.Path("full.qbx"), QbxLayout::Active, CPreferences(), items));
-    Bytes full = ReadAll(dir.Path("full.qbx"));
-    {
-        ClipList two;
-        two.push_back(Item("one", CLIP_TEXT, "first"));
-        two.push_back(Item("two", CLIP_RTF, "{\\rtf1 second}", "<i>"));
-        ASSERT_TRUE(WriteQbxFile(dir.Path("two.qbx"), QbxLayout::Active, CPreferences(), two));
-    }
-    const size_t thirdStart = ReadAll(dir.Path("two.qbx")).size();
+    const Bytes full = ReadAll(dir.Path("full.qbx"));
 
     // Every cut inside the third record loses only that record.
     for (size_t cut = thirdStart + 1; cut < full.size(); ++cut) {
@@ -116,21 +116,21 @@ TEST(ItemRecord, HostileLengthsEndTheFileWithoutBeingBelieved) {
     AppendShort(good, "kept");
     good.push_back(0);
 
-    struct Case {
-        const char* what;
-        Bytes tail;
-    };
     Bytes giantDib = {0x01, 'b'};
     AppendU16(giantDib, CLIP_BITMAP);
     AppendU32(giantDib, 0xFFFFFFF0);
     Append(giantDib, {1, 2, 3, 4});
-    Bytes giantText = {0x01, 't', 0x01, 0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F, 'x'};
-    Bytes giantCaption = {0xFF, 0xFF, 0xFF, 0x00, 0x00, 0x00, 0x40};
-    Bytes oddWide = {0x01, 'w', 0x01, 0x00, 0xFF, 0xFE, 0xFF, 0x02, 'A', 0x00, 'B'};
-    Bytes noHtml = {0x01, 'h', 0x01, 0x00, 0x01, 'x'};
-    for (const Case& c : {Case{"giant DIB", giantDib}, Case{"giant text", giantText},
-                          Case{"giant caption", giantCaption}, Case{"odd UTF-16", oddWide},
-                          Case{"html missing", noHtml}}) {
+    const struct {
+        const char* what;
+        Bytes tail;
+    } cases[] = {
+        {"giant DIB", giantDib},
+        {"giant text", {0x01, 't', 0x01, 0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F, 'x'}},
+        {"giant caption", {0xFF, 0xFF, 0xFF, 0x00, 0x00, 0x00, 0x40}},
+        {"odd UTF-16", {0x01, 'w', 0x01, 0x00, 0xFF, 0xFE, 0xFF, 0x02, 'A', 0x00, 'B'}},
+        {"html missing", {0x01, 'h', 0x01, 0x00, 0x01, 'x'}},
+    };
+    for (const auto& c : cases) {
         Bytes file = good;
         file.insert(file.end(), c.tail.begin(), c.tail.end());
         WriteAll(dir.Path("h.qbx"), file);
@@ -142,44 +142,29 @@ TEST(ItemRecord, HostileLengthsEndTheFileWithoutBeingBelieved) {
             EXPECT_FALSE(r.whole) << c.what;
             EXPECT_EQ(r.stopAt, good.size()) << c.what;
         }
+        EXPECT_FALSE(CheckQbxFile(dir.Path("h.qbx")).whole) << c.what;
     }
-}
-
-TEST(ItemRecord, UnknownTypesAreStoredAsBlocks) {
-    TempProgramFolder dir;
-    ClipList items;
-    items.push_back(Bitmap("odd", {1, 2, 3}));
-    items[0]->type = 7;
-    ASSERT_TRUE(WriteQbxFile(dir.Path("u.qbx"), QbxLayout::Active, CPreferences(), items));
-    EXPECT_EQ(RecordsOf(dir.Path("u.qbx")),
-              (Bytes{0x03, 'o', 'd', 'd', 0x07, 0x00, 0x03, 0, 0, 0, 1, 2, 3, 0x00}));
-    ClipList back = ReadItems(dir.Path("u.qbx"));
-    ASSERT_EQ(back.size(), 1u);
-    EXPECT_EQ(back[0]->dib, (Bytes{1, 2, 3}));
 }
 
 TEST(FileVersion, MagicIsComparedExactlyByReadersAndLooselyByTheVersionTest) {
     TempProgramFolder dir;
-    Bytes file = EmptyCollectionFile();
-    WriteAll(dir.Path("v.qbx"), file);
-    std::FILE* f = std::fopen(dir.Path("v.qbx").c_str(), "rb");
-    EXPECT_TRUE(IsCurrentVersion(f));
-    std::fclose(f);
-
-    file[0] = 9; // another length byte: still the current version, but not a valid file
-    WriteAll(dir.Path("v.qbx"), file);
-    f = std::fopen(dir.Path("v.qbx").c_str(), "rb");
-    EXPECT_TRUE(IsCurrentVersion(f));
-    std::fclose(f);
-    ClipList items;
-    EXPECT_EQ(ReadQbxFile(dir.Path("v.qbx"), QbxLayout::Active, nullptr, items, RecordContent::Keep)
-                  .status,
-              QbxFileStatus::Foreign);
-
-    file[0] = 7;
-    file[7] = '8';
-    WriteAll(dir.Path("v.qbx"), file);
-    f = std::fopen(dir.Path("v.qbx").c_str(), "rb");
-    EXPECT_FALSE(IsCurrentVersion(f));
-    std::fclose(f);
+    const struct {
+        size_t at;
+        uint8_t byte;
+        bool current;
+        QbxFileStatus status;
+    } cases[] = {
+        {0, 7, true, QbxFileStatus::Valid},
+        {0, 9, true, QbxFileStatus::Foreign}, // another length byte
+        {7, '8', false, QbxFileStatus::Foreign},
+    };
+    for (const auto& c : cases) {
+        Bytes file = EmptyCollectionFile();
+        file[c.at] = c.byte;
+        WriteAll(dir.Path("v.qbx"), file);
+        std::FILE* f = std::fopen(dir.Path("v.qbx").c_str(), "rb");
+        EXPECT_EQ(IsCurrentVersion(f), c.current) << c.at;
+        std::fclose(f);
+        EXPECT_EQ(CheckQbxFile(dir.Path("v.qbx")).status, c.status) << c.at;
+    }
 }

@@ -74,7 +74,7 @@ TEST(QbxString, LengthPrefixesChangeAt255And65534) {
     }
 }
 
-TEST(QbxString, WideFormIsNarrowedUpToItsFirstNul) {
+TEST(QbxString, WideFormGoesThroughTheCodePageUpToItsFirstNul) {
     // 0xFF 0xFFFE, then a one-byte unit count, then UTF-16: "Пр" "é" "A" NUL "B".
     Bytes b = {0xFF, 0xFE, 0xFF, 6};
     for (uint16_t u : {0x041F, 0x0440, 0x00E9, 0x0041, 0x0000, 0x0042})
@@ -82,20 +82,28 @@ TEST(QbxString, WideFormIsNarrowedUpToItsFirstNul) {
     b.push_back('z'); // the next field starts right after the six units
     ReaderOver r(b);
     std::string s;
-    ASSERT_TRUE(r->ReadString(s));
-    EXPECT_EQ(s, "\xCF\xF0\xE9"
+    std::u16string wide;
+    ASSERT_TRUE(r->ReadString(s, &wide));
+    EXPECT_EQ(s, "??\xE9"
                  "A");
+    EXPECT_EQ(wide, u"\u041F\u0440\u00E9A");
     uint8_t next;
     ASSERT_TRUE(r->ReadU8(next));
     EXPECT_EQ(next, 'z');
 
-    // The unit count may itself take the three-byte form.
+    // The unit count may itself take the three-byte form; its head is read like any other.
     Bytes longForm = {0xFF, 0xFE, 0xFF, 0xFF, 0x2C, 0x01};
     for (int i = 0; i < 300; ++i)
-        AppendU16(longForm, 0x0410);
+        AppendU16(longForm, 0x20AC);
     ReaderOver r2(longForm);
-    ASSERT_TRUE(r2->ReadString(s));
-    EXPECT_EQ(s, std::string(300, '\xC0'));
+    ASSERT_TRUE(r2->ReadString(s, &wide));
+    EXPECT_EQ(s, std::string(300, '\x80')) << "the euro sign has its place in the code page";
+    EXPECT_EQ(wide, u"");
+    ReaderOver r3(longForm);
+    uint32_t length = 7;
+    ASSERT_TRUE(r3->ReadStringHead(s, 10, length));
+    EXPECT_EQ(s, std::string(10, '\x80'));
+    EXPECT_EQ(length, 300u);
 }
 
 TEST(QbxString, LengthsPastTheEndFailWithoutReading) {

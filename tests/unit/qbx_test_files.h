@@ -49,13 +49,14 @@ inline Bytes ReadAll(const std::string& path) {
     return out;
 }
 
-inline void WriteAll(const std::string& path, const Bytes& bytes) {
+// Helpers that check something report the line they were called from.
+inline void WriteAll(const std::string& path, const Bytes& bytes,
+                     const char* file = __builtin_FILE(), int line = __builtin_LINE()) {
     std::FILE* f = std::fopen(path.c_str(), "wb");
-    ASSERT_NE(f, nullptr) << path;
-    if (!bytes.empty()) {
-        ASSERT_EQ(std::fwrite(bytes.data(), 1, bytes.size(), f), bytes.size());
-    }
-    std::fclose(f);
+    if (!f || (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), f) != bytes.size()))
+        ADD_FAILURE_AT(file, line) << "could not write " << path;
+    if (f)
+        std::fclose(f);
 }
 
 inline void Append(Bytes& b, const std::string& s) {

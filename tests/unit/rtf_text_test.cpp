@@ -5,9 +5,11 @@
 namespace {
 
 // Text of a source that must read; fails the test when it does not.
-std::string Text(const std::string& rtf) {
+std::string Text(const std::string& rtf, const char* file = __builtin_FILE(),
+                 int line = __builtin_LINE()) {
     std::string text;
-    EXPECT_TRUE(ExtractRtfText(rtf.data(), rtf.size(), text)) << rtf;
+    if (!ExtractRtfText(rtf.data(), rtf.size(), text))
+        ADD_FAILURE_AT(file, line) << "does not read: " << rtf.substr(0, 200);
     return text;
 }
 
@@ -75,11 +77,19 @@ TEST(RtfText, HexEscapesTakeEitherCaseAndLineFeedsBecomeCrLf) {
 }
 
 TEST(RtfText, SkipsDestinationsToTheEndOfTheirGroup) {
+    for (const char* name :
+         {"author",   "buptim",  "colortbl", "comment", "creatim",  "doccomm",    "fonttbl",
+          "footer",   "footerf", "footerl",  "footerr", "footnote", "ftncn",      "ftnsep",
+          "ftnsepc",  "header",  "headerf",  "headerl", "headerr",  "info",       "keywords",
+          "operator", "pict",    "printim",  "revtim",  "rxe",      "stylesheet", "subject",
+          "tc",       "title",   "txe",      "xe"})
+        EXPECT_EQ(Text(std::string("{\\rtf1 a{\\") + name + " b{c}d}e}"), "ae") << name;
     EXPECT_EQ(Text("{\\rtf1 a{\\*\\unknown b{c}d}e}"), "ae");
     // A known word after \\* is acted on, not skipped.
     EXPECT_EQ(Text("{\\rtf1 a{\\*\\par b}c}"), "a\r\nbc");
-    // Unknown words without \\* are ignored and their group kept.
-    EXPECT_EQ(Text("{\\rtf1 a{\\unknown b}c}"), "abc");
+    // Unknown words without \\* are ignored and their group kept, also one as long as a
+    // keyword (\\adj and \\par).
+    EXPECT_EQ(Text("{\\rtf1 a{\\unknown b}c\\adj d}"), "abcd");
     EXPECT_EQ(Text("{\\rtf1 {\\*\\a{\\*\\b{\\*\\c x}y}z}w{\\header h}{\\footnote{\\i f}}v}"), "wv");
     EXPECT_EQ(Text("{\\rtf1 x\\fonttbl y{z}}after"), "xafter");
 }

@@ -88,3 +88,24 @@ TEST(SafeFileWriter, SavesPastWhatCanBeWorkedAroundAndKeepsTheWholeCopy) {
         }
     }
 }
+
+TEST(SaveTempName, NamesTheFileItWasWrittenFor) {
+    const struct {
+        const char* name;
+        const char* target; // empty: not a save's temporary file
+    } cases[] = {
+        {"Work.qbx.3.tmp", "Work.qbx"},
+        {"Work.QBX.17.TMP", "Work.QBX"},
+        {"Work.qbx.tmp", "Work.qbx"},
+        {"Work.qbx.x3.tmp", ""},
+        {"Work.qbx..tmp", ""},
+        {".qbx.1.tmp", ""},
+        {"Work.tmp", ""},
+        {"Work.qbx.1.txt", ""},
+    };
+    for (const auto& c : cases) {
+        std::string target = "unchanged";
+        EXPECT_EQ(IsSaveTempName(c.name, target), *c.target != 0) << c.name;
+        EXPECT_EQ(target, *c.target ? c.target : "unchanged") << c.name;
+    }
+}

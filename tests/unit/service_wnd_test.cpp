@@ -72,11 +72,11 @@ TEST_F(ServiceTest, AutostartBitFollowsTheCheckNotTheFile) {
     CallLog log2;
     FakeServiceWindow window2{log2};
     FakeCollectionStore store2{log2};
-    CServiceWnd other{ServicePorts{window2,   focus,      boxes,   installation, store2,
-                                   languages, clipboard,  viewers, clock,        sound,
-                                   hotKeys,   timers,     tray,    input,        keys,
-                                   targets,   targets,    menus,   systemLists,  documents,
-                                   pictures,  hotWindows, camera},
+    CServiceWnd other{ServicePorts{window2,   focus,     boxes,      prompts, installation,
+                                   store2,    languages, clipboard,  viewers, clock,
+                                   sound,     hotKeys,   timers,     tray,    input,
+                                   keys,      targets,   targets,    menus,   systemLists,
+                                   documents, pictures,  hotWindows, camera},
                       800, 0};
     g_bAutostartDisabled = true;
     ASSERT_TRUE(other.Create(kFrame));

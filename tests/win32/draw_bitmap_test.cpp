@@ -90,18 +90,6 @@ TEST(DrawBitmap, BottomUpAndTopDownPicturesDrawUprightAtTheirOwnSize) {
     }
 }
 
-TEST(DrawBitmap, ASmallPictureIsCentredNotEnlarged) {
-    PixelCanvas canvas(10, 6, kBack);
-    ASSERT_TRUE(canvas.Ready());
-    const RECT box = {0, 0, 10, 6};
-    EXPECT_TRUE(DrawBitmap(BitmapItem(FourColours(false)), canvas.Dc(), box));
-    EXPECT_EQ(canvas.At(4, 2), kRed);
-    EXPECT_EQ(canvas.At(5, 2), kGreen);
-    EXPECT_EQ(canvas.At(4, 3), kBlue);
-    EXPECT_EQ(canvas.At(5, 3), kWhite);
-    EXPECT_EQ(PixelsOtherThan(canvas, kBack), 4);
-}
-
 TEST(DrawBitmap, ALargePictureIsShrunkToFitKeepingItsShape) {
     // 8 x 4 in quarters of one colour each, into a 4 x 6 box: drawn 4 x 2, one row down.
     std::vector<std::vector<COLORREF>> rows;
@@ -189,10 +177,5 @@ TEST(DrawBitmap, OtherKindsAndUnusableDibsDrawNothing) {
         EXPECT_FALSE(DrawBitmap(items[i], canvas.Dc(), box));
         EXPECT_EQ(PixelsOtherThan(canvas, kBack), 0);
     }
-    // The same picture whole is drawn: the refusals above are not a broken drawing.
-    PixelCanvas canvas(4, 4, kBack);
-    ASSERT_TRUE(canvas.Ready());
-    EXPECT_TRUE(DrawBitmap(BitmapItem(whole), canvas.Dc(), box));
-    EXPECT_EQ(PixelsOtherThan(canvas, kBack), 4);
 }
 } // namespace

@@ -9,37 +9,30 @@ namespace {
 HFONT NewFont() {
     return CreateFontA(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Tahoma");
 }
+bool IsFont(HGDIOBJ object) {
+    return GetObjectType(object) == static_cast<DWORD>(OBJ_FONT);
+}
 
-TEST(Handles, AFontIsDeletedWhenItsOwnerGoes) {
+TEST(Handles, OwnersFreeOnceAndHandOverOnMove) {
     HFONT font = NewFont();
-    ASSERT_NE(font, nullptr);
+    ASSERT_TRUE(IsFont(font));
     {
-        UniqueFont owner(font);
-        EXPECT_EQ(GetObjectType(font), static_cast<DWORD>(OBJ_FONT));
+        UniqueFont a(font);
+        UniqueFont b(std::move(a));
+        EXPECT_FALSE(a);
+        a = std::move(b);
+        EXPECT_EQ(a.Get(), font);
+        EXPECT_TRUE(IsFont(font));
     }
-    EXPECT_EQ(GetObjectType(font), 0u);
-}
+    EXPECT_FALSE(IsFont(font)) << "deleted when its owner went";
 
-TEST(Handles, MovingHandsOverAndReleaseGivesUp) {
-    HFONT font = NewFont();
-    UniqueFont a(font);
-    UniqueFont b(std::move(a));
-    EXPECT_FALSE(a);
-    EXPECT_EQ(b.Get(), font);
-    a = std::move(b);
-    EXPECT_EQ(a.Get(), font);
-    EXPECT_EQ(GetObjectType(font), static_cast<DWORD>(OBJ_FONT));
-
-    HFONT kept = a.Release();
-    EXPECT_FALSE(a);
-    a.Reset();
-    EXPECT_EQ(GetObjectType(kept), static_cast<DWORD>(OBJ_FONT)) << "released, not deleted";
+    UniqueFont owner(NewFont());
+    HFONT kept = owner.Release();
+    owner.Reset();
+    EXPECT_TRUE(IsFont(kept)) << "released, not deleted";
     DeleteObject(kept);
-}
 
-TEST(Handles, ResetFreesTheOldHandle) {
-    HMENU first = CreatePopupMenu();
-    HMENU second = CreatePopupMenu();
+    HMENU first = CreatePopupMenu(), second = CreatePopupMenu();
     UniqueMenu menu(first);
     menu.Reset(second);
     EXPECT_FALSE(IsMenu(first));

@@ -1,12 +1,11 @@
-// The hidden frame and its service window as a second copy and the session see them:
-// found by title, never shown, and every way of ending saves exactly once.
+// The hidden frame and its service window as the session sees them: never shown, and every
+// way of ending saves exactly once.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "class_names.h"
 #include "fakes/fake_collection_store.h"
 #include "fakes/fake_focus.h"
 #include "fakes/fake_installation.h"
@@ -15,7 +14,6 @@
 #include "main_frame.h"
 #include "port/ini_file_win32.h"
 #include "port/resources_win32.h"
-#include "port/running_copy_win32.h"
 #include "resource.h"
 
 namespace {
@@ -55,28 +53,15 @@ protected:
     HWND Frame() const { return frame.Handle(); }
 };
 
-TEST_F(MainFrameTest, HiddenFrameTitledQuillboxHoldsTheHiddenServiceWindow) {
-    EXPECT_EQ(FindWindowA(nullptr, "Quillbox"), Frame());
-    EXPECT_FALSE(IsWindowVisible(Frame()));
-    const LONG style = GetWindowLongA(Frame(), GWL_STYLE);
-    EXPECT_EQ(style & WS_OVERLAPPEDWINDOW, WS_OVERLAPPEDWINDOW);
-    EXPECT_EQ(GetParent(Frame()), nullptr);
-
+// (That the frame and its service window stay hidden is proven by the start-up script.)
+TEST_F(MainFrameTest, TheServiceWindowUsesTheMenuFontOfTheSettings) {
     HWND service = GetDlgItem(Frame(), 1);
     ASSERT_NE(service, nullptr);
-    EXPECT_EQ(FromHwnd(service), frame.Service().GetSafeHwnd());
-    EXPECT_FALSE(IsWindowVisible(service));
-    EXPECT_TRUE(GetWindowLongA(service, GWL_STYLE) & WS_CHILD);
-    char cls[64] = "";
-    GetClassNameA(service, cls, sizeof cls);
-    EXPECT_STREQ(cls, SERVICE_CLASS);
-    // The menu font from the settings is the service window's font.
     const HFONT font = reinterpret_cast<HFONT>(SendMessageA(service, WM_GETFONT, 0, 0));
     EXPECT_NE(font, nullptr);
     EXPECT_EQ(FromHfont(font), frame.Service().m_font);
     EXPECT_EQ(GetObjectType(font), static_cast<DWORD>(OBJ_FONT));
     EXPECT_EQ(log.Count("load active"), 1);
-    EXPECT_EQ(log.Count("save active"), 0);
 }
 
 TEST_F(MainFrameTest, SessionEndSavesOnceAndEndsTheMessageLoop) {
@@ -105,27 +90,6 @@ TEST_F(MainFrameTest, ExitCommandAndCloseSaveBeforeTheyReturn) {
     SendMessageA(Frame(), WM_CLOSE, 0, 0);
     EXPECT_EQ(frame.Handle(), nullptr);
     EXPECT_EQ(log.Count("save active"), 2);
-}
-
-TEST_F(MainFrameTest, AboutRequestLeavesTheCopyRunning) {
-    Win32RunningCopy copy;
-    const WindowHandle found = copy.Find("Quillbox");
-    ASSERT_EQ(found, FromHwnd(Frame()));
-    copy.PostCommand(found, ID_APP_ABOUT);
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-        DispatchMessageA(&msg);
-    EXPECT_TRUE(IsWindow(Frame()));
-    EXPECT_EQ(log.Count("save active"), 0);
-}
-
-TEST_F(MainFrameTest, UninstallRequestFromAnotherCopyUninstallsInsteadOfSaving) {
-    Win32RunningCopy copy;
-    copy.PostCommand(copy.Find("Quillbox"), ID_UNINSTALL_REQUEST);
-    EXPECT_TRUE(PumpUntilQuit());
-    EXPECT_EQ(frame.Handle(), nullptr);
-    EXPECT_EQ(log.Count("uninstall"), 1);
-    EXPECT_EQ(log.Count("save active"), 0);
 }
 
 TEST_F(MainFrameTest, AFrameObjectThatGoesFirstStillSaves) {

@@ -1,4 +1,4 @@
-// The program's own resources: texts with "#N" references followed once, version, manifest, icons.
+// The program's own resources: version, manifest, icons and pictures.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -8,22 +8,9 @@
 #include <vector>
 
 #include "pixel_canvas.h"
-#include "platform/ui_strings.h"
 #include "resource.h"
 
 namespace {
-TEST(Resources, OwnTableTextsWithReferencesAndEscapes) {
-    EXPECT_EQ(LoadUiString(128), "Quillbox");
-    EXPECT_EQ(LoadUiString(3002), "QBX file error");
-    EXPECT_EQ(LoadUiString(3006), "\n - running version will be stopped,");
-    EXPECT_EQ(LoadUiString(3062), "Active collection has been created. This item was inserted  "
-                                  "into empty active collection on purpose.");
-    // 2043 reads "#2042".
-    EXPECT_EQ(LoadUiString(2043), LoadUiString(2042));
-    EXPECT_FALSE(LoadUiString(2042).empty());
-    EXPECT_EQ(LoadUiString(9999), "");
-}
-
 TEST(Resources, VersionAndManifestAreInTheResources) {
     char path[MAX_PATH];
     ASSERT_GT(GetModuleFileNameA(nullptr, path, MAX_PATH), 0u);

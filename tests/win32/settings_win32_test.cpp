@@ -30,18 +30,20 @@ protected:
         RegSetValueExA(k, name, 0, type, static_cast<const BYTE*>(data), size);
         RegCloseKey(k);
     }
+    std::string Read(const char* name) {
+        std::string v = "(none)";
+        reg.ReadString(RegHive::CurrentUser, kTestKey, name, v);
+        return v;
+    }
     Win32Registry reg;
 };
 
 } // namespace
 
-TEST_F(RegistryWin32Test, WritesReadsAndDeletesStringValues) {
-    std::string v;
-    EXPECT_FALSE(reg.ReadString(RegHive::CurrentUser, kTestKey, "Font", v));
+TEST_F(RegistryWin32Test, StringValuesAsWrittenAndAsOthersWroteThem) {
+    EXPECT_EQ(Read("Font"), "(none)");
     ASSERT_TRUE(reg.WriteString(RegHive::CurrentUser, kTestKey, "Font", "Arial,10,204,1"));
-    ASSERT_TRUE(reg.ReadString(RegHive::CurrentUser, kTestKey, "font", v));
-    EXPECT_EQ(v, "Arial,10,204,1");
-
+    EXPECT_EQ(Read("font"), "Arial,10,204,1");
     // Stored as REG_SZ with the NUL counted.
     HKEY k;
     ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, kTestKey, 0, KEY_QUERY_VALUE, &k), ERROR_SUCCESS);
@@ -51,26 +53,18 @@ TEST_F(RegistryWin32Test, WritesReadsAndDeletesStringValues) {
     EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
     EXPECT_EQ(size, 15u);
 
-    std::string longValue(5000, 'q');
-    ASSERT_TRUE(reg.WriteString(RegHive::CurrentUser, kTestKey, "Long", longValue));
-    ASSERT_TRUE(reg.ReadString(RegHive::CurrentUser, kTestKey, "Long", v));
-    EXPECT_EQ(v, longValue);
-
+    ASSERT_TRUE(reg.WriteString(RegHive::CurrentUser, kTestKey, "Long", std::string(5000, 'q')));
+    EXPECT_EQ(Read("Long"), std::string(5000, 'q'));
     EXPECT_TRUE(reg.DeleteValue(RegHive::CurrentUser, kTestKey, "Font"));
-    EXPECT_FALSE(reg.ReadString(RegHive::CurrentUser, kTestKey, "Font", v));
+    EXPECT_EQ(Read("Font"), "(none)");
     EXPECT_FALSE(reg.DeleteValue(RegHive::CurrentUser, kTestKey, "Font"));
-}
 
-TEST_F(RegistryWin32Test, OddValuesWrittenByOthersAreReadSafely) {
-    SetRaw("NoNul", REG_SZ, "abc", 3); // no terminating NUL
+    SetRaw("NoNul", REG_SZ, "abc", 3);
     SetRaw("Number", REG_DWORD, "\x01\x00\x00\x00", 4);
     SetRaw("Two", REG_SZ, "one\0two", 8);
-    std::string v;
-    ASSERT_TRUE(reg.ReadString(RegHive::CurrentUser, kTestKey, "NoNul", v));
-    EXPECT_EQ(v, "abc");
-    EXPECT_FALSE(reg.ReadString(RegHive::CurrentUser, kTestKey, "Number", v));
-    ASSERT_TRUE(reg.ReadString(RegHive::CurrentUser, kTestKey, "Two", v));
-    EXPECT_EQ(v, "one");
+    EXPECT_EQ(Read("NoNul"), "abc");
+    EXPECT_EQ(Read("Number"), "(none)");
+    EXPECT_EQ(Read("Two"), "one");
 }
 
 TEST_F(RegistryWin32Test, KeysWithSubkeysAreNotDeleted) {
@@ -83,39 +77,29 @@ TEST_F(RegistryWin32Test, KeysWithSubkeysAreNotDeleted) {
     EXPECT_NE(RegOpenKeyExA(HKEY_CURRENT_USER, kTestKey, 0, KEY_READ, &k), ERROR_SUCCESS);
 }
 
-TEST(IniFileWin32, EntriesInTheSettingsFile) {
-    TempFolder temp;
-    Win32IniFile ini;
-    const std::string file = temp / "quillbox.ini";
-    EXPECT_EQ(ini.ReadString(file, "Configuration", "Font", "MS Sans Serif,8"), "MS Sans Serif,8");
-    ASSERT_TRUE(ini.WriteString(file, "Configuration", "Font", "Arial,10,204,1"));
-    ASSERT_TRUE(ini.WriteString(file, "Configuration", "Video", "10.20.300.200"));
-    EXPECT_EQ(ini.ReadString(file, "configuration", "font", ""), "Arial,10,204,1");
-    EXPECT_EQ(ini.ReadString(file, "Configuration", "Missing", "dflt"), "dflt");
-    std::string text = ReadTextFile(file);
-    EXPECT_NE(text.find("[Configuration]"), std::string::npos) << text;
-    EXPECT_NE(text.find("Font=Arial,10,204,1"), std::string::npos) << text;
-
-    std::string longValue(3000, 'z');
-    ASSERT_TRUE(ini.WriteString(file, "Configuration", "Long", longValue));
-    EXPECT_EQ(ini.ReadString(file, "Configuration", "Long", ""), longValue);
-}
-
-TEST(MenuFontWin32, FontFromTheSettingsFile) {
+TEST(SettingsFileWin32, EntriesAndTheMenuFontTheyGive) {
     TempFolder temp;
     SetProgramPath(temp / "quillbox.exe");
     Win32IniFile ini;
+    const std::string file = temp / "quillbox.ini";
     const int dpi = ScreenDpiY();
-
+    LOGFONTA lf = {};
     HFONT font = CreateMenuFont(ini); // no settings file: the default
     ASSERT_NE(font, nullptr);
-    LOGFONTA lf = {};
     GetObjectA(font, sizeof lf, &lf);
     DeleteObject(font);
     EXPECT_STREQ(lf.lfFaceName, "MS Sans Serif");
     EXPECT_EQ(lf.lfHeight, -MulDiv(8, dpi, 72));
 
-    ini.WriteString(temp / "quillbox.ini", "Configuration", "Font", "Arial,10,204,1");
+    EXPECT_EQ(ini.ReadString(file, "Configuration", "Font", "dflt"), "dflt");
+    ASSERT_TRUE(ini.WriteString(file, "Configuration", "Font", "Arial,10,204,1"));
+    ASSERT_TRUE(ini.WriteString(file, "Configuration", "Long", std::string(3000, 'z')));
+    EXPECT_EQ(ini.ReadString(file, "configuration", "font", ""), "Arial,10,204,1");
+    EXPECT_EQ(ini.ReadString(file, "Configuration", "Long", ""), std::string(3000, 'z'));
+    const std::string text = ReadTextFile(file);
+    EXPECT_NE(text.find("[Configuration]"), std::string::npos) << text;
+    EXPECT_NE(text.find("Font=Arial,10,204,1"), std::string::npos) << text;
+
     font = CreateMenuFont(ini);
     ASSERT_NE(font, nullptr);
     GetObjectA(font, sizeof lf, &lf);
@@ -124,6 +108,5 @@ TEST(MenuFontWin32, FontFromTheSettingsFile) {
     EXPECT_EQ(lf.lfHeight, -MulDiv(10, dpi, 72));
     EXPECT_EQ(lf.lfCharSet, 204);
     EXPECT_EQ(lf.lfItalic, 1);
-    EXPECT_EQ(lf.lfWeight, 0);
     EXPECT_EQ(FormatFontSetting(FromLogFont(lf), dpi), "Arial,10,204,1");
 }

@@ -1,8 +1,11 @@
 #pragma once
-// A fresh folder under the system's temporary folder, removed with what it holds; and the
-// folder of the running test program.
+// A fresh folder under the system's temporary folder, removed with what it holds; the folder
+// of the running test program; whole files written and read.
 #include <windows.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 class TempFolder {
@@ -16,59 +19,30 @@ public:
                 break;
         }
     }
-    ~TempFolder() { Remove(m_path); }
+    ~TempFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(m_path, ignored);
+    }
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
 
-    const std::string& path() const { return m_path; }
     std::string operator/(const std::string& name) const { return m_path + "\\" + name; }
 
 private:
-    static void Remove(const std::string& dir) {
-        WIN32_FIND_DATAA fd;
-        HANDLE h = FindFirstFileA((dir + "\\*").c_str(), &fd);
-        if (h != INVALID_HANDLE_VALUE) {
-            do {
-                std::string name = fd.cFileName;
-                if (name == "." || name == "..")
-                    continue;
-                std::string full = dir + "\\" + name;
-                if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                    Remove(full);
-                else
-                    DeleteFileA(full.c_str());
-            } while (FindNextFileA(h, &fd));
-            FindClose(h);
-        }
-        RemoveDirectoryA(dir.c_str());
-    }
     std::string m_path;
 };
 
 inline std::string TestProgramFolder() {
     char path[MAX_PATH + 1] = "";
-    DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string p(path, n);
+    std::string p(path, GetModuleFileNameA(nullptr, path, MAX_PATH));
     return p.substr(0, p.find_last_of('\\'));
 }
 
 inline void WriteTextFile(const std::string& path, const std::string& text) {
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                           FILE_ATTRIBUTE_NORMAL, nullptr);
-    DWORD written = 0;
-    WriteFile(h, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
-    CloseHandle(h);
+    std::ofstream(path, std::ios::binary) << text;
 }
 
 inline std::string ReadTextFile(const std::string& path) {
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                           FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (h == INVALID_HANDLE_VALUE)
-        return std::string();
-    std::string text(GetFileSize(h, nullptr), '\0');
-    DWORD got = 0;
-    ReadFile(h, &text[0], static_cast<DWORD>(text.size()), &got, nullptr);
-    CloseHandle(h);
-    text.resize(got);
-    return text;
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }

@@ -1,6 +1,8 @@
 // qbx add FILE --text T | --rtf PATH | --bmp PATH | --files PATH... [--caption C] [--html H]
 #include "qbx_tool.h"
 
+#include "store/wide_text.h"
+
 #include "bmp_file.h"
 #include "store/collections.h"
 
@@ -45,8 +47,14 @@ bool TakeExtras(Args& args, Extras& extras) {
 
 // Inserts the item at the file's insert position and trims the list to its capacity.
 void Insert(QbxDocument& doc, std::unique_ptr<CClipItem> item, const Extras& extras) {
-    if (extras.hasCaption)
-        item->caption = extras.caption;
+    if (extras.hasCaption) {
+        std::u16string wide;
+        DualText caption{extras.caption, std::u16string()};
+        if (WideFromUtf8(extras.caption, wide))
+            caption = SplitWide(wide);
+        item->caption = caption.text;
+        item->wideCaption = caption.wide;
+    }
     if (extras.hasHtml)
         item->SetHtml(extras.html);
     InsertItem(doc.items, std::move(item), doc.prefs);
@@ -54,10 +62,15 @@ void Insert(QbxDocument& doc, std::unique_ptr<CClipItem> item, const Extras& ext
 }
 
 bool AddText(QbxDocument& doc, const std::string& text, const Extras& extras, std::string& why) {
-    why = TextRefusal(text.size(), doc.prefs);
+    // UTF-8 as the console gives it, measured in characters as capture measures them; bytes
+    // that are not UTF-8 are taken as code-page text, as they always were.
+    std::u16string wide;
+    const bool utf8 = WideFromUtf8(text, wide);
+    why = TextRefusal(utf8 ? wide.size() : text.size(), doc.prefs);
     if (!why.empty())
         return false;
-    std::unique_ptr<CClipItem> item = CClipItem::FromText(text);
+    std::unique_ptr<CClipItem> item =
+        utf8 ? CClipItem::FromWideText(wide) : CClipItem::FromText(text);
     // Copying the plain form of a listed Rich Text item brings that item forward instead.
     if (std::unique_ptr<CClipItem> reused = RemoveDuplicates(doc.items, *item, doc.prefs))
         item = std::move(reused);

@@ -1,12 +1,23 @@
 // qbx show FILE N [--raw | --html]
+// Text comes as UTF-8; --raw gives the stored bytes (UTF-16 where the file holds that form).
 #include "qbx_tool.h"
 
 #include "store/bitmap_file.h"
-#include "store/rtf_text.h"
+#include "store/wide_text.h"
 
 #include <cstdio>
 
 namespace {
+
+// The units as the file stores them: UTF-16, little-endian.
+std::string Utf16Bytes(const std::u16string& units) {
+    std::string out;
+    for (char16_t u : units) {
+        out += static_cast<char>(u & 0xFF);
+        out += static_cast<char>(u >> 8);
+    }
+    return out;
+}
 
 // A positive decimal number; 0 when `s` is not one.
 size_t ParseItemNumber(const std::string& s) {
@@ -19,8 +30,10 @@ size_t ParseItemNumber(const std::string& s) {
 bool WriteItem(const CClipItem& item, const std::string& number, bool raw, bool html) {
     if (html)
         return WriteStdout(item.html);
+    if (item.IsTextLike() && raw)
+        return WriteStdout(item.wideText.empty() ? item.text : Utf16Bytes(item.wideText));
     if (item.IsTextLike())
-        return WriteStdout(item.type == CLIP_RTF && !raw ? RtfPlainText(item.text) : item.text);
+        return WriteStdout(Utf8FromWide(item.WidePlainText()));
     if (item.type != CLIP_BITMAP || raw)
         return WriteStdout(std::string(item.dib.begin(), item.dib.end()));
     if (item.dib.empty()) {

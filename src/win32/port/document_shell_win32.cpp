@@ -58,6 +58,18 @@ void Win32DocumentShell::Open(const std::u16string& target) {
     ShellExecuteW(GetDesktopWindow(), nullptr, Wide(target), nullptr, nullptr, SW_SHOWDEFAULT);
 }
 
+bool Win32DocumentShell::Print(const std::string& path) {
+    return Succeeded(
+        ShellExecuteA(GetDesktopWindow(), "print", path.c_str(), nullptr, nullptr, SW_HIDE));
+}
+
+bool Win32DocumentShell::OpenFile(const std::string& path) {
+    const size_t sep = path.find_last_of("\\/");
+    const std::string folder = sep == std::string::npos ? std::string() : path.substr(0, sep);
+    return Succeeded(ShellExecuteA(GetDesktopWindow(), nullptr, path.c_str(), nullptr,
+                                   folder.empty() ? nullptr : folder.c_str(), SW_SHOWNORMAL));
+}
+
 bool Win32DocumentShell::Execute(const std::string& file, const std::string& parameters) {
     SHELLEXECUTEINFOA info = {};
     info.cbSize = sizeof info;

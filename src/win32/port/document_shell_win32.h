@@ -8,5 +8,7 @@ public:
     bool FileExists(const std::u16string& path) const override;
     bool ResolveShortcut(const std::u16string& linkPath, bool open) override;
     void Open(const std::u16string& target) override;
+    bool Print(const std::string& path) override;
+    bool OpenFile(const std::string& path) override;
     bool Execute(const std::string& file, const std::string& parameters) override;
 };

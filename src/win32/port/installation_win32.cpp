@@ -18,6 +18,10 @@ bool Win32Installation::RegisterInstallation() {
     return ::RegisterInstallation(Context(), CivilDate{now.wYear, now.wMonth, now.wDay});
 }
 
+void Win32Installation::SetAutostart(bool enabled) {
+    ::SetAutostart(Context(), enabled);
+}
+
 void Win32Installation::Uninstall() {
     ::Uninstall(Context());
 }

@@ -13,6 +13,7 @@ public:
     int CheckInstalledCopy(bool install) override;
     bool RegisterInstallation() override;
     void Uninstall() override;
+    void SetAutostart(bool enabled) override;
     std::string LastErrorText() const override;
 
 private:

@@ -9,7 +9,14 @@
 namespace {
 
 HKEY Root(RegHive hive) {
-    return hive == RegHive::CurrentUser ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE;
+    switch (hive) {
+    case RegHive::CurrentUser:
+        return HKEY_CURRENT_USER;
+    case RegHive::ClassesRoot:
+        return HKEY_CLASSES_ROOT;
+    default:
+        return HKEY_LOCAL_MACHINE;
+    }
 }
 
 } // namespace

@@ -1,4 +1,5 @@
-# Menus driven with the pointer, as a person does. Sourced after testlib.sh.
+# Menus and the input dialog driven with the pointer and keys, as a person does. Sourced
+# after testlib.sh.
 
 no_menus() { ! qbxctl wait-menus 1 0 >/dev/null 2>&1; }
 # menu_rect [N]: "left top right bottom" of the last opened of N menus (1), once shown.
@@ -13,6 +14,16 @@ point_at() {
     qbxctl wait-cursor "$1" "$2" "$QBX_TIMEOUT" || fail "Wine did not see the pointer at $1,$2"
 }
 click_at() { point_at "$1" "$2" && xdotool click 1; }
+
+# press_menu_hot_key: Alt+Shift+Insert typed into the window in front. The program drops a
+# hot key that arrives while it is still busy with the paste before (seldom, under load):
+# when no menu shows within 5 s the key is typed once more, and the run says so.
+press_menu_hot_key() {
+    xdotool key alt+shift+Insert || fail "xdotool could not type the hot key"
+    qbxctl wait-menus 1 5 >/dev/null 2>&1 && return
+    note "no menu 5 s after the hot key: typed again"
+    xdotool key alt+shift+Insert || fail "xdotool could not type the hot key"
+}
 
 # main_menu_shown ENTRIES: RECT is the open main menu's place, ROW the height of one of its
 # ENTRIES (all owner-drawn entries are alike, a context menu's too); entry_y TOP N is the
@@ -55,3 +66,45 @@ context_command() {
     read -r l t r b <<<"$CONTEXT"
     click_at $((l + 40)) $((b - 3 - $3 * ROW - ROW / 2))
 }
+
+SYSTEM_HIGHLIGHT=$(qbxctl syscolor 13 | tr -d '\r') # COLOR_HIGHLIGHT: a system-drawn entry
+
+# open_app_menu: the hot key with nothing kept opens the application menu at the pointer.
+open_app_menu() {
+    xdotool mousemove 300 300 key alt+shift+Insert || fail "xdotool could not type the hot key"
+    MENUS=1
+    [ -n "$(menu_rect 1)" ] || fail "the hot key opened no menu"
+}
+# keys_to_submenu N: Down to the Nth entry (0-based, separators skipped) and Right opens it.
+# A submenu opened so has its first entry highlighted; the menu of the hot key has none.
+keys_to_submenu() {
+    local downs=$(($1 + (MENUS == 1)))
+    [ "$downs" -eq 0 ] || xdotool key --repeat "$downs" Down
+    xdotool key Right
+    MENUS=$((MENUS + 1))
+    [ -n "$(menu_rect "$MENUS")" ] || fail "entry $1 opened no submenu"
+}
+
+# The input dialog: the topmost window titled Quillbox, its edit field 2047. Keys go to the
+# window under the pointer (no window manager), so the pointer goes to the field first.
+dialog_gone() { ! qbxctl item Quillbox 2047 >/dev/null 2>&1; }
+wait_input_dialog() { wait_for "the input dialog" qbxctl item Quillbox 2047; }
+click_in_dialog() { # CONTROL-ID [click]
+    local l t r b
+    read -r l t r b <<<"$(qbxctl item Quillbox "$1" | tr -d '\r')"
+    xdotool mousemove $(((l + r) / 2)) $(((t + b) / 2)) ${2:+click 1}
+}
+# type_in_dialog TEXT: TEXT replaces the field's text (selected when the dialog opens); Enter.
+type_in_dialog() {
+    click_in_dialog 2047
+    xdotool type "$1"
+    xdotool key Return
+    wait_for "the input dialog to close" dialog_gone
+}
+cancel_dialog() {
+    click_in_dialog 2 click
+    wait_for "the input dialog to close" dialog_gone
+}
+
+# pref NAME: a preference field of Clipboard.qbx as the file holds it now.
+pref() { qbx prefs "$(program_file Clipboard.qbx)" | tr -d '\r' | sed -n "s/^$1[ =:]*//p"; }

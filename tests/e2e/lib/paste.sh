@@ -1,6 +1,8 @@
 # Helpers for the paste tests: a target application to paste into, and keys pressed on the
 # private display. Sourced by the t_paste_*.sh scripts after testlib.sh.
 
+. "$QBX_ROOT/tests/e2e/lib/menus.sh"
+
 PASTETARGET="$QBX_BUILD/mingw/e2e/pastetarget.exe"
 TARGET_OUT="$QBX_PROGRAM_DIR/../target"
 
@@ -36,3 +38,9 @@ release_modifier() { xdotool keyup "${HELD_MODIFIER:-alt}"; }
 
 # add_item ARGS...: qbx add on Clipboard.qbx, before the program starts.
 add_item() { qbx add "$(program_file Clipboard.qbx)" "$@" >/dev/null || fail "qbx add $*"; }
+
+# open_menu: the menu hot key typed into the target; sets MENU_RECT once the main menu shows.
+open_menu() {
+    press_menu_hot_key
+    MENU_RECT=$(menu_rect 1) || fail "the hot key did not open the main menu"
+}

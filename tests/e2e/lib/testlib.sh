@@ -84,9 +84,6 @@ start_quillbox() {
     echo "$QUILLBOX_PID" >>"$QBX_PIDS"
 }
 
-# run_wine PROGRAM [ARGS...] in the foreground (helpers that end by themselves).
-run_wine() { wine "$@"; }
-
 qbxctl() { wine "$QBXCTL" "$@"; }
 
 # wait_frame [SECONDS]: the running copy's hidden frame "Quillbox" exists.
@@ -116,9 +113,13 @@ pixel() {
         sed -n '2s/.*\(#[0-9A-Fa-f]\{6\}\).*/\1/p'
 }
 pixel_is() { [ "$(pixel "$1" "$2")" = "$3" ]; } # X Y COLOUR
+# colour_of BMP X Y: the pixel of a picture file as "#RRGGBB".
+colour_of() { convert "$1" -crop "1x1+$2+$3" -depth 8 txt:- 2>/dev/null | sed -n '2s/.*\(#[0-9A-Fa-f]\{6\}\).*/\1/p'; }
+
+# hot_rect: "left top right bottom" of the shown hot window.
+hot_rect() { qbxctl hot Quillbox "$QBX_TIMEOUT" | tr -d '\r'; }
 
 clip_set() { printf '%s' "$1" | xclip -display "$DISPLAY" -selection clipboard -i; }
-clip_get() { xclip -display "$DISPLAY" -selection clipboard -o 2>/dev/null; }
 
 # The autostart value of the current user ("Quillbox" under ...\Run); empty when missing.
 RUN_KEY='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
@@ -190,11 +191,6 @@ wait_capturing() {
 }
 
 XOFFER="$QBX_BUILD/native/e2e/xoffer"
-CLIPCTL="$QBX_BUILD/mingw/e2e/clipctl.exe"
-HOLDKEY="$QBX_BUILD/mingw/e2e/holdkey.exe"
-
-clipctl() { wine "$CLIPCTL" "$@"; }
-
 # xoffer TARGET FILE [TARGET FILE]...: data on the X clipboard under several targets at once.
 xoffer() { "$XOFFER" "$@" || fail "xoffer $* failed"; }
 
@@ -246,7 +242,7 @@ cut_spacing() { sleep 0.6; }
 # start_watcher LOG: a member of the clipboard-viewer chain that logs every notification
 # passed on to it ("draw TEXT"); started before Quillbox, it comes after it in the chain.
 start_watcher() {
-    (exec wine "$CLIPCTL" watch "$QBX_TIMEOUT") >"$1" 2>/dev/null &
+    (exec wine "$QBXCTL" clip-watch "$QBX_TIMEOUT") >"$1" 2>/dev/null &
     echo "$!" >>"$QBX_PIDS"
     wait_for "the watcher to join the viewer chain" grep -q '^joined' "$1"
 }

@@ -1,25 +1,36 @@
 // An application to paste into, for the end-to-end tests: a window with an edit control (or
-// a rich edit control) that has the keyboard focus, and that reports what it received.
+// a rich edit control) that has the keyboard focus, and that reports what it received; or
+// one to drag text out of.
 //   pastetarget OUT [plain|rich] [SECONDS]
+//   pastetarget OUT drag TEXT [SECONDS]
+// The plain control is a Unicode window, so text beyond the ANSI code page arrives whole.
 // Writes, each replaced whole on every change (written beside, then renamed):
-//   OUT.txt   the control's text (CR LF as line ends)
+//   OUT.txt   the control's text in UTF-8 (CR LF as line ends)
 //   OUT.rtf   rich: the control's content as Rich Text (EM_STREAMOUT)
 // and appends to OUT.log one line per event:
 //   ready HWND             the window exists, is in front and its control has the focus
 //   drop N PATH|PATH...    WM_DROPFILES reached the window: the files DragQueryFile reads
+//   dropped EFFECT         drag: the window (200 x 100 at 100, 100) was pressed with the
+//                          left button and TEXT (CF_TEXT and CF_UNICODETEXT) dragged out with
+//                          OLE drag and drop, as an editor drags a selection; the target
+//                          chose EFFECT ("cancelled" when there was none)
 // Ends on WM_CLOSE or after SECONDS (default 120). Exit codes: 0 done, 2 bad arguments.
 #include <windows.h>
+#include <ole2.h>
 #include <richedit.h>
 #include <shellapi.h>
+#include <shlobj.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 namespace {
 std::string g_out;
 bool g_rich = false;
 HWND g_edit = nullptr;
+std::string g_text; // what a drag carries
 
 void Log(const std::string& line) {
     if (FILE* f = std::fopen((g_out + ".log").c_str(), "ab")) {
@@ -47,9 +58,17 @@ DWORD CALLBACK AppendRtf(DWORD_PTR cookie, LPBYTE bytes, LONG count, LONG* done)
 }
 
 void Report() {
-    const int length = GetWindowTextLengthA(g_edit);
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    text.resize(static_cast<size_t>(GetWindowTextA(g_edit, &text[0], length + 1)));
+    const int length = GetWindowTextLengthW(g_edit);
+    std::wstring wide(static_cast<size_t>(length) + 1, L'\0');
+    wide.resize(static_cast<size_t>(GetWindowTextW(g_edit, &wide[0], length + 1)));
+    std::string text;
+    const int bytes = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
+                                          nullptr, 0, nullptr, nullptr);
+    if (bytes > 0) {
+        text.resize(static_cast<size_t>(bytes));
+        WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), &text[0], bytes,
+                            nullptr, nullptr);
+    }
     WriteWhole(g_out + ".txt", text);
     if (g_rich) {
         std::string rtf;
@@ -72,8 +91,102 @@ void ReportDrop(HDROP drop) {
     Log(line);
 }
 
+HGLOBAL BlockOf(const void* data, size_t size) {
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, size);
+    if (void* p = block ? GlobalLock(block) : nullptr) {
+        std::memcpy(p, data, size);
+        GlobalUnlock(block);
+    }
+    return block;
+}
+
+class TextData final : public IDataObject {
+public:
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** out) override {
+        if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDataObject)) {
+            *out = this;
+            AddRef();
+            return S_OK;
+        }
+        *out = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++m_refs; }
+    ULONG STDMETHODCALLTYPE Release() override { return --m_refs; } // lives on the stack
+    HRESULT STDMETHODCALLTYPE GetData(FORMATETC* format, STGMEDIUM* medium) override {
+        if (QueryGetData(format) != S_OK)
+            return DV_E_FORMATETC;
+        medium->tymed = TYMED_HGLOBAL;
+        medium->pUnkForRelease = nullptr;
+        if (format->cfFormat == CF_TEXT) {
+            medium->hGlobal = BlockOf(g_text.c_str(), g_text.size() + 1);
+        } else {
+            std::wstring wide(g_text.begin(), g_text.end());
+            medium->hGlobal = BlockOf(wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
+        }
+        return medium->hGlobal ? S_OK : E_OUTOFMEMORY;
+    }
+    HRESULT STDMETHODCALLTYPE GetDataHere(FORMATETC*, STGMEDIUM*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE QueryGetData(FORMATETC* format) override {
+        const bool text = format->cfFormat == CF_TEXT || format->cfFormat == CF_UNICODETEXT;
+        return text && (format->tymed & TYMED_HGLOBAL) ? S_OK : DV_E_FORMATETC;
+    }
+    HRESULT STDMETHODCALLTYPE GetCanonicalFormatEtc(FORMATETC*, FORMATETC* out) override {
+        out->ptd = nullptr;
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE SetData(FORMATETC*, STGMEDIUM*, BOOL) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE EnumFormatEtc(DWORD direction, IEnumFORMATETC** out) override {
+        if (direction != DATADIR_GET)
+            return E_NOTIMPL;
+        FORMATETC formats[2] = {{CF_UNICODETEXT, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL},
+                                {CF_TEXT, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL}};
+        return SHCreateStdEnumFmtEtc(2, formats, out);
+    }
+    HRESULT STDMETHODCALLTYPE DAdvise(FORMATETC*, DWORD, IAdviseSink*, DWORD*) override {
+        return OLE_E_ADVISENOTSUPPORTED;
+    }
+    HRESULT STDMETHODCALLTYPE DUnadvise(DWORD) override { return OLE_E_ADVISENOTSUPPORTED; }
+    HRESULT STDMETHODCALLTYPE EnumDAdvise(IEnumSTATDATA**) override {
+        return OLE_E_ADVISENOTSUPPORTED;
+    }
+
+private:
+    ULONG m_refs = 1;
+};
+
+class Source final : public IDropSource {
+public:
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** out) override {
+        if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDropSource)) {
+            *out = this;
+            return S_OK;
+        }
+        *out = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return 1; }
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+    HRESULT STDMETHODCALLTYPE QueryContinueDrag(BOOL escape, DWORD keys) override {
+        if (escape)
+            return DRAGDROP_S_CANCEL;
+        return (keys & MK_LBUTTON) ? S_OK : DRAGDROP_S_DROP;
+    }
+    HRESULT STDMETHODCALLTYPE GiveFeedback(DWORD) override { return DRAGDROP_S_USEDEFAULTCURSORS; }
+};
+
 LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
+    case WM_LBUTTONDOWN: {
+        if (g_edit)
+            break;
+        TextData data;
+        Source source;
+        DWORD effect = DROPEFFECT_NONE;
+        const HRESULT hr = DoDragDrop(&data, &source, DROPEFFECT_COPY | DROPEFFECT_MOVE, &effect);
+        Log(hr == DRAGDROP_S_DROP ? "dropped " + std::to_string(effect) : "cancelled");
+        return 0;
+    }
     case WM_COMMAND:
         if (HIWORD(wParam) == EN_CHANGE)
             Report();
@@ -93,19 +206,25 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY:
         PostQuitMessage(0);
         return 0;
-    default:
-        return DefWindowProcA(hwnd, msg, wParam, lParam);
     }
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
 }
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2 || argc > 4)
+    if (argc < 2)
         return 2;
     g_out = argv[1];
-    g_rich = argc > 2 && std::string(argv[2]) == "rich";
-    const DWORD seconds = argc > 3 ? static_cast<DWORD>(std::atoi(argv[3])) : 120;
-    if (g_rich && !LoadLibraryA("riched20.dll"))
+    const std::string mode = argc > 2 ? argv[2] : "plain";
+    const bool drag = mode == "drag";
+    if (argc > (drag ? 5 : 4) || (drag && argc < 4))
+        return 2;
+    g_rich = mode == "rich";
+    if (drag)
+        g_text = argv[3];
+    const int secondsArg = drag ? 4 : 3;
+    const DWORD seconds = argc > secondsArg ? static_cast<DWORD>(std::atoi(argv[secondsArg])) : 120;
+    if ((g_rich && !LoadLibraryA("riched20.dll")) || (drag && FAILED(OleInitialize(nullptr))))
         return 2;
 
     WNDCLASSA wc = {};
@@ -115,13 +234,23 @@ int main(int argc, char** argv) {
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     wc.lpszClassName = "QbxPasteTarget";
     RegisterClassA(&wc);
-    HWND top = CreateWindowExA(0, wc.lpszClassName, "Paste target", WS_OVERLAPPEDWINDOW, 100, 100,
-                               560, 360, nullptr, nullptr, wc.hInstance, nullptr);
-    const DWORD style = WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL;
-    g_edit = CreateWindowExA(0, g_rich ? RICHEDIT_CLASSA : "EDIT", "", style, 0, 0, 540, 320, top,
-                             reinterpret_cast<HMENU>(1), wc.hInstance, nullptr);
-    if (!top || !g_edit)
+    HWND top = drag ? CreateWindowExA(0, wc.lpszClassName, "Drag source", WS_POPUP | WS_BORDER, 100,
+                                      100, 200, 100, nullptr, nullptr, wc.hInstance, nullptr)
+                    : CreateWindowExA(0, wc.lpszClassName, "Paste target", WS_OVERLAPPEDWINDOW, 100,
+                                      100, 560, 360, nullptr, nullptr, wc.hInstance, nullptr);
+    if (!top)
         return 2;
+    if (!drag) {
+        const DWORD style = WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL;
+        if (g_rich)
+            g_edit = CreateWindowExA(0, RICHEDIT_CLASSA, "", style, 0, 0, 540, 320, top,
+                                     reinterpret_cast<HMENU>(1), wc.hInstance, nullptr);
+        else
+            g_edit = CreateWindowExW(0, L"EDIT", L"", style, 0, 0, 540, 320, top,
+                                     reinterpret_cast<HMENU>(1), wc.hInstance, nullptr);
+        if (!g_edit || (!g_rich && !IsWindowUnicode(g_edit)))
+            return 2;
+    }
     if (g_rich) {
         SendMessageA(g_edit, EM_SETEVENTMASK, 0, ENM_CHANGE);
         // Plain, not bold, and a font of its own: what arrives formatted stands out.
@@ -131,11 +260,13 @@ int main(int argc, char** argv) {
         lstrcpynA(format.szFaceName, "Courier New", LF_FACESIZE);
         SendMessageA(g_edit, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
     }
-    DragAcceptFiles(top, TRUE);
     ShowWindow(top, SW_SHOW);
-    SetForegroundWindow(top);
-    SetFocus(g_edit);
-    Report();
+    if (!drag) {
+        DragAcceptFiles(top, TRUE);
+        SetForegroundWindow(top);
+        SetFocus(g_edit);
+        Report();
+    }
     Log("ready " + std::to_string(reinterpret_cast<UINT_PTR>(top)));
 
     SetTimer(top, 1, seconds * 1000, [](HWND w, UINT, UINT_PTR, DWORD) { DestroyWindow(w); });
@@ -144,5 +275,7 @@ int main(int argc, char** argv) {
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
+    if (drag)
+        OleUninitialize();
     return 0;
 }

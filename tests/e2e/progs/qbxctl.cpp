@@ -1,7 +1,8 @@
 // Looks at and drives the program's windows from outside, for the end-to-end tests.
 //   qbxctl wait-window TITLE SECONDS     exit 0 once a top-level window has that title
 //   qbxctl wait-gone TITLE SECONDS       exit 0 once no top-level window has that title
-//   qbxctl info TITLE                    one line of facts about the window (see Info)
+//   qbxctl info TITLE                    "found=1 count=N visible=0 pid=N service=1
+//                                        service_visible=0" for the window
 //   qbxctl post TITLE COMMAND            post WM_COMMAND (wParam COMMAND) to the window
 //   qbxctl send TITLE COMMAND            send it and wait for the answer
 //   qbxctl close TITLE                   post WM_CLOSE
@@ -34,7 +35,21 @@
 //   qbxctl stand-in TITLE SECONDS CLASS  a hidden window of that title and class, standing
 //                                        in for a running copy: prints "ready", then "command
 //                                        N" for the first WM_COMMAND it receives, and exits 0
-// Exit codes: 0 done, 1 not found or timed out, 2 bad arguments.
+//   qbxctl clip-has FORMAT               exit 0 when the clipboard offers format FORMAT
+//   qbxctl clip-set TEXT [MARK]          TEXT as Unicode text (and the registered format MARK,
+//                                        empty, as programs mark a cut not to be kept)
+//   qbxctl clip-held TEXT MS             clip-set, then the clipboard opened again at once and
+//                                        held for MS milliseconds, as a slow reader does
+//   qbxctl clip-wait-open CLASS SECONDS  exit 0 once a window of CLASS has the clipboard open
+//   qbxctl clip-watch SECONDS            join the clipboard-viewer chain; print "joined", then
+//                                        "draw TEXT" for every change passed on (TEXT: the
+//                                        Unicode text then offered, in UTF-8, on one line)
+//   qbxctl hold-key MODS VK SECONDS      hold a system-wide hot key as another program would:
+//                                        print "held" and keep it, or "refused" and exit 1
+//   qbxctl dialog TITLE SECONDS          wait for a dialog (or message box) of that title;
+//                                        print "rect LEFT TOP RIGHT BOTTOM", then "ID TEXT"
+//                                        for each of its controls
+// Exit codes: 0 done, 1 not found, refused or timed out, 2 bad arguments.
 #include <windows.h>
 
 #include <cstdio>
@@ -83,6 +98,30 @@ template <typename Pred> bool WaitFor(double seconds, Pred want) {
             return false;
         Sleep(50);
     }
+}
+
+// Handles the thread's messages until `done` says yes or the deadline passes.
+template <typename Pred> bool PumpUntil(double seconds, Pred done) {
+    const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(seconds * 1000);
+    while (!done() && GetTickCount64() < deadline) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageA(&msg);
+    }
+    return done();
+}
+
+// A hidden top-level window of its own class.
+HWND MakeWindow(const char* cls, const char* title, WNDPROC proc) {
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = proc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = cls;
+    if (!RegisterClassA(&wc))
+        return nullptr;
+    return CreateWindowA(cls, title, WS_OVERLAPPED, 0, 0, 100, 100, nullptr, nullptr, wc.hInstance,
+                         nullptr);
 }
 
 struct MenuWindows {
@@ -142,14 +181,6 @@ std::string RectText(const RECT& r) {
            " " + std::to_string(r.bottom);
 }
 
-// Eight lower-case hexadecimal digits.
-std::string Hex8(DWORD value) {
-    std::string hex(8, '0');
-    for (int i = 7; i >= 0; --i, value >>= 4)
-        hex[static_cast<size_t>(i)] = "0123456789abcdef"[value & 0xF];
-    return hex;
-}
-
 // "#RRGGBB", upper case.
 std::string HexColour(COLORREF c) {
     std::string hex = "#";
@@ -166,21 +197,17 @@ void Print(const std::string& line) {
     std::fflush(stdout);
 }
 
-// "found=1 count=N visible=0 style=HEX class=NAME pid=N service=1 service_visible=0"
 int Info(const char* title) {
     FindState st = Find(title);
     if (!st.found) {
         Print("found=0");
         return 1;
     }
-    char cls[256] = "";
-    GetClassNameA(st.found, cls, sizeof cls);
     DWORD pid = 0;
     GetWindowThreadProcessId(st.found, &pid);
     HWND service = GetDlgItem(st.found, 1);
     Print("found=1 count=" + std::to_string(st.count) +
-          " visible=" + std::to_string(IsWindowVisible(st.found) ? 1 : 0) + " style=" +
-          Hex8(static_cast<DWORD>(GetWindowLongA(st.found, GWL_STYLE))) + " class=" + cls +
+          " visible=" + std::to_string(IsWindowVisible(st.found) ? 1 : 0) +
           " pid=" + std::to_string(pid) + " service=" + std::to_string(service ? 1 : 0) +
           " service_visible=" + std::to_string(service && IsWindowVisible(service) ? 1 : 0));
     return 0;
@@ -197,22 +224,18 @@ std::string MessageBoxText(HWND box) {
     return std::string();
 }
 
-int Answer(const char* caption, int button, double seconds) {
+// Waits for the message box and prints its text; then presses `button`, or with none prints
+// "button X Y", the screen centre of its first button.
+int Box(const char* caption, double seconds, int button = 0) {
     HWND box = nullptr;
     if (!WaitFor(seconds, [&] { return (box = Find(caption, "#32770").found) != nullptr; }))
         return 1;
     Print(MessageBoxText(box));
-    PostMessageA(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
-    return 0;
-}
-int Box(const char* caption, double seconds) {
-    HWND box = nullptr;
-    if (!WaitFor(seconds, [&] { return (box = Find(caption, "#32770").found) != nullptr; }))
-        return 1;
-    Print(MessageBoxText(box));
+    if (button)
+        return PostMessageA(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0) ? 0 : 1;
     RECT r = {};
-    if (HWND button = FindWindowExA(box, nullptr, "Button", nullptr))
-        GetWindowRect(button, &r);
+    if (HWND first = FindWindowExA(box, nullptr, "Button", nullptr))
+        GetWindowRect(first, &r);
     Print("button " + std::to_string((r.left + r.right) / 2) + " " +
           std::to_string((r.top + r.bottom) / 2));
     return 0;
@@ -230,6 +253,27 @@ int Hold(const char* path, const std::string& share, const char* stopFile, doubl
     return 0;
 }
 
+BOOL CALLBACK PrintControl(HWND child, LPARAM) {
+    std::string text(static_cast<size_t>(GetWindowTextLengthA(child)) + 1, '\0');
+    text.resize(
+        static_cast<size_t>(GetWindowTextA(child, &text[0], static_cast<int>(text.size()))));
+    Print(std::to_string(GetDlgCtrlID(child)) + " " + text);
+    return TRUE;
+}
+
+// The place and the controls of the first visible dialog with that title.
+int Dialog(const char* title, double seconds) {
+    HWND dialog = nullptr;
+    if (!WaitFor(seconds,
+                 [&] { return (dialog = Find(title, "#32770").found) && IsWindowVisible(dialog); }))
+        return 1;
+    RECT r = {};
+    GetWindowRect(dialog, &r);
+    Print("rect " + RectText(r));
+    EnumChildWindows(dialog, PrintControl, 0);
+    return 0;
+}
+
 // What the stand-in window received; one window per process.
 WPARAM g_standInCommand = 0;
 bool g_standInGotCommand = false;
@@ -243,28 +287,122 @@ LRESULT CALLBACK StandInProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
 }
 
 int StandIn(const char* title, double seconds, const char* cls) {
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = StandInProc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = cls;
-    if (!RegisterClassA(&wc))
-        return 1;
-    HWND window = CreateWindowA(wc.lpszClassName, title, WS_OVERLAPPEDWINDOW, 0, 0, 100, 100,
-                                nullptr, nullptr, wc.hInstance, nullptr);
-    if (!window)
+    if (!MakeWindow(cls, title, StandInProc))
         return 1;
     Print("ready");
-    const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(seconds * 1000);
-    while (!g_standInGotCommand && GetTickCount64() < deadline) {
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-            DispatchMessageA(&msg);
-    }
-    DestroyWindow(window);
-    if (!g_standInGotCommand)
+    if (!PumpUntil(seconds, [] { return g_standInGotCommand; }))
         return 1;
     Print("command " + std::to_string(static_cast<unsigned long>(LOWORD(g_standInCommand))));
+    return 0;
+}
+
+// --- the clipboard, as other programs use it ---
+
+// Another program may hold the clipboard for a moment.
+bool OpenSoon() {
+    return WaitFor(1, [] { return OpenClipboard(nullptr) != FALSE; });
+}
+
+bool PutBlock(UINT format, const void* bytes, size_t size) {
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size ? size : 1);
+    if (!block)
+        return false;
+    if (void* p = GlobalLock(block)) {
+        if (size)
+            std::memcpy(p, bytes, size);
+        GlobalUnlock(block);
+    }
+    if (SetClipboardData(format, block))
+        return true;
+    GlobalFree(block);
+    return false;
+}
+
+int ClipSet(const char* text, const char* mark) {
+    const int n = MultiByteToWideChar(CP_UTF8, 0, text, -1, nullptr, 0);
+    std::wstring wide(static_cast<size_t>(n), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text, -1, &wide[0], n);
+    if (!OpenSoon())
+        return 1;
+    bool ok = EmptyClipboard() && PutBlock(CF_UNICODETEXT, wide.c_str(), wide.size() * 2);
+    if (ok && mark)
+        ok = PutBlock(RegisterClipboardFormatA(mark), "", 0);
+    CloseClipboard();
+    return ok ? 0 : 1;
+}
+
+int ClipHeld(const char* text, int ms) {
+    // The viewer being told of the cut may have opened the clipboard first: wait it out.
+    if (ClipSet(text, nullptr) != 0 || !OpenSoon())
+        return 1;
+    Print("held");
+    Sleep(static_cast<DWORD>(ms));
+    CloseClipboard();
+    return 0;
+}
+
+bool OpenedBy(const char* cls) {
+    char name[256] = "";
+    HWND opener = GetOpenClipboardWindow();
+    return opener && GetClassNameA(opener, name, sizeof name) && std::strcmp(name, cls) == 0;
+}
+
+// The watcher: a member of the viewer chain that reports and passes on.
+HWND g_next = nullptr;
+
+std::string OfferedText() {
+    std::string utf8;
+    if (!OpenSoon())
+        return utf8;
+    HANDLE data = GetClipboardData(CF_UNICODETEXT);
+    if (const auto* text = data ? static_cast<const wchar_t*>(GlobalLock(data)) : nullptr) {
+        const int n = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
+        utf8.assign(static_cast<size_t>(n > 0 ? n : 1), '\0');
+        WideCharToMultiByte(CP_UTF8, 0, text, -1, &utf8[0], n, nullptr, nullptr);
+        utf8.resize(std::strlen(utf8.c_str()));
+        for (char& c : utf8)
+            if (c == '\r' || c == '\n')
+                c = ' ';
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return utf8;
+}
+
+LRESULT CALLBACK WatchProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_DRAWCLIPBOARD)
+        Print("draw " + OfferedText());
+    if (msg == WM_CHANGECBCHAIN && reinterpret_cast<HWND>(wParam) == g_next)
+        g_next = reinterpret_cast<HWND>(lParam);
+    else if ((msg == WM_DRAWCLIPBOARD || msg == WM_CHANGECBCHAIN) && g_next)
+        SendMessageA(g_next, msg, wParam, lParam);
+    else
+        return DefWindowProcA(hwnd, msg, wParam, lParam);
+    return 0;
+}
+
+int ClipWatch(double seconds) {
+    HWND window = MakeWindow("QbxctlWatcher", "qbxctl watcher", WatchProc);
+    if (!window)
+        return 1;
+    g_next = SetClipboardViewer(window);
+    Print("joined");
+    PumpUntil(seconds, [] { return false; });
+    ChangeClipboardChain(window, g_next);
+    DestroyWindow(window);
+    return 0;
+}
+
+// A hot key without a window belongs to the thread; its messages come to the queue.
+int HoldKey(const char* mods, const char* vk, double seconds) {
+    if (!RegisterHotKey(nullptr, 1, static_cast<UINT>(std::strtoul(mods, nullptr, 0)),
+                        static_cast<UINT>(std::strtoul(vk, nullptr, 0)))) {
+        Print("refused");
+        return 1;
+    }
+    Print("held");
+    PumpUntil(seconds, [] { return false; });
+    UnregisterHotKey(nullptr, 1);
     return 0;
 }
 } // namespace
@@ -293,7 +431,7 @@ int main(int argc, char** argv) {
                    ? 0
                    : 1;
     if (cmd == "answer" && argc == 5)
-        return Answer(title, std::atoi(argv[3]), std::atof(argv[4]));
+        return Box(title, std::atof(argv[4]), std::atoi(argv[3]));
     if (cmd == "box" && argc == 4)
         return Box(title, std::atof(argv[3]));
     if (cmd == "hold" && argc == 6)
@@ -331,8 +469,22 @@ int main(int argc, char** argv) {
                    ? 0
                    : 1;
     }
+    if (cmd == "dialog" && argc == 4)
+        return Dialog(title, std::atof(argv[3]));
     if (cmd == "stand-in" && argc == 5)
         return StandIn(title, std::atof(argv[3]), argv[4]);
+    if (cmd == "clip-has" && argc == 3)
+        return IsClipboardFormatAvailable(std::strtoul(argv[2], nullptr, 0)) ? 0 : 1;
+    if (cmd == "clip-set" && (argc == 3 || argc == 4))
+        return ClipSet(argv[2], argc == 4 ? argv[3] : nullptr);
+    if (cmd == "clip-held" && argc == 4)
+        return ClipHeld(argv[2], std::atoi(argv[3]));
+    if (cmd == "clip-wait-open" && argc == 4)
+        return WaitFor(std::atof(argv[3]), [&] { return OpenedBy(argv[2]); }) ? 0 : 1;
+    if (cmd == "clip-watch" && argc == 3)
+        return ClipWatch(std::atof(argv[2]));
+    if (cmd == "hold-key" && argc == 5)
+        return HoldKey(argv[2], argv[3], std::atof(argv[4]));
     if (cmd == "wait-menus" && argc == 4) {
         const size_t count = std::strtoul(argv[2], nullptr, 0);
         MenuWindows menus;

@@ -1,0 +1,64 @@
+# Pasting into the application in front. Through the main menu, opened by Alt+Shift+Insert:
+# an entry clicked with Ctrl held arrives as plain text only; the counter item of an external
+# collection, chosen with the keyboard, pastes its number and the counter advances in
+# Clipboard.qbx. Alt+1 and Alt+2 (super hot keys, m_nSuperHotKey=1) paste the first or
+# second item without a menu; a Rich Text item reaches a rich edit control with its
+# formatting (the "Rich Text Format" the program put on the clipboard, not only the plain
+# text). The pasted item moves to the head, so Alt+1 then pastes the item last pasted.
+. "$QBX_ROOT/tests/e2e/lib/paste.sh"
+rtf="$QBX_PROGRAM_DIR/../item.rtf"
+printf '%s' '{\rtf1\ansi\deff0{\fonttbl{\f0 Arial;}}\f0 plain {\b bold} words\par}' >"$rtf"
+add_item --text "second item"
+add_item --rtf "$rtf" # the head: the menu's first entry
+qbx add "$(program_file Counters.qbx)" --text "Invoice #%d" --caption "+1 invoice" >/dev/null ||
+    fail "qbx add to Counters.qbx"
+# Wine's rich edit control pastes on Ctrl+V only, not on Shift+Insert.
+qbx_set m_nSuperHotKey=1 m_nCounter1=7 m_dwOptions=0xF92D # the defaults, Ctrl+V for Shift+Insert
+start_target rich
+start_capturing
+
+pasted() { [ "$(grep -o "$1" "$TARGET_OUT.txt" | wc -l)" -eq "$2" ]; } # TEXT TIMES
+rich() { tr -d '\r\n\0' <"$TARGET_OUT.rtf"; }
+
+# The first entry, the Rich Text item, clicked with Ctrl held; the menu opened at the pointer,
+# which rests on its corner, not on an entry.
+open_menu
+read -r left top _ _ <<<"$MENU_RECT"
+xdotool keydown ctrl mousemove $((left + 40)) $((top + 10)) click 1
+wait_for "the Rich Text item's words at the target" pasted 'plain bold words' 1
+xdotool keyup ctrl
+case "$(rich)" in
+*Arial* | *'\b '*) fail "formatting arrived with Ctrl held: $(rich)" ;;
+esac
+
+open_menu
+xdotool key Down Down Down Right # the collection "Counters", after the two items
+menu_rect 2 >/dev/null || fail "the collection's submenu did not open"
+xdotool key Return
+wait_for "the counter's number at the target" pasted "Invoice #7" 1
+wait_for "the menus to close" no_menus
+
+super_hot_key alt 1
+wait_for "the rich edit control to hold the pasted words again" pasted 'plain bold words' 2
+assert_true "no menu opens for a super hot key" no_menus
+release_modifier
+# The control's own Rich Text has the item's font, and only the middle word is bold (the
+# control's own text is plain Courier New).
+case "$(rich)" in
+*Arial*) ;;
+*) fail "the item's font did not arrive: $(rich)" ;;
+esac
+rich | grep -q 'plain *\\b *bold *\\b0' || fail "the middle word is not the only bold one: $(rich)"
+
+super_hot_key alt 2
+wait_for "the second item at the target" pasted 'second item' 1
+assert_true "no menu opens for a super hot key" no_menus
+release_modifier
+super_hot_key alt 1
+wait_for "the item last pasted at the target again" pasted 'second item' 2
+release_modifier
+
+end_session
+assert_eq "$(captions)" "second item|plain bold words " "items after the pastes"
+counter=$(qbx prefs "$(program_file Clipboard.qbx)" | sed -n 's/^m_nCounter1=//p')
+assert_eq "$counter" 8 "counter 1 after its item was pasted"

@@ -1,0 +1,74 @@
+# The Preferences submenu as a user reaches it: with nothing kept yet the hot key opens the
+# application menu, whose "Preferences" holds the submenus. "Max items" asks in the input
+# dialog and stores what the rules make of 0; a click on "Autosave" flips its mark while the
+# menus stay open, and the next cut is on disk at once. The hot-key and font dialogs open.
+. "$QBX_ROOT/tests/e2e/lib/paste.sh"
+. "$QBX_ROOT/tests/e2e/lib/menus.sh"
+qbx_set m_nHotStyle=0
+start_target plain
+start_capturing
+
+# "Limits and counters" (the seventh submenu), "Max items": the number dialog shows 8.
+open_app_menu
+keys_to_submenu 6 # Preferences
+keys_to_submenu 6 # Limits and counters
+screenshot "preferences-limits"
+xdotool key Return
+wait_input_dialog
+assert_eq "$(qbxctl text Quillbox 2047 | tr -d '\r')" 8 "the number the dialog shows"
+screenshot "input-dialog-number"
+type_in_dialog 0
+max_items_is() { [ "$(pref m_nMaxItems)" = "$1" ]; }
+wait_for "Max items 2 in the file after typing 0" max_items_is 2
+
+# "User defined hot key" asks with the hot-key control; "Cancel" leaves it as it was.
+open_app_menu
+keys_to_submenu 6
+keys_to_submenu 0
+screenshot "preferences-hot-keys"
+xdotool key --repeat 4 Down key Return
+wait_input_dialog
+screenshot "input-dialog-hot-key"
+cancel_dialog
+
+# "Menu font" opens the system's font dialog; its "Cancel" keeps the font.
+open_app_menu
+keys_to_submenu 6
+keys_to_submenu 8
+xdotool key Return
+wait_for "the font dialog" qbxctl item Font 2
+screenshot "font-dialog"
+read -r l t r b <<<"$(qbxctl item Font 2 | tr -d '\r')"
+xdotool mousemove $(((l + r) / 2)) $(((t + b) / 2)) click 1
+font_dialog_gone() { ! qbxctl item Font 2 >/dev/null 2>&1; }
+wait_for "the font dialog to close" font_dialog_gone
+
+# "Insert position and misc." (the fourth submenu): a real click on "Autosave", its fourth row.
+open_app_menu
+keys_to_submenu 6
+keys_to_submenu 3
+read -r l t r b <<<"$(menu_rect 3)"
+h=$(((b - t - 6) / 4))
+x=$((l + 40))
+y=$((t + 3 + 3 * h + h / 2))
+xdotool mousemove "$x" "$y"
+wait_for "\"Autosave\" to show highlighted" pixel_is $((l + 3)) "$y" "$SYSTEM_HIGHLIGHT"
+mark() { import -display "$DISPLAY" -window root -crop "16x$h+$((l + 3))+$((y - h / 2))" -depth 8 rgb:- | md5sum; }
+unmarked=$(mark)
+xdotool click 1
+mark_changed() { [ "$(mark)" != "$unmarked" ]; }
+wait_for "the mark of \"Autosave\" to change" mark_changed
+assert_true "the menus stay open after the click" qbxctl wait-menus 3 0
+screenshot "preferences-autosave-on"
+# Back on the application menu's first entry its submenus close; Escape closes it.
+read -r l t r b <<<"$(qbxctl wait-menus 3 0 | tr -d '\r' | sed -n 3p)"
+xdotool mousemove $((l + 40)) $((t + 10))
+one_menu() { [ "$(qbxctl wait-menus 1 0 | wc -l)" -eq 1 ]; }
+wait_for "the submenus to close" one_menu
+xdotool key Escape
+wait_for "the menus to close" no_menus
+
+clip_set "kept at once"
+wait_captions "kept at once"
+assert_eq "$(($(pref m_dwOptions) & 0x40))" 64 "the autosave bit in the file"
+end_session
