@@ -1,6 +1,9 @@
 // Hot keys: the key combinations that open the main menu from any program, and the super
 // hot keys that paste the first three items directly.
-#include "app/service_wnd.h"
+#include "app/hot_keys.h"
+
+#include "app/hot_window_keeper.h"
+#include "app/paste_target.h"
 #include "platform/clock.h"
 #include "platform/system.h"
 #include "platform/service_window.h"
@@ -29,39 +32,42 @@ unsigned HotKeyModifiers(uint8_t flags) {
 }
 } // namespace
 
-bool CServiceWnd::RegisterHotKeys() {
+bool HotKeys::Register() {
+    ServiceState& s = m_state;
     IHotKeys& keys = m_ports.hotKeys;
-    if (m_dwOptions & OPT_MOUSE_AT_TOP)
-        m_ports.timers.Set(m_hWnd, TIMER_MOUSE_AT_TOP, MOUSE_AT_TOP_PERIOD_MS);
+    if (s.m_dwOptions & OPT_MOUSE_AT_TOP)
+        m_ports.timers.Set(s.m_hWnd, TIMER_MOUSE_AT_TOP, MOUSE_AT_TOP_PERIOD_MS);
     else
-        m_ports.timers.Kill(m_hWnd, TIMER_MOUSE_AT_TOP);
+        m_ports.timers.Kill(s.m_hWnd, TIMER_MOUSE_AT_TOP);
 
     // 1, 2: Alt+1,2,3 and Ctrl+1,2,3; 3, 4: Alt+F1,F2,F3 and Ctrl+F1,F2,F3.
-    if (m_nSuperHotKey >= 1 && m_nSuperHotKey <= 4) {
-        const unsigned mods = (m_nSuperHotKey & 1) ? win::MOD_ALT : win::MOD_CONTROL;
-        const unsigned firstKey = m_nSuperHotKey <= 2 ? unsigned('1') : win::VK_F1;
+    if (s.m_nSuperHotKey >= 1 && s.m_nSuperHotKey <= 4) {
+        const unsigned mods = (s.m_nSuperHotKey & 1) ? win::MOD_ALT : win::MOD_CONTROL;
+        const unsigned firstKey = s.m_nSuperHotKey <= 2 ? unsigned('1') : win::VK_F1;
         for (int i = 0; i < 3; ++i)
-            keys.Register(m_hWnd, HOTKEY_SUPER_FIRST + i, mods, firstKey + unsigned(i));
+            keys.Register(s.m_hWnd, HOTKEY_SUPER_FIRST + i, mods, firstKey + unsigned(i));
     }
-    if (m_nUserHotKeyVk != 0)
-        keys.Register(m_hWnd, HOTKEY_USER, HotKeyModifiers(m_nUserHotKeyMods), m_nUserHotKeyVk);
+    if (s.m_nUserHotKeyVk != 0)
+        keys.Register(s.m_hWnd, HOTKEY_USER, HotKeyModifiers(s.m_nUserHotKeyMods),
+                      s.m_nUserHotKeyVk);
 
-    if ((m_dwOptions & OPT_HK_ALT_SHIFT_INS) &&
-        !keys.Register(m_hWnd, HOTKEY_ALT_SHIFT_INS, win::MOD_ALT | win::MOD_SHIFT, win::VK_INSERT))
-        m_dwOptions &= ~OPT_HK_ALT_SHIFT_INS;
+    if ((s.m_dwOptions & OPT_HK_ALT_SHIFT_INS) &&
+        !keys.Register(s.m_hWnd, HOTKEY_ALT_SHIFT_INS, win::MOD_ALT | win::MOD_SHIFT,
+                       win::VK_INSERT))
+        s.m_dwOptions &= ~OPT_HK_ALT_SHIFT_INS;
 
     // The second hot key: the chosen one of Ctrl+Shift+Insert and Ctrl+Shift+V, else the
     // other; the option bits end up naming the one held.
     const unsigned ctrlShift = win::MOD_CONTROL | win::MOD_SHIFT;
     // Tries the key whose option bit is `chosen`; either way the bits name the key to hold.
     auto tryKey = [&](uint32_t chosen, uint32_t other, unsigned vk) {
-        if (!(m_dwOptions & chosen))
+        if (!(s.m_dwOptions & chosen))
             return false;
-        if (keys.Register(m_hWnd, HOTKEY_CTRL_SHIFT, ctrlShift, vk)) {
-            m_dwOptions &= ~other;
+        if (keys.Register(s.m_hWnd, HOTKEY_CTRL_SHIFT, ctrlShift, vk)) {
+            s.m_dwOptions &= ~other;
             return true;
         }
-        m_dwOptions = (m_dwOptions & ~chosen) | other;
+        s.m_dwOptions = (s.m_dwOptions & ~chosen) | other;
         return false;
     };
     auto tryInsert = [&] {
@@ -71,28 +77,28 @@ bool CServiceWnd::RegisterHotKeys() {
     return tryInsert() || tryV() || tryInsert();
 }
 
-void CServiceWnd::UnregisterHotKeys() {
+void HotKeys::Unregister() {
     for (int id = HOTKEY_ALT_SHIFT_INS; id <= HOTKEY_SUPER_LAST; ++id)
-        m_ports.hotKeys.Unregister(m_hWnd, id);
+        m_ports.hotKeys.Unregister(m_state.m_hWnd, id);
 }
 
-void CServiceWnd::OnHotKey(int id, intptr_t lParam) {
-    if (m_pMainMenu || (m_dwState & ST_BUSY))
+void HotKeys::OnHotKey(int id, intptr_t lParam) {
+    if (m_state.m_pMainMenu || (m_state.m_dwState & ST_BUSY))
         return;
-    RememberTarget();
+    m_target.RememberTarget();
     if (id >= HOTKEY_SUPER_FIRST && id <= HOTKEY_SUPER_LAST) {
-        PasteSuperHotKey(id);
+        m_paste.PasteSuperHotKey(id);
         return;
     }
-    if (HasHotMenuWindow())
+    if (m_hotWnd.IsHotMenu())
         return; // it offers the menu itself
     // The menu must not see the keys of the hot key still held.
     WaitForKeysReleased(static_cast<unsigned>((static_cast<uintptr_t>(lParam) >> 16) & 0xFFFF));
-    RememberTarget();
+    m_target.RememberTarget();
     m_ports.window.SendCommand(0, ID_OPEN_MAIN_MENU);
 }
 
-void CServiceWnd::WaitForKeysReleased(unsigned vk) {
+void HotKeys::WaitForKeysReleased(unsigned vk) {
     int polls = 0;
     for (unsigned key : {vk, win::VK_MENU, win::VK_CONTROL, win::VK_SHIFT}) {
         while (key != 0 && m_ports.input.IsKeyDown(key)) {

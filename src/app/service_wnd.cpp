@@ -11,6 +11,7 @@
 #include "platform/service_window.h"
 #include "platform/ui_strings.h"
 #include "platform/win_constants.h"
+#include "player/scheduler.h"
 #include "resource.h"
 #include "store/temp_files.h"
 
@@ -32,7 +33,10 @@ CServiceWnd::CServiceWnd(const ServicePorts& ports, int screenWidth, uint32_t ti
       m_taskbarIcon({ports.tray, ports.timers, ports.window}, *this, m_target),
       m_capture({ports.clipboard, ports.clock, ports.timers, ports.viewers, ports.sound,
                  ports.pictures, ports.store, ports.window},
-                *this, *this, m_hotWnd) {}
+                *this, *this, m_hotWnd),
+      m_hotKeys({ports.hotKeys, ports.timers, ports.input, ports.clock, ports.window}, *this,
+                m_target, m_hotWnd, *this),
+      m_timers({ports.input, ports.clock, ports.window}, *this, m_target) {}
 
 CServiceWnd::~CServiceWnd() = default;
 
@@ -204,5 +208,30 @@ bool CServiceWnd::OnServiceCommand(unsigned id) {
         return true;
     default:
         return false;
+    }
+}
+
+// The timers of the units, and the duration timers of playing clips and commands.
+void CServiceWnd::OnTimer(uintptr_t id) {
+    switch (id) {
+    case TIMER_MOUSE_AT_TOP:
+        m_timers.OnMouseAtTopTick();
+        break;
+    case TIMER_TRAY_HOVER:
+        m_taskbarIcon.RearmHover();
+        break;
+    case TIMER_SCHEDULER:
+        m_timers.OnSchedulerTick();
+        break;
+    case TIMER_LOOK_AGAIN:
+        m_capture.LookAgainAtClipboard();
+        break;
+    case TIMER_FINISH_EDITS:
+        FinishEdits();
+        break;
+    default:
+        if (m_pScheduler) // the duration timers of playing clips and commands
+            m_pScheduler->OnTimer(id);
+        break;
     }
 }

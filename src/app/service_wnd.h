@@ -7,8 +7,10 @@
 #include <vector>
 
 #include "app/capture.h"
+#include "app/hot_keys.h"
 #include "app/hot_window_keeper.h"
 #include "app/paste_target.h"
+#include "app/service_timers.h"
 #include "app/service_state.h"
 #include "app/taskbar_icon.h"
 #include "ui/preview_text.h"
@@ -81,7 +83,7 @@ struct MenuDrop {
 // Answer of the autostart check at start-up: autostart is disabled.
 extern bool g_bAutostartDisabled;
 
-class CServiceWnd : public ServiceState, public IBusyIndicator {
+class CServiceWnd : public ServiceState, public IBusyIndicator, public ISuperHotKeyPaste {
 public:
     // `screenWidth` places the hot window; `tickNow` starts the capture gate stamps.
     CServiceWnd(const ServicePorts& ports, int screenWidth, uint32_t tickNow);
@@ -123,15 +125,15 @@ public:
     // --- hot keys (hot_keys.cpp) ---
     // Registers the hot keys the preferences name and sets the mouse-at-top timer. False
     // when neither Ctrl+Shift+Insert nor Ctrl+Shift+V could be had.
-    bool RegisterHotKeys();
-    void UnregisterHotKeys();
+    bool RegisterHotKeys() { return m_hotKeys.Register(); }
+    void UnregisterHotKeys() { m_hotKeys.Unregister(); }
     // WM_HOTKEY: `lParam` carries the hot key's virtual key in its high word.
-    void OnHotKey(int id, intptr_t lParam);
+    void OnHotKey(int id, intptr_t lParam) { m_hotKeys.OnHotKey(id, lParam); }
 
-    // --- timers (service_timers.cpp) ---
+    // --- timers (service_wnd.cpp, service_timers.cpp) ---
     void OnTimer(uintptr_t id);
     // The scheduler's check, once a minute while it is on.
-    void RunSchedulerCheck();
+    void RunSchedulerCheck() { m_timers.RunSchedulerCheck(); }
 
     // --- taskbar icon (taskbar_icon.cpp) ---
     // Adds the taskbar icon (paused, busy or normal picture) or deletes it.
@@ -175,7 +177,7 @@ public:
     // Pastes every item of the item's collection (or of the active one) in turn.
     void PasteAll(CClipItem* item);
     // Super hot key `id` (4..6) pastes the item at position id - 4.
-    void PasteSuperHotKey(int id);
+    void PasteSuperHotKey(int id) override;
     // "[date]" and the markers "[n]" of the active collection's items filled in.
     std::string ExpandTemplate(const std::string& text) const;
     // After a chain item was pasted: Tabs for its trailing '+', then the next item of its
@@ -229,9 +231,6 @@ public:
     const ServicePorts& Ports() const { return m_ports; }
 
 private:
-    void WaitForKeysReleased(unsigned vk);
-    void OnMouseAtTopTick();
-    void OnSchedulerTick();
     void ShowMainMenu();
     // Deletes the temporary files left behind, but not those of edits under way.
     void DeleteUnusedTempFiles();
@@ -245,8 +244,6 @@ private:
 
     bool m_bShuttingDown = false; // OnDestroy has begun: it runs once per window
     ServicePorts m_ports;
-    // Where the pointer was at the previous mouse-at-top tick; x -1 = nowhere recorded.
-    ScreenPoint m_ptLastTop;
 
 public:
     HotWindowKeeper m_hotWnd; // the hot window, m_pHotWnd within
@@ -255,4 +252,6 @@ private:
     PasteTarget m_target;
     TaskbarIcon m_taskbarIcon;
     Capture m_capture;
+    HotKeys m_hotKeys;
+    ServiceTimers m_timers;
 };
