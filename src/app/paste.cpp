@@ -1,11 +1,13 @@
 // Pasting: the item goes onto the clipboard in the formats its kind calls for, then the
 // target application is made to paste it with a synthesised keystroke, or, for a file list,
 // is handed the list as the end of a drag-and-drop.
+#include "app/paste.h"
+
 #include "app/busy_scope.h"
 #include "app/capture.h"
 #include "app/clip_formats.h"
 #include "app/paste_text.h"
-#include "app/service_wnd.h"
+#include "app/paste_target.h"
 #include "platform/clipboard.h"
 #include "platform/clock.h"
 #include "platform/code_page.h"
@@ -36,7 +38,7 @@ std::vector<uint8_t> U32Block(uint32_t v) {
 }
 } // namespace
 
-void CServiceWnd::EmulatePaste() {
+void Paste::EmulatePaste() {
     IKeyInput& keys = m_ports.keys;
     // The user may still hold the keys of a hot key or a menu choice; the target must see
     // the paste keystroke alone.
@@ -44,53 +46,53 @@ void CServiceWnd::EmulatePaste() {
     keys.KeyUp(win::VK_SHIFT);
     keys.KeyUp(win::VK_MENU);
 
-    ++m_nPasteCount;
+    ++m_state.m_nPasteCount;
     // The program's own clipboard change must not pass the capture gate, nor be taken by a
     // later look at the clipboard.
     const uint32_t now = m_ports.clock.TickCount();
-    m_dwLastFilesTick = m_dwLastTextTick = m_dwLastBitmapTick = now;
-    m_dwLookedSequence = m_ports.clipboard.SequenceNumber();
+    m_state.m_dwLastFilesTick = m_state.m_dwLastTextTick = m_state.m_dwLastBitmapTick = now;
+    m_state.m_dwLookedSequence = m_ports.clipboard.SequenceNumber();
 
-    if (m_hWndTarget == NO_WINDOW)
+    if (m_state.m_hWndTarget == NO_WINDOW)
         return;
-    RestoreTarget();
-    if (m_dwOptions & OPT_PASTE_CTRL_V) {
+    m_target.RestoreTarget();
+    if (m_state.m_dwOptions & OPT_PASTE_CTRL_V) {
         keys.KeyDown(win::VK_CONTROL);
         keys.KeyDown(win::VK_V);
         keys.KeyUp(win::VK_V);
         keys.KeyUp(win::VK_CONTROL);
     } else {
-        m_dwOptions |= OPT_PASTE_SHIFT_INS;
+        m_state.m_dwOptions |= OPT_PASTE_SHIFT_INS;
         keys.KeyDown(win::VK_SHIFT);
         keys.KeyDown(win::VK_INSERT);
         keys.KeyUp(win::VK_INSERT);
         keys.KeyUp(win::VK_SHIFT);
     }
     m_ports.clock.Sleep(PASTE_WAIT_MS);
-    if (m_dwOptions & OPT_KEEP_CLIPBOARD_EMPTY)
+    if (m_state.m_dwOptions & OPT_KEEP_CLIPBOARD_EMPTY)
         EmptyClipboardAfterPaste();
 }
 
-bool CServiceWnd::OpenClipboardBusy() {
-    SetBusy(true);
-    if (OpenClipboardSoon(m_ports.clipboard, m_ports.clock, m_hWnd))
+bool Paste::OpenClipboardBusy() {
+    m_busy.SetBusy(true);
+    if (OpenClipboardSoon(m_ports.clipboard, m_ports.clock, m_state.m_hWnd))
         return true;
-    SetBusy(false);
+    m_busy.SetBusy(false);
     return false;
 }
 
-void CServiceWnd::CloseClipboardBusy() {
+void Paste::CloseClipboardBusy() {
     m_ports.clipboard.Close();
-    SetBusy(false);
+    m_busy.SetBusy(false);
 }
 
-void CServiceWnd::EmptyClipboardAfterPaste() {
+void Paste::EmptyClipboardAfterPaste() {
     IClipboard& clipboard = m_ports.clipboard;
     for (int attempt = 1; attempt <= KEEP_EMPTY_TRIES; ++attempt) {
-        if (clipboard.Open(m_hWnd)) {
+        if (clipboard.Open(m_state.m_hWnd)) {
             clipboard.Empty();
             clipboard.Close();
-            m_dwLookedSequence = clipboard.SequenceNumber();
+            m_state.m_dwLookedSequence = clipboard.SequenceNumber();
             return;
         }
         if (attempt < KEEP_EMPTY_TRIES)
@@ -98,15 +100,15 @@ void CServiceWnd::EmptyClipboardAfterPaste() {
     }
 }
 
-bool CServiceWnd::PasteText(const std::string& text, const std::string& html, uint16_t type,
-                            int32_t variant, const std::u16string& wide) {
+bool Paste::PasteText(const std::string& text, const std::string& html, uint16_t type,
+                      int32_t variant, const std::u16string& wide) {
     if ((type == CLIP_FILES || type == CLIP_FILES_WIDE) && !IsPasteVariant(variant)) {
         PasteFileList(text, type == CLIP_FILES_WIDE, wide);
         return false;
     }
     // Busy from before the clipboard opens until after the keystrokes, so that capture
     // ignores the program's own clipboard change.
-    BusyScope busy(m_dwState);
+    BusyScope busy(m_state.m_dwState);
     if (text.empty() || !OpenClipboardBusy())
         return false;
     IClipboard& clipboard = m_ports.clipboard;
@@ -116,7 +118,7 @@ bool CServiceWnd::PasteText(const std::string& text, const std::string& html, ui
     if (variant == PASTE_UNIX) {
         buffer = UnixToWindowsLines(text);
     } else if (IsCounterIndex(variant)) {
-        uint16_t& counter = m_nCounter[variant];
+        uint16_t& counter = m_state.m_nCounter[variant];
         CounterText formatted = FormatCounter(text, counter);
         buffer = std::move(formatted.text);
         if (formatted.counted) {
@@ -131,7 +133,7 @@ bool CServiceWnd::PasteText(const std::string& text, const std::string& html, ui
 
     clipboard.Empty();
     if (type == CLIP_RTF) {
-        if ((m_dwOptions & OPT_FMT_RTF) && !IsPasteVariant(variant) && g_cfRtf)
+        if ((m_state.m_dwOptions & OPT_FMT_RTF) && !IsPasteVariant(variant) && g_cfRtf)
             clipboard.SetData(g_cfRtf, TextBlock(buffer));
         // The plain text follows what was put under Rich Text, counter number included.
         const std::string source = counted ? buffer : text;
@@ -155,20 +157,20 @@ bool CServiceWnd::PasteText(const std::string& text, const std::string& html, ui
     return counted;
 }
 
-void CServiceWnd::PasteFileList(const std::string& list, bool wide,
-                                const std::u16string& wideList) {
+void Paste::PasteFileList(const std::string& list, bool wide, const std::u16string& wideList) {
     const ScreenPoint cursor = m_ports.input.CursorPos();
     const std::vector<uint8_t> block = DropFilesBlock(list, wide, cursor.x, cursor.y, wideList);
     if (block.empty())
         return;
-    if (m_dwOptions & OPT_PASTE_DROP_FILE) {
+    if (m_state.m_dwOptions & OPT_PASTE_DROP_FILE) {
         // The end of a drag-and-drop, straight to the target's top-level window; the
         // clipboard is not touched and nothing is typed.
-        if (m_hWndTarget != NO_WINDOW)
-            m_ports.targetMessages.SendDropFiles(m_ports.targets.TopLevelOf(m_hWndTarget), block);
+        if (m_state.m_hWndTarget != NO_WINDOW)
+            m_ports.targetMessages.SendDropFiles(m_ports.targets.TopLevelOf(m_state.m_hWndTarget),
+                                                 block);
         return;
     }
-    BusyScope busy(m_dwState);
+    BusyScope busy(m_state.m_dwState);
     if (!OpenClipboardBusy())
         return;
     IClipboard& clipboard = m_ports.clipboard;
@@ -185,8 +187,8 @@ void CServiceWnd::PasteFileList(const std::string& list, bool wide,
     EmulatePaste();
 }
 
-void CServiceWnd::PasteBitmap(const std::vector<uint8_t>& dib, const std::string& html) {
-    BusyScope busy(m_dwState);
+void Paste::PasteBitmap(const std::vector<uint8_t>& dib, const std::string& html) {
+    BusyScope busy(m_state.m_dwState);
     if (dib.empty() || !OpenClipboardBusy())
         return;
     IClipboard& clipboard = m_ports.clipboard;

@@ -1,6 +1,7 @@
 // Pastes made of several steps: every item of a collection in turn, the super hot keys,
 // template items that gather other items, and chains of items with Tabs between them.
-#include "app/service_wnd.h"
+#include "app/paste.h"
+#include "app/paste_target.h"
 #include "platform/clock.h"
 #include "platform/system.h"
 #include "platform/service_window.h"
@@ -26,19 +27,19 @@ size_t ItemMarker(const std::string& text, size_t pos, size_t& length) {
 }
 } // namespace
 
-void CServiceWnd::PasteAll(CClipItem* item) {
+void Paste::PasteAll(CClipItem* item) {
     if (!item)
         return;
-    ClipList& list = item->owner ? item->owner->children : m_activeList;
+    ClipList& list = item->owner ? item->owner->children : m_state.m_activeList;
     ITargetMessages& windows = m_ports.targetMessages;
     // By index: the list does not change while its items are pasted (a paste-all does not
     // reorder), but an index can never run past its end if it did.
     for (size_t i = 0; i < list.size(); ++i) {
         CClipItem* next = list[i].get();
-        m_pSelItem = next;
-        windows.SendSetFocus(m_hWndTarget);
+        m_state.m_pSelItem = next;
+        windows.SendSetFocus(m_state.m_hWndTarget);
         m_ports.window.SendCommand(0, ID_PASTE_ALL);
-        windows.SendSetFocus(m_hWndTarget);
+        windows.SendSetFocus(m_state.m_hWndTarget);
         m_ports.clock.Sleep(STEP_WAIT_MS);
         if (i < list.size() && list[i].get() == next && next->type == CLIP_BITMAP) {
             // A picture stays selected after it is pasted; step past it.
@@ -47,24 +48,25 @@ void CServiceWnd::PasteAll(CClipItem* item) {
             m_ports.clock.Sleep(STEP_WAIT_MS);
         }
     }
-    m_pSelItem = nullptr;
+    m_state.m_pSelItem = nullptr;
 }
 
-void CServiceWnd::PasteSuperHotKey(int id) {
+void Paste::PasteSuperHotKey(int id) {
     const size_t position = static_cast<size_t>(id - HOTKEY_SUPER_FIRST);
-    if (id < HOTKEY_SUPER_FIRST || id > HOTKEY_SUPER_LAST || position >= m_activeList.size())
+    if (id < HOTKEY_SUPER_FIRST || id > HOTKEY_SUPER_LAST ||
+        position >= m_state.m_activeList.size())
         return;
-    m_pSelItem = m_activeList[position].get();
+    m_state.m_pSelItem = m_state.m_activeList[position].get();
     IKeyInput& keys = m_ports.keys;
     keys.KeyUp(win::VK_SHIFT);
     keys.KeyUp(win::VK_CONTROL);
     keys.KeyUp(win::VK_MENU);
     m_ports.window.SendCommand(static_cast<uintptr_t>(id - 3), 0);
     // The user still holds the hot key's modifier; let the system see it held again.
-    keys.KeyDown((m_nSuperHotKey & 1) ? win::VK_MENU : win::VK_CONTROL);
+    keys.KeyDown((m_state.m_nSuperHotKey & 1) ? win::VK_MENU : win::VK_CONTROL);
 }
 
-std::string CServiceWnd::ExpandTemplate(const std::string& text) const {
+std::string Paste::ExpandTemplate(const std::string& text) const {
     // One pass over the template: text taken from an item is not searched for markers again,
     // so items that name each other cannot make the result grow without end.
     const std::string date = FormatLocalTime("%B %d, %Y", m_ports.clock.LocalNow());
@@ -77,11 +79,11 @@ std::string CServiceWnd::ExpandTemplate(const std::string& text) const {
         }
         size_t length = 0;
         const size_t n = text[i] == '[' ? ItemMarker(text, i, length) : 0;
-        if (n == 0 || n > m_activeList.size()) {
+        if (n == 0 || n > m_state.m_activeList.size()) {
             out += text[i++];
             continue;
         }
-        const CClipItem& item = *m_activeList[n - 1];
+        const CClipItem& item = *m_state.m_activeList[n - 1];
         if (item.type == CLIP_RTF)
             out += RtfPlainText(item.text);
         else if (item.IsTextLike())
@@ -93,22 +95,22 @@ std::string CServiceWnd::ExpandTemplate(const std::string& text) const {
     return out;
 }
 
-void CServiceWnd::ContinueChain(const CClipItem& item) {
+void Paste::ContinueChain(const CClipItem& item) {
     const std::string& caption = item.caption;
-    m_ports.targetMessages.SendSetFocus(m_hWndTarget);
+    m_ports.targetMessages.SendSetFocus(m_state.m_hWndTarget);
     // One Tab for each '+' at the end, the first character (the leading '+') not counted.
     for (size_t i = caption.size(); i > 1 && caption[i - 1] == '+'; --i) {
         m_ports.keys.KeyDown(win::VK_TAB);
         m_ports.keys.KeyUp(win::VK_TAB);
         m_ports.clock.Sleep(STEP_WAIT_MS);
     }
-    RememberTarget();
+    m_target.RememberTarget();
     if (!item.owner)
         return;
     const ClipList& list = item.owner->children;
     for (size_t i = 0; i + 1 < list.size(); ++i) {
         if (list[i].get() == &item) {
-            m_pSelItem = list[i + 1].get();
+            m_state.m_pSelItem = list[i + 1].get();
             m_ports.window.PostCommand(i + 2, 0); // the next entry's id: its position + 1
             return;
         }

@@ -34,8 +34,11 @@ CServiceWnd::CServiceWnd(const ServicePorts& ports, int screenWidth, uint32_t ti
       m_capture({ports.clipboard, ports.clock, ports.timers, ports.viewers, ports.sound,
                  ports.pictures, ports.store, ports.window},
                 *this, *this, m_hotWnd),
+      m_paste({ports.clipboard, ports.clock, ports.keys, ports.input, ports.targets,
+               ports.targetMessages, ports.window},
+              *this, m_target, *this),
       m_hotKeys({ports.hotKeys, ports.timers, ports.input, ports.clock, ports.window}, *this,
-                m_target, m_hotWnd, *this),
+                m_target, m_hotWnd, m_paste),
       m_timers({ports.input, ports.clock, ports.window}, *this, m_target) {}
 
 CServiceWnd::~CServiceWnd() = default;

@@ -8,6 +8,7 @@
 
 #include "app/capture.h"
 #include "app/hot_keys.h"
+#include "app/paste.h"
 #include "app/hot_window_keeper.h"
 #include "app/paste_target.h"
 #include "app/service_timers.h"
@@ -83,7 +84,7 @@ struct MenuDrop {
 // Answer of the autostart check at start-up: autostart is disabled.
 extern bool g_bAutostartDisabled;
 
-class CServiceWnd : public ServiceState, public IBusyIndicator, public ISuperHotKeyPaste {
+class CServiceWnd : public ServiceState, public IBusyIndicator {
 public:
     // `screenWidth` places the hot window; `tickNow` starts the capture gate stamps.
     CServiceWnd(const ServicePorts& ports, int screenWidth, uint32_t tickNow);
@@ -163,26 +164,21 @@ public:
     // keyboard reaches the menu. EndMenuFocus, once the menu is closed, stops the sharing.
     void FocusForMenu() { m_target.FocusForMenu(); }
     void EndMenuFocus() { m_target.EndMenuFocus(); }
-    // Releases Ctrl, Shift and Alt, counts the paste, and makes the target paste with
-    // Ctrl+V or Shift+Insert.
-    void EmulatePaste();
-    // Puts a text on the clipboard in the formats its type and variant call for, and pastes
-    // it; a file list goes by the clipboard or as a drop. `variant` is PASTE_NONE, a "Paste
-    // As" variant, or a counter index 0..2 (the text is then a counter pattern). True when a
-    // counter advanced. `wide` is the item's exact text where the code page lost characters:
-    // it goes under CF_UNICODETEXT (and makes a wide file list) beside the 8-bit text.
+    // The pastes, as the dispatcher and the commands ask for them (paste.h).
+    void EmulatePaste() { m_paste.EmulatePaste(); }
     bool PasteText(const std::string& text, const std::string& html, uint16_t type, int32_t variant,
-                   const std::u16string& wide = {});
-    void PasteBitmap(const std::vector<uint8_t>& dib, const std::string& html);
-    // Pastes every item of the item's collection (or of the active one) in turn.
-    void PasteAll(CClipItem* item);
-    // Super hot key `id` (4..6) pastes the item at position id - 4.
-    void PasteSuperHotKey(int id) override;
-    // "[date]" and the markers "[n]" of the active collection's items filled in.
-    std::string ExpandTemplate(const std::string& text) const;
-    // After a chain item was pasted: Tabs for its trailing '+', then the next item of its
-    // collection is posted for pasting.
-    void ContinueChain(const CClipItem& item);
+                   const std::u16string& wide = {}) {
+        return m_paste.PasteText(text, html, type, variant, wide);
+    }
+    void PasteBitmap(const std::vector<uint8_t>& dib, const std::string& html) {
+        m_paste.PasteBitmap(dib, html);
+    }
+    void PasteAll(CClipItem* item) { m_paste.PasteAll(item); }
+    void PasteSuperHotKey(int id) { m_paste.PasteSuperHotKey(id); }
+    std::string ExpandTemplate(const std::string& text) const {
+        return m_paste.ExpandTemplate(text);
+    }
+    void ContinueChain(const CClipItem& item) { m_paste.ContinueChain(item); }
     // --- the Preferences submenu (preferences_in_menu.cpp) ---
     // WM_INITMENUPOPUP while a context menu is tracked: the popup, known by its first entry
     // (`firstIsPopup` when that opens a further popup), gets its marks; `fontFace` is the
@@ -237,11 +233,6 @@ private:
     void RunContextCommand(unsigned command, int32_t entryId, CClipItem* item,
                            const std::string& path);
 
-    bool OpenClipboardBusy();
-    void CloseClipboardBusy();
-    void EmptyClipboardAfterPaste();
-    void PasteFileList(const std::string& list, bool wide, const std::u16string& wideList);
-
     bool m_bShuttingDown = false; // OnDestroy has begun: it runs once per window
     ServicePorts m_ports;
 
@@ -252,6 +243,7 @@ private:
     PasteTarget m_target;
     TaskbarIcon m_taskbarIcon;
     Capture m_capture;
+    Paste m_paste;
     HotKeys m_hotKeys;
     ServiceTimers m_timers;
 };
