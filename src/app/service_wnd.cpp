@@ -3,6 +3,7 @@
 #include "app/collection_store.h"
 #include "app/dispatch.h"
 #include "app/install_port.h"
+#include "app/item_actions.h"
 #include "app/item_edits.h"
 #include "app/menu_commands.h"
 #include "platform/focus.h"
@@ -39,7 +40,10 @@ CServiceWnd::CServiceWnd(const ServicePorts& ports, int screenWidth, uint32_t ti
               *this, m_target, *this),
       m_hotKeys({ports.hotKeys, ports.timers, ports.input, ports.clock, ports.window}, *this,
                 m_target, m_hotWnd, m_paste),
-      m_timers({ports.input, ports.clock, ports.window}, *this, m_target) {}
+      m_timers({ports.input, ports.clock, ports.window}, *this, m_target),
+      m_dispatcher(
+          {ports.input, ports.keys, ports.clock, ports.systemLists, ports.documents, ports.store},
+          *this, m_paste, m_hotWnd, *this) {}
 
 CServiceWnd::~CServiceWnd() = default;
 
@@ -171,7 +175,7 @@ bool CServiceWnd::OnCommand(uintptr_t wParam, intptr_t lParam) {
             return true;
         }
         if (!RunMenuCommand(*this, wParam, lParam))
-            DispatchEntry(*this, wParam, lParam);
+            m_dispatcher.DispatchEntry(wParam, lParam);
         return true;
     }
 }
@@ -237,4 +241,24 @@ void CServiceWnd::OnTimer(uintptr_t id) {
             m_pScheduler->OnTimer(id);
         break;
     }
+}
+
+bool CServiceWnd::PrintEntry(unsigned entryId, const CClipItem& item, const std::string& text) {
+    return PrintItem(*this, entryId, item, text);
+}
+
+void CServiceWnd::PlayEntry(CClipItem& item) {
+    PlayItem(*this, item);
+}
+
+void CServiceWnd::EditEntrySchedule(CClipItem& item) {
+    EditItemSchedule(*this, item);
+}
+
+void CServiceWnd::SkipPlayingClip() {
+    ::SkipPlayingClip(*this);
+}
+
+void CServiceWnd::StopPlayer() {
+    ::StopPlayer(*this);
 }

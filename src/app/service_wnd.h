@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/capture.h"
+#include "app/dispatch.h"
 #include "app/hot_keys.h"
 #include "app/paste.h"
 #include "app/hot_window_keeper.h"
@@ -84,7 +85,7 @@ struct MenuDrop {
 // Answer of the autostart check at start-up: autostart is disabled.
 extern bool g_bAutostartDisabled;
 
-class CServiceWnd : public ServiceState, public IBusyIndicator {
+class CServiceWnd : public ServiceState, public IBusyIndicator, private IEntryActions {
 public:
     // `screenWidth` places the hot window; `tickNow` starts the capture gate stamps.
     CServiceWnd(const ServicePorts& ports, int screenWidth, uint32_t tickNow);
@@ -109,6 +110,10 @@ public:
     // The service's own commands: pause, continue, scheduler start and stop. False for any
     // other id.
     bool OnServiceCommand(unsigned id);
+    // A chosen entry with its command (see Dispatcher::DispatchEntry).
+    void DispatchEntry(uintptr_t wParam, intptr_t lParam) {
+        m_dispatcher.DispatchEntry(wParam, lParam);
+    }
 
     // --- capture (capture.cpp) ---
     void OnDrawClipboard(uintptr_t wParam = 0, intptr_t lParam = 0) {
@@ -211,7 +216,7 @@ public:
     // Opens the main menu again where it was last shown (after a dialog).
     void ReopenMainMenu();
     // Command 32793: writes every collection and reads them back.
-    void SaveAndReload();
+    void SaveAndReload() override;
     // WM_MENUCHAR in a menu of `itemCount` entries: the answer for the system.
     intptr_t OnMenuChar(unsigned ch, int itemCount);
     // WM_MENUSELECT: remembers the entry under the pointer of a tracked context menu.
@@ -246,4 +251,12 @@ private:
     Paste m_paste;
     HotKeys m_hotKeys;
     ServiceTimers m_timers;
+    Dispatcher m_dispatcher;
+
+    // The dispatcher's printing, players and Schedule dialog (item_actions.h).
+    bool PrintEntry(unsigned entryId, const CClipItem& item, const std::string& text) override;
+    void PlayEntry(CClipItem& item) override;
+    void EditEntrySchedule(CClipItem& item) override;
+    void SkipPlayingClip() override;
+    void StopPlayer() override;
 };

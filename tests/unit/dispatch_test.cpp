@@ -32,7 +32,7 @@ protected:
     // Chooses the entry of `item` (position + 1) as the menu would post it.
     void Choose(CClipItem* item, intptr_t command = 0, uintptr_t id = 2) {
         service.m_pSelItem = item;
-        DispatchEntry(service, id, command);
+        service.DispatchEntry(id, command);
     }
 };
 

@@ -262,7 +262,7 @@ TEST_F(ItemEditTest, AnEndedEditWaitsForOpenDialogsAndIsTakenAtShutdown) {
 TEST_F(ItemEditTest, PrintingGoesToTheShellAndAPictureThatPrintedNothingStaysPut) {
     service.m_dwOptions |= OPT_INSERT_HEAD;
     service.m_pSelItem = Active(1);
-    DispatchEntry(service, 2, ID_PRINT);
+    service.DispatchEntry(2, ID_PRINT);
     EXPECT_EQ(Str(ReadAll(TempFilePath(3, ".txt"))), "two");
     EXPECT_EQ(documents.printed, (std::vector<std::string>{TempFilePath(3, ".txt")}));
     EXPECT_EQ(Active(1)->text, "two") << "a printed text stays where it was";
@@ -273,11 +273,11 @@ TEST_F(ItemEditTest, PrintingGoesToTheShellAndAPictureThatPrintedNothingStaysPut
     documents.canPrint = false;
     documents.canOpen = false;
     service.m_pSelItem = picture;
-    DispatchEntry(service, 3, ID_PRINT);
+    service.DispatchEntry(3, ID_PRINT);
     EXPECT_EQ(Active(2), picture) << "nothing printed: the picture stays where it was";
     documents.canOpen = true;
     service.m_pSelItem = picture;
-    DispatchEntry(service, 3, ID_PRINT);
+    service.DispatchEntry(3, ID_PRINT);
     EXPECT_EQ(documents.openedFiles.size(), 2u);
     EXPECT_EQ(Active(0), picture) << "opened for printing: it moves up like a paste";
 }
