@@ -5,7 +5,6 @@
 #include <condition_variable>
 #include <mutex>
 #include <set>
-#include <thread>
 
 #include "platform/ui_strings.h"
 #include "player/play_list.h"
@@ -314,14 +313,13 @@ uint64_t CPlayers::Start(PlayerKind kind, const std::string& param) {
         run = m_state->nextRun++;
         m_state->running.insert(run);
     }
-    try {
-        std::thread(RunPlayer, m_state, kind, param, run).detach();
-    } catch (...) {
-        std::lock_guard<std::mutex> guard(m_state->lock);
-        m_state->running.erase(run);
-        return 0;
-    }
-    return run;
+    const std::shared_ptr<State> state = m_state;
+    if (m_state->ports.startThread(
+            [state, kind, param, run] { RunPlayer(state, kind, param, run); }))
+        return run;
+    std::lock_guard<std::mutex> guard(m_state->lock);
+    m_state->running.erase(run);
+    return 0;
 }
 
 bool CPlayers::IsRunning(uint64_t run) const {

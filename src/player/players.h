@@ -8,6 +8,7 @@
 
 #include "platform/clock.h"
 #include "platform/play_engines.h"
+#include "platform/threads.h"
 
 enum class PlayerKind { Media = 0, Mci = 1, Wave = 2 };
 
@@ -48,6 +49,7 @@ struct PlayerPorts {
     std::shared_ptr<IFileLister> files;
     std::shared_ptr<IPlayerCommands> media;
     std::shared_ptr<const IClock> clock;
+    ThreadStarter startThread;
     std::string programPath; // relative play-list paths lie beside it
 };
 

@@ -29,9 +29,9 @@ CPlayerHost::CPlayerHost()
     : m_clock(std::make_shared<Win32Clock>()), m_wave(std::make_shared<Win32WaveOut>()),
       m_commands(std::make_shared<FramePlayerCommands>()),
       m_video(m_settings, m_registry, *m_wave) {
-    m_players = std::make_unique<CPlayers>(PlayerPorts{m_wave, std::make_shared<Win32Mci>(),
-                                                       std::make_shared<Win32FileLister>(),
-                                                       m_commands, m_clock, ProgramPath()});
+    m_players = std::make_unique<CPlayers>(
+        PlayerPorts{m_wave, std::make_shared<Win32Mci>(), std::make_shared<Win32FileLister>(),
+                    m_commands, m_clock, StartDetachedThread, ProgramPath()});
     m_scheduler = std::make_unique<CScheduler>(
         SchedulerPorts{*m_clock, m_timers, m_processes, *m_players, *m_commands});
 }

@@ -47,7 +47,8 @@ struct Rig {
     std::shared_ptr<FakeFileLister> files = std::make_shared<FakeFileLister>();
     std::shared_ptr<FakePlayerCommands> media = std::make_shared<FakePlayerCommands>();
     std::shared_ptr<FakeClock> clock = std::make_shared<FakeClock>();
-    CPlayers players{PlayerPorts{wave, nullptr, files, media, clock, "c:\\p\\q.exe"}};
+    CPlayers players{
+        PlayerPorts{wave, nullptr, files, media, clock, StartDetachedThread, "c:\\p\\q.exe"}};
     Rig() {
         files->files = {"c:\\long.wav", "c:\\a.wav", "c:\\b.wav", "c:\\x.txt"};
         clock->SetLocal(2024, 3, 5, 10, 15);
@@ -100,4 +101,12 @@ TEST(Players, ANewStartCutsThePlayingSoundAndAStopOnlyRequestEndsTheWalk) {
     EXPECT_EQ(rig.players.Status()[0], '*');
     EXPECT_TRUE(rig.players.Shutdown(1000));
     EXPECT_EQ(rig.players.Start(PlayerKind::Wave, "0 c:\\a.wav"), 0u);
+}
+
+TEST(Players, AStartWithoutAThreadHasNoRunAndLeavesNoneBehind) {
+    const ThreadStarter refuse = [](std::function<void()>) { return false; };
+    CPlayers players{PlayerPorts{std::make_shared<FakeWaveOut>(), nullptr, nullptr, nullptr,
+                                 nullptr, refuse, std::string()}};
+    EXPECT_EQ(players.Start(PlayerKind::Wave, "0 c:\\a.wav"), 0u);
+    EXPECT_TRUE(players.Shutdown(0));
 }

@@ -106,7 +106,8 @@ public:
 struct Players {
     CPlayers players{PlayerPorts{std::make_shared<Win32WaveOut>(), std::make_shared<Win32Mci>(),
                                  std::make_shared<Win32FileLister>(), std::make_shared<NoMedia>(),
-                                 std::make_shared<Win32Clock>(), "c:\\quillbox.exe"}};
+                                 std::make_shared<Win32Clock>(), StartDetachedThread,
+                                 "c:\\quillbox.exe"}};
     // The status texts seen until the player's run ended.
     std::vector<std::string> Watch(uint64_t run) {
         std::vector<std::string> seen;
