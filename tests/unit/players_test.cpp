@@ -70,6 +70,7 @@ TEST(Players, ThePlayHeaderCarriesRandomPauseAndVolume) {
     EXPECT_FALSE(header.pauseMedia);
     EXPECT_EQ(header.volume, 9);
     EXPECT_EQ(list, "a.wav");
+    EXPECT_EQ(ParsePlayHeader(MakePlayHeader({}) + "a.wav", list).volume, -1);
 }
 
 TEST(Players, AWaveListPlaysInOrderAtItsVolumeAndPausesTheMediaPlayer) {
