@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <condition_variable>
 #include <thread>
@@ -42,15 +43,62 @@ public:
     std::vector<int> volumes;
 };
 
+// An MCI device: "busy" clips find the outputs taken at their first open; a clip stops
+// after its third poll, "long" ones only when skipped.
+class FakeMci final : public IMci {
+public:
+    uint32_t Open(const std::string& path, uint32_t& device) override {
+        std::lock_guard<std::mutex> guard(lock);
+        log.push_back("open " + path);
+        if (path.find("busy") != std::string::npos && !busyOnce++)
+            return MCI_ERROR_WAVE_OUTPUTS_BUSY;
+        device = 1;
+        polls = 0;
+        stops = path.find("long") == std::string::npos;
+        return 0;
+    }
+    uint32_t Send(uint32_t, MciCommand command, uint32_t argument) override {
+        std::lock_guard<std::mutex> guard(lock);
+        if (command == MciCommand::Seek)
+            log.push_back("seek " + std::to_string(argument));
+        else if (command == MciCommand::Close)
+            log.push_back("close");
+        return 0;
+    }
+    uint32_t Status(uint32_t, MciStatusItem item, uint32_t& value) override {
+        std::lock_guard<std::mutex> guard(lock);
+        if (item == MciStatusItem::Mode)
+            value = stops && ++polls >= 3 ? MCI_MODE_STOPPED : 526;
+        else
+            value = item == MciStatusItem::Length ? 1000 : 100 + polls++;
+        return 0;
+    }
+    std::string ErrorText(uint32_t error) override { return "error " + std::to_string(error); }
+    std::vector<std::string> Log() {
+        std::lock_guard<std::mutex> guard(lock);
+        return log;
+    }
+    int Polls() {
+        std::lock_guard<std::mutex> guard(lock);
+        return polls;
+    }
+    std::mutex lock;
+    std::vector<std::string> log;
+    int busyOnce = 0, polls = 0;
+    bool stops = true;
+};
+
 struct Rig {
     std::shared_ptr<LongWave> wave = std::make_shared<LongWave>();
+    std::shared_ptr<FakeMci> mci = std::make_shared<FakeMci>();
     std::shared_ptr<FakeFileLister> files = std::make_shared<FakeFileLister>();
     std::shared_ptr<FakePlayerCommands> media = std::make_shared<FakePlayerCommands>();
     std::shared_ptr<FakeClock> clock = std::make_shared<FakeClock>();
     CPlayers players{
-        PlayerPorts{wave, nullptr, files, media, clock, StartDetachedThread, "c:\\p\\q.exe"}};
+        PlayerPorts{wave, mci, files, media, clock, StartDetachedThread, "c:\\p\\q.exe"}};
     Rig() {
-        files->files = {"c:\\long.wav", "c:\\a.wav", "c:\\b.wav", "c:\\x.txt"};
+        files->files = {"c:\\long.wav", "c:\\a.wav",    "c:\\b.wav",
+                        "c:\\x.txt",    "c:\\busy.mid", "c:\\long.mid"};
         clock->SetLocal(2024, 3, 5, 10, 15);
     }
     void WaitEnded(uint64_t run, int line) {
@@ -102,6 +150,39 @@ TEST(Players, ANewStartCutsThePlayingSoundAndAStopOnlyRequestEndsTheWalk) {
     EXPECT_EQ(rig.players.Status()[0], '*');
     EXPECT_TRUE(rig.players.Shutdown(1000));
     EXPECT_EQ(rig.players.Start(PlayerKind::Wave, "0 c:\\a.wav"), 0u);
+}
+
+TEST(Players, TheMciPlayerRetriesABusyOutputSeeksAndSkips) {
+    Rig rig;
+    const uint64_t run =
+        rig.players.Start(PlayerKind::Mci, MakePlayHeader({}) + "c:\\busy.mid\r\nc:\\long.mid");
+    auto logged = [&](const std::string& line) {
+        for (int i = 0; i < 500; ++i) {
+            const std::vector<std::string> log = rig.mci->Log();
+            if (std::find(log.begin(), log.end(), line) != log.end())
+                return true;
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+        return false;
+    };
+    ASSERT_TRUE(logged("open c:\\long.mid"));
+    for (int i = 0; i < 500 && rig.players.Progress().position < 0; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    EXPECT_EQ(rig.players.Progress().length, 1000);
+    EXPECT_GE(rig.players.Progress().position, 100);
+    rig.players.SeekMci(500);
+    ASSERT_TRUE(logged("seek 500"));
+    const int polled = rig.mci->Polls();
+    for (int i = 0; i < 500 && rig.mci->Polls() < polled + 4; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    rig.players.SkipMciClip();
+    rig.WaitEnded(run, __LINE__);
+    EXPECT_EQ(rig.mci->Log(),
+              (std::vector<std::string>{"open c:\\busy.mid", "open c:\\busy.mid", "close",
+                                        "open c:\\long.mid", "seek 500", "close"}));
+    EXPECT_EQ(rig.players.Status(), "*ong.mid"); // "long.mid", ended
+    EXPECT_EQ(rig.players.Progress().length, 0);
+    EXPECT_EQ(rig.players.Progress().position, -1);
 }
 
 TEST(Players, AStartWithoutAThreadHasNoRunAndLeavesNoneBehind) {
