@@ -1,6 +1,8 @@
 #pragma once
 // The players' ports as fakes: files on a list, a wave output that records what it plays,
 // the media player's commands and the shell's processes as logs.
+#include <chrono>
+#include <condition_variable>
 #include <mutex>
 #include <set>
 #include <string>
@@ -34,22 +36,35 @@ public:
     }
 };
 
+// Records what it plays; "long" files sound until purged, ".txt" files are no waves.
 class FakeWaveOut final : public IWaveOut {
 public:
     WaveResult PlayFile(const std::string& path) override {
-        std::lock_guard<std::mutex> guard(lock);
+        std::unique_lock<std::mutex> guard(lock);
         played.push_back(path);
-        return unplayable.count(path) ? WaveResult::Unplayable : WaveResult::Played;
+        if (path.find("long") != std::string::npos)
+            cut.wait_for(guard, std::chrono::seconds(10), [&] { return purged; });
+        purged = false;
+        return path.find(".txt") != std::string::npos ? WaveResult::Unplayable : WaveResult::Played;
     }
-    void Purge() override {}
+    void Purge() override {
+        std::lock_guard<std::mutex> guard(lock);
+        purged = true;
+        cut.notify_all();
+    }
     void SetVolume(int level) override {
         std::lock_guard<std::mutex> guard(lock);
         volumes.push_back(level);
     }
+    std::vector<std::string> Played() {
+        std::lock_guard<std::mutex> guard(lock);
+        return played;
+    }
     std::mutex lock;
+    std::condition_variable cut;
+    bool purged = false;
     std::vector<std::string> played;
     std::vector<int> volumes;
-    std::set<std::string> unplayable;
 };
 
 class FakePlayerCommands final : public IPlayerCommands {
@@ -83,8 +98,7 @@ public:
         return starts.size();
     }
     bool IsRunning(uint64_t run) const override { return running.count(run) != 0; }
-    void SkipMciClip() override { ++skips; }
+    void SkipMciClip() override {}
     std::vector<std::string> starts;
     std::set<uint64_t> running;
-    int skips = 0;
 };

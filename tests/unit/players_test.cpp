@@ -4,44 +4,12 @@
 
 #include <algorithm>
 #include <chrono>
-#include <condition_variable>
 #include <thread>
 
 #include "fakes/fake_clock.h"
 #include "fakes/fake_players.h"
 
 namespace {
-
-// A wave output whose "long.wav" sounds until it is purged.
-class LongWave final : public IWaveOut {
-public:
-    WaveResult PlayFile(const std::string& path) override {
-        std::unique_lock<std::mutex> guard(lock);
-        played.push_back(path);
-        if (path.find("long") != std::string::npos)
-            cut.wait_for(guard, std::chrono::seconds(10), [&] { return purged; });
-        purged = false;
-        return path.find(".txt") != std::string::npos ? WaveResult::Unplayable : WaveResult::Played;
-    }
-    void Purge() override {
-        std::lock_guard<std::mutex> guard(lock);
-        purged = true;
-        cut.notify_all();
-    }
-    void SetVolume(int level) override {
-        std::lock_guard<std::mutex> guard(lock);
-        volumes.push_back(level);
-    }
-    std::vector<std::string> Played() {
-        std::lock_guard<std::mutex> guard(lock);
-        return played;
-    }
-    std::mutex lock;
-    std::condition_variable cut;
-    bool purged = false;
-    std::vector<std::string> played;
-    std::vector<int> volumes;
-};
 
 // An MCI device: "busy" clips find the outputs taken at their first open; a clip stops
 // after its third poll, "long" ones only when skipped.
@@ -89,7 +57,7 @@ public:
 };
 
 struct Rig {
-    std::shared_ptr<LongWave> wave = std::make_shared<LongWave>();
+    std::shared_ptr<FakeWaveOut> wave = std::make_shared<FakeWaveOut>();
     std::shared_ptr<FakeMci> mci = std::make_shared<FakeMci>();
     std::shared_ptr<FakeFileLister> files = std::make_shared<FakeFileLister>();
     std::shared_ptr<FakePlayerCommands> media = std::make_shared<FakePlayerCommands>();
