@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <functional>
 #include <thread>
 
 #include "fakes/fake_clock.h"
@@ -56,6 +57,13 @@ public:
     bool stops = true;
 };
 
+// Waits up to ten seconds for `done` to hold; whether it does.
+bool Eventually(const std::function<bool()>& done) {
+    for (int i = 0; i < 500 && !done(); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    return done();
+}
+
 struct Rig {
     std::shared_ptr<FakeWaveOut> wave = std::make_shared<FakeWaveOut>();
     std::shared_ptr<FakeMci> mci = std::make_shared<FakeMci>();
@@ -70,10 +78,8 @@ struct Rig {
         clock->SetLocal(2024, 3, 5, 10, 15);
     }
     void WaitEnded(uint64_t run, int line) {
-        SCOPED_TRACE(testing::Message() << "run " << run << " from line " << line);
-        for (int i = 0; i < 500 && players.IsRunning(run); ++i)
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        ASSERT_FALSE(players.IsRunning(run));
+        EXPECT_TRUE(Eventually([&] { return !players.IsRunning(run); }))
+            << "run " << run << " from line " << line;
     }
 };
 
@@ -105,8 +111,7 @@ TEST(Players, ANewStartCutsThePlayingSoundAndAStopOnlyRequestEndsTheWalk) {
     Rig rig;
     const uint64_t first =
         rig.players.Start(PlayerKind::Wave, MakePlayHeader({}) + "c:\\long.wav\r\nc:\\a.wav");
-    for (int i = 0; i < 500 && rig.wave->Played().empty(); ++i)
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    Eventually([&] { return !rig.wave->Played().empty(); });
     EXPECT_EQ(rig.players.Status(), "long.wav");
     const uint64_t second = rig.players.Start(PlayerKind::Wave, MakePlayHeader({}) + "c:\\b.wav");
     rig.WaitEnded(first, __LINE__);
@@ -125,24 +130,19 @@ TEST(Players, TheMciPlayerRetriesABusyOutputSeeksAndSkips) {
     const uint64_t run =
         rig.players.Start(PlayerKind::Mci, MakePlayHeader({}) + "c:\\busy.mid\r\nc:\\long.mid");
     auto logged = [&](const std::string& line) {
-        for (int i = 0; i < 500; ++i) {
+        return Eventually([&] {
             const std::vector<std::string> log = rig.mci->Log();
-            if (std::find(log.begin(), log.end(), line) != log.end())
-                return true;
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        }
-        return false;
+            return std::find(log.begin(), log.end(), line) != log.end();
+        });
     };
     ASSERT_TRUE(logged("open c:\\long.mid"));
-    for (int i = 0; i < 500 && rig.players.Progress().position < 0; ++i)
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    Eventually([&] { return rig.players.Progress().position >= 0; });
     EXPECT_EQ(rig.players.Progress().length, 1000);
     EXPECT_GE(rig.players.Progress().position, 100);
     rig.players.SeekMci(500);
     ASSERT_TRUE(logged("seek 500"));
     const int polled = rig.mci->Polls();
-    for (int i = 0; i < 500 && rig.mci->Polls() < polled + 4; ++i)
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    Eventually([&] { return rig.mci->Polls() >= polled + 4; });
     rig.players.SkipMciClip();
     rig.WaitEnded(run, __LINE__);
     EXPECT_EQ(rig.mci->Log(),
