@@ -95,7 +95,7 @@ TEST(Players, ThePlayHeaderCarriesRandomPauseAndVolume) {
     EXPECT_EQ(ParsePlayHeader(MakePlayHeader({}) + "a.wav", list).volume, -1);
 }
 
-TEST(Players, AWaveListPlaysInOrderAtItsVolumeAndPausesTheMediaPlayer) {
+TEST(Players, AWaveListPlaysInOrderAtItsVolumeAndPausesTheMediaPlayerButNotItself) {
     Rig rig;
     const uint64_t run = rig.players.Start(
         PlayerKind::Wave, MakePlayHeader({false, true, 7}) + "c:\\a.wav\r\nc:\\x.txt\r\nc:\\b.wav");
@@ -105,6 +105,13 @@ TEST(Players, AWaveListPlaysInOrderAtItsVolumeAndPausesTheMediaPlayer) {
     EXPECT_EQ(rig.wave->volumes, std::vector<int>{7});
     EXPECT_EQ(rig.media->sent, (std::vector<int>{PC_PAUSE, PC_RESUME}));
     EXPECT_EQ(rig.players.Status(), "*.wav"); // "b.wav", ended
+
+    // The media player's own thread never pauses or resumes it.
+    const uint64_t media =
+        rig.players.Start(PlayerKind::Media, MakePlayHeader({false, true, 4}) + "c:\\a.wav");
+    rig.WaitEnded(media, __LINE__);
+    EXPECT_EQ(rig.media->sent,
+              (std::vector<int>{PC_PAUSE, PC_RESUME, PC_VOLUME, PC_QUERY, PC_OPEN}));
 }
 
 TEST(Players, ANewStartCutsThePlayingSoundAndAStopOnlyRequestEndsTheWalk) {
