@@ -4,7 +4,6 @@
 # chosen (m_nLanguage 1, as the Language submenu stores it, with QuillboxGerman.dll beside
 # the program): its context menus answer German letters.
 . "$QBX_ROOT/tests/e2e/lib/paste.sh"
-. "$QBX_ROOT/tests/e2e/lib/menus.sh"
 signals="$QBX_PROGRAM_DIR/../editor"
 mkdir -p "$signals"
 stub=$(wine winepath -w "$QBX_BUILD/mingw/e2e/editstub.exe" | tr -d '\r')
@@ -12,9 +11,7 @@ signals_w=$(wine winepath -w "$signals" | tr -d '\r')
 old_class=$(wine reg query 'HKCR\.txt' /ve 2>/dev/null | tr -d '\r' | sed -n 's/^ *(Default) *REG_SZ *//p')
 restore_txt() {
     wine reg delete 'HKCR\QuillboxTestText' /f >/dev/null 2>&1
-    if [ -n "$old_class" ]; then
-        wine reg add 'HKCR\.txt' /ve /d "$old_class" /f >/dev/null 2>&1
-    fi
+    [ -z "$old_class" ] || wine reg add 'HKCR\.txt' /ve /d "$old_class" /f >/dev/null 2>&1
 }
 trap restore_txt EXIT
 wine reg add 'HKCR\.txt' /ve /d QuillboxTestText /f >/dev/null || fail "could not register .txt"
@@ -27,11 +24,6 @@ qbx_set m_dwOptions=0xF95D m_nLanguage=1 # autosave: every cut is on the disk at
 start_target plain
 start_capturing
 
-open_menu() {
-    xdotool mousemove 300 300 || fail "xdotool could not move the pointer"
-    press_menu_hot_key
-    main_menu_shown 1
-}
 # A right click on the item: its context menu's first entry opens "Einfügen als", whose
 # letter "g" chooses "&Großbuchstaben" (capitals), a letter English has not there.
 open_menu
