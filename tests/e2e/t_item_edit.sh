@@ -6,7 +6,7 @@
 . "$QBX_ROOT/tests/e2e/lib/paste.sh"
 signals="$QBX_PROGRAM_DIR/../editor"
 mkdir -p "$signals"
-stub=$(wine winepath -w "$QBX_BUILD/mingw/e2e/editstub.exe" | tr -d '\r')
+stub=$(wine winepath -w "$QBXCTL" | tr -d '\r')
 signals_w=$(wine winepath -w "$signals" | tr -d '\r')
 old_class=$(wine reg query 'HKCR\.txt' /ve 2>/dev/null | tr -d '\r' | sed -n 's/^ *(Default) *REG_SZ *//p')
 restore_txt() {
@@ -16,7 +16,7 @@ restore_txt() {
 trap restore_txt EXIT
 wine reg add 'HKCR\.txt' /ve /d QuillboxTestText /f >/dev/null || fail "could not register .txt"
 wine reg add 'HKCR\QuillboxTestText\shell\edit\command' /ve \
-    /d "\"$stub\" \"$signals_w\" \"%1\"" /f >/dev/null || fail "could not register the editor"
+    /d "\"$stub\" edit-stub \"$signals_w\" \"%1\"" /f >/dev/null || fail "could not register the editor"
 
 cp "$QBX_BUILD/mingw/QuillboxGerman.dll" "$QBX_PROGRAM_DIR/" || fail "no QuillboxGerman.dll"
 add_item --text "first item"

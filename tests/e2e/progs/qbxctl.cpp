@@ -28,6 +28,10 @@
 //                           for every change passed on (the Unicode text offered, UTF-8, one line)
 //   hold-key MODS VK SECONDS  hold a system-wide hot key as another program would: print
 //                           "held", or "refused" and exit 1
+//   edit-stub SIGNALS FILE  the editor registered for a kind of file: copies FILE to
+//                           SIGNALS\editor.started, waits for SIGNALS\editor.release (at most
+//                           120 s), appends "<CR LF>edited by the stand-in" to FILE, writes
+//                           SIGNALS\editor.done
 // Exit codes: 0 done, 1 not found, refused or timed out, 2 bad arguments.
 #include <windows.h>
 
@@ -354,6 +358,19 @@ int ClipWatch(double seconds) {
     return 0;
 }
 
+int EditStub(const std::string& signals, const char* file) {
+    auto exists = [](const std::string& path) {
+        return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    };
+    if (!CopyFileA(file, (signals + "\\editor.started").c_str(), FALSE) ||
+        !WaitFor(120, [&] { return exists(signals + "\\editor.release"); }))
+        return 1;
+    FILE* f = std::fopen(file, "ab");
+    if (!f || std::fputs("\r\nedited by the stand-in", f) < 0 || std::fclose(f) != 0)
+        return 1;
+    return Done(CopyFileA(file, (signals + "\\editor.done").c_str(), FALSE));
+}
+
 // A hot key without a window belongs to the thread; its messages come to the queue.
 int HoldKey(const char* mods, const char* vk, double seconds) {
     if (!RegisterHotKey(nullptr, 1, static_cast<UINT>(std::strtoul(mods, nullptr, 0)),
@@ -431,6 +448,8 @@ int main(int argc, char** argv) {
         return Done(WaitFor(seconds, [&] { return OpenedBy(argv[2]); }));
     if (cmd == "clip-watch" && argc == 3)
         return ClipWatch(seconds);
+    if (cmd == "edit-stub" && argc == 4)
+        return EditStub(argv[2], argv[3]);
     if (cmd == "hold-key" && argc == 5)
         return HoldKey(argv[2], argv[3], seconds);
     if (cmd == "wait-menus" && argc == 4) {
