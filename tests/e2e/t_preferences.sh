@@ -38,10 +38,8 @@ keys_to_submenu 8
 xdotool key Return
 wait_for "the font dialog" qbxctl item Font 2
 screenshot "font-dialog"
-read -r l t r b <<<"$(qbxctl item Font 2 | tr -d '\r')"
-xdotool mousemove $(((l + r) / 2)) $(((t + b) / 2)) click 1
-font_dialog_gone() { ! qbxctl item Font 2 >/dev/null 2>&1; }
-wait_for "the font dialog to close" font_dialog_gone
+press Font 2
+wait_for "the font dialog to close" eval '! qbxctl item Font 2'
 
 # "Insert position and misc." (the fourth submenu): a real click on "Autosave", its fourth row.
 open_app_menu

@@ -1,10 +1,8 @@
-# Helpers for the end-to-end test scripts (tests/e2e/t_*.sh). The runner sources this file
-# and sets: QBX_ROOT, QBX_BUILD, QBX_PROGRAM_DIR (a fresh program folder with Quillbox.exe and
-# qbx.exe), QBX_SCREENS, QBX_REASON (where fail writes its reason), QBX_PIDS (the Wine
-# processes this test started; the runner ends those left over), DISPLAY and the Wine
-# settings. A test script exits 0 when it passed; `fail` ends it with a reason.
-# Never sleep to synchronise: wait_for a condition. To show that something does not happen,
-# use holds_for, bounded and with the reason at the call.
+# Helpers for the end-to-end test scripts (tests/e2e/t_*.sh), sourced by the runner, which
+# sets QBX_ROOT, QBX_BUILD, QBX_PROGRAM_DIR (a fresh program folder with Quillbox.exe and
+# qbx.exe), QBX_SCREENS, QBX_REASON (the reason `fail` writes), QBX_PIDS (the Wine processes
+# this test started; the runner ends those left over), DISPLAY and the Wine settings.
+# Never sleep to synchronise: wait_for a condition; holds_for proves an absence.
 
 QBX_TIMEOUT=${QBX_TIMEOUT:-60} # seconds; generous, for a busy two-core machine
 QBXCTL="$QBX_BUILD/mingw/e2e/qbxctl.exe"
@@ -55,8 +53,7 @@ proc_alive() {
 wait_ended() { wait_for "$2 to end" eval "! proc_alive $1"; } # pid what
 exit_status() { wait "$1" 2>/dev/null; }                      # of an ended child
 
-# start_quillbox [ARGS...]: runs Quillbox.exe from the program folder in the background;
-# sets QUILLBOX_PID.
+# start_quillbox [ARGS...]: Quillbox.exe from the program folder, in the background (QUILLBOX_PID).
 start_quillbox() {
     (cd "$QBX_PROGRAM_DIR" && exec wine Quillbox.exe "$@") >>"$QBX_PROGRAM_DIR/../quillbox.out" 2>&1 &
     QUILLBOX_PID=$!
@@ -99,12 +96,12 @@ hot_rect() { qbxctl hot Quillbox "$QBX_TIMEOUT" | tr -d '\r'; }
 clip_set() { printf '%s' "$1" | xclip -display "$DISPLAY" -selection clipboard -i; }
 
 # The autostart value of the current user ("Quillbox" under ...\Run); empty when missing.
+# Every test starts with none: a copy registered by an earlier test in its own folder would
+# make the program ask whether to install over it.
 RUN_KEY='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
 autostart_value() {
     wine reg query "$RUN_KEY" /v Quillbox 2>/dev/null | tr -d '\r' | sed -n 's/^ *Quillbox *REG_SZ *//p'
 }
-# Every test starts with no copy registered: a copy registered by an earlier test in its
-# own folder would make the program ask whether to install over it.
 reset_registration() { wine reg delete "$RUN_KEY" /v Quillbox /f >/dev/null 2>&1; return 0; }
 
 # The Windows path of a file, in lower case as the program names it.
@@ -128,11 +125,11 @@ assert_saved_with() { # N text
     qbx show "$file" "$1" | grep -qF -- "$2" || fail "item $1 of Clipboard.qbx lacks '$2': $(items)"
 }
 
-# The items of the active collection, one "N<TAB>type<TAB>size<TAB>caption" line each, and
-# their captions in order, joined by "|".
+# The items of the active collection ("N<TAB>type<TAB>size<TAB>caption" lines), their
+# captions joined by "|"; newest_is CAPTION, or TYPE 2: the first item's.
 items() { qbx list "$(program_file Clipboard.qbx)" 2>/dev/null; }
 captions() { items | cut -f4 | paste -sd '|'; }
-newest_is() { [ "$(items | head -n 1 | cut -f"${2:-4}")" = "$1" ]; } # CAPTION, or TYPE 2
+newest_is() { [ "$(items | head -n 1 | cut -f"${2:-4}")" = "$1" ]; }
 
 # wait_captions "A|B|C": the collection file holds exactly these items, in this order.
 wait_captions() {
@@ -144,13 +141,11 @@ wait_captions() {
     done
 }
 
-# The sound output of the Wine prefix is a file (tests/e2e/run): empty at the start of each
-# test, it holds what the test's programs played.
+# The sound output of the Wine prefix is a file (tests/e2e/run) that holds what the test's
+# programs played. Every test starts with it empty and with an empty X clipboard (an earlier
+# test's last cut would otherwise be kept when the program starts).
 reset_sound() { rm -f "$QBX_SOUND_OUT"; }
 sound_played() { [ -s "$QBX_SOUND_OUT" ]; }
-
-# Every test starts with an empty X clipboard: an earlier test's last cut would otherwise be
-# kept when the program starts.
 reset_clipboard() { clip_set ""; }
 
 # xoffer TARGET FILE [TARGET FILE]...: data on the X clipboard under several targets at once.
@@ -277,33 +272,29 @@ keys_to_submenu() {
     menu_rect "$MENUS" >/dev/null || fail "entry $1 opened no submenu"
 }
 
-# press TITLE ID: a click on the button ID (1 OK, 6 Yes, 7 No) of the dialog or message box
-# TITLE, the topmost window of that title. (qbxctl dialog TITLE waits for one and prints
-# its controls' texts.)
+# press TITLE ID [hover]: a click on (or the pointer over) control ID (1 OK, 2 Cancel, 6 Yes,
+# 7 No) of the dialog or message box TITLE, the topmost window of that title. (qbxctl dialog
+# TITLE waits for one and prints its controls' texts.)
 press() {
     local l t r b
     read -r l t r b <<<"$(qbxctl item "$1" "$2" | tr -d '\r')"
-    [ -n "$b" ] || fail "no button $2 in the window '$1'"
-    click_at $(((l + r) / 2)) $(((t + b) / 2))
+    [ -n "$b" ] || fail "no control $2 in the window '$1'"
+    point_at $(((l + r) / 2)) $(((t + b) / 2))
+    [ -n "${3:-}" ] || xdotool click 1
 }
 
 # The input dialog: the topmost window titled Quillbox, its edit field 2047. Keys go to the
-# window under the pointer (no window manager), so the pointer goes to the field first.
+# window under the pointer (no window manager), so the pointer goes to the field first; its
+# text is selected when the dialog opens: what is typed replaces it.
 dialog_gone() { ! qbxctl item Quillbox 2047 >/dev/null 2>&1; }
 wait_input_dialog() { wait_for "the input dialog" qbxctl item Quillbox 2047; }
-click_in_dialog() { # CONTROL-ID [click]
-    local l t r b
-    read -r l t r b <<<"$(qbxctl item Quillbox "$1" | tr -d '\r')"
-    xdotool mousemove $(((l + r) / 2)) $(((t + b) / 2)) ${2:+click 1}
-}
-# type_in_dialog TEXT: TEXT replaces the field's text (selected when the dialog opens); Enter.
-type_in_dialog() {
-    click_in_dialog 2047
+type_in_dialog() { # TEXT, then Enter
+    press Quillbox 2047 hover
     xdotool type "$1"
     xdotool key Return
     wait_for "the input dialog to close" dialog_gone
 }
 cancel_dialog() {
-    click_in_dialog 2 click
+    press Quillbox 2
     wait_for "the input dialog to close" dialog_gone
 }
