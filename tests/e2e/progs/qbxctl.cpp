@@ -42,32 +42,40 @@
 #include <vector>
 
 namespace {
-struct FindState {
-    const char* title;
-    const char* cls; // null: any class
-    HWND found;
-    int count;
-};
-
-BOOL CALLBACK FindTopLevel(HWND hwnd, LPARAM lParam) {
-    auto* st = reinterpret_cast<FindState*>(lParam);
-    char text[512];
-    char cls[256];
-    if (GetWindowTextA(hwnd, text, sizeof text) < 0)
-        return TRUE;
-    if (std::strcmp(text, st->title) != 0)
-        return TRUE;
-    if (st->cls && (!GetClassNameA(hwnd, cls, sizeof cls) || std::strcmp(cls, st->cls) != 0))
-        return TRUE;
-    if (!st->found)
-        st->found = hwnd;
-    ++st->count;
+BOOL CALLBACK Collect(HWND hwnd, LPARAM lParam) {
+    reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(hwnd);
     return TRUE;
 }
 
+// The top-level windows in z-order, the one on top first.
+std::vector<HWND> TopLevels() {
+    std::vector<HWND> all;
+    EnumWindows(Collect, reinterpret_cast<LPARAM>(&all));
+    return all;
+}
+
+std::string ClassOf(HWND hwnd) {
+    char cls[256] = "";
+    GetClassNameA(hwnd, cls, sizeof cls);
+    return cls;
+}
+
+struct FindState {
+    HWND found; // the one on top
+    int count;
+};
+
 FindState Find(const char* title, const char* cls = nullptr) {
-    FindState st = {title, cls, nullptr, 0};
-    EnumWindows(FindTopLevel, reinterpret_cast<LPARAM>(&st));
+    FindState st = {nullptr, 0};
+    char text[512];
+    for (HWND hwnd : TopLevels()) {
+        if (GetWindowTextA(hwnd, text, sizeof text) < 0 || std::strcmp(text, title) != 0 ||
+            (cls && ClassOf(hwnd) != cls))
+            continue;
+        if (!st.found)
+            st.found = hwnd;
+        ++st.count;
+    }
     return st;
 }
 
@@ -107,56 +115,28 @@ HWND MakeWindow(const char* cls, const char* title, WNDPROC proc) {
                          nullptr);
 }
 
-struct MenuWindows {
+// The popup menus on the screen, the one on top first.
+std::vector<RECT> ShownMenus() {
     std::vector<RECT> rects;
-};
-
-BOOL CALLBACK FindMenus(HWND hwnd, LPARAM lParam) {
-    char cls[32] = "";
-    GetClassNameA(hwnd, cls, sizeof cls);
-    if (std::strcmp(cls, "#32768") == 0 && IsWindowVisible(hwnd)) {
-        RECT r;
-        GetWindowRect(hwnd, &r);
-        reinterpret_cast<MenuWindows*>(lParam)->rects.push_back(r);
-    }
-    return TRUE;
+    RECT r;
+    for (HWND hwnd : TopLevels())
+        if (ClassOf(hwnd) == "#32768" && IsWindowVisible(hwnd) && GetWindowRect(hwnd, &r))
+            rects.push_back(r);
+    return rects;
 }
 
-// The popup menus on the screen, in z-order (the one on top first).
-MenuWindows ShownMenus() {
-    MenuWindows menus;
-    EnumWindows(FindMenus, reinterpret_cast<LPARAM>(&menus));
-    return menus;
-}
-
-struct HotSearch {
-    DWORD pid;
-    HWND found;
-};
-
-// The hot window: a shown dialog of the program without a title (the hot-icon has none, the
-// hot-menu draws its own caption).
-BOOL CALLBACK FindHot(HWND hwnd, LPARAM lParam) {
-    auto* st = reinterpret_cast<HotSearch*>(lParam);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(hwnd, &pid);
-    char cls[32] = "";
-    GetClassNameA(hwnd, cls, sizeof cls);
-    if (pid == st->pid && std::strcmp(cls, "#32770") == 0 && IsWindowVisible(hwnd) &&
-        GetWindowTextLengthA(hwnd) == 0) {
-        st->found = hwnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
+// The hot window: a shown dialog without a title (the hot-icon has none, the hot-menu draws
+// its own caption) of the program whose frame has that title.
 HWND HotWindow(const char* title) {
-    HotSearch st = {0, nullptr};
+    DWORD pid = 0;
+    DWORD owner = 0;
     if (HWND frame = Find(title).found)
-        GetWindowThreadProcessId(frame, &st.pid);
-    if (st.pid)
-        EnumWindows(FindHot, reinterpret_cast<LPARAM>(&st));
-    return st.found;
+        GetWindowThreadProcessId(frame, &pid);
+    for (HWND hwnd : TopLevels())
+        if (pid && GetWindowThreadProcessId(hwnd, &owner) && owner == pid &&
+            ClassOf(hwnd) == "#32770" && IsWindowVisible(hwnd) && GetWindowTextLengthA(hwnd) == 0)
+            return hwnd;
+    return nullptr;
 }
 
 std::string RectText(const RECT& r) {
@@ -306,12 +286,6 @@ int ClipHeld(const char* text, int ms) {
     return 0;
 }
 
-bool OpenedBy(const char* cls) {
-    char name[256] = "";
-    HWND opener = GetOpenClipboardWindow();
-    return opener && GetClassNameA(opener, name, sizeof name) && std::strcmp(name, cls) == 0;
-}
-
 // The watcher: a member of the viewer chain that reports and passes on.
 HWND g_next = nullptr;
 
@@ -445,7 +419,10 @@ int main(int argc, char** argv) {
     if (cmd == "clip-held" && argc == 4)
         return ClipHeld(argv[2], std::atoi(argv[3]));
     if (cmd == "clip-wait-open" && argc == 4)
-        return Done(WaitFor(seconds, [&] { return OpenedBy(argv[2]); }));
+        return Done(WaitFor(seconds, [&] {
+            HWND opener = GetOpenClipboardWindow();
+            return opener && ClassOf(opener) == argv[2];
+        }));
     if (cmd == "clip-watch" && argc == 3)
         return ClipWatch(seconds);
     if (cmd == "edit-stub" && argc == 4)
@@ -454,10 +431,10 @@ int main(int argc, char** argv) {
         return HoldKey(argv[2], argv[3], seconds);
     if (cmd == "wait-menus" && argc == 4) {
         const size_t count = std::strtoul(argv[2], nullptr, 0);
-        MenuWindows menus;
-        if (!WaitFor(seconds, [&] { return (menus = ShownMenus()).rects.size() >= count; }))
+        std::vector<RECT> menus;
+        if (!WaitFor(seconds, [&] { return (menus = ShownMenus()).size() >= count; }))
             return 1;
-        for (const RECT& r : menus.rects)
+        for (const RECT& r : menus)
             Print(RectText(r));
         return 0;
     }
