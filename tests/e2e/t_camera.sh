@@ -11,8 +11,7 @@ qbx_set m_nHotStyle=4 m_ptHot.x=$X m_ptHot.y=$Y m_dwOptions=0xF95D # autosave
 RES="$QBX_ROOT/res/hot"
 CAMERA="Quillbox Camera"
 
-field() { qbxctl text "$CAMERA" "$1" | tr -d '\r'; }
-field_is() { [ "$(field "$1")" = "$2" ]; }
+field_is() { [ "$(qbxctl text "$CAMERA" "$1" | tr -d '\r')" = "$2" ]; } # ID TEXT
 open_camera() {
     point_at $((X + 10)) $((Y + 10))
     if [ "${1:-}" = item ]; then # the main menu, a right click on its second entry

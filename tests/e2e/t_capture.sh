@@ -1,13 +1,11 @@
-# Cuts on the X clipboard become items, on disk at once with autosave and still there after
-# the session ends: text cut before the start, then after each other. Not kept, while the
-# next viewer in the chain still hears of each: cuts while the service is paused (paused
-# and continued by clicks in the hot-icon's context menu), cuts marked "Clipboard Viewer
-# Ignore" or with a Linux password manager's "x-kde-passwordManagerHint". Never lost: a cut
-# another program keeps the clipboard open after, the last of a fast burst, one made while
-# a large cut is being read. Rich Text, text with its HTML, a picture and a file list become
-# items of their kinds (Wine turns text/rtf into "Rich Text Format", text/html into "HTML
-# Format", image/bmp into CF_DIB, image/png alone only into "PNG", which the program
-# decodes, and text/uri-list into CF_HDROP).
+# Cuts on the X clipboard become items, on disk at once with autosave and after the session.
+# Not kept, while the next viewer in the chain still hears of each: cuts while the service
+# is paused (by clicks in the hot-icon's context menu), cuts marked "Clipboard Viewer Ignore"
+# or with a Linux password manager's "x-kde-passwordManagerHint". Never lost: a cut another
+# program keeps the clipboard open after, the last of a fast burst, one made while a large
+# cut is read. Rich Text, text with its HTML, a picture and a file list become items of
+# their kinds (Wine turns text/rtf into "Rich Text Format", text/html into "HTML Format",
+# image/bmp into CF_DIB, image/png alone into "PNG", and text/uri-list into CF_HDROP).
 # The defaults plus autosave and HTML; no size limit.
 qbx_set m_dwOptions=0x0400F15D m_nMaxItemSizeKB=0 m_nMaxItems=30 m_ptHot.x=300 m_ptHot.y=200
 data="$QBX_PROGRAM_DIR/../data"

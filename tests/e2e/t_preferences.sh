@@ -45,13 +45,12 @@ wait_for "the font dialog to close" eval '! qbxctl item Font 2'
 open_app_menu
 keys_to_submenu 6
 keys_to_submenu 3
-read -r l t r b <<<"$(menu_rect 3)"
-h=$(((b - t - 6) / 4))
-x=$((l + 40))
-y=$((t + 3 + 3 * h + h / 2))
-xdotool mousemove "$x" "$y"
+menu_shown 4 3
+read -r l t r b <<<"$RECT"
+y=$(entry_y "$t" 3)
+xdotool mousemove $((l + 40)) "$y"
 wait_for "\"Autosave\" to show highlighted" pixel_is $((l + 3)) "$y" "$(system_highlight)"
-mark() { import -display "$DISPLAY" -window root -crop "16x$h+$((l + 3))+$((y - h / 2))" -depth 8 rgb:- | md5sum; }
+mark() { import -display "$DISPLAY" -window root -crop "16x$ROW+$((l + 3))+$((y - ROW / 2))" -depth 8 rgb:- | md5sum; }
 unmarked=$(mark)
 xdotool click 1
 mark_changed() { [ "$(mark)" != "$unmarked" ]; }
@@ -61,8 +60,7 @@ screenshot "preferences-autosave-on"
 # Back on the application menu's first entry its submenus close; Escape closes it.
 read -r l t r b <<<"$(qbxctl wait-menus 3 0 | tr -d '\r' | sed -n 3p)"
 xdotool mousemove $((l + 40)) $((t + 10))
-one_menu() { [ "$(qbxctl wait-menus 1 0 | wc -l)" -eq 1 ]; }
-wait_for "the submenus to close" one_menu
+wait_for "the submenus to close" eval '[ "$(qbxctl wait-menus 1 0 | wc -l)" -eq 1 ]'
 xdotool key Escape
 wait_for "the menus to close" no_menus
 

@@ -219,15 +219,12 @@ int Dialog(const char* title, double seconds) {
     return 0;
 }
 
-// What the stand-in window received; one window per process.
-WPARAM g_standInCommand = 0;
-bool g_standInGotCommand = false;
+// The first command the stand-in window received (-1: none yet); one window per process.
+int g_standInCommand = -1;
 
 LRESULT CALLBACK StandInProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_COMMAND && !g_standInGotCommand) {
-        g_standInCommand = wParam;
-        g_standInGotCommand = true;
-    }
+    if (msg == WM_COMMAND && g_standInCommand < 0)
+        g_standInCommand = LOWORD(wParam);
     return DefWindowProcA(hwnd, msg, wParam, lParam);
 }
 
@@ -235,9 +232,9 @@ int StandIn(const char* title, double seconds, const char* cls) {
     if (!MakeWindow(cls, title, StandInProc))
         return 1;
     Print("ready");
-    if (!PumpUntil(seconds, [] { return g_standInGotCommand; }))
+    if (!PumpUntil(seconds, [] { return g_standInCommand >= 0; }))
         return 1;
-    Print("command " + std::to_string(static_cast<unsigned long>(LOWORD(g_standInCommand))));
+    Print("command " + std::to_string(g_standInCommand));
     return 0;
 }
 
