@@ -5,20 +5,13 @@
 # colour item. Opened again by clicks from an item's context menu, it is where it was and
 # the item stays as it was; the copy counts in m_nPasteCount. Screenshots: camera-open.png
 # (its first size) and camera.png (32 x 32).
-. "$QBX_ROOT/tests/e2e/lib/menus.sh"
-active=$(program_file Clipboard.qbx)
 X=600
 Y=100
 qbx_set m_nHotStyle=4 m_ptHot.x=$X m_ptHot.y=$Y m_dwOptions=0xF95D # autosave
 RES="$QBX_ROOT/res/hot"
 CAMERA="Quillbox Camera"
 
-field() { qbxctl text "$CAMERA" "$1" | tr -d '\r'; }
-field_is() { [ "$(field "$1")" = "$2" ]; }
-centre() { # ID: the screen centre of the Camera's control
-    read -r l t r b <<<"$(qbxctl item "$CAMERA" "$1" | tr -d '\r')"
-    printf '%s %s' $(((l + r) / 2)) $(((t + b) / 2))
-}
+field_is() { [ "$(qbxctl text "$CAMERA" "$1" | tr -d '\r')" = "$2" ]; } # ID TEXT
 open_camera() {
     point_at $((X + 10)) $((Y + 10))
     if [ "${1:-}" = item ]; then # the main menu, a right click on its second entry
@@ -31,6 +24,10 @@ open_camera() {
     fi
     qbxctl wait-window "$CAMERA" "$QBX_TIMEOUT" || fail "the Camera did not open"
     wait_for "the menus to close" no_menus
+}
+close_camera() {
+    xdotool key Escape
+    qbxctl wait-gone "$CAMERA" "$QBX_TIMEOUT" || fail "Esc did not close the Camera"
 }
 
 start_quillbox
@@ -45,39 +42,28 @@ wait_for "the colour under the pointer" field_is 2011 "$tile"
 wait_for "the pointer's place" field_is 2010 "$((X + 4)),$((Y + 15))"
 xdotool key Right
 wait_for "one pixel right after the arrow key" field_is 2010 "$((X + 5)),$((Y + 15))"
-camera_shot() {
-    screenshot "$1"
-    read -r l t r b <<<"$(qbxctl rect "$CAMERA" | tr -d '\r')"
-    convert "$QBX_SCREENS/$1.png" -crop $((r - l + 40))x$((b - t + 40))+$((l - 20))+$((t - 20)) \
-        +repage "$QBX_SCREENS/$1.png" || note "cropping $1 failed"
-}
+camera_shot() { screenshot "$1" "$(around "$(qbxctl rect "$CAMERA" | tr -d '\r')" 20)"; }
 camera_shot camera-open
 
 # "32x32 icon" from the size list: Down in its field chooses the next entry; the list
 # opens at the size shown, which is not one of them, so the first Down gives "8x8".
-read -r cx cy <<<"$(centre 2009)"
-point_at "$cx" "$cy"
-xdotool click 1
+press "$CAMERA" 2009
 xdotool key Down Down Down # 8x8, 16x16, 32x32 icon
 wait_for "the size chosen" field_is 2009 "32x32 icon"
 # Back over the icon: the fragment is taken there again, at its new size.
 point_at $((X + 4)) $((Y + 15))
 wait_for "the colour under the pointer" field_is 2011 "$tile"
-read -r cx cy <<<"$(centre 2054)"
-point_at "$cx" "$cy"
 camera_shot camera
-xdotool click 1
+press "$CAMERA" 2054 # Copy
 wait_captions "Bitmap 001 (32x32x16M) 24 bits True Color|\"#$tile\""
 
 # Closed and opened again from an item's context menu: at the same place.
 place=$(qbxctl rect "$CAMERA" | tr -d '\r')
-xdotool key Escape
-qbxctl wait-gone "$CAMERA" "$QBX_TIMEOUT" || fail "Esc did not close the Camera"
+close_camera
 open_camera item
 assert_eq "$(qbxctl rect "$CAMERA" | tr -d '\r')" "$place" "the Camera's place at the next opening"
-xdotool key Escape
-qbxctl wait-gone "$CAMERA" "$QBX_TIMEOUT" || fail "Esc did not close the Camera"
+close_camera
 end_session
-assert_eq "$(qbx prefs "$active" | sed -n 's/^m_nPasteCount=//p')" 1 "the copy counted"
+assert_eq "$(pref m_nPasteCount)" 1 "the copy counted"
 # "Camera" from an item's context menu neither pasted nor moved the item.
 assert_eq "$(captions)" "Bitmap 001 (32x32x16M) 24 bits True Color|\"#$tile\"" "the items"

@@ -4,15 +4,12 @@
 # strip of three frames falls back to the classic one; dragging moves the icon and the place
 # is kept; text dragged onto it from another program becomes an item. Screenshots of every
 # style in build/screens (hot-icon-STYLE.png, 1x, and -zoom.png, 4x).
-. "$QBX_ROOT/tests/e2e/lib/menus.sh"
-active=$(program_file Clipboard.qbx)
 X=300
 Y=200
-qbx add "$active" --text "Kept words" >/dev/null || fail "qbx add"
+add_item --text "Kept words"
 # The defaults plus autosave (a drop is kept at once).
 qbx_set m_nHotStyle=5 m_ptHot.x=$X m_ptHot.y=$Y m_dwOptions=0xF95D
 RES="$QBX_ROOT/res/hot"
-
 
 # drawn NAME BMP DX DY: the hot-icon shows the free frame of BMP at (X, Y), its pixel
 # (DX, DY) on the screen, and its transparent top-left corner shows the desktop.
@@ -27,10 +24,7 @@ drawn() {
     if [ "$corner" = "#FF00FF" ]; then
         pixel_is "$X" "$Y" "#000000" || fail "the $name hot-icon is not shaped to its picture"
     fi
-    screenshot "hot-icon-$name"
-    convert "$QBX_SCREENS/hot-icon-$name.png" -crop $((r - l + 20))x$((b - t + 20))+$((l - 10))+$((t - 10)) \
-        +repage "$QBX_SCREENS/hot-icon-$name.png" && convert "$QBX_SCREENS/hot-icon-$name.png" \
-        -scale 400% "$QBX_SCREENS/hot-icon-$name-zoom.png" || note "cropping $name failed"
+    screenshot "hot-icon-$name" "$(around "$l $t $r $b" 10)" 400%
 }
 
 # choose_style N: left click on the icon, then Preferences > Hot Icons && Hot Menu > style N
@@ -44,8 +38,7 @@ choose_style() {
     qbxctl wait-menus 2 "$QBX_TIMEOUT" >/dev/null || fail "the Preferences did not open"
     xdotool key Down Right
     qbxctl wait-menus 3 "$QBX_TIMEOUT" >/dev/null || fail "Hot Icons && Hot Menu did not open"
-    local i
-    for ((i = 0; i < $1; i++)); do xdotool key Down; done
+    [ "$1" -eq 0 ] || xdotool key --repeat "$1" Down
     xdotool key Return
     wait_for "the menus to close after choosing style $1" no_menus
 }
@@ -89,9 +82,9 @@ echo "$!" >>"$QBX_PIDS"
 wait_for "the drag source" grep -q '^ready' "$dragged"
 point_at 150 150
 xdotool mousedown 1
+# The pointer moves as a hand does, not in one jump: the drag follows each step.
 for step in 160 200 250 $((X - 20)) $((X + 5)) $((X + 10)); do
-    xdotool mousemove "$step" $((150 + (step - 150) * (Y + 10 - 150) / (X + 10 - 150)))
-    sleep 0.1 # the pointer is a hand moving, not a jump: the drag follows each step
+    point_at "$step" $((150 + (step - 150) * (Y + 10 - 150) / (X + 10 - 150)))
 done
 xdotool mouseup 1
 wait_for "the drop to be taken" grep -q '^dropped 1' "$dragged"
@@ -101,14 +94,11 @@ wait_captions "Words dragged over|Kept words"
 point_at $((X + 10)) $((Y + 10))
 xdotool mousedown 1
 for step in 10 30 60 100; do
-    xdotool mousemove $((X + 10 + step)) $((Y + 10 + step / 2))
-    sleep 0.1
+    point_at $((X + 10 + step)) $((Y + 10 + step / 2))
 done
 xdotool mouseup 1
 moved() { read -r l t r b <<<"$(hot_rect)"; [ "$l $t" = "$((X + 100)) $((Y + 50))" ]; }
 wait_for "the icon at its new place" moved
 end_session
-prefs=$(qbx prefs "$active")
-assert_eq "$(sed -n 's/^m_ptHot.x=//p' <<<"$prefs") $(sed -n 's/^m_ptHot.y=//p' <<<"$prefs")" \
-    "$((X + 100)) $((Y + 50))" "the place kept in Clipboard.qbx"
-assert_eq "$(sed -n 's/^m_nHotStyle=//p' <<<"$prefs")" "0x6" "the style kept in Clipboard.qbx"
+assert_eq "$(pref m_ptHot.x) $(pref m_ptHot.y) $(pref m_nHotStyle)" "$((X + 100)) $((Y + 50)) 0x6" \
+    "the place and the style kept in Clipboard.qbx"

@@ -3,23 +3,18 @@
 # application the user works in, resting on a collection's row opens its popup, and it
 # collapses again; its width is kept. Screenshots: hot-menu-collapsed.png,
 # hot-menu-expanded.png, hot-menu-popup.png (and -zoom.png at 3x).
-. "$QBX_ROOT/tests/e2e/lib/menus.sh"
-active=$(program_file Clipboard.qbx)
+. "$QBX_ROOT/tests/e2e/lib/paste.sh"
 X=700
 Y=150
-qbx add "$active" --text "Older words" >/dev/null || fail "qbx add"
-qbx add "$active" --text "Newest words" >/dev/null || fail "qbx add"
+add_item --text "Older words"
+add_item --text "Newest words"
 qbx add "$(program_file Letters.qbx)" --text "Kind regards" >/dev/null || fail "qbx add"
 qbx_set m_nHotStyle=7 m_ptHot.x=$X m_ptHot.y=$Y m_nHotMenuWidth=170
 
-# height_is_above N: the hot-menu window is taller than N pixels (expanded).
+# height_over N, height_under N: the hot-menu window is taller (expanded) or lower than N.
 height_over() { read -r l t r b <<<"$(hot_rect)"; [ $((b - t)) -gt "$1" ]; }
 height_under() { read -r l t r b <<<"$(hot_rect)"; [ $((b - t)) -lt "$1" ]; }
-shot() {
-    screenshot "$1"
-    convert "$QBX_SCREENS/$1.png" -crop 360x200+$((X - 20))+$((Y - 20)) +repage "$QBX_SCREENS/$1.png" &&
-        convert "$QBX_SCREENS/$1.png" -scale 300% "$QBX_SCREENS/$1-zoom.png" || note "cropping $1 failed"
-}
+shot() { screenshot "$1" 360x200+$((X - 20))+$((Y - 20)) 300%; }
 # The collapse/expand button sits at the right end of the caption.
 click_button() {
     read -r l t r b <<<"$(hot_rect)"
@@ -27,11 +22,7 @@ click_button() {
     xdotool click 1
 }
 
-target="$QBX_PROGRAM_DIR/../target"
-(exec wine "$QBX_BUILD/mingw/e2e/pastetarget.exe" "$target" plain 120) >/dev/null 2>&1 &
-echo "$!" >>"$QBX_PIDS"
-wait_for "the paste target" grep -q '^ready' "$target.log"
-
+start_target plain
 start_quillbox
 wait_frame
 read -r l t r b <<<"$(hot_rect)"
@@ -60,9 +51,9 @@ wait_for "the popup to close" no_menus
 # A click on the first row pastes it where the user works.
 point_at $((l + 60)) "$(row_y 0)"
 xdotool click 1
-wait_for "the paste into the target" grep -qx "Newest words" "$target.txt"
+wait_target_text "Newest words"
 
 click_button
 wait_for "the hot-menu to collapse" height_under 30
 end_session
-assert_eq "$(qbx prefs "$active" | sed -n 's/^m_nHotMenuWidth=//p')" 170 "the width kept"
+assert_eq "$(pref m_nHotMenuWidth)" 170 "the width kept"

@@ -4,22 +4,19 @@
 # chosen (m_nLanguage 1, as the Language submenu stores it, with QuillboxGerman.dll beside
 # the program): its context menus answer German letters.
 . "$QBX_ROOT/tests/e2e/lib/paste.sh"
-. "$QBX_ROOT/tests/e2e/lib/menus.sh"
 signals="$QBX_PROGRAM_DIR/../editor"
 mkdir -p "$signals"
-stub=$(wine winepath -w "$QBX_BUILD/mingw/e2e/editstub.exe" | tr -d '\r')
+stub=$(wine winepath -w "$QBXCTL" | tr -d '\r')
 signals_w=$(wine winepath -w "$signals" | tr -d '\r')
 old_class=$(wine reg query 'HKCR\.txt' /ve 2>/dev/null | tr -d '\r' | sed -n 's/^ *(Default) *REG_SZ *//p')
 restore_txt() {
     wine reg delete 'HKCR\QuillboxTestText' /f >/dev/null 2>&1
-    if [ -n "$old_class" ]; then
-        wine reg add 'HKCR\.txt' /ve /d "$old_class" /f >/dev/null 2>&1
-    fi
+    [ -z "$old_class" ] || wine reg add 'HKCR\.txt' /ve /d "$old_class" /f >/dev/null 2>&1
 }
 trap restore_txt EXIT
 wine reg add 'HKCR\.txt' /ve /d QuillboxTestText /f >/dev/null || fail "could not register .txt"
 wine reg add 'HKCR\QuillboxTestText\shell\edit\command' /ve \
-    /d "\"$stub\" \"$signals_w\" \"%1\"" /f >/dev/null || fail "could not register the editor"
+    /d "\"$stub\" edit-stub \"$signals_w\" \"%1\"" /f >/dev/null || fail "could not register the editor"
 
 cp "$QBX_BUILD/mingw/QuillboxGerman.dll" "$QBX_PROGRAM_DIR/" || fail "no QuillboxGerman.dll"
 add_item --text "first item"
@@ -27,11 +24,6 @@ qbx_set m_dwOptions=0xF95D m_nLanguage=1 # autosave: every cut is on the disk at
 start_target plain
 start_capturing
 
-open_menu() {
-    xdotool mousemove 300 300 || fail "xdotool could not move the pointer"
-    press_menu_hot_key
-    main_menu_shown 1
-}
 # A right click on the item: its context menu's first entry opens "Einfügen als", whose
 # letter "g" chooses "&Großbuchstaben" (capitals), a letter English has not there.
 open_menu

@@ -1,33 +1,45 @@
 # Start-up and shutdown as the user meets them. "NOAUTO" (autostart the user switched off)
-# ends at once, in any letter case, before any window or file exists. A start makes one
-# hidden frame "Quillbox" holding the hidden service window and registers autostart; closing
-# the frame saves and ends with status 0, the new file holding the one item that says so.
-# The next start reads the file back with the preferences corrected for this screen
-# (1280 x 800); with Ctrl+Shift+Insert held by another program it takes Ctrl+Shift+V instead
-# and keeps that choice; the session's end saves and clears the temporary files left over.
-# qbx.exe under Wine prints the same bytes as the native qbx.
+# ends at once, before any window or file exists. A start makes one
+# hidden frame "Quillbox" holding the hidden service window and registers autostart; a
+# second start makes the running copy show its About box and ends; closing the frame saves
+# and ends with status 0, the new file holding the one item that says so. The next start
+# reads the file back with the preferences corrected for this screen (1280 x 800); with
+# Ctrl+Shift+Insert held by another program it takes Ctrl+Shift+V instead and keeps that
+# choice; the session's end saves and clears the temporary files left over. qbx.exe under
+# Wine prints the same bytes as the native qbx. Only the program's own frame is taken for
+# a running copy.
 file=$(program_file Clipboard.qbx)
-for arg in NOAUTO noauto; do
-    start_quillbox "$arg"
-    wait_ended "$QUILLBOX_PID" "Quillbox.exe $arg"
-    exit_status "$QUILLBOX_PID"
-    assert_eq "$?" 0 "exit status of Quillbox.exe $arg"
-done
+start_quillbox NOAUTO
+wait_ended "$QUILLBOX_PID" "Quillbox.exe NOAUTO"
+exit_status "$QUILLBOX_PID"
+assert_eq "$?" 0 "exit status of Quillbox.exe NOAUTO"
 assert_false "a Quillbox frame exists after NOAUTO" qbxctl info Quillbox
 assert_eq "$(autostart_value)" "" "autostart value after NOAUTO"
 assert_false "NOAUTO wrote Clipboard.qbx" test -e "$file"
 
 start_quillbox
+first=$QUILLBOX_PID
 wait_frame
 assert_eq "$(autostart_value)" "$(windows_path "$QBX_PROGRAM_DIR/Quillbox.exe")" "autostart value"
-note "$(qbxctl info Quillbox)"
-assert_eq "$(frame_info count)" 1 "frames titled Quillbox"
-assert_eq "$(frame_info visible)" 0 "frame visible"
-assert_eq "$(frame_info service)" 1 "service window (child id 1) present"
-assert_eq "$(frame_info service_visible)" 0 "service window visible"
-qbxctl close Quillbox || fail "could not post WM_CLOSE to the frame"
-wait_ended "$QUILLBOX_PID" "Quillbox.exe after WM_CLOSE"
+info=$(qbxctl info Quillbox | tr -d '\r')
+pid=$(frame_info pid)
+assert_eq "$info" "found=1 count=1 visible=0 pid=$pid service=1 service_visible=0" \
+    "the hidden frame and its hidden service window (child id 1)"
+
+start_quillbox
+wait_ended "$QUILLBOX_PID" "the second Quillbox.exe"
 exit_status "$QUILLBOX_PID"
+assert_eq "$?" 0 "exit status of the second start"
+assert_true "the first copy still runs" proc_alive "$first"
+# Its About box is closed (t_preferences reads it); then the frame is the only Quillbox again.
+qbxctl dialog Quillbox "$QBX_TIMEOUT" >/dev/null || fail "the first copy showed no About box"
+press Quillbox 1
+wait_for "the About box to close" eval '[ "$(frame_info count)" = 1 ]'
+assert_eq "$(frame_info pid)" "$pid" "process owning the frame"
+
+qbxctl close Quillbox || fail "could not post WM_CLOSE to the frame"
+wait_ended "$first" "Quillbox.exe after WM_CLOSE"
+exit_status "$first"
 assert_eq "$?" 0 "exit status after WM_CLOSE"
 assert_saved_with 1 "Active collection has been created"
 assert_eq "$(qbx prefs "$file" | grep '^m_ptHot')" "$(printf 'm_ptHot.x=1160\nm_ptHot.y=60')" \
@@ -36,8 +48,8 @@ assert_eq "$(qbx prefs "$file" | grep '^m_ptHot')" "$(printf 'm_ptHot.x=1160\nm_
 # Preferences from a larger screen come back into reach (the hot-icon at the nearest corner
 # of this one); the rest is kept.
 list=$(qbx list "$file")
-qbx set "$file" m_ptHot.x=5000 m_ptHot.y=5000 m_nMaxItems=33 m_nUserHotKeyVk=0x51 \
-    m_nUserHotKeyMods=0x3 m_nHotMenuWidth=5 m_dwOptions=0xF91B >/dev/null || fail "qbx set failed"
+qbx_set m_ptHot.x=5000 m_ptHot.y=5000 m_nMaxItems=33 m_nUserHotKeyVk=0x51 \
+    m_nUserHotKeyMods=0x3 m_nHotMenuWidth=5 m_dwOptions=0xF91B
 holder="$QBX_PROGRAM_DIR/../holdkey.log"
 (exec wine "$QBXCTL" hold-key 6 0x2D "$QBX_TIMEOUT") >"$holder" 2>&1 &
 echo "$!" >>"$QBX_PIDS"
@@ -51,13 +63,11 @@ assert_false "the shutdown did not delete the temporary file" \
     test -e "$(program_file '~QBX~0001.txt')"
 prefs=$(qbx prefs "$file")
 for want in m_ptHot.x=$((E2E_SCREEN_WIDTH - 38)) m_ptHot.y=$((E2E_SCREEN_HEIGHT - 38)) \
-    m_nMaxItems=33 m_nUserHotKeyVk=0x51 \
-    m_nUserHotKeyMods=0x3 m_nHotMenuWidth=100; do
+    m_nMaxItems=33 m_nUserHotKeyVk=0x51 m_nUserHotKeyMods=0x3 m_nHotMenuWidth=100; do
     printf '%s\n' "$prefs" | grep -qx "$want" || fail "after the second run $want is missing: $prefs"
 done
 assert_eq "$(qbx list "$file")" "$list" "items after the second run"
-options=$(printf '%s\n' "$prefs" | sed -n 's/^m_dwOptions=//p')
-assert_eq "$((options & 0x6))" 4 "Ctrl+Shift+Insert (0x2) and Ctrl+Shift+V (0x4) bits of $options"
+assert_eq "$(($(pref m_dwOptions) & 0x6))" 4 "Ctrl+Shift+Insert (0x2) and Ctrl+Shift+V (0x4) bits"
 
 for args in "list Clipboard.qbx" "prefs Clipboard.qbx" "show Clipboard.qbx 1" "check Clipboard.qbx"; do
     # shellcheck disable=SC2086
@@ -68,3 +78,31 @@ for args in "list Clipboard.qbx" "prefs Clipboard.qbx" "show Clipboard.qbx 1" "c
 done
 (cd "$QBX_PROGRAM_DIR" && wine qbx.exe show Clipboard.qbx 9 >/dev/null 2>&1)
 assert_eq "$?" 1 "qbx.exe exit status for a missing item"
+
+# stand_in CLASS: a hidden window titled Quillbox that reports the command it hears; it
+# outlives every wait below.
+stand_in() {
+    (exec wine "$QBXCTL" stand-in Quillbox $((QBX_TIMEOUT * 3)) "$1") >"$QBX_PROGRAM_DIR/../$1" 2>/dev/null &
+    STAND_IN=$!
+    echo "$STAND_IN" >>"$QBX_PIDS"
+    wait_for "the stand-in window $1" grep -q '^ready' "$QBX_PROGRAM_DIR/../$1"
+}
+heard() { tr -d '\r' <"$QBX_PROGRAM_DIR/../$1" | sed -n 2p; }
+
+# What the second start sends: a window of the frame's class and title hears it.
+stand_in QuillboxFrame
+start_quillbox
+wait_ended "$QUILLBOX_PID" "the second Quillbox.exe beside the stand-in frame"
+wait_ended "$STAND_IN" "the stand-in frame"
+assert_eq "$(heard QuillboxFrame)" "command 57664" "what the second start posted to the running copy"
+
+# Another program's window titled Quillbox (a file manager open on a folder of that name)
+# neither stops a start nor hears anything.
+stand_in Foreign
+start_quillbox
+wait_for "Quillbox's frame beside the foreign window" eval '[ "$(frame_info count)" = 2 ]'
+assert_true "the start beside the foreign window runs" proc_alive "$QUILLBOX_PID"
+assert_eq "$(heard Foreign)" "" "what the foreign window was sent"
+kill "$STAND_IN"
+wait_ended "$STAND_IN" "the foreign window"
+end_session

@@ -8,20 +8,11 @@
 # title and schedule become the entry's caption, "Rename" asks in the input dialog, and
 # "Remove all" asks, then empties the collection.
 . "$QBX_ROOT/tests/e2e/lib/paste.sh"
-. "$QBX_ROOT/tests/e2e/lib/menus.sh"
 add_item --text "third item"
 add_item --text "second item"
 add_item --text "first item"
 start_target plain
 start_capturing
-
-# open_menu [ENTRIES]: the hot key, typed into the target; the menu of ENTRIES (3) entries
-# opens at the pointer.
-open_menu() {
-    xdotool mousemove 300 300 || fail "xdotool could not move the pointer"
-    press_menu_hot_key
-    main_menu_shown "${1:-3}"
-}
 
 # "2" chooses the second entry of the open menu, whatever is highlighted; a click the third
 # of the menu opened from the top edge; "u" the highlighted third ("first item" by now) in
@@ -32,10 +23,10 @@ for road in "hot-key 0 key 2 second_item" "top-edge 2 click 1 third_item" \
     set -- $road # OPENED-BY ROW XDOTOOL-ARGS PASTED
     if [ "$1" = top-edge ]; then
         xdotool mousemove 500 0 || fail "xdotool could not move the pointer"
-        main_menu_shown 3
+        menu_shown 3
         assert_eq "$(cut -d' ' -f1,2 <<<"$RECT")" "400 100" "the corner of the menu opened from (500, 0)"
     else
-        open_menu
+        open_menu 3
     fi
     point_at_row "$2"
     xdotool "$3" "$4"
@@ -48,11 +39,11 @@ wait_target_text "second itemthird itemFIRST ITEM"
 # the highlighted second entry (then "first item") and by the context-menu key on the third
 # ("second item"); each time "Paste As", its first entry, and "Upper" in the submenu the
 # system draws (highlighted in COLOR_HIGHLIGHT).
-SYSTEM_HIGHLIGHT=$(qbxctl syscolor 13 | tr -d '\r')
+highlight=$(system_highlight)
 for road in "right-click THIRD 1 mouse click 3" "shift-f10 FIRST 1 keys key shift+F10" \
     "menu-key SECOND 2 keys key Menu"; do
     set -- $road # NAME PASTED ROW HOW XDOTOOL-ARGS...
-    open_menu
+    open_menu 3
     point_at_row "$3" "$4"
     xdotool "${@:5}"
     read -r l t r b <<<"$(menu_rect 2)"
@@ -62,7 +53,7 @@ for road in "right-click THIRD 1 mouse click 3" "shift-f10 FIRST 1 keys key shif
     screenshot "context-menu-by-$1"
     y=$((t + 3 + (b - t - 6) * 3 / 10)) # the second of Text, Upper, Lower, HTML, Unix
     xdotool mousemove $((l + 40)) "$y"
-    wait_for "\"Upper\" to show highlighted ($1)" pixel_is $((l + 3)) "$y" "$SYSTEM_HIGHLIGHT"
+    wait_for "\"Upper\" to show highlighted ($1)" pixel_is $((l + 3)) "$y" "$highlight"
     xdotool click 1
     wait_for "\"$2 ITEM\" at the target ($1)" target_ends_with "$2 ITEM"
 done
@@ -70,7 +61,7 @@ wait_target_text "second itemthird itemFIRST ITEMTHIRD ITEMFIRST ITEMSECOND ITEM
 
 # A right click on the second entry, "first item", and "Delete", its eighth command with
 # the keyboard (separators are skipped).
-open_menu
+open_menu 3
 context_menu 1
 xdotool key --repeat 8 Down key Return
 wait_for "the menus to close after \"Delete\"" no_menus
@@ -126,10 +117,9 @@ cancel_dialog
 open_menu 2
 context_menu 1
 xdotool key --repeat 9 Down key Return
-box=$(qbxctl box Quillbox "$QBX_TIMEOUT" | tr -d '\r') || fail "\"Remove all\" did not ask"
+box=$(qbxctl dialog Quillbox "$QBX_TIMEOUT" | tr -d '\r') || fail "\"Remove all\" did not ask"
 grep -q "remove all items" <<<"$box" || fail "\"Remove all\" asked: $box"
 screenshot "remove-all-question"
-read -r _ x y <<<"$(grep '^button' <<<"$box")"
-click_at "$x" "$y"
+press Quillbox 6
 wait_captions ""
 end_session

@@ -4,16 +4,19 @@
 # Clipboard.qbx. Alt+1 and Alt+2 (super hot keys, m_nSuperHotKey=1) paste the first or
 # second item without a menu; a Rich Text item reaches a rich edit control with its
 # formatting (the "Rich Text Format" the program put on the clipboard, not only the plain
-# text). The pasted item moves to the head, so Alt+1 then pastes the item last pasted.
+# text). The pasted item moves to the head, so Alt+1 then pastes the item last pasted. With
+# "Drop file" on, a file-list item reaches the target window as WM_DROPFILES and nothing
+# is typed.
 . "$QBX_ROOT/tests/e2e/lib/paste.sh"
 rtf="$QBX_PROGRAM_DIR/../item.rtf"
 printf '%s' '{\rtf1\ansi\deff0{\fonttbl{\f0 Arial;}}\f0 plain {\b bold} words\par}' >"$rtf"
+add_item --files 'C:\windows\win.ini' 'C:\windows\system.ini'
 add_item --text "second item"
 add_item --rtf "$rtf" # the head: the menu's first entry
-qbx add "$(program_file Counters.qbx)" --text "Invoice #%d" --caption "+1 invoice" >/dev/null ||
-    fail "qbx add to Counters.qbx"
+qbx add "$(program_file Counters.qbx)" --text "Invoice #%d" --caption "+1 invoice" >/dev/null
 # Wine's rich edit control pastes on Ctrl+V only, not on Shift+Insert.
-qbx_set m_nSuperHotKey=1 m_nCounter1=7 m_dwOptions=0xF92D # the defaults, Ctrl+V for Shift+Insert
+# The defaults, Ctrl+V for Shift+Insert and "Drop file".
+qbx_set m_nSuperHotKey=1 m_nCounter1=7 m_dwOptions=0x1F92D
 start_target rich
 start_capturing
 
@@ -23,7 +26,7 @@ rich() { tr -d '\r\n\0' <"$TARGET_OUT.rtf"; }
 # The first entry, the Rich Text item, clicked with Ctrl held; the menu opened at the pointer,
 # which rests on its corner, not on an entry.
 open_menu
-read -r left top _ _ <<<"$MENU_RECT"
+read -r left top _ _ <<<"$RECT"
 xdotool keydown ctrl mousemove $((left + 40)) $((top + 10)) click 1
 wait_for "the Rich Text item's words at the target" pasted 'plain bold words' 1
 xdotool keyup ctrl
@@ -32,7 +35,7 @@ case "$(rich)" in
 esac
 
 open_menu
-xdotool key Down Down Down Right # the collection "Counters", after the two items
+xdotool key Down Down Down Down Right # the collection "Counters", after the three items
 menu_rect 2 >/dev/null || fail "the collection's submenu did not open"
 xdotool key Return
 wait_for "the counter's number at the target" pasted "Invoice #7" 1
@@ -58,7 +61,16 @@ super_hot_key alt 1
 wait_for "the item last pasted at the target again" pasted 'second item' 2
 release_modifier
 
+typed=$(target_text)
+super_hot_key alt 3
+wait_for "WM_DROPFILES at the target" grep -q '^drop' "$TARGET_OUT.log"
+release_modifier
+qbxctl clip-has 15 && fail "the list went by the clipboard (CF_HDROP)"
+assert_eq "$(grep -c '^drop' "$TARGET_OUT.log")" 1 "WM_DROPFILES messages"
+# Windows hands the drop block to the receiving process; Wine passes the bare handle, which
+# means nothing there. The block's bytes are checked by the unit tests.
+assert_eq "$(target_text)" "$typed" "the target's text after the file list"
+
 end_session
-assert_eq "$(captions)" "second item|plain bold words " "items after the pastes"
-counter=$(qbx prefs "$(program_file Clipboard.qbx)" | sed -n 's/^m_nCounter1=//p')
-assert_eq "$counter" 8 "counter 1 after its item was pasted"
+assert_eq "$(captions)" "win.ini + 1 file|second item|plain bold words " "items after the pastes"
+assert_eq "$(pref m_nCounter1)" 8 "counter 1 after its item was pasted"

@@ -2,9 +2,9 @@
 # application menu, whose "Preferences" holds the submenus. "Max items" asks in the input
 # dialog and stores what the rules make of 0; a click on "Autosave" flips its mark while the
 # menus stay open, and the next cut is on disk at once. The hot-key and font dialogs open.
+# "About" in the item's context menu shows the savings of 1000 pastes.
 . "$QBX_ROOT/tests/e2e/lib/paste.sh"
-. "$QBX_ROOT/tests/e2e/lib/menus.sh"
-qbx_set m_nHotStyle=0
+qbx_set m_nHotStyle=0 m_nPasteCount=1000
 start_target plain
 start_capturing
 
@@ -38,22 +38,19 @@ keys_to_submenu 8
 xdotool key Return
 wait_for "the font dialog" qbxctl item Font 2
 screenshot "font-dialog"
-read -r l t r b <<<"$(qbxctl item Font 2 | tr -d '\r')"
-xdotool mousemove $(((l + r) / 2)) $(((t + b) / 2)) click 1
-font_dialog_gone() { ! qbxctl item Font 2 >/dev/null 2>&1; }
-wait_for "the font dialog to close" font_dialog_gone
+press Font 2
+wait_for "the font dialog to close" eval '! qbxctl item Font 2'
 
 # "Insert position and misc." (the fourth submenu): a real click on "Autosave", its fourth row.
 open_app_menu
 keys_to_submenu 6
 keys_to_submenu 3
-read -r l t r b <<<"$(menu_rect 3)"
-h=$(((b - t - 6) / 4))
-x=$((l + 40))
-y=$((t + 3 + 3 * h + h / 2))
-xdotool mousemove "$x" "$y"
-wait_for "\"Autosave\" to show highlighted" pixel_is $((l + 3)) "$y" "$SYSTEM_HIGHLIGHT"
-mark() { import -display "$DISPLAY" -window root -crop "16x$h+$((l + 3))+$((y - h / 2))" -depth 8 rgb:- | md5sum; }
+menu_shown 4 3
+read -r l t r b <<<"$RECT"
+y=$(entry_y "$t" 3)
+xdotool mousemove $((l + 40)) "$y"
+wait_for "\"Autosave\" to show highlighted" pixel_is $((l + 3)) "$y" "$(system_highlight)"
+mark() { import -display "$DISPLAY" -window root -crop "16x$ROW+$((l + 3))+$((y - ROW / 2))" -depth 8 rgb:- | md5sum; }
 unmarked=$(mark)
 xdotool click 1
 mark_changed() { [ "$(mark)" != "$unmarked" ]; }
@@ -63,12 +60,42 @@ screenshot "preferences-autosave-on"
 # Back on the application menu's first entry its submenus close; Escape closes it.
 read -r l t r b <<<"$(qbxctl wait-menus 3 0 | tr -d '\r' | sed -n 3p)"
 xdotool mousemove $((l + 40)) $((t + 10))
-one_menu() { [ "$(qbxctl wait-menus 1 0 | wc -l)" -eq 1 ]; }
-wait_for "the submenus to close" one_menu
+wait_for "the submenus to close" eval '[ "$(qbxctl wait-menus 1 0 | wc -l)" -eq 1 ]'
 xdotool key Escape
 wait_for "the menus to close" no_menus
 
 clip_set "kept at once"
 wait_captions "kept at once"
 assert_eq "$(($(pref m_dwOptions) & 0x40))" 64 "the autosave bit in the file"
+
+# The About box from the Preferences submenu of the item's context menu: the savings of
+# 1000 pastes, the version and the banner; a right click in it lists the clipboard's formats.
+xdotool mousemove 300 300 || fail "xdotool could not move the pointer"
+press_menu_hot_key
+context_command 1 0 1 # a right click on the item, then "Preferences"
+read -r l t r b <<<"$(menu_rect 3)"
+[ -n "$b" ] || fail "\"Preferences\" opened no submenu"
+click_at $((l + 40)) $((b - 12)) # its last entry, "About"
+about=$(qbxctl dialog Quillbox "$QBX_TIMEOUT" | tr -d '\r') || fail "no About box appeared"
+grep -qx '2005 The program has saved \$30.00 of your money' <<<"$about" ||
+    fail "the savings line after 1000 pastes is wrong: $about"
+grep -qx '2015 Version 3.1' <<<"$about" || fail "no version line: $about"
+read -r left top right bottom < <(sed -n 's/^rect //p' <<<"$about")
+[ -n "$bottom" ] || fail "the About box has no place on the screen: $about"
+screenshot about
+
+# A right click beside the savings line: the formats of the cut, in a box of their own.
+xdotool mousemove $((left + 12)) $(((top + bottom) / 2)) click 3
+listing=$(qbxctl dialog "Clipboard formats" "$QBX_TIMEOUT" | tr -d '\r') ||
+    fail "the right click listed no formats"
+screenshot about-formats
+for line in "0001 TEXT" "000D UNICODETEXT"; do
+    grep -q "^[0-9]* *$line\$" <<<"$listing" || fail "the listing lacks '$line': $listing"
+done
+press "Clipboard formats" 1
+wait_for "the listing to close" qbxctl wait-gone "Clipboard formats" 0
+
+# Return (OK) closes the box; the program goes on.
+xdotool mousemove $((left + 12)) $(((top + bottom) / 2)) key Return
+wait_for "the About box to close" eval '! qbxctl dialog Quillbox 0'
 end_session

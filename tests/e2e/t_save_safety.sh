@@ -21,7 +21,7 @@ release_file() {
 }
 
 # A Clipboard.qbx of a newer version; an empty "collection file" links outside the folder.
-qbx set "$file" m_nMaxItems=20 >/dev/null || fail "qbx set failed"
+qbx_set m_nMaxItems=20
 printf '3.0' | dd of="$file" bs=1 seek=5 conv=notrunc 2>/dev/null
 cp "$file" "$outside/damaged"
 : >"$outside/victim"
@@ -50,14 +50,13 @@ release_file
 hold_file none
 cut_spacing
 clip_set "cut while locked"
-box=$(qbxctl box Quillbox "$QBX_TIMEOUT" | tr -d '\r') || fail "no message about the failed save"
+box=$(qbxctl dialog Quillbox "$QBX_TIMEOUT" | tr -d '\r') || fail "no message about the failed save"
 screenshot save-failed
 printf '%s' "$box" | grep -qiF "could not save $(windows_path "$file"):" ||
     fail "the message does not name the file: $box"
 assert_eq "$(captions)" "saved while held open" "the locked file changed"
-read -r _ x y <<<"$(printf '%s\n' "$box" | tail -n 1)"
-xdotool mousemove "$x" "$y" click 1
-wait_for "the message to be closed" sh -c "! wine '$QBXCTL' box Quillbox 0"
+press Quillbox 1
+wait_for "the message to be closed" eval '! qbxctl dialog Quillbox 0'
 release_file
 cut_spacing
 clip_set "after the lock"
@@ -65,9 +64,5 @@ wait_captions "after the lock|cut while locked|saved while held open"
 
 # A session that ends while the file cannot be written ends with a failure status.
 hold_file none
-reset_registration
-wineboot -e || fail "wineboot -e failed"
-wait_ended "$QUILLBOX_PID" "Quillbox.exe after the session end"
-exit_status "$QUILLBOX_PID"
-assert_eq "$?" 2 "exit status after a session end that could not save"
+end_session 2
 release_file

@@ -1,21 +1,17 @@
-# Helpers for the end-to-end test scripts (tests/e2e/t_*.sh). The runner sources this file
-# and sets: QBX_ROOT, QBX_BUILD, QBX_PROGRAM_DIR (a fresh program folder with Quillbox.exe and
-# qbx.exe), QBX_SCREENS, QBX_REASON (where fail writes its reason), QBX_PIDS (the Wine
-# processes this test started; the runner ends those left over), DISPLAY and the Wine
-# settings. A test script exits 0 when it passed; `fail` ends it with a reason.
-# Never sleep to synchronise: wait_for a condition. To show that something does not happen,
-# use holds_for, bounded and with the reason at the call.
+# Helpers for the end-to-end test scripts (tests/e2e/t_*.sh), sourced by the runner, which
+# sets QBX_ROOT, QBX_BUILD, QBX_PROGRAM_DIR (a fresh program folder with Quillbox.exe and
+# qbx.exe), QBX_SCREENS, QBX_REASON (the reason `fail` writes), QBX_PIDS (the Wine processes
+# this test started; the runner ends those left over), DISPLAY and the Wine settings.
+# Never sleep to synchronise: wait_for a condition; holds_for proves an absence.
 
 QBX_TIMEOUT=${QBX_TIMEOUT:-60} # seconds; generous, for a busy two-core machine
 QBXCTL="$QBX_BUILD/mingw/e2e/qbxctl.exe"
-QBX_NATIVE="$QBX_BUILD/native/qbx"
 
 fail() {
     printf '%s\n' "$*" >"$QBX_REASON"
     printf 'FAIL: %s\n' "$*" >&2
     exit 1
 }
-
 note() { printf '%s\n' "$*" >&2; }
 
 # wait_for "what is awaited" [-t SECONDS] COMMAND...: polls COMMAND until it succeeds.
@@ -37,47 +33,27 @@ wait_for() {
 # the tests that prove an absence ("no menu opened", "the file was not written"): nothing
 # can be awaited there, so the time is fixed. Fails as soon as COMMAND fails.
 holds_for() {
-    local what=$1 seconds=$2
+    local what=$1 deadline=$((SECONDS + $2))
     shift 2
-    local deadline=$((SECONDS + seconds))
     while [ "$SECONDS" -lt "$deadline" ]; do
-        "$@" >/dev/null 2>&1 || fail "not so for ${seconds}s: $what"
+        "$@" >/dev/null 2>&1 || fail "not so: $what"
         sleep 0.2
     done
 }
 
-assert_eq() { # actual expected what
-    [ "$1" = "$2" ] || fail "$3: expected '$2', got '$1'"
-}
-
-assert_true() { # what command...
-    local what=$1
-    shift
-    "$@" >/dev/null 2>&1 || fail "$what"
-}
-
-assert_false() { # what command...
-    local what=$1
-    shift
-    ! "$@" >/dev/null 2>&1 || fail "$what"
-}
+assert_eq() { [ "$1" = "$2" ] || fail "$3: expected '$2', got '$1'"; } # actual expected what
+assert_true() { "${@:2}" >/dev/null 2>&1 || fail "$1"; }                # what command...
+assert_false() { ! "${@:2}" >/dev/null 2>&1 || fail "$1"; }
 
 # A process is alive until it has exited; a reaped or zombie child counts as ended.
 proc_alive() {
     local state
-    state=$(ps -o stat= -p "$1" 2>/dev/null) || return 1
-    [ -n "$state" ] && [ "${state#Z}" = "$state" ]
+    state=$(ps -o stat= -p "$1" 2>/dev/null) && [ -n "$state" ] && [ "${state#Z}" = "$state" ]
 }
+wait_ended() { wait_for "$2 to end" eval "! proc_alive $1"; } # pid what
+exit_status() { wait "$1" 2>/dev/null; }                      # of an ended child
 
-proc_ended() { ! proc_alive "$1"; }
-
-# Exit status of an ended child process.
-exit_status() {
-    wait "$1" 2>/dev/null
-}
-
-# start_quillbox [ARGS...]: runs Quillbox.exe from the program folder in the background;
-# sets QUILLBOX_PID.
+# start_quillbox [ARGS...]: Quillbox.exe from the program folder, in the background (QUILLBOX_PID).
 start_quillbox() {
     (cd "$QBX_PROGRAM_DIR" && exec wine Quillbox.exe "$@") >>"$QBX_PROGRAM_DIR/../quillbox.out" 2>&1 &
     QUILLBOX_PID=$!
@@ -86,35 +62,33 @@ start_quillbox() {
 
 qbxctl() { wine "$QBXCTL" "$@"; }
 
-# wait_frame [SECONDS]: the running copy's hidden frame "Quillbox" exists.
-wait_frame() {
-    qbxctl wait-window Quillbox "${1:-$QBX_TIMEOUT}" ||
-        fail "no window titled Quillbox appeared within ${1:-$QBX_TIMEOUT}s"
-}
+# wait_frame: the running copy's hidden frame "Quillbox" exists.
+wait_frame() { qbxctl wait-window Quillbox "$QBX_TIMEOUT" || fail "no window titled Quillbox appeared"; }
 
-# frame_info KEY: one field of `qbxctl info Quillbox` (found, count, visible, style ...).
-frame_info() {
-    qbxctl info Quillbox | tr ' \r' '\n\n' | sed -n "s/^$1=//p"
-}
+# frame_info KEY: one field of `qbxctl info Quillbox` (found, count, visible, pid ...).
+frame_info() { qbxctl info Quillbox | tr ' \r' '\n\n' | sed -n "s/^$1=//p"; }
 
-wait_ended() { # pid what
-    wait_for "$2 to end" proc_ended "$1"
-}
-
-screenshot() { # name
+# screenshot NAME [CROP [ZOOM]]: the screen, or its part CROP ("WxH+X+Y"), as
+# build/screens/NAME.png; with ZOOM ("400%") also NAME-zoom.png.
+screenshot() {
+    local png="$QBX_SCREENS/$1.png"
     mkdir -p "$QBX_SCREENS"
-    import -display "$DISPLAY" -window root "$QBX_SCREENS/$1.png" 2>/dev/null ||
-        note "screenshot $1 failed"
+    import -display "$DISPLAY" -window root "$png" 2>/dev/null || { note "screenshot $1 failed"; return; }
+    [ -z "${2:-}" ] || convert "$png" -crop "$2" +repage "$png" || note "cropping $1 failed"
+    [ -z "${3:-}" ] || convert "$png" -scale "$3" "${png%.png}-zoom.png" || note "zooming $1 failed"
+}
+# around "LEFT TOP RIGHT BOTTOM" MARGIN: the crop geometry of that rectangle and a margin.
+around() {
+    local l t r b
+    read -r l t r b <<<"$1"
+    printf '%sx%s+%s+%s' $((r - l + 2 * $2)) $((b - t + 2 * $2)) $((l - $2)) $((t - $2))
 }
 
-# pixel X Y: the colour of the screen at X,Y as "#RRGGBB".
-pixel() {
-    import -display "$DISPLAY" -window root -crop "1x1+$1+$2" -depth 8 txt:- 2>/dev/null |
-        sed -n '2s/.*\(#[0-9A-Fa-f]\{6\}\).*/\1/p'
-}
+# pixel X Y: the colour of the screen at X,Y as "#RRGGBB"; colour_of BMP X Y: of a picture.
+hex_colour() { sed -n '2s/.*\(#[0-9A-Fa-f]\{6\}\).*/\1/p'; }
+pixel() { import -display "$DISPLAY" -window root -crop "1x1+$1+$2" -depth 8 txt:- 2>/dev/null | hex_colour; }
 pixel_is() { [ "$(pixel "$1" "$2")" = "$3" ]; } # X Y COLOUR
-# colour_of BMP X Y: the pixel of a picture file as "#RRGGBB".
-colour_of() { convert "$1" -crop "1x1+$2+$3" -depth 8 txt:- 2>/dev/null | sed -n '2s/.*\(#[0-9A-Fa-f]\{6\}\).*/\1/p'; }
+colour_of() { convert "$1" -crop "1x1+$2+$3" -depth 8 txt:- 2>/dev/null | hex_colour; }
 
 # hot_rect: "left top right bottom" of the shown hot window.
 hot_rect() { qbxctl hot Quillbox "$QBX_TIMEOUT" | tr -d '\r'; }
@@ -122,115 +96,67 @@ hot_rect() { qbxctl hot Quillbox "$QBX_TIMEOUT" | tr -d '\r'; }
 clip_set() { printf '%s' "$1" | xclip -display "$DISPLAY" -selection clipboard -i; }
 
 # The autostart value of the current user ("Quillbox" under ...\Run); empty when missing.
+# Every test starts with none: a copy registered by an earlier test in its own folder would
+# make the program ask whether to install over it.
 RUN_KEY='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
 autostart_value() {
-    wine reg query "$RUN_KEY" /v Quillbox 2>/dev/null | tr -d '\r' |
-        sed -n 's/^ *Quillbox *REG_SZ *//p'
+    wine reg query "$RUN_KEY" /v Quillbox 2>/dev/null | tr -d '\r' | sed -n 's/^ *Quillbox *REG_SZ *//p'
 }
+reset_registration() { wine reg delete "$RUN_KEY" /v Quillbox /f >/dev/null 2>&1; return 0; }
 
-# A value of the program's entry in the list of installed programs; empty when missing.
-UNINSTALL_KEY='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\{5B0E7C3A-92D4-4F1B-A86E-1C7D3F9B24E5}'
-uninstall_value() { # NAME
-    wine reg query "$UNINSTALL_KEY" /v "$1" 2>/dev/null | tr -d '\r' |
-        sed -n "s/^ *$1 *REG_SZ *//p"
-}
+# The Windows path of a file, in lower case as the program names it.
+windows_path() { wine winepath -w "$1" 2>/dev/null | tr -d '\r' | tr '[:upper:]' '[:lower:]'; }
 
-# The program's shortcut in the Start menu's programs folder, when there is one.
-shortcut_file() { find "$WINEPREFIX/drive_c/users" -path '*Programs/Quillbox.lnk' 2>/dev/null | head -n 1; }
+program_file() { printf '%s/%s' "$QBX_PROGRAM_DIR" "$1"; } # NAME in the program folder
 
-# Files Windows is to delete at the next restart (one line, Wine's listing of the value).
-SESSION_KEY='HKLM\System\CurrentControlSet\Control\Session Manager'
-pending_deletions() {
-    wine reg query "$SESSION_KEY" /v PendingFileRenameOperations 2>/dev/null | tr -d '\r' |
-        sed -n 's/^ *PendingFileRenameOperations *REG_MULTI_SZ *//p'
-}
-# A deletion left pending would remove a later test's copy at the same path when Wine next
-# starts a session.
-forget_pending_deletions() {
-    wine reg delete "$SESSION_KEY" /v PendingFileRenameOperations /f >/dev/null 2>&1
-    return 0
-}
-
-# Every test starts with no copy registered: a copy registered by an earlier test in its
-# own folder would make the program ask whether to install over it.
-reset_registration() {
-    wine reg delete "$RUN_KEY" /v Quillbox /f >/dev/null 2>&1
-    return 0
-}
-
-# The Windows path of a file in the program folder, in lower case as the program names it.
-windows_path() { # unix path
-    wine winepath -w "$1" 2>/dev/null | tr -d '\r' | tr '[:upper:]' '[:lower:]'
-}
-
-# The program's file NAME in the program folder.
-program_file() { printf '%s/%s' "$QBX_PROGRAM_DIR" "$1"; }
-
-# The native qbx tool on a file of the program: qbx COMMAND FILE [ARGS...].
-qbx() {
-    [ -x "$QBX_NATIVE" ] || fail "no $QBX_NATIVE (./dev build makes it)"
-    "$QBX_NATIVE" "$@"
-}
+# The native qbx tool: qbx COMMAND FILE [ARGS...].
+qbx() { "$QBX_BUILD/native/qbx" "$@"; }
+# qbx_set NAME=VALUE..., add_item ARGS...: Clipboard.qbx changed before the program starts.
+qbx_set() { qbx set "$(program_file Clipboard.qbx)" "$@" >/dev/null || fail "qbx set $*"; }
+add_item() { qbx add "$(program_file Clipboard.qbx)" "$@" >/dev/null || fail "qbx add $*"; }
+# pref NAME: a preference field of Clipboard.qbx as the file holds it now.
+pref() { qbx prefs "$(program_file Clipboard.qbx)" | tr -d '\r' | sed -n "s/^$1=//p"; }
 
 # The active collection was saved whole, and its item N holds TEXT.
 assert_saved_with() { # N text
     local file
     file=$(program_file Clipboard.qbx)
-    [ -f "$file" ] || fail "Clipboard.qbx was not written"
     qbx check "$file" >/dev/null 2>&1 || fail "Clipboard.qbx is not whole: $(qbx check "$file" 2>&1)"
-    qbx show "$file" "$1" | grep -qF -- "$2" ||
-        fail "item $1 of Clipboard.qbx lacks '$2': $(qbx list "$file" 2>&1)"
+    qbx show "$file" "$1" | grep -qF -- "$2" || fail "item $1 of Clipboard.qbx lacks '$2': $(items)"
 }
 
-# --- the clipboard and the collection file ---
-# wait_capturing: the running copy has joined the clipboard-viewer chain, so it hears of
-# every cut from now on (its frame exists a little earlier than that).
-wait_capturing() {
-    wait_frame
-    qbxctl viewer Quillbox "$QBX_TIMEOUT" || fail "Quillbox did not join the clipboard-viewer chain"
-}
-
-XOFFER="$QBX_BUILD/native/e2e/xoffer"
-# xoffer TARGET FILE [TARGET FILE]...: data on the X clipboard under several targets at once.
-xoffer() { "$XOFFER" "$@" || fail "xoffer $* failed"; }
-
-# qbx_set NAME=VALUE...: preference fields of Clipboard.qbx, before the program starts.
-qbx_set() { qbx set "$(program_file Clipboard.qbx)" "$@" >/dev/null || fail "qbx set $*"; }
-
-# The items of the active collection, one "N<TAB>type<TAB>size<TAB>caption" line each.
+# The items of the active collection ("N<TAB>type<TAB>size<TAB>caption" lines), their
+# captions joined by "|"; newest_is CAPTION, or TYPE 2: the first item's.
 items() { qbx list "$(program_file Clipboard.qbx)" 2>/dev/null; }
-
-# The captions of the active collection, in order, joined by "|".
 captions() { items | cut -f4 | paste -sd '|'; }
-
-captions_are() { [ "$(captions)" = "$1" ]; }
-
-# first_item_is TYPE: the first item of the active collection is of that type.
-first_item_is() { [ "$(items | head -n 1 | cut -f2)" = "$1" ]; }
+newest_is() { [ "$(items | head -n 1 | cut -f"${2:-4}")" = "$1" ]; }
 
 # wait_captions "A|B|C": the collection file holds exactly these items, in this order.
 wait_captions() {
     local deadline=$((SECONDS + QBX_TIMEOUT))
-    until captions_are "$1"; do
+    until [ "$(captions)" = "$1" ]; do
         [ "$SECONDS" -lt "$deadline" ] ||
-            fail "timed out after ${QBX_TIMEOUT}s waiting for the items '$1' in Clipboard.qbx (there: '$(captions)')"
+            fail "timed out waiting for the items '$1' in Clipboard.qbx (there: '$(captions)')"
         sleep 0.2
     done
 }
 
-# The sound output of the Wine prefix is a file (tests/e2e/run): empty at the start of each
-# test, it holds what the test's programs played.
+# The sound output of the Wine prefix is a file (tests/e2e/run) that holds what the test's
+# programs played. Every test starts with it empty and with an empty X clipboard (an earlier
+# test's last cut would otherwise be kept when the program starts).
 reset_sound() { rm -f "$QBX_SOUND_OUT"; }
 sound_played() { [ -s "$QBX_SOUND_OUT" ]; }
-
-# Every test starts with an empty X clipboard: an earlier test's last cut would otherwise be
-# kept when the program starts.
 reset_clipboard() { clip_set ""; }
 
-# start_capturing: starts the program and returns once the next cut counts as a cut.
+# xoffer TARGET FILE [TARGET FILE]...: data on the X clipboard under several targets at once.
+xoffer() { "$QBX_BUILD/native/e2e/xoffer" "$@" || fail "xoffer $* failed"; }
+
+# start_capturing: starts the program and returns once it has joined the clipboard-viewer
+# chain (its frame exists a little earlier) and the next cut counts as a cut.
 start_capturing() {
     start_quillbox
-    wait_capturing
+    wait_frame
+    qbxctl viewer Quillbox "$QBX_TIMEOUT" || fail "Quillbox did not join the clipboard-viewer chain"
     cut_spacing
 }
 
@@ -241,26 +167,134 @@ cut_spacing() { sleep 0.6; }
 
 # start_watcher LOG: a member of the clipboard-viewer chain that logs every notification
 # passed on to it ("draw TEXT"); started before Quillbox, it comes after it in the chain.
+# wait_watched LOG TEXT: the watcher was passed a notification while TEXT was offered.
 start_watcher() {
     (exec wine "$QBXCTL" clip-watch "$QBX_TIMEOUT") >"$1" 2>/dev/null &
     echo "$!" >>"$QBX_PIDS"
     wait_for "the watcher to join the viewer chain" grep -q '^joined' "$1"
 }
-
-# Windows programs end their lines with CR LF.
-watched() { tr -d '\r' <"$1" | grep -qxF "draw $2"; }
-
-# wait_watched LOG TEXT: the watcher was passed a notification while TEXT was offered.
 wait_watched() {
-    wait_for "the notification of '$2' to be passed on" watched "$1" "$2"
+    wait_for "the notification of '$2' to be passed on" eval "tr -d '\r' <'$1' | grep -qxF 'draw $2'"
 }
 
-# Ends the program the way a logoff does and waits for it to have saved and gone.
+# Ends the program the way a logoff does and waits for it to have gone, with STATUS (0).
 end_session() {
-    # Wine starts the registered autostart programs when a session begins.
-    reset_registration
+    reset_registration # Wine starts the registered autostart programs when a session begins.
     wineboot -e || fail "wineboot -e failed"
     wait_ended "$QUILLBOX_PID" "Quillbox.exe after the session end"
     exit_status "$QUILLBOX_PID"
-    assert_eq "$?" 0 "exit status after the session end"
+    assert_eq "$?" "${1:-0}" "exit status after the session end"
+}
+
+# --- menus and dialogs, driven with the pointer and keys as a person does ---
+no_menus() { ! qbxctl wait-menus 1 0 >/dev/null 2>&1; }
+# menu_rect [N]: "left top right bottom" of the last opened of N menus (1), once shown.
+menu_rect() {
+    local shown
+    shown=$(qbxctl wait-menus "${1:-1}" "$QBX_TIMEOUT") && tr -d '\r' <<<"$shown" | sed -n 1p
+}
+# point_at X Y: the pointer there, once Wine has it (a click sent sooner may go astray).
+point_at() {
+    xdotool mousemove "$1" "$2"
+    qbxctl wait-cursor "$1" "$2" "$QBX_TIMEOUT" || fail "Wine did not see the pointer at $1,$2"
+}
+click_at() { point_at "$1" "$2" && xdotool click 1; }
+
+# press_menu_hot_key: Alt+Shift+Insert typed into the window in front. The program drops a
+# hot key that arrives while it is still busy with the paste before (seldom, under load):
+# when no menu shows within 5 s the key is typed once more, and the run says so.
+press_menu_hot_key() {
+    xdotool key alt+shift+Insert || fail "xdotool could not type the hot key"
+    qbxctl wait-menus 1 5 >/dev/null 2>&1 && return
+    note "no menu 5 s after the hot key: typed again"
+    xdotool key alt+shift+Insert || fail "xdotool could not type the hot key"
+}
+
+# menu_shown ENTRIES [N]: RECT is the place of the last opened of N menus (1), ROW the height
+# of one of its ENTRIES (owner-drawn entries are all alike); entry_y TOP N is the middle of
+# entry N (0-based, no separator above) of the menu whose top is TOP.
+menu_shown() {
+    RECT=$(menu_rect "${2:-1}") || fail "menu ${2:-1} did not open"
+    local l t r b
+    read -r l t r b <<<"$RECT"
+    ROW=$(((b - t - 6) / $1))
+}
+entry_y() { printf '%s' $(($1 + 3 + $2 * ROW + ROW / 2)); }
+
+# point_at_row N [keys]: the pointer (at AT_X AT_Y), or the Down key from a menu just opened,
+# goes to entry N of the menu at RECT; returns once it shows highlighted (owner-drawn
+# entries in COLOR_ACTIVECAPTION).
+point_at_row() {
+    local l t r b
+    read -r l t r b <<<"$RECT"
+    AT_X=$((l + 40)) AT_Y=$(entry_y "$t" "$1")
+    if [ "${2:-}" = keys ]; then
+        xdotool key --repeat $(($1 + 1)) Down
+    else
+        point_at "$AT_X" "$AT_Y"
+    fi
+    : "${HIGHLIGHT:=$(qbxctl syscolor 2 | tr -d '\r')}"
+    wait_for "entry $1 of the menu to show highlighted" pixel_is $((l + 3)) "$AT_Y" "$HIGHLIGHT"
+}
+# A system-drawn entry shows highlighted in COLOR_HIGHLIGHT.
+system_highlight() { qbxctl syscolor 13 | tr -d '\r'; }
+
+# context_menu N: a right click on entry N of the menu at RECT; CONTEXT is its context menu's
+# place. context_command ENTRIES N K: in the open main menu of ENTRIES entries, a right click
+# on entry N and a click on the context menu's entry K from the bottom (0 "Close", 1
+# "Preferences", 2 "Pause service" or "Continue service", 4 "Camera").
+context_menu() {
+    point_at_row "$1"
+    xdotool click 3
+    CONTEXT=$(menu_rect 2) || fail "a right click on entry $1 opened no context menu"
+}
+context_command() {
+    menu_shown "$1"
+    context_menu "$2"
+    local l t r b
+    read -r l t r b <<<"$CONTEXT"
+    click_at $((l + 40)) $((b - 3 - $3 * ROW - ROW / 2))
+}
+
+# open_app_menu: the hot key with nothing kept opens the application menu at the pointer.
+# keys_to_submenu N: Down to the Nth entry (0-based, separators skipped) and Right opens it.
+# A submenu opened so has its first entry highlighted; the menu of the hot key has none.
+open_app_menu() {
+    xdotool mousemove 300 300 key alt+shift+Insert || fail "xdotool could not type the hot key"
+    MENUS=1
+    menu_rect 1 >/dev/null || fail "the hot key opened no menu"
+}
+keys_to_submenu() {
+    local downs=$(($1 + (MENUS == 1)))
+    [ "$downs" -eq 0 ] || xdotool key --repeat "$downs" Down
+    xdotool key Right
+    MENUS=$((MENUS + 1))
+    menu_rect "$MENUS" >/dev/null || fail "entry $1 opened no submenu"
+}
+
+# press TITLE ID [hover]: a click on (or the pointer over) control ID (1 OK, 2 Cancel, 6 Yes,
+# 7 No) of the dialog or message box TITLE, the topmost window of that title. (qbxctl dialog
+# TITLE waits for one and prints its controls' texts.)
+press() {
+    local l t r b
+    read -r l t r b <<<"$(qbxctl item "$1" "$2" | tr -d '\r')"
+    [ -n "$b" ] || fail "no control $2 in the window '$1'"
+    point_at $(((l + r) / 2)) $(((t + b) / 2))
+    [ -n "${3:-}" ] || xdotool click 1
+}
+
+# The input dialog: the topmost window titled Quillbox, its edit field 2047. Keys go to the
+# window under the pointer (no window manager), so the pointer goes to the field first; its
+# text is selected when the dialog opens: what is typed replaces it.
+dialog_gone() { ! qbxctl item Quillbox 2047 >/dev/null 2>&1; }
+wait_input_dialog() { wait_for "the input dialog" qbxctl item Quillbox 2047; }
+type_in_dialog() { # TEXT, then Enter
+    press Quillbox 2047 hover
+    xdotool type "$1"
+    xdotool key Return
+    wait_for "the input dialog to close" dialog_gone
+}
+cancel_dialog() {
+    press Quillbox 2
+    wait_for "the input dialog to close" dialog_gone
 }

@@ -1,54 +1,37 @@
 // Looks at and drives the program's windows from outside, for the end-to-end tests.
-//   qbxctl wait-window TITLE SECONDS     exit 0 once a top-level window has that title
-//   qbxctl wait-gone TITLE SECONDS       exit 0 once no top-level window has that title
-//   qbxctl info TITLE                    "found=1 count=N visible=0 pid=N service=1
-//                                        service_visible=0" for the window
-//   qbxctl post TITLE COMMAND            post WM_COMMAND (wParam COMMAND) to the window
-//   qbxctl send TITLE COMMAND            send it and wait for the answer
-//   qbxctl close TITLE                   post WM_CLOSE
-//   qbxctl answer CAPTION BUTTON SECONDS wait for a message box and press IDYES(6)/IDNO(7)/...
-//   qbxctl box CAPTION SECONDS           wait for a message box; print its text, then a line
-//                                        "button X Y": the screen centre of its first button
-//   qbxctl hold PATH SHARE STOPFILE SECONDS
-//                                        hold the file open as a viewer or a virus scanner
-//                                        would (SHARE "rw": others may read and write it but
-//                                        not replace it; "none": exclusively); print "held",
-//                                        let go once STOPFILE exists or SECONDS have passed
-//   qbxctl service TITLE WPARAM LPARAM   post WM_COMMAND to the frame's service window (id 1)
-//   qbxctl wait-shown CLASS SECONDS [LEFT TOP]
-//                                        exit 0 once a visible top-level window of CLASS exists
-//                                        (with its top-left corner at LEFT TOP, when given)
-//   qbxctl wait-menus COUNT SECONDS      exit 0 once COUNT popup menus are shown; prints
-//                                        "left top right bottom" of each, last opened first
-//   qbxctl syscolor INDEX                prints GetSysColor(INDEX) as "#RRGGBB", as a screen
-//                                        pixel reads (2 COLOR_ACTIVECAPTION, 4 COLOR_MENU)
-//   qbxctl viewer TITLE SECONDS          exit 0 once the service window (child id 1) of the
-//                                        window is the first of the clipboard-viewer chain
-//   qbxctl hot TITLE SECONDS             exit 0 once the hot window of the program whose frame
-//                                        has that title is shown; prints "left top right
-//                                        bottom" of it
-//   qbxctl wait-cursor X Y SECONDS       exit 0 once Wine has the pointer at X, Y: a click
-//                                        sent sooner may go to the window it came from
-//   qbxctl item TITLE ID                 "left top right bottom" of control ID of the window
-//   qbxctl rect TITLE                    "left top right bottom" of the window
-//   qbxctl text TITLE ID                 the text of control ID of the window
-//   qbxctl stand-in TITLE SECONDS CLASS  a hidden window of that title and class, standing
-//                                        in for a running copy: prints "ready", then "command
-//                                        N" for the first WM_COMMAND it receives, and exits 0
-//   qbxctl clip-has FORMAT               exit 0 when the clipboard offers format FORMAT
-//   qbxctl clip-set TEXT [MARK]          TEXT as Unicode text (and the registered format MARK,
-//                                        empty, as programs mark a cut not to be kept)
-//   qbxctl clip-held TEXT MS             clip-set, then the clipboard opened again at once and
-//                                        held for MS milliseconds, as a slow reader does
-//   qbxctl clip-wait-open CLASS SECONDS  exit 0 once a window of CLASS has the clipboard open
-//   qbxctl clip-watch SECONDS            join the clipboard-viewer chain; print "joined", then
-//                                        "draw TEXT" for every change passed on (TEXT: the
-//                                        Unicode text then offered, in UTF-8, on one line)
-//   qbxctl hold-key MODS VK SECONDS      hold a system-wide hot key as another program would:
-//                                        print "held" and keep it, or "refused" and exit 1
-//   qbxctl dialog TITLE SECONDS          wait for a dialog (or message box) of that title;
-//                                        print "rect LEFT TOP RIGHT BOTTOM", then "ID TEXT"
-//                                        for each of its controls
+// Waits poll until SECONDS; rectangles print as "left top right bottom".
+//   wait-window TITLE SECONDS, wait-gone TITLE SECONDS   a top-level window has that title / none
+//   info TITLE              "found=1 count=N visible=0 pid=N service=1 service_visible=0"
+//   close TITLE             post WM_CLOSE
+//   dialog TITLE SECONDS    wait for a dialog or message box; print "rect ..." of it, then
+//                           "ID TEXT" per control
+//   hold PATH SHARE STOPFILE SECONDS  hold the file open as a viewer or a virus scanner would
+//                           (SHARE "rw": others may read and write it but not replace it; "none":
+//                           exclusively); print "held", let go once STOPFILE exists
+//   wait-shown CLASS SECONDS [LEFT TOP]  a visible top-level window of CLASS (placed there)
+//   wait-menus COUNT SECONDS  COUNT popup menus are shown; prints the rectangle of each, last
+//                           opened first
+//   syscolor INDEX          GetSysColor(INDEX) as "#RRGGBB", as a screen pixel reads
+//   viewer TITLE SECONDS    the window's service window (child id 1) heads the viewer chain
+//   hot TITLE SECONDS       the program's hot window is shown; prints its rectangle
+//   wait-cursor X Y SECONDS Wine has the pointer at X, Y (a click sent sooner may go astray)
+//   item TITLE ID, rect TITLE, text TITLE ID  the rectangle of a control or of the window
+//                           (a dialog before other windows of that title); a control's text
+//   stand-in TITLE SECONDS CLASS  a hidden window standing in for a running copy: prints
+//                           "ready", then "command N" for the first WM_COMMAND it receives
+//   clip-has FORMAT         the clipboard offers FORMAT
+//   clip-set TEXT [MARK]    TEXT as Unicode text (and the registered format MARK, empty, as
+//                           programs mark a cut not to be kept)
+//   clip-held TEXT MS       clip-set, then the clipboard held open for MS ms, as a slow reader does
+//   clip-wait-open CLASS SECONDS  a window of CLASS has the clipboard open
+//   clip-watch SECONDS      join the clipboard-viewer chain; print "joined", then "draw TEXT"
+//                           for every change passed on (the Unicode text offered, UTF-8, one line)
+//   hold-key MODS VK SECONDS  hold a system-wide hot key as another program would: print
+//                           "held", or "refused" and exit 1
+//   edit-stub SIGNALS FILE  the editor registered for a kind of file: copies FILE to
+//                           SIGNALS\editor.started, waits for SIGNALS\editor.release (at most
+//                           120 s), appends "<CR LF>edited by the stand-in" to FILE, writes
+//                           SIGNALS\editor.done
 // Exit codes: 0 done, 1 not found, refused or timed out, 2 bad arguments.
 #include <windows.h>
 
@@ -59,32 +42,40 @@
 #include <vector>
 
 namespace {
-struct FindState {
-    const char* title;
-    const char* cls; // null: any class
-    HWND found;
-    int count;
-};
-
-BOOL CALLBACK FindTopLevel(HWND hwnd, LPARAM lParam) {
-    auto* st = reinterpret_cast<FindState*>(lParam);
-    char text[512];
-    char cls[256];
-    if (GetWindowTextA(hwnd, text, sizeof text) < 0)
-        return TRUE;
-    if (std::strcmp(text, st->title) != 0)
-        return TRUE;
-    if (st->cls && (!GetClassNameA(hwnd, cls, sizeof cls) || std::strcmp(cls, st->cls) != 0))
-        return TRUE;
-    if (!st->found)
-        st->found = hwnd;
-    ++st->count;
+BOOL CALLBACK Collect(HWND hwnd, LPARAM lParam) {
+    reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(hwnd);
     return TRUE;
 }
 
+// The top-level windows in z-order, the one on top first.
+std::vector<HWND> TopLevels() {
+    std::vector<HWND> all;
+    EnumWindows(Collect, reinterpret_cast<LPARAM>(&all));
+    return all;
+}
+
+std::string ClassOf(HWND hwnd) {
+    char cls[256] = "";
+    GetClassNameA(hwnd, cls, sizeof cls);
+    return cls;
+}
+
+struct FindState {
+    HWND found; // the one on top
+    int count;
+};
+
 FindState Find(const char* title, const char* cls = nullptr) {
-    FindState st = {title, cls, nullptr, 0};
-    EnumWindows(FindTopLevel, reinterpret_cast<LPARAM>(&st));
+    FindState st = {nullptr, 0};
+    char text[512];
+    for (HWND hwnd : TopLevels()) {
+        if (GetWindowTextA(hwnd, text, sizeof text) < 0 || std::strcmp(text, title) != 0 ||
+            (cls && ClassOf(hwnd) != cls))
+            continue;
+        if (!st.found)
+            st.found = hwnd;
+        ++st.count;
+    }
     return st;
 }
 
@@ -124,56 +115,28 @@ HWND MakeWindow(const char* cls, const char* title, WNDPROC proc) {
                          nullptr);
 }
 
-struct MenuWindows {
+// The popup menus on the screen, the one on top first.
+std::vector<RECT> ShownMenus() {
     std::vector<RECT> rects;
-};
-
-BOOL CALLBACK FindMenus(HWND hwnd, LPARAM lParam) {
-    char cls[32] = "";
-    GetClassNameA(hwnd, cls, sizeof cls);
-    if (std::strcmp(cls, "#32768") == 0 && IsWindowVisible(hwnd)) {
-        RECT r;
-        GetWindowRect(hwnd, &r);
-        reinterpret_cast<MenuWindows*>(lParam)->rects.push_back(r);
-    }
-    return TRUE;
+    RECT r;
+    for (HWND hwnd : TopLevels())
+        if (ClassOf(hwnd) == "#32768" && IsWindowVisible(hwnd) && GetWindowRect(hwnd, &r))
+            rects.push_back(r);
+    return rects;
 }
 
-// The popup menus on the screen, in z-order (the one on top first).
-MenuWindows ShownMenus() {
-    MenuWindows menus;
-    EnumWindows(FindMenus, reinterpret_cast<LPARAM>(&menus));
-    return menus;
-}
-
-struct HotSearch {
-    DWORD pid;
-    HWND found;
-};
-
-// The hot window: a shown dialog of the program without a title (the hot-icon has none, the
-// hot-menu draws its own caption).
-BOOL CALLBACK FindHot(HWND hwnd, LPARAM lParam) {
-    auto* st = reinterpret_cast<HotSearch*>(lParam);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(hwnd, &pid);
-    char cls[32] = "";
-    GetClassNameA(hwnd, cls, sizeof cls);
-    if (pid == st->pid && std::strcmp(cls, "#32770") == 0 && IsWindowVisible(hwnd) &&
-        GetWindowTextLengthA(hwnd) == 0) {
-        st->found = hwnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
+// The hot window: a shown dialog without a title (the hot-icon has none, the hot-menu draws
+// its own caption) of the program whose frame has that title.
 HWND HotWindow(const char* title) {
-    HotSearch st = {0, nullptr};
+    DWORD pid = 0;
+    DWORD owner = 0;
     if (HWND frame = Find(title).found)
-        GetWindowThreadProcessId(frame, &st.pid);
-    if (st.pid)
-        EnumWindows(FindHot, reinterpret_cast<LPARAM>(&st));
-    return st.found;
+        GetWindowThreadProcessId(frame, &pid);
+    for (HWND hwnd : TopLevels())
+        if (pid && GetWindowThreadProcessId(hwnd, &owner) && owner == pid &&
+            ClassOf(hwnd) == "#32770" && IsWindowVisible(hwnd) && GetWindowTextLengthA(hwnd) == 0)
+            return hwnd;
+    return nullptr;
 }
 
 std::string RectText(const RECT& r) {
@@ -183,18 +146,28 @@ std::string RectText(const RECT& r) {
 
 // "#RRGGBB", upper case.
 std::string HexColour(COLORREF c) {
-    std::string hex = "#";
-    for (BYTE part : {GetRValue(c), GetGValue(c), GetBValue(c)}) {
-        hex += "0123456789ABCDEF"[part >> 4];
-        hex += "0123456789ABCDEF"[part & 0xF];
-    }
+    char hex[8];
+    std::snprintf(hex, sizeof hex, "#%02X%02X%02X", GetRValue(c), GetGValue(c), GetBValue(c));
     return hex;
+}
+
+int Done(bool ok) {
+    return ok ? 0 : 1;
 }
 
 void Print(const std::string& line) {
     std::fputs(line.c_str(), stdout);
     std::fputc('\n', stdout);
     std::fflush(stdout);
+}
+
+// Prints the window's rectangle; 1 when there is none.
+int PrintRect(HWND window) {
+    RECT r = {};
+    if (!window || !GetWindowRect(window, &r))
+        return 1;
+    Print(RectText(r));
+    return 0;
 }
 
 int Info(const char* title) {
@@ -210,34 +183,6 @@ int Info(const char* title) {
           " visible=" + std::to_string(IsWindowVisible(st.found) ? 1 : 0) +
           " pid=" + std::to_string(pid) + " service=" + std::to_string(service ? 1 : 0) +
           " service_visible=" + std::to_string(service && IsWindowVisible(service) ? 1 : 0));
-    return 0;
-}
-
-// Message box text: the static control that is not an icon.
-std::string MessageBoxText(HWND box) {
-    char text[4096] = "";
-    HWND child = nullptr;
-    while ((child = FindWindowExA(box, child, "Static", nullptr)) != nullptr) {
-        if (GetWindowTextA(child, text, sizeof text) > 0)
-            return text;
-    }
-    return std::string();
-}
-
-// Waits for the message box and prints its text; then presses `button`, or with none prints
-// "button X Y", the screen centre of its first button.
-int Box(const char* caption, double seconds, int button = 0) {
-    HWND box = nullptr;
-    if (!WaitFor(seconds, [&] { return (box = Find(caption, "#32770").found) != nullptr; }))
-        return 1;
-    Print(MessageBoxText(box));
-    if (button)
-        return PostMessageA(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0) ? 0 : 1;
-    RECT r = {};
-    if (HWND first = FindWindowExA(box, nullptr, "Button", nullptr))
-        GetWindowRect(first, &r);
-    Print("button " + std::to_string((r.left + r.right) / 2) + " " +
-          std::to_string((r.top + r.bottom) / 2));
     return 0;
 }
 
@@ -274,15 +219,12 @@ int Dialog(const char* title, double seconds) {
     return 0;
 }
 
-// What the stand-in window received; one window per process.
-WPARAM g_standInCommand = 0;
-bool g_standInGotCommand = false;
+// The first command the stand-in window received (-1: none yet); one window per process.
+int g_standInCommand = -1;
 
 LRESULT CALLBACK StandInProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_COMMAND && !g_standInGotCommand) {
-        g_standInCommand = wParam;
-        g_standInGotCommand = true;
-    }
+    if (msg == WM_COMMAND && g_standInCommand < 0)
+        g_standInCommand = LOWORD(wParam);
     return DefWindowProcA(hwnd, msg, wParam, lParam);
 }
 
@@ -290,9 +232,9 @@ int StandIn(const char* title, double seconds, const char* cls) {
     if (!MakeWindow(cls, title, StandInProc))
         return 1;
     Print("ready");
-    if (!PumpUntil(seconds, [] { return g_standInGotCommand; }))
+    if (!PumpUntil(seconds, [] { return g_standInCommand >= 0; }))
         return 1;
-    Print("command " + std::to_string(static_cast<unsigned long>(LOWORD(g_standInCommand))));
+    Print("command " + std::to_string(g_standInCommand));
     return 0;
 }
 
@@ -341,12 +283,6 @@ int ClipHeld(const char* text, int ms) {
     return 0;
 }
 
-bool OpenedBy(const char* cls) {
-    char name[256] = "";
-    HWND opener = GetOpenClipboardWindow();
-    return opener && GetClassNameA(opener, name, sizeof name) && std::strcmp(name, cls) == 0;
-}
-
 // The watcher: a member of the viewer chain that reports and passes on.
 HWND g_next = nullptr;
 
@@ -393,6 +329,19 @@ int ClipWatch(double seconds) {
     return 0;
 }
 
+int EditStub(const std::string& signals, const char* file) {
+    auto exists = [](const std::string& path) {
+        return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    };
+    if (!CopyFileA(file, (signals + "\\editor.started").c_str(), FALSE) ||
+        !WaitFor(120, [&] { return exists(signals + "\\editor.release"); }))
+        return 1;
+    FILE* f = std::fopen(file, "ab");
+    if (!f || std::fputs("\r\nedited by the stand-in", f) < 0 || std::fclose(f) != 0)
+        return 1;
+    return Done(CopyFileA(file, (signals + "\\editor.done").c_str(), FALSE));
+}
+
 // A hot key without a window belongs to the thread; its messages come to the queue.
 int HoldKey(const char* mods, const char* vk, double seconds) {
     if (!RegisterHotKey(nullptr, 1, static_cast<UINT>(std::strtoul(mods, nullptr, 0)),
@@ -412,128 +361,96 @@ int main(int argc, char** argv) {
         return 2;
     const std::string cmd = argv[1];
     const char* title = argv[2];
+    const double seconds = std::atof(argv[argc - 1]);
     if (cmd == "wait-window" && argc == 4)
-        return WaitFor(std::atof(argv[3]), [&] { return Find(title).found != nullptr; }) ? 0 : 1;
+        return Done(WaitFor(seconds, [&] { return Find(title).found != nullptr; }));
     if (cmd == "wait-gone" && argc == 4)
-        return WaitFor(std::atof(argv[3]), [&] { return Find(title).found == nullptr; }) ? 0 : 1;
+        return Done(WaitFor(seconds, [&] { return Find(title).found == nullptr; }));
     if (cmd == "info")
         return Info(title);
     if (cmd == "syscolor") {
         Print(HexColour(GetSysColor(std::atoi(argv[2]))));
         return 0;
     }
-    if (cmd == "viewer" && argc == 4)
-        return WaitFor(std::atof(argv[3]),
-                       [&] {
-                           HWND frame = Find(title).found;
-                           return frame && GetClipboardViewer() == GetDlgItem(frame, 1);
-                       })
-                   ? 0
-                   : 1;
-    if (cmd == "answer" && argc == 5)
-        return Box(title, std::atof(argv[4]), std::atoi(argv[3]));
-    if (cmd == "box" && argc == 4)
-        return Box(title, std::atof(argv[3]));
+    if (cmd == "viewer" && argc == 4) {
+        auto heads = [&] {
+            HWND frame = Find(title).found;
+            return frame && GetClipboardViewer() == GetDlgItem(frame, 1);
+        };
+        return Done(WaitFor(seconds, heads));
+    }
     if (cmd == "hold" && argc == 6)
-        return Hold(argv[2], argv[3], argv[4], std::atof(argv[5]));
+        return Hold(argv[2], argv[3], argv[4], seconds);
     if (cmd == "wait-shown" && (argc == 4 || argc == 6)) {
         const bool placed = argc == 6;
         const POINT at = {placed ? std::atol(argv[4]) : 0, placed ? std::atol(argv[5]) : 0};
-        return WaitFor(std::atof(argv[3]),
-                       [&] {
-                           HWND w = FindWindowA(argv[2], nullptr);
-                           RECT r;
-                           return w && IsWindowVisible(w) &&
-                                  (!placed ||
-                                   (GetWindowRect(w, &r) && r.left == at.x && r.top == at.y));
-                       })
-                   ? 0
-                   : 1;
+        auto shown = [&] {
+            HWND w = FindWindowA(argv[2], nullptr);
+            RECT r;
+            return w && IsWindowVisible(w) &&
+                   (!placed || (GetWindowRect(w, &r) && r.left == at.x && r.top == at.y));
+        };
+        return Done(WaitFor(std::atof(argv[3]), shown));
     }
     if (cmd == "hot" && argc == 4) {
         HWND hot = nullptr;
-        if (!WaitFor(std::atof(argv[3]), [&] { return (hot = HotWindow(title)) != nullptr; }))
-            return 1;
-        RECT r = {};
-        GetWindowRect(hot, &r);
-        Print(RectText(r));
-        return 0;
+        WaitFor(seconds, [&] { return (hot = HotWindow(title)) != nullptr; });
+        return PrintRect(hot);
     }
     if (cmd == "wait-cursor" && argc == 5) {
         const POINT want = {std::atol(argv[2]), std::atol(argv[3])};
-        return WaitFor(std::atof(argv[4]),
-                       [&] {
-                           POINT at = {};
-                           return GetCursorPos(&at) && at.x == want.x && at.y == want.y;
-                       })
-                   ? 0
-                   : 1;
+        auto there = [&] {
+            POINT at = {};
+            return GetCursorPos(&at) && at.x == want.x && at.y == want.y;
+        };
+        return Done(WaitFor(seconds, there));
     }
     if (cmd == "dialog" && argc == 4)
-        return Dialog(title, std::atof(argv[3]));
+        return Dialog(title, seconds);
     if (cmd == "stand-in" && argc == 5)
         return StandIn(title, std::atof(argv[3]), argv[4]);
     if (cmd == "clip-has" && argc == 3)
-        return IsClipboardFormatAvailable(std::strtoul(argv[2], nullptr, 0)) ? 0 : 1;
+        return Done(IsClipboardFormatAvailable(std::strtoul(argv[2], nullptr, 0)));
     if (cmd == "clip-set" && (argc == 3 || argc == 4))
         return ClipSet(argv[2], argc == 4 ? argv[3] : nullptr);
     if (cmd == "clip-held" && argc == 4)
         return ClipHeld(argv[2], std::atoi(argv[3]));
     if (cmd == "clip-wait-open" && argc == 4)
-        return WaitFor(std::atof(argv[3]), [&] { return OpenedBy(argv[2]); }) ? 0 : 1;
+        return Done(WaitFor(seconds, [&] {
+            HWND opener = GetOpenClipboardWindow();
+            return opener && ClassOf(opener) == argv[2];
+        }));
     if (cmd == "clip-watch" && argc == 3)
-        return ClipWatch(std::atof(argv[2]));
+        return ClipWatch(seconds);
+    if (cmd == "edit-stub" && argc == 4)
+        return EditStub(argv[2], argv[3]);
     if (cmd == "hold-key" && argc == 5)
-        return HoldKey(argv[2], argv[3], std::atof(argv[4]));
+        return HoldKey(argv[2], argv[3], seconds);
     if (cmd == "wait-menus" && argc == 4) {
         const size_t count = std::strtoul(argv[2], nullptr, 0);
-        MenuWindows menus;
-        if (!WaitFor(std::atof(argv[3]),
-                     [&] { return (menus = ShownMenus()).rects.size() >= count; }))
+        std::vector<RECT> menus;
+        if (!WaitFor(seconds, [&] { return (menus = ShownMenus()).size() >= count; }))
             return 1;
-        for (const RECT& r : menus.rects)
-            Print(std::to_string(r.left) + " " + std::to_string(r.top) + " " +
-                  std::to_string(r.right) + " " + std::to_string(r.bottom));
+        for (const RECT& r : menus)
+            Print(RectText(r));
         return 0;
     }
 
-    HWND window = Find(title).found;
-    if (!window)
+    // A dialog before the hidden frame of the same title.
+    HWND window = Find(title, "#32770").found;
+    if (!window && !(window = Find(title).found))
         return 1;
-    if (cmd == "post" && argc == 4)
-        return PostMessageA(window, WM_COMMAND, std::strtoul(argv[3], nullptr, 0), 0) ? 0 : 1;
-    if (cmd == "send" && argc == 4) {
-        SendMessageA(window, WM_COMMAND, std::strtoul(argv[3], nullptr, 0), 0);
-        return 0;
-    }
     if (cmd == "close")
-        return PostMessageA(window, WM_CLOSE, 0, 0) ? 0 : 1;
-    if (cmd == "rect") {
-        RECT r = {};
-        GetWindowRect(window, &r);
-        Print(RectText(r));
-        return 0;
-    }
+        return Done(PostMessageA(window, WM_CLOSE, 0, 0));
+    if (cmd == "rect")
+        return PrintRect(window);
+    if (cmd == "item" && argc == 4)
+        return PrintRect(GetDlgItem(window, std::atoi(argv[3])));
     if (cmd == "text" && argc == 4) {
         char text[512] = "";
         GetDlgItemTextA(window, std::atoi(argv[3]), text, sizeof text);
         Print(text);
         return 0;
-    }
-    if (cmd == "item" && argc == 4) {
-        HWND item = GetDlgItem(window, std::atoi(argv[3]));
-        RECT r = {};
-        if (!item || !GetWindowRect(item, &r))
-            return 1;
-        Print(RectText(r));
-        return 0;
-    }
-    if (cmd == "service" && argc == 5) {
-        HWND service = GetDlgItem(window, 1);
-        return service && PostMessageA(service, WM_COMMAND, std::strtoul(argv[3], nullptr, 0),
-                                       std::strtol(argv[4], nullptr, 0))
-                   ? 0
-                   : 1;
     }
     return 2;
 }

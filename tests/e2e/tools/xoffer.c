@@ -27,28 +27,14 @@ static int offer_count;
 
 static unsigned char* read_file(const char* path, long* size) {
     FILE* f = fopen(path, "rb");
-    if (!f)
-        return NULL;
     unsigned char* buf = NULL;
-    long len = 0, cap = 0;
-    for (;;) {
-        if (len == cap) {
-            cap = cap ? cap * 2 : 4096;
-            unsigned char* grown = realloc(buf, (size_t)cap);
-            if (!grown) {
-                free(buf);
-                fclose(f);
-                return NULL;
-            }
-            buf = grown;
-        }
-        size_t n = fread(buf + len, 1, (size_t)(cap - len), f);
-        if (n == 0)
-            break;
-        len += (long)n;
+    if (f && fseek(f, 0, SEEK_END) == 0 && (*size = ftell(f)) >= 0 && fseek(f, 0, SEEK_SET) == 0 &&
+        (buf = malloc((size_t)*size + 1)) && fread(buf, 1, (size_t)*size, f) != (size_t)*size) {
+        free(buf);
+        buf = NULL;
     }
-    fclose(f);
-    *size = len;
+    if (f)
+        fclose(f);
     return buf;
 }
 
