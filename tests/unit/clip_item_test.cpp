@@ -1,10 +1,8 @@
 #include "store/clip_item.h"
 
-#include "platform/data_offer.h"
+#include "fakes/fake_data_offer.h"
 
 #include <gtest/gtest.h>
-
-#include <map>
 
 namespace {
 
@@ -45,19 +43,6 @@ Bytes Dib24(int32_t w, int32_t h) {
     b[14] = 24;
     return b;
 }
-
-class OfferStub : public IDataOffer {
-public:
-    std::map<unsigned, Bytes> formats;
-    bool IsFormatAvailable(unsigned f) const override { return formats.count(f) != 0; }
-    bool GetData(unsigned f, Bytes& data) const override {
-        auto it = formats.find(f);
-        if (it == formats.end())
-            return false;
-        data = it->second;
-        return true;
-    }
-};
 
 } // namespace
 
@@ -164,12 +149,12 @@ TEST(ClipItem, BitmapCounterNumbersOneTo200AndACopyLeavesFileAndChildrenBehind) 
 
 TEST(ClipItem, HtmlFlagFollowsTheHtml) {
     auto item = CClipItem::FromText("t");
-    OfferStub offer;
+    FakeDataOffer offer;
     for (const auto& [block, html] :
          {std::pair<std::string, std::string>{std::string("<p>x</p>\0garbage", 16), "<p>x</p>"},
           {"no terminator", "no terminator"},
           {std::string("\0<p>", 4), ""}}) {
-        offer.formats[49300] = Block(block);
+        offer.blocks[49300] = Block(block);
         item->AttachHtml(offer, 49300);
         EXPECT_EQ(item->html, html);
         EXPECT_EQ(item->HasHtml(), !html.empty());
