@@ -154,6 +154,7 @@ TEST(QbxTool, BadInputGetsOneLineAndChangesNothing) {
     WriteAll(dir.Path("Short.qbx"), Bytes(whole.begin(), whole.begin() + 12));
     WriteAll(dir.Path("Block.qbx"), Bytes(whole.begin(), whole.begin() + 20));
     WriteAll(dir.Path("CutIn2.qbx"), Bytes(whole.begin(), whole.begin() + 95)); // item 2 at 92
+    WriteAll(dir.Path("CutText.qbx"), Bytes(whole.begin(), whole.begin() + 110));
     ASSERT_EQ(mkdir(dir.Path("Folder.qbx").c_str(), 0755), 0);
     const std::vector<std::string> names = {"Clipboard.qbx", "Cut.qbx",   "Empty.qbx",
                                             "Foreign.qbx",   "Short.qbx", "Block.qbx"};
@@ -188,6 +189,8 @@ TEST(QbxTool, BadInputGetsOneLineAndChangesNothing) {
          1},
         {{"list", "Clipboard.qbx", "--bogus"}, "unknown option", 1},
         {{"set", "Clipboard.qbx", "m_nSound=x"}, "not a number", 1},
+        {{"set", "Clipboard.qbx", "m_nSound=+1"}, "not a number", 1},
+        {{"check", "CutText.qbx"}, "inside its text, which begins at byte 106", 1},
         {{"set", "Clipboard.qbx", "m_nMaxItems=256"}, "out of range", 1},
         {{"set", "Clipboard.qbx", "m_nOops=1"}, "no preference field", 1},
         {{"set", "Cut.qbx", "m_nSound=1"}, "not changed", 1},
@@ -222,10 +225,13 @@ TEST(QbxTool, PrefsAndSet) {
     ToolRun created = Qbx(dir, {"set", "Clipboard.qbx", "m_nMaxItems=20", "m_nUserHotKeyVk=0x51",
                                 "m_nUserHotKeyMods=2", "m_ptHot.x=-28", "m_dwOptions=0xF91F"});
     ASSERT_EQ(created.exitCode, 0) << created.err;
+    // A change to the file now there keeps the active collection's layout.
+    ASSERT_EQ(Qbx(dir, {"set", "Clipboard.qbx", "m_nSound=200"}).exitCode, 0);
     Bytes file = ReadAll(dir.Path("Clipboard.qbx"));
     ASSERT_EQ(file.size(), 40u);
     EXPECT_EQ(file[30], 0x51);
     EXPECT_EQ(file[31], 0x02);
+    EXPECT_EQ(file[39], 200);
 
     ToolRun prefs = Qbx(dir, {"prefs", "Clipboard.qbx"});
     EXPECT_EQ(prefs.exitCode, 0);
