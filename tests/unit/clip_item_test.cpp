@@ -1,10 +1,8 @@
 #include "store/clip_item.h"
 
-#include "platform/data_offer.h"
+#include "fakes/fake_data_offer.h"
 
 #include <gtest/gtest.h>
-
-#include <map>
 
 namespace {
 
@@ -45,19 +43,6 @@ Bytes Dib24(int32_t w, int32_t h) {
     b[14] = 24;
     return b;
 }
-
-class OfferStub : public IDataOffer {
-public:
-    std::map<unsigned, Bytes> formats;
-    bool IsFormatAvailable(unsigned f) const override { return formats.count(f) != 0; }
-    bool GetData(unsigned f, Bytes& data) const override {
-        auto it = formats.find(f);
-        if (it == formats.end())
-            return false;
-        data = it->second;
-        return true;
-    }
-};
 
 } // namespace
 
@@ -140,23 +125,12 @@ TEST(ClipItem, FileListsNameTheFirstFileAndStayInsideTheirBlock) {
     EXPECT_EQ(cut->text, "C:\\" + std::string(257, 'p') + "\r\nE:\\e\r\n");
 }
 
-TEST(ClipItem, BitmapCounterNumbersOneTo200) {
-    uint8_t counter = 0;
-    EXPECT_EQ(CClipItem::FromDib(Dib24(4, 2), counter)->caption,
-              "Bitmap 001 (4x2x16M) 24 bits True Color");
-    EXPECT_EQ(counter, 1);
-    counter = 199;
-    auto bmp = CClipItem::FromDib(Dib24(3, 3), counter);
-    EXPECT_EQ(bmp->caption.substr(0, 12), "Bitmap 200 (");
-    EXPECT_EQ(counter, 0);
-    EXPECT_EQ(bmp->type, CLIP_BITMAP);
-    EXPECT_EQ(bmp->size, 56u);
-    EXPECT_EQ(bmp->dib.size(), 56u);
-}
-
-TEST(ClipItem, CopyOwnsItsOwnDibAndLeavesFileAndChildrenBehind) {
-    uint8_t counter = 0;
+TEST(ClipItem, BitmapCounterNumbersOneTo200AndACopyLeavesFileAndChildrenBehind) {
+    uint8_t counter = 199;
     auto original = CClipItem::FromDib(Dib24(2, 2), counter);
+    EXPECT_EQ(original->caption, "Bitmap 200 (2x2x16M) 24 bits True Color");
+    EXPECT_EQ(counter, 0);
+    EXPECT_EQ(original->size, 56u);
     CClipItem owner;
     original->owner = &owner;
     original->fileOffset = 1234;
@@ -171,26 +145,20 @@ TEST(ClipItem, CopyOwnsItsOwnDibAndLeavesFileAndChildrenBehind) {
     EXPECT_EQ(copy.owner, &owner);
     EXPECT_EQ(copy.caption, original->caption);
     EXPECT_EQ(copy.flags, CLIP_HAS_HTML);
-    EXPECT_EQ(copy.size, original->size);
 }
 
 TEST(ClipItem, HtmlFlagFollowsTheHtml) {
     auto item = CClipItem::FromText("t");
-    OfferStub offer;
-    offer.formats[49300] = Block(std::string("Version:0.9\r\n<p>x</p>\0garbage", 29));
-    item->AttachHtml(offer, 49300);
-    EXPECT_EQ(item->html, "Version:0.9\r\n<p>x</p>");
-    EXPECT_TRUE(item->HasHtml());
-
-    offer.formats[49300] = Block("no terminator");
-    item->AttachHtml(offer, 49300);
-    EXPECT_EQ(item->html, "no terminator");
-
-    offer.formats[49300] = Block(std::string("\0<p>", 4));
-    item->AttachHtml(offer, 49300);
-    EXPECT_FALSE(item->HasHtml());
-    EXPECT_TRUE(item->html.empty());
-
+    FakeDataOffer offer;
+    for (const auto& [block, html] :
+         {std::pair<std::string, std::string>{std::string("<p>x</p>\0garbage", 16), "<p>x</p>"},
+          {"no terminator", "no terminator"},
+          {std::string("\0<p>", 4), ""}}) {
+        offer.blocks[49300] = Block(block);
+        item->AttachHtml(offer, 49300);
+        EXPECT_EQ(item->html, html);
+        EXPECT_EQ(item->HasHtml(), !html.empty());
+    }
     item->SetHtml("x");
     item->AttachHtml(offer, 12345); // absent format
     EXPECT_FALSE(item->HasHtml());

@@ -1,62 +1,79 @@
+// DIB headers: their caption, where their pixels begin, and the bitmap file made of them.
+#include "store/bitmap_file.h"
 #include "store/dib_header.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 namespace {
 
-void Put32(std::vector<uint8_t>& b, size_t at, uint32_t v) {
-    for (int i = 0; i < 4; ++i)
+using Bytes = std::vector<uint8_t>;
+
+void Put(Bytes& b, size_t at, uint32_t v, int width) {
+    for (int i = 0; i < width; ++i)
         b[at + i] = static_cast<uint8_t>(v >> (8 * i));
 }
-void Put16(std::vector<uint8_t>& b, size_t at, uint16_t v) {
-    b[at] = static_cast<uint8_t>(v);
-    b[at + 1] = static_cast<uint8_t>(v >> 8);
-}
 
-std::vector<uint8_t> InfoDib(int32_t w, int32_t h, uint16_t bits, uint32_t used = 0,
-                             uint32_t headerSize = 40, size_t total = 2048) {
-    std::vector<uint8_t> b(total);
-    Put32(b, 0, headerSize);
-    Put32(b, 4, static_cast<uint32_t>(w));
-    Put32(b, 8, static_cast<uint32_t>(h));
-    Put16(b, 12, 1);
-    Put16(b, 14, bits);
-    Put32(b, 32, used);
+// A DIB block of `total` bytes; byte i after the header holds i & 0xFF, so that a wrong cut
+// shows in the content.
+Bytes InfoDib(int32_t w, int32_t h, uint16_t bits, size_t total = 2048, uint32_t compression = 0,
+              uint32_t used = 0, uint32_t headerSize = 40) {
+    Bytes b(total);
+    Put(b, 0, headerSize, 4);
+    Put(b, 4, static_cast<uint32_t>(w), 4);
+    Put(b, 8, static_cast<uint32_t>(h), 4);
+    Put(b, 12, 1, 2);
+    Put(b, 14, bits, 2);
+    Put(b, 16, compression, 4);
+    Put(b, 32, used, 4);
+    for (size_t i = 40; i < total; ++i)
+        b[i] = static_cast<uint8_t>(i);
     return b;
 }
 
-std::vector<uint8_t> CoreDib(uint16_t w, uint16_t h, uint16_t bits, size_t total = 200) {
-    std::vector<uint8_t> b(total);
-    Put32(b, 0, 12);
-    Put16(b, 4, w);
-    Put16(b, 6, h);
-    Put16(b, 8, 1);
-    Put16(b, 10, bits);
+// A block with an old 12-byte header.
+Bytes CoreDib(uint16_t w, uint16_t h, uint16_t bits, size_t total) {
+    Bytes b(total);
+    Put(b, 0, 12, 4);
+    Put(b, 4, w, 2);
+    Put(b, 6, h, 2);
+    Put(b, 8, 1, 2);
+    Put(b, 10, bits, 2);
     return b;
+}
+
+// What WriteBitmapFile puts into a file; `written` tells its result.
+Bytes Written(const Bytes& dib, bool& written) {
+    std::FILE* f = std::tmpfile();
+    written = WriteBitmapFile(f, dib.data(), dib.size());
+    std::rewind(f);
+    Bytes out;
+    for (int c; (c = std::fgetc(f)) != EOF;)
+        out.push_back(static_cast<uint8_t>(c));
+    std::fclose(f);
+    return out;
 }
 
 } // namespace
 
 TEST(BitmapCaption, NamesSizeAndColours) {
     const struct {
-        std::vector<uint8_t> dib;
+        Bytes dib;
         const char* caption;
     } cases[] = {
         {InfoDib(1024, 768, 24), "Bitmap 007 (1024x768x16M) 24 bits True Color"},
         {InfoDib(32, 32, 32), "Bitmap 007 (32x32x4G) 32 bits True Color"},
         {InfoDib(8, 8, 16), "Bitmap 007 (8x8x64K) 16 bits High Color"},
         {InfoDib(32, 32, 8), "Bitmap 007 (32x32x256)"},
-        {InfoDib(32, 32, 4), "Bitmap 007 (32x32x16)"},
         {InfoDib(2, 3, 1), "Bitmap 007 (2x3x2)"},
         {InfoDib(4, -3, 24), "Bitmap 007 (4x-3x16M) 24 bits True Color"}, // height as stored
         // Colours used win over the bit count; only their low 16 bits count.
-        {InfoDib(1, 1, 8, 5), "Bitmap 007 (1x1x5)"},
-        {InfoDib(1, 1, 24, 12), "Bitmap 007 (1x1x12)"},
-        {InfoDib(1, 1, 8, 0x10005), "Bitmap 007 (1x1x5)"},
-        {CoreDib(300, 200, 4), "Bitmap 007 (300x200x16)"},
-        {CoreDib(640, 480, 24), "Bitmap 007 (640x480x16M) 24 bits True Color"},
-        {InfoDib(64, 48, 8, 0, 124), "Bitmap 007 (64x48x256)"},
-        {InfoDib(64, 48, 32, 0, 108), "Bitmap 007 (64x48x4G) 32 bits True Color"},
+        {InfoDib(1, 1, 24, 2048, 0, 12), "Bitmap 007 (1x1x12)"},
+        {InfoDib(1, 1, 8, 2048, 0, 0x10005), "Bitmap 007 (1x1x5)"},
+        {CoreDib(300, 200, 4, 200), "Bitmap 007 (300x200x16)"},
+        {InfoDib(64, 48, 8, 2048, 0, 0, 124), "Bitmap 007 (64x48x256)"},
+        {InfoDib(64, 48, 32, 2048, 0, 0, 108), "Bitmap 007 (64x48x4G) 32 bits True Color"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(BitmapCaption(7, ReadDibHeader(c.dib)), c.caption);
@@ -66,35 +83,72 @@ TEST(BitmapCaption, NamesSizeAndColours) {
 TEST(ReadDibHeader, NeverReadsPastAShortBlock) {
     // Each block is exactly as long as given, so a read past it trips the sanitizer.
     for (size_t len : {0, 3, 4, 11, 39}) {
-        auto dib = InfoDib(100, 100, 24, 0, 40, 40);
+        auto dib = InfoDib(100, 100, 24, 40);
         dib.resize(len);
         dib.shrink_to_fit();
         EXPECT_FALSE(ReadDibHeader(dib).valid) << len;
         EXPECT_EQ(BitmapCaption(7, ReadDibHeader(dib)), "Bitmap 007 (0x0x0)") << len;
     }
-    EXPECT_FALSE(ReadDibHeader(InfoDib(10, 10, 8, 0, 124, 100)).valid) << "longer than the block";
-    EXPECT_FALSE(ReadDibHeader(InfoDib(10, 10, 8, 0, 30, 100)).valid) << "no kind has 30 bytes";
+    EXPECT_FALSE(ReadDibHeader(InfoDib(9, 9, 8, 100, 0, 0, 124)).valid) << "longer than the block";
+    EXPECT_FALSE(ReadDibHeader(InfoDib(9, 9, 8, 100, 0, 0, 30)).valid) << "no kind has 30 bytes";
     EXPECT_TRUE(ReadDibHeader(CoreDib(1, 1, 1, 12)).valid);
-    EXPECT_TRUE(ReadDibHeader(InfoDib(1, 1, 1, 0, 40, 40)).valid);
+    EXPECT_TRUE(ReadDibHeader(InfoDib(1, 1, 1, 40)).valid);
 }
 
-TEST(DibBitsOffset, SkipsHeaderMasksAndColourTable) {
-    auto bitfields = InfoDib(2, 2, 16);
-    Put32(bitfields, 16, 3);
+// A colour table that runs past the block leaves nothing to draw.
+TEST(DibBitsOffset, IsZeroWhenTheColourTableLeavesNoPixels) {
+    for (const auto& [dib, offset] : {std::pair<Bytes, size_t>{InfoDib(2, 2, 8, 500), 0},
+                                      {InfoDib(2, 2, 8, 2048, 0, 0xFFFF), 0},
+                                      {InfoDib(2, 2, 8, 40 + 1024), 0},
+                                      {InfoDib(2, 2, 8, 40 + 1025), 40 + 1024}})
+        EXPECT_EQ(DibBitsOffset(dib), offset) << dib.size();
+}
+
+// The file is the 14-byte header and the DIB up to the end of its pixel array, or of the
+// block when that ends first.
+TEST(WriteBitmapFile, EndsAtThePixelArrayOrTheBlock) {
     const struct {
-        std::vector<uint8_t> dib;
-        size_t offset;
+        const char* what;
+        Bytes dib;
+        uint32_t bitsStart;
+        uint32_t dibBytes;
     } cases[] = {
-        {InfoDib(2, 2, 8), 40 + 256 * 4},
-        {InfoDib(2, 2, 24), 40},
-        {bitfields, 52},
-        {CoreDib(2, 2, 4), 12 + 16 * 3},
-        // A colour table that runs past the block leaves nothing to draw.
-        {InfoDib(2, 2, 8, 0, 40, 500), 0},
-        {InfoDib(2, 2, 8, 0xFFFF), 0},
-        {InfoDib(2, 2, 8, 0, 40, 40 + 1024), 0},
-        {InfoDib(2, 2, 8, 0, 40, 40 + 1025), 40 + 1024},
+        {"24 bits, rows of 9 bytes padded to 12, 10 bytes after them", InfoDib(3, 2, 24, 74), 40,
+         64},
+        {"8 bits without a used count: 256 colours", InfoDib(5, 2, 8, 1083), 1064, 1080},
+        {"three colours used", InfoDib(5, 2, 8, 76, 0, 3), 52, 68},
+        {"bit fields: three masks", InfoDib(3, 2, 16, 72, 3), 52, 68},
+        {"top-down: as many rows as the height's size", InfoDib(1, -3, 24, 56), 40, 52},
+        {"1 bit: two colours", InfoDib(1, 1, 1, 52), 48, 52},
+        {"an old 12-byte header", CoreDib(2, 2, 4, 70), 60, 68},
+        {"run-length pixels: all the block holds", InfoDib(100, 100, 8, 1094, 1), 1064, 1094},
+        {"cut inside the pixels", InfoDib(4, 4, 24, 60), 40, 60},
+        {"sizes whose product overflows", InfoDib(0x7FFFFFFF, -0x7FFFFFFF - 1, 32, 48), 40, 48},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(DibBitsOffset(c.dib), c.offset) << c.dib.size();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Bytes expected = {'B', 'M', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+        Put(expected, 2, 14 + c.dibBytes, 4);
+        Put(expected, 10, 14 + c.bitsStart, 4);
+        expected.insert(expected.end(), c.dib.begin(), c.dib.begin() + c.dibBytes);
+        bool written = false;
+        EXPECT_EQ(Written(c.dib, written), expected);
+        EXPECT_TRUE(written);
+    }
+}
+
+TEST(WriteBitmapFile, RefusesWhatIsNoBitmapAndSaysWhenTheWriteFails) {
+    // A colour table that runs past the block, a header of no known kind, a negative width,
+    // a block too short for any header.
+    for (const Bytes& bad :
+         {InfoDib(2, 2, 8, 40 + 100), Bytes(60, 'B'), InfoDib(-2, 2, 24, 60), Bytes{40, 0, 0}}) {
+        bool written = true;
+        EXPECT_TRUE(Written(bad, written).empty());
+        EXPECT_FALSE(written);
+    }
+    std::FILE* readOnly = std::fopen("/dev/null", "rb");
+    ASSERT_NE(readOnly, nullptr);
+    Bytes dib = InfoDib(1, 1, 24, 44);
+    EXPECT_FALSE(WriteBitmapFile(readOnly, dib.data(), dib.size()));
+    std::fclose(readOnly);
 }

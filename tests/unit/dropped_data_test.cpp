@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "fakes/fake_data_offer.h"
+#include "unit/qbx_test_files.h"
 #include "platform/win_constants.h"
 #include "store/collections.h"
 
@@ -107,12 +108,7 @@ TEST_F(DroppedData, NoSizeLimitsButTrimmed) {
 }
 
 TEST_F(DroppedData, BitmapReplacesAnEqualOneAndIsMarkedWithHtml) {
-    std::vector<uint8_t> dib(40 + 4 * 4, 0);
-    dib[0] = 40;
-    dib[4] = 2;
-    dib[8] = 2;
-    dib[12] = 1;
-    dib[14] = 32;
+    const Bytes dib = MakeDib(2, 2);
     uint8_t counter = 0;
     active.push_back(CClipItem::FromDib(dib, counter));
     offer.blocks[win::CF_DIB] = dib;

@@ -56,35 +56,6 @@ TEST(ItemRecord, CaptionTypeContentAndHtml) {
     EXPECT_EQ(back[0]->dib, (Bytes{1, 2, 3}));
 }
 
-TEST(ItemRecord, EveryKindRoundTrips) {
-    TempProgramFolder dir;
-    ClipList items;
-    items.push_back(Item("plain", CLIP_TEXT, std::string(70000, 'x') + "\r\nend", "<p>x</p>"));
-    items.push_back(Item("rich", CLIP_RTF, "{\\rtf1 Hello}"));
-    items.push_back(Item("files", CLIP_FILES, "C:\\a\\x.txt\r\nC:\\a\\y.txt\r\n"));
-    items.push_back(Item("wide", CLIP_FILES_WIDE, "C:\\\xCF\xF0.txt\r\n"));
-    items.push_back(Bitmap("pic", MakeDib(5, -4)));
-    items.push_back(Item("", CLIP_TEXT, std::string("nul\0inside", 10)));
-    ASSERT_TRUE(WriteQbxFile(dir.Path("r.qbx"), QbxLayout::Active, CPreferences(), items));
-
-    QbxReadResult r;
-    ClipList back = ReadItems(dir.Path("r.qbx"), &r);
-    EXPECT_TRUE(r.whole);
-    ASSERT_EQ(back.size(), items.size());
-    for (size_t i = 0; i < items.size(); ++i) {
-        SCOPED_TRACE(items[i]->caption);
-        EXPECT_EQ(back[i]->caption, items[i]->caption);
-        EXPECT_EQ(back[i]->type, items[i]->type);
-        EXPECT_EQ(back[i]->text, items[i]->text);
-        EXPECT_EQ(back[i]->dib, items[i]->dib);
-        EXPECT_EQ(back[i]->html, items[i]->html);
-        EXPECT_EQ(back[i]->flags, items[i]->flags);
-        EXPECT_EQ(back[i]->fileOffset, 0u);
-    }
-    EXPECT_EQ(back[0]->size, 70005u);
-    EXPECT_EQ(back[4]->size, items[4]->dib.size());
-}
-
 TEST(ItemRecord, ACutRecordIsDroppedAndTheOnesBeforeKept) {
     TempProgramFolder dir;
     ClipList items;

