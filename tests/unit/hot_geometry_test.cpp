@@ -176,29 +176,13 @@ TEST(HotHover, TheMenuOpensOnlyAfterThePointerRestedForAPeriod) {
     struct Case {
         bool on;
         std::vector<Event> events;
-        std::string steps; // per event: 's' timer started, 'x' stopped, 'O' menu opened, '.'
+        std::string steps; // in order: 's' timer started, 'x' stopped, 'O' menu opened, '.' none
     };
     const Case cases[] = {
-        {false,
-         {{'h', 5}, {'t', 5}},
-         "."
-         "x"},
-        {true,
-         {{'h', 5}, {'t', 5}},
-         "s"
-         "xO"},
-        {true,
-         {{'h', 5}, {'h', 6}, {'t', 7}, {'t', 7}},
-         "s"
-         "."
-         "."
-         "xO"},
-        {true,
-         {{'h', 5}, {'o', 5}, {'h', 6}, {'t', 6}},
-         "s"
-         "x"
-         "s"
-         "xO"},
+        {false, {{'h', 5}, {'t', 5}}, ".x"},
+        {true, {{'h', 5}, {'t', 5}}, "sxO"},
+        {true, {{'h', 5}, {'h', 6}, {'t', 7}, {'t', 7}}, "s..xO"},
+        {true, {{'h', 5}, {'o', 5}, {'h', 6}, {'t', 6}}, "sxsxO"},
     };
     for (size_t i = 0; i < std::size(cases); ++i) {
         HoverArm arm(cases[i].on);

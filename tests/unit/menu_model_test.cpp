@@ -224,4 +224,14 @@ TEST(TimeEntries, PatternsFromLanguageLibrariesAreNeverTrustedAsFormats) {
     EXPECT_EQ(FormatLocalTime(std::string(118, 'x') + "%B", t),
               std::string(118, 'x') + "September");
     EXPECT_EQ(FormatLocalTime(std::string(119, 'x') + "%B", t), "");
+    // The day of the year counts 29 February in leap years only.
+    const struct {
+        int year, month, day;
+        const char* shown;
+    } days[] = {{2023, 3, 1, "060"}, {2024, 3, 1, "061"},  {1900, 3, 1, "060"},
+                {2000, 3, 1, "061"}, {2024, 2, 29, "060"}, {2024, 13, 1, "000"}};
+    for (const auto& d : days) {
+        t.year = d.year, t.month = d.month, t.day = d.day;
+        EXPECT_EQ(FormatLocalTime("%j", t), d.shown) << d.year << "-" << d.month;
+    }
 }
