@@ -132,6 +132,7 @@ TEST(EntryLook, AddressesReportWhatOpensThem) {
     EXPECT_EQ(ReportOf(bare).status, int32_t(ID_URL_FIRST));
     EXPECT_EQ(ReportOf(Entry(EntryKind::Url, ID_URL_FIRST, "https://x.org")).path, "https://x.org");
     const EntryLook look = LookOf(bare, false, Context());
+    EXPECT_EQ(look.text, "example.org/page");
     EXPECT_EQ(look.shell, ShellIcon::Address);
     EXPECT_TRUE(look.fitWidth);
     // Measured on its first 36 characters only.
