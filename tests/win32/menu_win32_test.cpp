@@ -13,6 +13,7 @@
 #include "menu_entries.h"
 #include "platform/ui_strings.h"
 #include "resource.h"
+#include "store/preferences.h"
 #include "ui/menu_ids.h"
 #include "ui/menu_model.h"
 #include "ui/menu_rules.h"
