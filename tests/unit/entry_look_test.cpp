@@ -147,7 +147,9 @@ TEST(EntryLook, DocumentsShowTheirFileNameAndReportTheWholePath) {
     EXPECT_EQ(look.text, "plan.doc");
     EXPECT_EQ(look.shell, ShellIcon::File);
     EXPECT_EQ(look.shellName, "plan.doc");
+    EXPECT_EQ(MeasureOf(doc, Context().now).text, "plan.doc");
     const EntryReport report = ReportOf(doc);
+    EXPECT_EQ(report.status, int32_t(ID_DOC_FIRST + 3));
     EXPECT_EQ(report.path, "C:\\work\\plan.doc");
     EXPECT_EQ(report.item, nullptr);
     EXPECT_EQ(LookOf(Entry(EntryKind::Document, ID_DOC_FIRST, "report.doc"), false, Context()).text,

@@ -137,6 +137,7 @@ TEST(HotGeometry, HotMenuSizes) {
     EXPECT_GT(button.left, 20) << "right of the state picture";
     EXPECT_GT(button.top, 4) << "below the frame";
     EXPECT_LE(button.bottom, 4 + 15) << "within the caption";
+    EXPECT_GT(button.bottom, button.top + 5) << "of the caption's height, less a margin";
     EXPECT_EQ(HotMenuWidth(0, 1280), 60);
     EXPECT_EQ(HotMenuWidth(140, 1280), 140);
     EXPECT_EQ(HotMenuWidth(9000, 1280), 1280);

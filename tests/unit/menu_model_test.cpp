@@ -146,6 +146,9 @@ TEST(MainMenuModel, ExtensionPopupsCarryTagsAndTheDocumentsPopupsAreShared) {
         uintptr_t tag = 99;
         EXPECT_TRUE(EntryTag(menu.entries[i].kind, tag));
         EXPECT_EQ(tag, expected[i]);
+        EntryKind kind = EntryKind::Item; // what the drawing finds behind the tag
+        EXPECT_TRUE(KindOfTag(tag, kind));
+        EXPECT_EQ(kind, menu.entries[i].kind);
     }
     EXPECT_EQ(Ids(*menu.entries[0].submenu),
               (std::vector<unsigned>{17408, 17409, 17410, 17411, 17412, 17413}));
