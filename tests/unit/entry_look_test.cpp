@@ -77,6 +77,7 @@ TEST(EntryLook, ItemPicturesFollowKindHtmlAndCaptionMarks) {
         unsigned picture;
     } cases[] = {
         {CLIP_TEXT, "plain", false, IDI_ITEM_TEXT},
+        {CLIP_TEXT, "", false, IDI_ITEM_TEXT},
         {CLIP_TEXT, "+only at start", false, IDI_ITEM_TEXT},
         {CLIP_TEXT, "+chain+", false, IDI_ITEM_TEXT + 1},
         {CLIP_TEXT, "x" + programNoStart, false, IDI_ITEM_TEXT + 2},
@@ -86,6 +87,9 @@ TEST(EntryLook, ItemPicturesFollowKindHtmlAndCaptionMarks) {
         {CLIP_TEXT, "x" + program, true, IDI_ITEM_HTML + 3},
         {CLIP_TEXT, "x" + media, true, IDI_ITEM_HTML + 3},
         {CLIP_FILES, "f", false, IDI_ITEM_FILES},
+        {CLIP_FILES_WIDE, "f", false, IDI_ITEM_FILES},
+        {CLIP_FILES, "x" + programNoStart, true, IDI_ITEM_HTML + 2},
+        {CLIP_TEXT, "x" + media, false, IDI_ITEM_MEDIA + 3},
         {CLIP_FILES_WIDE, "x" + program, false, IDI_ITEM_FILES + 3},
         {CLIP_BITMAP, "Bitmap 001", false, IDI_ITEM_BITMAP},
         {CLIP_COLLECTION, "Work", false, IDI_ITEM_BITMAP},
@@ -128,6 +132,7 @@ TEST(EntryLook, AddressesReportWhatOpensThem) {
     EXPECT_EQ(ReportOf(bare).status, int32_t(ID_URL_FIRST));
     EXPECT_EQ(ReportOf(Entry(EntryKind::Url, ID_URL_FIRST, "https://x.org")).path, "https://x.org");
     const EntryLook look = LookOf(bare, false, Context());
+    EXPECT_EQ(look.text, "example.org/page");
     EXPECT_EQ(look.shell, ShellIcon::Address);
     EXPECT_TRUE(look.fitWidth);
     // Measured on its first 36 characters only.
@@ -142,7 +147,9 @@ TEST(EntryLook, DocumentsShowTheirFileNameAndReportTheWholePath) {
     EXPECT_EQ(look.text, "plan.doc");
     EXPECT_EQ(look.shell, ShellIcon::File);
     EXPECT_EQ(look.shellName, "plan.doc");
+    EXPECT_EQ(MeasureOf(doc, Context().now).text, "plan.doc");
     const EntryReport report = ReportOf(doc);
+    EXPECT_EQ(report.status, int32_t(ID_DOC_FIRST + 3));
     EXPECT_EQ(report.path, "C:\\work\\plan.doc");
     EXPECT_EQ(report.item, nullptr);
     EXPECT_EQ(LookOf(Entry(EntryKind::Document, ID_DOC_FIRST, "report.doc"), false, Context()).text,
@@ -227,39 +234,4 @@ TEST(EntrySize, AddressesAreCutToFitWithDots) {
     EXPECT_EQ(FitText("abcdefgh", 36, six), "abcdef...");
     EXPECT_EQ(FitText("abc", 0, six), "...");
     EXPECT_EQ(FitText("", 10, six), "");
-}
-
-TEST(EntryLook, IconIndexCombinesKindHtmlAndCaptionMarks) {
-    const std::string sched = " <08:30,*,*,* *:* *:*,* *:*,*,*,* 01>";
-    const std::string noStart = " <*:*,*,*,* *:* *:*,* *:*,*,*,* 03>";
-    const struct {
-        uint16_t type;
-        std::string caption;
-        bool html;
-        int index;
-    } cases[] = {
-        {CLIP_TEXT, "plain", false, 3},
-        {CLIP_TEXT, "", false, 3},
-        {CLIP_RTF, "doc", false, 7},
-        {CLIP_RTF, "doc", true, 11},
-        {CLIP_FILES, "f", false, 19},
-        {CLIP_FILES_WIDE, "f", false, 19},
-        {CLIP_BITMAP, "Bitmap 001", false, 15},
-        {CLIP_COLLECTION, "Work", false, 15},
-        {CLIP_TEXT, "+1 count %u+", false, 4},
-        {CLIP_TEXT, "+only at start", false, 3},
-        {CLIP_TEXT, "+counter+", true, 12},
-        {CLIP_TEXT, "News" + sched, false, 26},   // MCI player, start set
-        {CLIP_TEXT, "Clock" + noStart, false, 5}, // external program, no start time
-        {CLIP_FILES, "Clock" + noStart, false, 21},
-        {CLIP_FILES, "Clock" + noStart, true, 13},
-    };
-    for (const auto& c : cases) {
-        CClipItem item;
-        item.type = c.type;
-        item.caption = c.caption;
-        if (c.html)
-            item.SetHtml("<p>");
-        EXPECT_EQ(GetIconIndex(item), c.index) << c.caption;
-    }
 }

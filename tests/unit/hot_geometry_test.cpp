@@ -1,4 +1,4 @@
-// The hot window's rules that need no window: frames by state, pictures fit to be a strip,
+// The hot window's rules that need no window: styles, pictures fit to be a strip,
 // the clock's cells, the window's shape, its place on the desktop, the hover wait and the
 // caption texts; and the Camera's sizes and fragments.
 #include <gtest/gtest.h>
@@ -25,13 +25,9 @@ std::vector<uint8_t> BitmapFileStart(const char* magic, int32_t width, int32_t h
     return b;
 }
 
-TEST(HotGeometry, FrameOfTheStateShowsBusyFirstAndPausedWhenBusyEnds) {
-    EXPECT_EQ(IndicatorOf(false, false), HOT_FREE);
-    EXPECT_EQ(IndicatorOf(true, false), HOT_BUSY);
-    EXPECT_EQ(IndicatorOf(true, true), HOT_BUSY);
-    EXPECT_EQ(IndicatorOf(false, true), HOT_PAUSED) << "the end of work must not hide a pause";
-    // Only style 6 reads the file, on the classic picture when it is unusable; styles past
-    // 7 show nothing.
+// (Which frame each state shows, the hot window's keeper tests prove.)
+TEST(HotGeometry, OnlyStyleSixReadsTheFileAndStylesPastSevenShowNothing) {
+    // Style 6 falls back on the classic picture when the file is unusable.
     for (uint8_t style = 1; style <= 7; ++style)
         EXPECT_EQ(LookOfHotStyle(style | 0x10).external, style == 6) << int(style);
     EXPECT_EQ(LookOfHotStyle(0x16).bitmap, LookOfHotStyle(2).bitmap);
@@ -141,6 +137,7 @@ TEST(HotGeometry, HotMenuSizes) {
     EXPECT_GT(button.left, 20) << "right of the state picture";
     EXPECT_GT(button.top, 4) << "below the frame";
     EXPECT_LE(button.bottom, 4 + 15) << "within the caption";
+    EXPECT_GT(button.bottom, button.top + 5) << "of the caption's height, less a margin";
     EXPECT_EQ(HotMenuWidth(0, 1280), 60);
     EXPECT_EQ(HotMenuWidth(140, 1280), 140);
     EXPECT_EQ(HotMenuWidth(9000, 1280), 1280);
@@ -176,29 +173,13 @@ TEST(HotHover, TheMenuOpensOnlyAfterThePointerRestedForAPeriod) {
     struct Case {
         bool on;
         std::vector<Event> events;
-        std::string steps; // per event: 's' timer started, 'x' stopped, 'O' menu opened, '.'
+        std::string steps; // in order: 's' timer started, 'x' stopped, 'O' menu opened, '.' none
     };
     const Case cases[] = {
-        {false,
-         {{'h', 5}, {'t', 5}},
-         "."
-         "x"},
-        {true,
-         {{'h', 5}, {'t', 5}},
-         "s"
-         "xO"},
-        {true,
-         {{'h', 5}, {'h', 6}, {'t', 7}, {'t', 7}},
-         "s"
-         "."
-         "."
-         "xO"},
-        {true,
-         {{'h', 5}, {'o', 5}, {'h', 6}, {'t', 6}},
-         "s"
-         "x"
-         "s"
-         "xO"},
+        {false, {{'h', 5}, {'t', 5}}, ".x"},
+        {true, {{'h', 5}, {'t', 5}}, "sxO"},
+        {true, {{'h', 5}, {'h', 6}, {'t', 7}, {'t', 7}}, "s..xO"},
+        {true, {{'h', 5}, {'o', 5}, {'h', 6}, {'t', 6}}, "sxsxO"},
     };
     for (size_t i = 0; i < std::size(cases); ++i) {
         HoverArm arm(cases[i].on);

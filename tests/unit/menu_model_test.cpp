@@ -146,6 +146,9 @@ TEST(MainMenuModel, ExtensionPopupsCarryTagsAndTheDocumentsPopupsAreShared) {
         uintptr_t tag = 99;
         EXPECT_TRUE(EntryTag(menu.entries[i].kind, tag));
         EXPECT_EQ(tag, expected[i]);
+        EntryKind kind = EntryKind::Item; // what the drawing finds behind the tag
+        EXPECT_TRUE(KindOfTag(tag, kind));
+        EXPECT_EQ(kind, menu.entries[i].kind);
     }
     EXPECT_EQ(Ids(*menu.entries[0].submenu),
               (std::vector<unsigned>{17408, 17409, 17410, 17411, 17412, 17413}));
@@ -217,6 +220,8 @@ TEST(TimeEntries, PatternsFromLanguageLibrariesAreNeverTrustedAsFormats) {
     t.hour = 21, t.minute = 15, t.second = 0, t.month = 9;
     EXPECT_EQ(FormatLocalTime("Time: %H:%M:%S ...", t), "Time: 21:15:00 ...");
     EXPECT_EQ(FormatLocalTime("%I %p, 100%%", t), "09 PM, 100%");
+    t.dayOfWeek = 7; // out of range: no name is read beyond the table
+    EXPECT_EQ(FormatLocalTime("%m/%A", t), "09/?");
     // Conversions that are not time conversions stay as text; a lone % at the end too.
     EXPECT_EQ(FormatLocalTime("%s %n %d%", t), "%s %n 00%");
     // Too long for the system's buffer of 128 characters: nothing is shown.
@@ -224,4 +229,15 @@ TEST(TimeEntries, PatternsFromLanguageLibrariesAreNeverTrustedAsFormats) {
     EXPECT_EQ(FormatLocalTime(std::string(118, 'x') + "%B", t),
               std::string(118, 'x') + "September");
     EXPECT_EQ(FormatLocalTime(std::string(119, 'x') + "%B", t), "");
+    // The day of the year counts 29 February in leap years only.
+    const struct {
+        int year, month, day;
+        const char* shown;
+    } days[] = {{2023, 3, 1, "060"},  {2024, 3, 1, "061"},  {1900, 3, 1, "060"},
+                {2000, 3, 1, "061"},  {2024, 2, 29, "060"}, {2024, 13, 1, "000"},
+                {2023, 12, 31, "365"}};
+    for (const auto& d : days) {
+        t.year = d.year, t.month = d.month, t.day = d.day;
+        EXPECT_EQ(FormatLocalTime("%j", t), d.shown) << d.year << "-" << d.month;
+    }
 }

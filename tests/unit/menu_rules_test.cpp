@@ -37,6 +37,7 @@ TEST(MenuPosition, ReopeningFindsThePositionAgainEvenAtTheScreenEdge) {
         EXPECT_EQ(again.x, shown.x);
         EXPECT_EQ(again.y, shown.y);
         EXPECT_EQ(MenuPosition(again, {7, 9}).x, shown.x);
+        EXPECT_EQ(RememberedPosition(again).x, shown.x) << "remembered twice";
     }
 }
 

@@ -105,13 +105,9 @@ TEST_F(MenuTracking, MouseAtTopOpensLowerAndReopeningReturnsThere) {
     AddActive("one");
     input.cursor = {500, 0};
     service.OpenMainMenu();
-    input.cursor = {50, 0};
-    service.OpenMainMenu();
-    ASSERT_EQ(menus.shown.size(), 2u);
+    ASSERT_EQ(menus.shown.size(), 1u);
     EXPECT_EQ(menus.shown[0].x, 400);
     EXPECT_EQ(menus.shown[0].y, 100);
-    EXPECT_EQ(menus.shown[1].x, 100);
-    EXPECT_EQ(menus.shown[1].y, 100);
 
     // After a dialog the menu comes back where it was, not at the pointer.
     service.m_bAppMenu = 0;
@@ -119,7 +115,7 @@ TEST_F(MenuTracking, MouseAtTopOpensLowerAndReopeningReturnsThere) {
     EXPECT_EQ(window.posted.back(), (std::pair<uintptr_t, intptr_t>{0, ID_OPEN_MAIN_MENU}));
     input.cursor = {700, 700};
     service.OnCommand(0, ID_OPEN_MAIN_MENU);
-    EXPECT_EQ(menus.shown.back().x, 100);
+    EXPECT_EQ(menus.shown.back().x, 400);
     EXPECT_EQ(menus.shown.back().y, 100);
     // And the next opening follows the pointer again.
     service.OpenMainMenu();
@@ -135,9 +131,6 @@ TEST_F(MenuTracking, ContextMenuPopupsFollowTheHighlightedEntry) {
     } cases[] = {
         {-1, nullptr, CONTEXT_APP},
         {1, item, CONTEXT_ITEM},
-        {ID_STATUS_COLLECTION, nullptr, CONTEXT_COLLECTION},
-        {ID_STATUS_URLS, nullptr, CONTEXT_EXTENSION},
-        {ID_TIME_FIRST + 2, nullptr, CONTEXT_TIME},
         {ID_DOC_FIRST + 7, nullptr, CONTEXT_DOCUMENT},
     };
     for (const auto& c : cases) {

@@ -1,10 +1,9 @@
-// The hidden frame and its service window as the session sees them: never shown, and every
-// way of ending saves exactly once.
+// The hidden frame and its service window: the menu font, and the ways of ending that no
+// user's road takes (closing, the exit command and the session's end are proven by the
+// end-to-end scripts).
 #include <windows.h>
 
 #include <gtest/gtest.h>
-
-#include <string>
 
 #include "fakes/fake_collection_store.h"
 #include "fakes/fake_focus.h"
@@ -14,24 +13,8 @@
 #include "main_frame.h"
 #include "port/ini_file_win32.h"
 #include "port/resources_win32.h"
-#include "resource.h"
 
 namespace {
-// Handles what is queued; true once the quit message of the frame came.
-bool PumpUntilQuit() {
-    MSG msg;
-    const DWORD deadline = GetTickCount() + 5000;
-    while (GetTickCount() < deadline) {
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (msg.message == WM_QUIT)
-                return true;
-            DispatchMessageA(&msg);
-        }
-        Sleep(10);
-    }
-    return false;
-}
-
 class MainFrameTest : public ::testing::Test {
 protected:
     CallLog log;
@@ -53,7 +36,6 @@ protected:
     HWND Frame() const { return frame.Handle(); }
 };
 
-// (That the frame and its service window stay hidden is proven by the start-up script.)
 TEST_F(MainFrameTest, TheServiceWindowUsesTheMenuFontOfTheSettings) {
     HWND service = GetDlgItem(Frame(), 1);
     ASSERT_NE(service, nullptr);
@@ -64,32 +46,12 @@ TEST_F(MainFrameTest, TheServiceWindowUsesTheMenuFontOfTheSettings) {
     EXPECT_EQ(log.Count("load active"), 1);
 }
 
-TEST_F(MainFrameTest, SessionEndSavesOnceAndEndsTheMessageLoop) {
-    EXPECT_EQ(SendMessageA(Frame(), WM_QUERYENDSESSION, 0, 0), TRUE);
-    EXPECT_EQ(frame.Handle(), nullptr);
-    EXPECT_EQ(FindWindowA(nullptr, "Quillbox"), nullptr);
-    EXPECT_EQ(log.Count("save active"), 1);
-    EXPECT_EQ(log.Count("save modified"), 1);
-    EXPECT_TRUE(PumpUntilQuit());
-}
-
 TEST_F(MainFrameTest, EndSessionWithoutQueryStillSavesButACancelledOneDoesNot) {
     SendMessageA(Frame(), WM_ENDSESSION, FALSE, 0);
     EXPECT_TRUE(IsWindow(Frame())) << "the session goes on";
     SendMessageA(Frame(), WM_ENDSESSION, TRUE, 0);
     EXPECT_EQ(frame.Handle(), nullptr);
     EXPECT_EQ(log.Count("save active"), 1);
-}
-
-TEST_F(MainFrameTest, ExitCommandAndCloseSaveBeforeTheyReturn) {
-    SendMessageA(Frame(), WM_COMMAND, ID_APP_EXIT, 0);
-    EXPECT_EQ(frame.Handle(), nullptr);
-    EXPECT_EQ(log.Count("save active"), 1);
-
-    ASSERT_TRUE(frame.LoadFrame());
-    SendMessageA(Frame(), WM_CLOSE, 0, 0);
-    EXPECT_EQ(frame.Handle(), nullptr);
-    EXPECT_EQ(log.Count("save active"), 2);
 }
 
 TEST_F(MainFrameTest, AFrameObjectThatGoesFirstStillSaves) {
