@@ -113,40 +113,38 @@ TEST_F(PasteTest, CtrlVWhenChosenAndNoKeysWithoutTarget) {
     EXPECT_EQ(service.m_nPasteCount, 3u);
 }
 
-TEST_F(PasteTest, TextVariantsLeavePlainTextOnly) {
+TEST_F(PasteTest, VariantsLeavePlainTextOnlyAndRichTextOffersItsSourceOtherwise) {
     // Unix: each LF gets its CR, a CR already there is not doubled, a lone CR goes.
-    const std::pair<int32_t, const char*> cases[] = {{PASTE_TEXT, "Ab\ncD\r\nx\ry"},
-                                                     {PASTE_UPPER, "AB\nCD\r\nX\rY"},
-                                                     {PASTE_LOWER, "ab\ncd\r\nx\ry"},
-                                                     {PASTE_UNIX, "Ab\r\ncD\r\nxy"}};
+    const std::string text = "Ab\ncD\r\nx\ry", rtf = "{\\rtf1 Bold {\\b move}\\par next}";
+    const std::set<unsigned> plain{win::CF_TEXT};
+    const struct {
+        const std::string& source;
+        uint16_t type;
+        int32_t variant;
+        std::set<unsigned> formats;
+        const char* pasted;
+    } cases[] = {
+        {text, CLIP_TEXT, PASTE_TEXT, plain, "Ab\ncD\r\nx\ry"},
+        {text, CLIP_TEXT, PASTE_UPPER, plain, "AB\nCD\r\nX\rY"},
+        {text, CLIP_TEXT, PASTE_LOWER, plain, "ab\ncd\r\nx\ry"},
+        {text, CLIP_TEXT, PASTE_UNIX, plain, "Ab\r\ncD\r\nxy"},
+        {rtf, CLIP_RTF, PASTE_NONE, {g_cfRtf, win::CF_TEXT, g_cfHtml}, "Bold move\r\nnext"},
+        {rtf, CLIP_RTF, PASTE_TEXT, plain, "Bold move\r\nnext"},
+        {rtf, CLIP_RTF, PASTE_UPPER, plain, "BOLD MOVE\r\nNEXT"},
+        {rtf, CLIP_RTF, PASTE_LOWER, plain, "bold move\r\nnext"},
+        {rtf, CLIP_RTF, PASTE_UNIX, plain, "Bold move\r\nnext"},
+    };
     for (const auto& c : cases) {
-        service.PasteText("Ab\ncD\r\nx\ry", "<b>html</b>", CLIP_TEXT, c.first);
-        EXPECT_EQ(Formats(clipboard), std::set<unsigned>{win::CF_TEXT}) << c.first;
-        EXPECT_EQ(clipboard.TextOf(win::CF_TEXT), c.second) << c.first;
+        SCOPED_TRACE(::testing::Message() << c.type << " " << c.variant);
+        service.PasteText(c.source, "<b>move</b>", c.type, c.variant);
+        EXPECT_EQ(Formats(clipboard), c.formats);
+        EXPECT_EQ(clipboard.TextOf(win::CF_TEXT), c.pasted);
     }
-}
-
-TEST_F(PasteTest, RichTextOffersItsSourceAndPlainTextUnlessAVariantAsksForText) {
-    const std::string rtf = "{\\rtf1 Bold {\\b move}\\par next}";
-    service.PasteText(rtf, "<b>move</b>", CLIP_RTF, PASTE_NONE);
-    EXPECT_EQ(Formats(clipboard), (std::set<unsigned>{g_cfRtf, win::CF_TEXT, g_cfHtml}));
+    service.PasteText(rtf, "", CLIP_RTF, PASTE_NONE);
     EXPECT_EQ(clipboard.TextOf(g_cfRtf), rtf);
-    EXPECT_EQ(clipboard.TextOf(win::CF_TEXT), "Bold move\r\nnext");
-
     service.m_dwOptions &= ~OPT_FMT_RTF;
     service.PasteText(rtf, "", CLIP_RTF, PASTE_NONE);
-    EXPECT_EQ(Formats(clipboard), std::set<unsigned>{win::CF_TEXT});
-    service.m_dwOptions |= OPT_FMT_RTF;
-
-    const std::pair<int32_t, const char*> variants[] = {{PASTE_TEXT, "Bold move\r\nnext"},
-                                                        {PASTE_UPPER, "BOLD MOVE\r\nNEXT"},
-                                                        {PASTE_LOWER, "bold move\r\nnext"},
-                                                        {PASTE_UNIX, "Bold move\r\nnext"}};
-    for (const auto& v : variants) {
-        service.PasteText(rtf, "<b>move</b>", CLIP_RTF, v.first);
-        EXPECT_EQ(Formats(clipboard), std::set<unsigned>{win::CF_TEXT}) << v.first;
-        EXPECT_EQ(clipboard.TextOf(win::CF_TEXT), v.second) << v.first;
-    }
+    EXPECT_EQ(Formats(clipboard), plain);
 }
 
 TEST_F(PasteTest, BitmapWithAndWithoutHtml) {
