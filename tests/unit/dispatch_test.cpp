@@ -74,20 +74,6 @@ TEST_F(DispatchTest, ChosenItemIsPastedWithTheVariantOfItsKeysAndMovesToTheInser
     EXPECT_TRUE(service.m_dwOptions & OPT_INSERT_TAIL);
 }
 
-TEST_F(DispatchTest, CtrlGivesPlainTextOnlyAndCtrlShiftTheHtmlSource) {
-    service.m_activeList[0] = CClipItem::FromRtf("{\\rtf1 Rich {\\b text}}");
-    Active(0)->SetHtml("<b>text</b>");
-    input.keysDown = {win::VK_CONTROL};
-    Choose(Active(0));
-    EXPECT_EQ(clipboard.formats.size(), 1u);
-    EXPECT_EQ(clipboard.TextOf(win::CF_TEXT), "Rich text");
-
-    input.keysDown = {win::VK_CONTROL, win::VK_SHIFT};
-    Choose(Active(0));
-    EXPECT_EQ(clipboard.formats.size(), 1u);
-    EXPECT_EQ(clipboard.TextOf(win::CF_TEXT), "<b>text</b>");
-}
-
 TEST_F(DispatchTest, QueuedLetterCommandIsUsedOnceAndAnExplicitCommandWins) {
     service.m_nQueuedCmd = PASTE_LOWER;
     Active(2)->text = "MiXed";
@@ -281,14 +267,17 @@ TEST_F(ExternalDispatchTest, PicturesComeFromTheFileWithTheirHtml) {
 }
 
 TEST_F(ExternalDispatchTest, TemplatesChainsAndTheFileErrors) {
-    MakeCollection({{"+Greeting", "Dear [1], re [2]"}, {"+name+", "Ann"}, {"+city+", "Rome"}});
+    MakeCollection({{"+Greeting", "Dear [1], re [2]"}, {"+name++", "Ann"}, {"+city+", "Rome"}});
     Choose(Item(0));
     EXPECT_EQ(clipboard.TextOf(win::CF_TEXT), "Dear one, re two");
 
     focus.foreground = kTarget;
+    service.m_hWndTarget = NO_WINDOW;
     Choose(Item(1));
     EXPECT_EQ(clipboard.TextOf(win::CF_TEXT), "Ann");
-    EXPECT_EQ(keys.events.back(), "up Tab");
+    EXPECT_EQ(std::vector<std::string>(keys.events.end() - 4, keys.events.end()),
+              (std::vector<std::string>{"down Tab", "up Tab", "down Tab", "up Tab"}));
+    EXPECT_EQ(service.m_hWndTarget, kTarget) << "the target is taken again";
     EXPECT_EQ(service.m_pSelItem, Item(2));
     ASSERT_EQ(window.posted.size(), 1u);
     EXPECT_EQ(window.posted[0], (std::pair<uintptr_t, intptr_t>{3, 0}));

@@ -38,14 +38,6 @@ TEST_F(ServiceTest, CreateLoadsTheFileBeforeTheLanguageItNames) {
     EXPECT_EQ(service.m_font, FontHandle{0xF0});
 }
 
-TEST_F(ServiceTest, ALanguageWithoutItsLibraryFallsBackToEnglish) {
-    store.onLoadActive = [](ServiceState& s) { s.m_nLanguage = 1; };
-    ASSERT_TRUE(service.Create(kFrame));
-    EXPECT_EQ(service.m_nLanguage, 0);
-    EXPECT_FALSE(service.m_hLangDll.IsLoaded());
-    EXPECT_EQ(LoadUiString(128), "Quillbox");
-}
-
 TEST_F(ServiceTest, FailedWindowCreationLoadsAndLaterSavesNothing) {
     window.handle = NO_WINDOW;
     EXPECT_FALSE(service.Create(kFrame));
