@@ -55,18 +55,6 @@ protected:
 
 } // namespace
 
-TEST_F(Commands, NewEmptyCollectionGetsAFileWithHeaderOnly) {
-    Answer(InputResult::Ok, "Notes", false);
-    EXPECT_EQ(commands.NewCollection(), CommandEnd::RebuildMenus);
-    EXPECT_TRUE(prompts.asked.at(0).hadCheck && prompts.asked[0].initialCheck);
-
-    ASSERT_EQ(collections.size(), 1u);
-    EXPECT_EQ(collections[0]->caption, "Notes");
-    EXPECT_TRUE(collections[0]->children.empty());
-    EXPECT_EQ(ReadAll(folder.Path("Notes.qbx")).size(), 40u);
-    EXPECT_EQ(active.size(), 2u);
-}
-
 TEST_F(Commands, NewCollectionCopiesTheActiveOneWhenTicked) {
     Answer(InputResult::Ok, "Copy", true);
     EXPECT_EQ(commands.NewCollection(), CommandEnd::RebuildMenus);
@@ -165,9 +153,12 @@ TEST_F(Commands, DeleteCollectionKeepsABackupAndANewOneStartsEmpty) {
 
     Answer(InputResult::Ok, "Work", false);
     EXPECT_EQ(commands.NewCollection(), CommandEnd::RebuildMenus);
+    EXPECT_TRUE(prompts.asked.back().hadCheck && prompts.asked.back().initialCheck);
+    EXPECT_EQ(ReadAll(folder.Path("Work.qbx")).size(), 40u) << "a header only";
     Finish(CommandEnd::SaveAndReload);
     ASSERT_EQ(collections.size(), 1u);
     EXPECT_TRUE(collections[0]->children.empty());
+    EXPECT_EQ(active.size(), 2u);
 }
 
 TEST_F(Commands, RemoveAllAsksAboutTheRightCollection) {

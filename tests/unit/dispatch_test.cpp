@@ -102,6 +102,8 @@ TEST_F(DispatchTest, SuperHotKeysPasteTheFirstItemsAndRotateThem) {
     service.PasteSuperHotKey(6);
     EXPECT_EQ(ActiveTexts(), (std::vector<std::string>{"three", "two", "one"}));
     EXPECT_EQ(keys.events.back(), "down Ctrl");
+    service.PasteSuperHotKey(4);
+    EXPECT_EQ(clipboard.TextOf(win::CF_TEXT), "three");
 
     // Fewer items than the key's position, or none at all: nothing happens.
     service.m_activeList.resize(1);
@@ -110,7 +112,7 @@ TEST_F(DispatchTest, SuperHotKeysPasteTheFirstItemsAndRotateThem) {
     service.m_activeList.clear();
     service.PasteSuperHotKey(4);
     EXPECT_TRUE(keys.events.empty());
-    EXPECT_EQ(window.commands.size(), 2u);
+    EXPECT_EQ(window.commands.size(), 3u);
 }
 
 TEST_F(DispatchTest, PasteAllPastesEveryItemInOrderWithoutReordering) {
@@ -227,7 +229,8 @@ protected:
 };
 
 TEST_F(ExternalDispatchTest, CounterItemsCountAndSaveTheActiveCollection) {
-    MakeCollection({{"+1 invoice", "#%d"}, {"+2 plain", "no number"}, {"+3 evil", "%s%n%s"}});
+    MakeCollection({{"+1 invoice", "#%d"}, {"+2 plain", "no number"}, {"+3 evil", "%s%n%s"},
+                    {"+3 order", "no. %d"}});
     service.m_nCounter[0] = 7;
     Choose(Item(0));
     EXPECT_EQ(clipboard.TextOf(win::CF_TEXT), "#7");
@@ -239,6 +242,8 @@ TEST_F(ExternalDispatchTest, CounterItemsCountAndSaveTheActiveCollection) {
     EXPECT_EQ(clipboard.TextOf(win::CF_TEXT), "%s%n%s");
     EXPECT_EQ(service.m_nCounter[1] + service.m_nCounter[2], 0);
     EXPECT_EQ(log.Count("save active"), 1) << "no counter changed";
+    Choose(Item(3));
+    EXPECT_EQ(service.m_nCounter[2], 1);
 
     // A variant pastes the pattern as text, uncounted.
     Choose(Item(0), PASTE_TEXT);

@@ -44,6 +44,8 @@ TEST_F(ServiceTest, FailedWindowCreationLoadsAndLaterSavesNothing) {
     EXPECT_EQ(log.calls, (std::vector<std::string>{"create window"}));
     service.OnDestroy();
     EXPECT_EQ(log.Count("save active"), 0);
+    service.LeaveViewerChain();
+    EXPECT_TRUE(viewers.leaves.empty()) << "a window that never joined the chain";
 }
 
 TEST_F(ServiceTest, AutostartBitFollowsTheCheckNotTheFile) {
@@ -84,7 +86,7 @@ TEST_F(ServiceTest, CloseSavesOnceAndReleasesTheItemsAndTheLanguage) {
     };
     ASSERT_TRUE(service.Create(kFrame));
     service.m_collectionList.push_back(CClipItem::NewCollection("Work"));
-    service.m_pSelItem = service.m_activeList.front().get();
+    service.m_pSelItem = service.m_pDragItem = service.m_activeList.front().get();
     ASSERT_EQ(languages.live, 1);
     log.calls.clear();
 
@@ -94,6 +96,7 @@ TEST_F(ServiceTest, CloseSavesOnceAndReleasesTheItemsAndTheLanguage) {
     EXPECT_TRUE(service.m_activeList.empty());
     EXPECT_TRUE(service.m_collectionList.empty());
     EXPECT_EQ(service.m_pSelItem, nullptr);
+    EXPECT_EQ(service.m_pDragItem, nullptr);
     EXPECT_EQ(languages.live, 0) << "the language library stays loaded";
 
     // The session end that follows a query reaches a window that is already gone.
