@@ -399,74 +399,53 @@ TEST_F(CaptureTest, ANotificationThatArrivesWhileDataIsRenderedDoesNotDisturbThe
 // A notification that could not be followed is followed up once its reason has passed; what
 // is on the clipboard then is taken if the clipboard changed since it was last read whole.
 TEST_F(CaptureTest, ACutThatCouldNotBeReadAtItsNotificationIsTakenLater) {
-    struct Case {
+    using Texts = std::vector<std::string>;
+    const struct {
         const char* name;
-        std::function<void()> refused; // after "first" was kept
-        std::vector<std::string> kept;
-        int opens;  // at the follow-up
-        int sounds; // at the follow-up
-    };
-    const Case cases[] = {
-        {"held by another program for longer than the tries",
-         [&] {
-             clipboard.refuseOpens = 5;
-             CutText("later");
-         },
-         {"later", "first"},
-         1,
-         1},
-        {"announced while the previous cut is still saved",
-         [&] {
-             service.m_dwOptions |= OPT_AUTOSAVE;
-             store.onSaveActive = [&](ServiceState&) {
-                 store.onSaveActive = nullptr;
-                 CutText("later", 0);
-             };
-             CutText("large");
-         },
-         {"later", "large", "first"},
-         1,
-         1},
-        {"the last of a burst within the gate",
-         [&] {
-             for (const char* t : {"burst 1", "burst 2", "burst 3"})
-                 CutText(t, 100);
-         },
-         {"burst 3", "first"},
-         1,
-         1},
-        {"the program's own paste, announced late",
-         [&] {
-             service.PasteText("pasted", std::string(), CLIP_TEXT, PASTE_UPPER);
-             Notify(10);
-         },
-         {"first"},
-         0,
-         0},
-        {"the same cut announced again", [&] { Notify(100); }, {"first"}, 0, 0},
-        {"the same cut again where the system keeps no sequence number",
-         [&] {
-             clipboard.sequence = 0;
-             Notify(100);
-         },
-         {"first"},
-         1,
-         0},
+        Texts kept;
+        int opens, sounds; // at the follow-up
+    } cases[] = {
+        {"held by another program for longer than the tries", {"later", "first"}, 1, 1},
+        {"announced while the previous cut is still saved", {"later", "large", "first"}, 1, 1},
+        {"the last of a burst within the gate", {"burst 3", "first"}, 1, 1},
+        {"the program's own paste, announced late", {"first"}, 0, 0},
+        {"the same cut announced again", {"first"}, 0, 0},
+        {"the same cut again where the system keeps no sequence number", {"first"}, 1, 0},
     };
     service.m_nSound = 1;
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (int i = 0; i < 6; ++i) {
+        SCOPED_TRACE(cases[i].name);
         service.m_activeList.clear();
         service.m_dwOptions &= ~OPT_AUTOSAVE;
         clipboard.sequence = 1;
         CutText("first");
-        c.refused();
+        if (i == 0) {
+            clipboard.refuseOpens = 5;
+            CutText("later");
+        } else if (i == 1) {
+            service.m_dwOptions |= OPT_AUTOSAVE;
+            store.onSaveActive = [&](ServiceState&) {
+                store.onSaveActive = nullptr;
+                CutText("later", 0);
+            };
+            CutText("large");
+        } else if (i == 2) {
+            for (const char* t : {"burst 1", "burst 2", "burst 3"})
+                CutText(t, 100);
+        } else if (i == 3) {
+            service.PasteText("pasted", std::string(), CLIP_TEXT, PASTE_UPPER);
+            Notify(10);
+        } else {
+            if (i == 5)
+                clipboard.sequence = 0;
+            Notify(100);
+        }
         const int opens = clipboard.opens;
         const size_t sounds = sound.beeps.size();
         LookAgainWhenDue();
-        EXPECT_EQ(ActiveTexts(), c.kept);
-        EXPECT_EQ(clipboard.opens - opens, c.opens);
-        EXPECT_EQ(int(sound.beeps.size() - sounds), c.sounds);
+        EXPECT_EQ(ActiveTexts(), cases[i].kept);
+        EXPECT_EQ(clipboard.opens - opens, cases[i].opens);
+        EXPECT_EQ(int(sound.beeps.size() - sounds), cases[i].sounds);
         EXPECT_FALSE(timers.Runs(TIMER_LOOK_AGAIN)) << "once is enough";
     }
 }
