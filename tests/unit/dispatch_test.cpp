@@ -229,7 +229,9 @@ protected:
 };
 
 TEST_F(ExternalDispatchTest, CounterItemsCountAndSaveTheActiveCollection) {
-    MakeCollection({{"+1 invoice", "#%d"}, {"+2 plain", "no number"}, {"+3 evil", "%s%n%s"},
+    MakeCollection({{"+1 invoice", "#%d"},
+                    {"+2 plain", "no number"},
+                    {"+3 evil", "%s%n%s"},
                     {"+3 order", "no. %d"}});
     service.m_nCounter[0] = 7;
     Choose(Item(0));
