@@ -10,13 +10,9 @@
 class FakeHotWindows final : public IHotWindows {
 public:
     std::vector<std::string> log;
-    bool refuse = false;      // Create fails
-    bool ownMenuOpen = false; // what every window answers HasOwnMenuOpen
     WindowHandle handle{0x700};
 
     std::unique_ptr<IHotWindow> Create(uint8_t style, int indicator) override {
-        if (refuse)
-            return nullptr;
         log.push_back("create " + std::to_string(style) + " " + std::to_string(indicator));
         return std::make_unique<FakeWindow>(*this);
     }
@@ -34,7 +30,7 @@ private:
         void SetHoverOpening(bool on) override {
             m_owner.log.push_back(on ? "hover 1" : "hover 0");
         }
-        bool HasOwnMenuOpen() const override { return m_owner.ownMenuOpen; }
+        bool HasOwnMenuOpen() const override { return false; }
         WindowHandle Window() const override { return m_owner.handle; }
 
     private:

@@ -25,8 +25,7 @@ public:
         m_log.Add("font");
         return FontHandle{0xF0};
     }
-    FontHandle chosenFont = NO_FONT; // what the font dialog answers
-    FontHandle ChooseMenuFont() override { return chosenFont; }
+    FontHandle ChooseMenuFont() override { return NO_FONT; } // the user cancels
     // Commands the service sent itself, as (wParam, lParam); the service's dispatcher
     // receives each as the window would pass it on.
     std::vector<std::pair<uintptr_t, intptr_t>> commands;

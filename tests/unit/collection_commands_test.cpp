@@ -55,21 +55,6 @@ protected:
 
 } // namespace
 
-TEST_F(Commands, NewEmptyCollectionGetsAFileWithHeaderOnly) {
-    Answer(InputResult::Ok, "Notes", false);
-    EXPECT_EQ(commands.NewCollection(), CommandEnd::RebuildMenus);
-    ASSERT_EQ(prompts.asked.size(), 1u);
-    EXPECT_EQ(prompts.asked[0].prompt, "New collection:");
-    EXPECT_EQ(prompts.asked[0].initialText, "New collection");
-    EXPECT_TRUE(prompts.asked[0].hadCheck && prompts.asked[0].initialCheck);
-
-    ASSERT_EQ(collections.size(), 1u);
-    EXPECT_EQ(collections[0]->caption, "Notes");
-    EXPECT_TRUE(collections[0]->children.empty());
-    EXPECT_EQ(ReadAll(folder.Path("Notes.qbx")).size(), 40u);
-    EXPECT_EQ(active.size(), 2u);
-}
-
 TEST_F(Commands, NewCollectionCopiesTheActiveOneWhenTicked) {
     Answer(InputResult::Ok, "Copy", true);
     EXPECT_EQ(commands.NewCollection(), CommandEnd::RebuildMenus);
@@ -110,7 +95,6 @@ TEST_F(Commands, RenameCollectionMovesTheFileUnlessRefused) {
         EXPECT_EQ(commands.RenameCollection("Work"), CommandEnd::SaveAndReload) << i;
     Answer(InputResult::Closed, "Other");
     EXPECT_EQ(commands.RenameCollection("Work"), CommandEnd::Nothing);
-    EXPECT_EQ(prompts.asked[0].prompt, "Rename collection:");
     EXPECT_EQ(prompts.asked[0].initialText, "Work");
     Finish(CommandEnd::SaveAndReload);
     EXPECT_EQ(TextsOf("Work"), (std::vector<std::string>{"w1"}));
@@ -129,7 +113,6 @@ TEST_F(Commands, RenameItemMarksItsCollection) {
     const std::string before = item->caption;
     Answer(InputResult::Ok, "Renamed <*>");
     EXPECT_EQ(commands.RenameItem(*item), CommandEnd::SaveAndReload);
-    EXPECT_EQ(prompts.asked[0].prompt, "Rename item:");
     EXPECT_EQ(prompts.asked[0].initialText, before);
     EXPECT_TRUE(collections[0]->flags & CLIP_MODIFIED);
     Finish(CommandEnd::SaveAndReload);
@@ -158,10 +141,7 @@ TEST_F(Commands, DeleteCollectionKeepsABackupAndANewOneStartsEmpty) {
     AddCollection("Work", {"w1"});
     prompts.answers = {win::IDNO, win::IDYES};
     EXPECT_EQ(commands.DeleteCollection("Work"), CommandEnd::Nothing);
-    ASSERT_EQ(prompts.messages.size(), 1u);
-    EXPECT_EQ(prompts.messages[0].text, "Are you sure you wish to remove collection [Work]?");
-    EXPECT_EQ(prompts.messages[0].title, "Quillbox");
-    EXPECT_EQ(prompts.messages[0].flags, win::MB_YESNO | win::MB_ICONEXCLAMATION | win::MB_TOPMOST);
+    EXPECT_EQ(prompts.messages.at(0).text, "Are you sure you wish to remove collection [Work]?");
     EXPECT_TRUE(files::Exists(folder.Path("Work.qbx")));
 
     // Modified but deleted: saving must not bring it back.
@@ -173,9 +153,12 @@ TEST_F(Commands, DeleteCollectionKeepsABackupAndANewOneStartsEmpty) {
 
     Answer(InputResult::Ok, "Work", false);
     EXPECT_EQ(commands.NewCollection(), CommandEnd::RebuildMenus);
+    EXPECT_TRUE(prompts.asked.back().hadCheck && prompts.asked.back().initialCheck);
+    EXPECT_EQ(ReadAll(folder.Path("Work.qbx")).size(), 40u) << "a header only";
     Finish(CommandEnd::SaveAndReload);
     ASSERT_EQ(collections.size(), 1u);
     EXPECT_TRUE(collections[0]->children.empty());
+    EXPECT_EQ(active.size(), 2u);
 }
 
 TEST_F(Commands, RemoveAllAsksAboutTheRightCollection) {
@@ -187,7 +170,6 @@ TEST_F(Commands, RemoveAllAsksAboutTheRightCollection) {
     EXPECT_EQ(commands.RemoveAll(*active[0]), CommandEnd::Nothing);
     EXPECT_EQ(prompts.messages[1].text,
               "Are you sure you wish to remove all items from active collection?");
-    EXPECT_EQ(prompts.messages[1].flags, win::MB_YESNO | win::MB_ICONQUESTION | win::MB_TOPMOST);
     EXPECT_EQ(active.size(), 2u);
 
     Finish(commands.ClearActive());

@@ -74,20 +74,6 @@ TEST_F(DispatchTest, ChosenItemIsPastedWithTheVariantOfItsKeysAndMovesToTheInser
     EXPECT_TRUE(service.m_dwOptions & OPT_INSERT_TAIL);
 }
 
-TEST_F(DispatchTest, CtrlGivesPlainTextOnlyAndCtrlShiftTheHtmlSource) {
-    service.m_activeList[0] = CClipItem::FromRtf("{\\rtf1 Rich {\\b text}}");
-    Active(0)->SetHtml("<b>text</b>");
-    input.keysDown = {win::VK_CONTROL};
-    Choose(Active(0));
-    EXPECT_EQ(clipboard.formats.size(), 1u);
-    EXPECT_EQ(clipboard.TextOf(win::CF_TEXT), "Rich text");
-
-    input.keysDown = {win::VK_CONTROL, win::VK_SHIFT};
-    Choose(Active(0));
-    EXPECT_EQ(clipboard.formats.size(), 1u);
-    EXPECT_EQ(clipboard.TextOf(win::CF_TEXT), "<b>text</b>");
-}
-
 TEST_F(DispatchTest, QueuedLetterCommandIsUsedOnceAndAnExplicitCommandWins) {
     service.m_nQueuedCmd = PASTE_LOWER;
     Active(2)->text = "MiXed";
@@ -116,6 +102,8 @@ TEST_F(DispatchTest, SuperHotKeysPasteTheFirstItemsAndRotateThem) {
     service.PasteSuperHotKey(6);
     EXPECT_EQ(ActiveTexts(), (std::vector<std::string>{"three", "two", "one"}));
     EXPECT_EQ(keys.events.back(), "down Ctrl");
+    service.PasteSuperHotKey(4);
+    EXPECT_EQ(clipboard.TextOf(win::CF_TEXT), "three");
 
     // Fewer items than the key's position, or none at all: nothing happens.
     service.m_activeList.resize(1);
@@ -124,7 +112,7 @@ TEST_F(DispatchTest, SuperHotKeysPasteTheFirstItemsAndRotateThem) {
     service.m_activeList.clear();
     service.PasteSuperHotKey(4);
     EXPECT_TRUE(keys.events.empty());
-    EXPECT_EQ(window.commands.size(), 2u);
+    EXPECT_EQ(window.commands.size(), 3u);
 }
 
 TEST_F(DispatchTest, PasteAllPastesEveryItemInOrderWithoutReordering) {
@@ -184,11 +172,7 @@ TEST_F(DispatchTest, OnlyACommandThatActedMovesTheItemAndUnknownOnesDoNothing) {
 }
 
 TEST_F(DispatchTest, RoutedCommands) {
-    // Save and refresh asks for the reload.
     clipboard.OfferText(win::CF_TEXT, "untouched");
-    Choose(Active(1), ID_SAVE_REFRESH);
-    EXPECT_EQ(log.Count("save and reload"), 1);
-
     // A scheduled item chosen plainly is played, not pasted.
     Active(1)->caption = "Alarm <08:30,*,*,* *:* *:*,* *:*,*,*,* 217>";
     Choose(Active(1));
@@ -241,7 +225,10 @@ protected:
 };
 
 TEST_F(ExternalDispatchTest, CounterItemsCountAndSaveTheActiveCollection) {
-    MakeCollection({{"+1 invoice", "#%d"}, {"+2 plain", "no number"}, {"+3 evil", "%s%n%s"}});
+    MakeCollection({{"+1 invoice", "#%d"},
+                    {"+2 plain", "no number"},
+                    {"+3 evil", "%s%n%s"},
+                    {"+3 order", "no. %d"}});
     service.m_nCounter[0] = 7;
     Choose(Item(0));
     EXPECT_EQ(clipboard.TextOf(win::CF_TEXT), "#7");
@@ -253,6 +240,8 @@ TEST_F(ExternalDispatchTest, CounterItemsCountAndSaveTheActiveCollection) {
     EXPECT_EQ(clipboard.TextOf(win::CF_TEXT), "%s%n%s");
     EXPECT_EQ(service.m_nCounter[1] + service.m_nCounter[2], 0);
     EXPECT_EQ(log.Count("save active"), 1) << "no counter changed";
+    Choose(Item(3));
+    EXPECT_EQ(service.m_nCounter[2], 1);
 
     // A variant pastes the pattern as text, uncounted.
     Choose(Item(0), PASTE_TEXT);
@@ -281,14 +270,17 @@ TEST_F(ExternalDispatchTest, PicturesComeFromTheFileWithTheirHtml) {
 }
 
 TEST_F(ExternalDispatchTest, TemplatesChainsAndTheFileErrors) {
-    MakeCollection({{"+Greeting", "Dear [1], re [2]"}, {"+name+", "Ann"}, {"+city+", "Rome"}});
+    MakeCollection({{"+Greeting", "Dear [1], re [2]"}, {"+name++", "Ann"}, {"+city+", "Rome"}});
     Choose(Item(0));
     EXPECT_EQ(clipboard.TextOf(win::CF_TEXT), "Dear one, re two");
 
     focus.foreground = kTarget;
+    service.m_hWndTarget = NO_WINDOW;
     Choose(Item(1));
     EXPECT_EQ(clipboard.TextOf(win::CF_TEXT), "Ann");
-    EXPECT_EQ(keys.events.back(), "up Tab");
+    EXPECT_EQ(std::vector<std::string>(keys.events.end() - 4, keys.events.end()),
+              (std::vector<std::string>{"down Tab", "up Tab", "down Tab", "up Tab"}));
+    EXPECT_EQ(service.m_hWndTarget, kTarget) << "the target is taken again";
     EXPECT_EQ(service.m_pSelItem, Item(2));
     ASSERT_EQ(window.posted.size(), 1u);
     EXPECT_EQ(window.posted[0], (std::pair<uintptr_t, intptr_t>{3, 0}));

@@ -85,6 +85,9 @@ TEST_F(DragDataTest, ItemsInMemory) {
     EXPECT_EQ(AsText(out.block), "some text");
     ASSERT_TRUE(RenderDragData(*text, PASTE_HTML, 0, 0, out));
     EXPECT_EQ(AsText(out.block), "<b>x</b>");
+    text->wideText = u"\u0410 text"; // beyond the code page: offered as Unicode
+    ASSERT_TRUE(RenderDragData(*text, 0, 0, 0, out));
+    EXPECT_EQ(out.format, win::CF_UNICODETEXT);
 
     uint8_t counter = 0;
     auto bitmap = CClipItem::FromDib(Bytes(40 + 4, 1), counter);

@@ -2,6 +2,8 @@
 // ask for a value once the menus have closed; Paste all and Remove on an extension.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "app/preference_menu.h"
 #include "fakes/service_fixture.h"
 #include "resource.h"
@@ -99,24 +101,35 @@ TEST(PreferenceMarks, FollowTheRecord) {
     EXPECT_TRUE(!m.enabled[0].second && m.enabled[1].second && !m.enabled[2].second);
 }
 
-TEST_F(Preferences, NumbersTypedAreKeptInRangeAndSaved) {
+TEST_F(Preferences, NumbersTypedStartFromTheValueAreKeptInRangeAndSaved) {
+    CServiceWnd& s = service;
+    service.m_nCounter[2] = 12;
+    service.m_dwOptions &= ~OPT_NO_TRAY_ICON;
+    service.SetTrayIcon(true);
+    unsigned iconWhileAsked = 0;
+    prompts.whileOpen = [&] { iconWhileAsked = tray.Last().iconId; };
     const struct {
         unsigned command;
         std::string typed;
         int expected;
+        std::function<int()> stored;
     } cases[] = {
-        {ID_MAX_ITEMS, "0", 2},      {ID_MAX_ITEMS, "500", 120},
-        {ID_MIN_TEXT_SIZE, "0", 1},  {ID_MAX_ITEM_SIZE, "70000", 70000 - 65536},
-        {ID_COUNTER_2, "-1", 65535},
+        {ID_MAX_ITEMS, "0", 2, [&] { return int(s.m_nMaxItems); }},
+        {ID_MAX_ITEMS, "500", 120, [&] { return int(s.m_nMaxItems); }},
+        {ID_MIN_TEXT_SIZE, "0", 1, [&] { return int(s.m_nMinTextSize); }},
+        {ID_MAX_ITEM_SIZE, "70000", 70000 - 65536, [&] { return int(s.m_nMaxItemSizeKB); }},
+        {ID_COUNTER_2, "-1", 65535, [&] { return int(s.m_nCounter[1]); }},
+        {ID_COUNTER_3, "7", 7, [&] { return int(s.m_nCounter[2]); }},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
+        const std::string before = std::to_string(c.stored());
         Type(c.typed);
         log.calls.clear();
         service.OnCommand(7, c.command);
-        const int stored[] = {service.m_nMaxItems, service.m_nMinTextSize, service.m_nMaxItemSizeKB,
-                              service.m_nCounter[1]};
-        EXPECT_EQ(stored[c.command == ID_COUNTER_2 ? 3 : c.command - ID_MAX_ITEMS], c.expected);
+        EXPECT_EQ(prompts.asked.back().initialText, before);
+        EXPECT_EQ(iconWhileAsked, unsigned(IDI_BUSY));
+        EXPECT_EQ(c.stored(), c.expected);
         EXPECT_EQ(log.Count("save active"), 1);
         EXPECT_FALSE(service.m_dwState & ST_BUSY);
     }

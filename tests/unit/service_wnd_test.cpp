@@ -1,15 +1,12 @@
 // Start-up and shutdown of the service through fake ports: order, the one save, uninstall.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstdlib>
-#include <fstream>
 #include <string>
 
 #include "fakes/service_fixture.h"
 #include "platform/files.h"
 #include "platform/ui_strings.h"
-#include "store/program_files.h"
+#include "qbx_test_files.h"
 #include "store/language.h"
 #include "store/temp_files.h"
 
@@ -19,15 +16,13 @@ constexpr WindowHandle kEditorField{0x901};
 
 class ServiceTest : public ServiceFixture {
 protected:
+    TempProgramFolder folder; // where the language libraries and temporary files are
     void SetUp() override {
         ServiceFixture::SetUp();
         g_bAutostartDisabled = false;
-        SetProgramPath("/programs/quillbox/quillbox.exe");
     }
-    void TearDown() override {
-        SetProgramPath("");
-        ServiceFixture::TearDown();
-    }
+    void Touch(const std::string& name) { WriteAll(folder.Path(name), Bytes{'x'}); }
+    bool Has(const std::string& name) { return files::Exists(folder.Path(name)); }
 };
 
 TEST_F(ServiceTest, CreateLoadsTheFileBeforeTheLanguageItNames) {
@@ -41,19 +36,6 @@ TEST_F(ServiceTest, CreateLoadsTheFileBeforeTheLanguageItNames) {
     EXPECT_TRUE(service.m_hLangDll.IsLoaded());
     EXPECT_EQ(LoadUiString(3009), "Quillbox pihen");
     EXPECT_EQ(service.m_font, FontHandle{0xF0});
-    EXPECT_EQ(service.GetSafeHwnd(), window.handle);
-    EXPECT_EQ(service.m_nid.hWnd, window.handle);
-    EXPECT_TRUE(service.m_dwState & ST_VIEWER_ON);
-    EXPECT_EQ(service.m_ptMenu.x, -1);
-    EXPECT_TRUE(boxes.shown.empty());
-}
-
-TEST_F(ServiceTest, ALanguageWithoutItsLibraryFallsBackToEnglish) {
-    store.onLoadActive = [](ServiceState& s) { s.m_nLanguage = 1; };
-    ASSERT_TRUE(service.Create(kFrame));
-    EXPECT_EQ(service.m_nLanguage, 0);
-    EXPECT_FALSE(service.m_hLangDll.IsLoaded());
-    EXPECT_EQ(LoadUiString(128), "Quillbox");
 }
 
 TEST_F(ServiceTest, FailedWindowCreationLoadsAndLaterSavesNothing) {
@@ -62,6 +44,8 @@ TEST_F(ServiceTest, FailedWindowCreationLoadsAndLaterSavesNothing) {
     EXPECT_EQ(log.calls, (std::vector<std::string>{"create window"}));
     service.OnDestroy();
     EXPECT_EQ(log.Count("save active"), 0);
+    service.LeaveViewerChain();
+    EXPECT_TRUE(viewers.leaves.empty()) << "a window that never joined the chain";
 }
 
 TEST_F(ServiceTest, AutostartBitFollowsTheCheckNotTheFile) {
@@ -69,15 +53,8 @@ TEST_F(ServiceTest, AutostartBitFollowsTheCheckNotTheFile) {
     ASSERT_TRUE(service.Create(kFrame));
     EXPECT_FALSE(service.m_dwOptions & OPT_NO_AUTOSTART);
 
-    CallLog log2;
-    FakeServiceWindow window2{log2};
-    FakeCollectionStore store2{log2};
-    CServiceWnd other{ServicePorts{window2,   focus,     boxes,      prompts, installation,
-                                   store2,    languages, clipboard,  viewers, clock,
-                                   sound,     hotKeys,   timers,     tray,    input,
-                                   keys,      targets,   targets,    menus,   systemLists,
-                                   documents, pictures,  hotWindows, camera},
-                      800, 0};
+    FakeServicePorts next;
+    CServiceWnd other{next.Ports(), 800, 0};
     g_bAutostartDisabled = true;
     ASSERT_TRUE(other.Create(kFrame));
     EXPECT_TRUE(other.m_dwOptions & OPT_NO_AUTOSTART);
@@ -109,7 +86,7 @@ TEST_F(ServiceTest, CloseSavesOnceAndReleasesTheItemsAndTheLanguage) {
     };
     ASSERT_TRUE(service.Create(kFrame));
     service.m_collectionList.push_back(CClipItem::NewCollection("Work"));
-    service.m_pSelItem = service.m_activeList.front().get();
+    service.m_pSelItem = service.m_pDragItem = service.m_activeList.front().get();
     ASSERT_EQ(languages.live, 1);
     log.calls.clear();
 
@@ -119,6 +96,7 @@ TEST_F(ServiceTest, CloseSavesOnceAndReleasesTheItemsAndTheLanguage) {
     EXPECT_TRUE(service.m_activeList.empty());
     EXPECT_TRUE(service.m_collectionList.empty());
     EXPECT_EQ(service.m_pSelItem, nullptr);
+    EXPECT_EQ(service.m_pDragItem, nullptr);
     EXPECT_EQ(languages.live, 0) << "the language library stays loaded";
 
     // The session end that follows a query reaches a window that is already gone.
@@ -158,45 +136,19 @@ TEST_F(ServiceTest, UninstallRequestUninstallsInsteadOfSaving) {
     EXPECT_LT(log.IndexOf("destroy frame"), log.IndexOf("uninstall"));
 }
 
-TEST(TempFiles, NamesMatchTheTemporaryPatternOnly) {
-    for (const char* name : {"~QBX~0001.txt", "~qbx~ABCD.rtf", "~QBX~FFFF.", "~QbX~12aB.bmp.old"})
-        EXPECT_TRUE(IsTempFileName(name)) << name;
-    for (const char* name : {"~QBX~001.txt", "~QBX~00001.txt", "QBX~0001.txt", "~QBX~0001",
-                             "Clipboard.qbx", "", "~QBX~"})
-        EXPECT_FALSE(IsTempFileName(name)) << name;
-}
-
-class TempFolderTest : public ServiceTest {
-protected:
-    std::string dir;
-
-    void SetUp() override {
-        ServiceTest::SetUp();
-        char pattern[] = "/tmp/qbx-service-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        dir = pattern;
-        SetProgramPath(dir + "/quillbox.exe");
-    }
-    void TearDown() override {
-        for (const std::string& name : files::List(dir, ""))
-            files::Remove(dir + "/" + name);
-        std::remove(dir.c_str());
-        SetProgramPath("");
-    }
-    void Touch(const std::string& name) { std::ofstream(dir + "/" + name) << "x"; }
-    bool Has(const std::string& name) { return files::Exists(dir + "/" + name); }
-};
-
-TEST_F(TempFolderTest, LeftOverTemporaryFilesGoAtStartAndAtShutdown) {
-    Touch("~QBX~0001.txt");
-    Touch("~qbx~00A2.rtf");
-    Touch("~QBX~1.txt");
-    Touch("Clipboard.qbx");
+TEST_F(ServiceTest, LeftOverTemporaryFilesGoAtStartAndAtShutdown) {
+    const char* temporary[] = {"~QBX~0001.txt", "~qbx~ABCD.rtf", "~QBX~FFFF.", "~QbX~12aB.bmp.old"};
+    const char* kept[] = {"~QBX~001.txt", "~QBX~00001.txt", "QBX~0001.txt",
+                          "~QBX~0001",    "Clipboard.qbx",  "~QBX~"};
+    for (const char* name : temporary)
+        Touch(name);
+    for (const char* name : kept)
+        Touch(name);
     ASSERT_TRUE(service.Create(kFrame));
-    EXPECT_FALSE(Has("~QBX~0001.txt"));
-    EXPECT_FALSE(Has("~qbx~00A2.rtf"));
-    EXPECT_TRUE(Has("~QBX~1.txt"));
-    EXPECT_TRUE(Has("Clipboard.qbx"));
+    for (const char* name : temporary)
+        EXPECT_FALSE(Has(name)) << name;
+    for (const char* name : kept)
+        EXPECT_TRUE(Has(name)) << name;
 
     Touch("~QBX~0003.bmp"); // a printed item leaves its file
     service.Close();

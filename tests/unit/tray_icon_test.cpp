@@ -21,9 +21,6 @@ TEST_F(TrayTest, TheIconComesWithTheWindowAndGoesWithIt) {
     EXPECT_EQ(tray.calls[0].what, "add");
     const TrayIconData& added = tray.calls[0].data;
     EXPECT_EQ(added.hWnd, service.GetSafeHwnd());
-    EXPECT_EQ(added.uID, 128u);
-    EXPECT_EQ(added.uFlags, 7u);
-    EXPECT_EQ(added.uCallbackMessage, win::WM_USER);
     EXPECT_EQ(added.iconId, 153u);
     EXPECT_EQ(added.szTip, "Quillbox");
 
