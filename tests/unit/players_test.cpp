@@ -69,6 +69,7 @@ TEST(Players, ThePlayHeaderCarriesRandomPauseAndVolume) {
     EXPECT_FALSE(header.pauseMedia);
     EXPECT_EQ(header.volume, 9);
     EXPECT_EQ(list, "a.wav");
+    EXPECT_EQ(ParsePlayHeader(MakePlayHeader({false, false, 0}), list).volume, 0);
 }
 
 TEST(Players, AWaveListPlaysInOrderAtItsVolumeAndPausesTheMediaPlayer) {
