@@ -110,7 +110,7 @@ TEST(CollectionNames, UnsafeOrReservedNamesAreRefused) {
     std::string name;
     EXPECT_TRUE(CleanCollectionName("  My notes\t", name));
     EXPECT_EQ(name, "My notes");
-    for (const char* good : {"v1.2 drafts", "COM0", "Console", "LPT", "COMA", "nulls"})
+    for (const char* good : {"v1.2 drafts", "COM0", "Console", "LPT", "COMA", "nulls", "a=b"})
         EXPECT_TRUE(CleanCollectionName(good, name)) << good;
     for (const char* bad :
          {"", "   ", "..\\up", "a/b", "c:x", "what?", "tail.", "..", "CON", "lpt1", "com9.txt",

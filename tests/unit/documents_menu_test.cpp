@@ -165,6 +165,7 @@ TEST_F(DocumentsMenu, RecentDocumentsFollowMruListOrMruListEx) {
     EXPECT_EQ(menu.entries[2].submenu->entries[0].id, ID_DOC_FIRST + 2);
     // Shortcuts are looked up in the Recent folder, 8-bit names widened.
     EXPECT_EQ(shell.resolved.front(), kRecentFolder + u"\\plan.xls.lnk");
+    EXPECT_TRUE(shell.opened.empty()) << "listing a document opens it";
 }
 
 TEST_F(DocumentsMenu, RecentValuesThatEndEarlyAreSkipped) {

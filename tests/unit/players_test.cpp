@@ -93,6 +93,7 @@ TEST(Players, ThePlayHeaderCarriesRandomPauseAndVolume) {
     EXPECT_EQ(header.volume, 9);
     EXPECT_EQ(list, "a.wav");
     EXPECT_EQ(ParsePlayHeader(MakePlayHeader({}) + "a.wav", list).volume, -1);
+    EXPECT_EQ(ParsePlayHeader(MakePlayHeader({false, false, 0}), list).volume, 0);
 }
 
 TEST(Players, AWaveListPlaysInOrderAtItsVolumeAndPausesTheMediaPlayerButNotItself) {

@@ -67,7 +67,7 @@ TEST(PreferenceToggle, FlipsChecksAndMovesRadioPairsOnlyOnce) {
     }
     CPreferences prefs;
     EXPECT_FALSE(TogglePreference(ID_MAX_ITEMS, prefs).handled);
-    TogglePreference(ID_HOT_MOUSE_ON_ICON, prefs);
+    EXPECT_EQ(TogglePreference(ID_HOT_MOUSE_ON_ICON, prefs).effects, TOGGLE_HOVER);
     EXPECT_EQ(prefs.m_nHotStyle, 5 | HOT_STYLE_MOUSE_ON_ICON);
 }
 
@@ -85,6 +85,7 @@ TEST(PreferenceMarks, FollowTheRecord) {
         int mark;
     } cases[] = {
         {ID_HK_ALT_SHIFT_INS, ID_HK_USER, 1},
+        {ID_HK_ALT_SHIFT_INS, ID_HK_ALT_SHIFT_INS, 0},
         {ID_HK_ALT_SHIFT_INS, ID_HK_CTRL_SHIFT_INS, ID_HK_CTRL_SHIFT_INS},
         {ID_HOT_STYLE_FIRST, ID_HOT_STYLE_FIRST, ID_HOT_STYLE_FIRST + 3},
         {ID_HOT_STYLE_FIRST, ID_TRAY_ICON, 1},
@@ -99,6 +100,8 @@ TEST(PreferenceMarks, FollowTheRecord) {
     m = PreferenceMarks(ID_LANGUAGE_FIRST, prefs, facts).marks;
     ASSERT_EQ(m.enabled.size(), 3u);
     EXPECT_TRUE(!m.enabled[0].second && m.enabled[1].second && !m.enabled[2].second);
+    facts.firstIsPopup = true; // the Preferences popup itself
+    EXPECT_EQ(PreferenceMarks(ID_MAX_ITEMS, prefs, facts).helpId, ID_PREFERENCES);
 }
 
 TEST_F(Preferences, NumbersTypedStartFromTheValueAreKeptInRangeAndSaved) {

@@ -15,8 +15,8 @@ TEST(ScanValues, WidthLimitsDigitsAndCountsTheSign) {
     EXPECT_EQ(v[1], 34);
     EXPECT_EQ(v[2], -1);
     EXPECT_EQ(v[3], -1); // "-1" fills the width; the 5 is left over
-    ASSERT_EQ(Scan("fF7,+7,-123456", "%02x%d,%d,%d", v), 4);
-    EXPECT_EQ(v[0], 0xFF);
+    ASSERT_EQ(Scan("fFaA7,+7,-123456", "%04x%d,%d,%d", v), 4);
+    EXPECT_EQ(v[0], 0xFFAA);
     EXPECT_EQ(v[1], 7);
     EXPECT_EQ(v[2], 7);
     EXPECT_EQ(v[3], -123456);

@@ -3,8 +3,10 @@
 
 #include <string>
 
+#include "app/item_actions.h"
 #include "fakes/service_fixture.h"
 #include "platform/files.h"
+#include "platform/schedule_editor.h"
 #include "platform/ui_strings.h"
 #include "qbx_test_files.h"
 #include "store/language.h"
@@ -154,5 +156,23 @@ TEST_F(ServiceTest, LeftOverTemporaryFilesGoAtStartAndAtShutdown) {
     service.Close();
     EXPECT_FALSE(Has("~QBX~0003.bmp"));
     EXPECT_TRUE(Has("Clipboard.qbx"));
+}
+
+// OK in the Schedule dialog keeps the caption and play list the user made, and saves them.
+TEST_F(ServiceTest, TheScheduleDialogsOkKeepsWhatTheUserMade) {
+    struct Editor final : IScheduleEditor {
+        bool EditSchedule(std::string& caption, std::string& playList) override {
+            caption = "News <07:00,*,*,* *:* *:*,* *:*,*,*,* 01>";
+            playList = "news.wav";
+            return true;
+        }
+    } editor;
+    service.m_pScheduleEditor = &editor;
+    ASSERT_TRUE(service.Create(kFrame));
+    CClipItem* item = AddActive("old.wav");
+    EditItemSchedule(service, *item);
+    EXPECT_EQ(item->caption, "News <07:00,*,*,* *:* *:*,* *:*,*,*,* 01>");
+    EXPECT_EQ(item->text, "news.wav");
+    EXPECT_EQ(log.Count("save active"), 1);
 }
 } // namespace

@@ -1,7 +1,9 @@
 // The taskbar icon, the pause state and the service window's timers through fakes.
 #include <gtest/gtest.h>
 
+#include "fakes/fake_players.h"
 #include "fakes/service_fixture.h"
+#include "player/scheduler.h"
 #include "platform/win_constants.h"
 #include "store/language.h"
 
@@ -157,5 +159,21 @@ TEST_F(TrayTest, SchedulerStartAndStopFollowTheOptionAndSave) {
     CServiceWnd again{next.Ports(), 1024, 0};
     ASSERT_TRUE(again.Create(kFrame));
     EXPECT_EQ(next.timers.running.at(TIMER_SCHEDULER), 2000u);
+}
+
+// The scheduler's tick scans the schedules once in each new minute, not on the first tick.
+TEST_F(TrayTest, TheSchedulerTickScansOnceInEachNewMinute) {
+    FakeProcesses processes;
+    FakePlayerThreads threads;
+    FakePlayerCommands media;
+    CScheduler scheduler{SchedulerPorts{clock, timers, processes, threads, media}};
+    service.m_pScheduler = &scheduler;
+    ASSERT_TRUE(service.Create(kFrame));
+    AddActive("run")->caption = "Cmd <10:01,*,*,* *:* *:*,* *:*,*,*,* 03>";
+    for (int second : {50, 60, 62}) { // 10:00:50, 10:01:00, 10:01:02
+        clock.SetLocal(2024, 3, 5, 10, second / 60, second % 60);
+        service.OnTimer(TIMER_SCHEDULER);
+    }
+    EXPECT_EQ(processes.run, std::vector<std::string>{"run"});
 }
 } // namespace

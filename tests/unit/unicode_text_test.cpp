@@ -124,6 +124,7 @@ TEST(WideText, CaseRichTextAndUtf8) {
     EXPECT_EQ(wide, u"\u00E9\u65E5\U0001F600");
     EXPECT_EQ(Utf8FromWide(wide), "\xC3\xA9\xE6\x97\xA5\xF0\x9F\x98\x80");
     EXPECT_EQ(Utf8FromWide(u"\xDC00\xDC01"), "\xEF\xBF\xBD\xEF\xBF\xBD") << "lone low halves";
+    EXPECT_EQ(Utf8FromWide(u"\U00010000"), "\xF0\x90\x80\x80") << "the lowest pair";
     EXPECT_FALSE(WideFromUtf8("a\xE9z\xC0\x80", wide)) << "Latin-1 and overlong bytes";
     EXPECT_EQ(wide, u"a\uFFFDz\uFFFD\uFFFD");
 }
