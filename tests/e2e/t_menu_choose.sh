@@ -91,7 +91,11 @@ wait_for "the Schedule dialog to have the keyboard" dialog_has_keys
 # The title has the focus with its text selected; the schedule text is the third box on.
 xdotool type "Morning news"
 xdotool key Tab Tab Tab
-xdotool type "08:30,*,*,* *:* *:*,* *:*,*,*,* 217"
+SCHEDULE="08:30,*,*,* *:* *:*,* *:*,*,*,* 217"
+xdotool type "$SCHEDULE"
+# The picture shows the dialog once it holds the whole schedule text (id 2006).
+schedule_typed() { [ "$(qbxctl text "Quillbox Schedule" 2006 | tr -d '\r')" = "$SCHEDULE" ]; }
+wait_for "the typed schedule in its box" schedule_typed
 screenshot schedule-dialog-typed
 xdotool key Return
 qbxctl wait-gone "Quillbox Schedule" "$QBX_TIMEOUT" || fail "OK did not close the dialog"
