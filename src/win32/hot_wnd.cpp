@@ -6,6 +6,7 @@
 #include "app/service_wnd.h"
 #include "hot_drop_target.h"
 #include "player_host.h"
+#include "port/clock_win32.h"
 #include "resource.h"
 #include "store/program_files.h"
 #include "ui/main_menu.h" // the hot-menu's model goes with the window
@@ -21,16 +22,6 @@ BOOL CALLBACK AddMonitor(HMONITOR, HDC, LPRECT rect, LPARAM list) {
     reinterpret_cast<std::vector<PixelRect>*>(list)->push_back(
         {rect->left, rect->top, rect->right, rect->bottom});
     return TRUE;
-}
-
-LocalTime Now() {
-    SYSTEMTIME st;
-    GetLocalTime(&st);
-    LocalTime t;
-    t.hour = st.wHour;
-    t.minute = st.wMinute;
-    t.second = st.wSecond;
-    return t;
 }
 
 bool PointerOutside(HWND window) {
@@ -181,7 +172,7 @@ void CHotWnd::OnTimer(UINT_PTR id) {
         return;
     if (IsMenu()) {
         // A new minute, or what plays changed.
-        const LocalTime now = Now();
+        const LocalTime now = Win32Clock().LocalNow();
         if (now.minute != m_nClockMinute || HotMenuCaption(now, PlayerStatus()) != m_captionText) {
             m_nClockMinute = now.minute;
             SetWindowTextA(Handle(), "");
@@ -216,7 +207,7 @@ LRESULT CHotWnd::HandleIconMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         auto* info = reinterpret_cast<NMTTDISPINFOA*>(lParam);
         if (!info || info->hdr.hwndFrom != m_tip || info->hdr.code != TTN_GETDISPINFOA)
             return DefaultProc(msg, wParam, lParam);
-        m_tipText = HotIconTip(Now(), PlayerStatus());
+        m_tipText = HotIconTip(Win32Clock().LocalNow(), PlayerStatus());
         info->lpszText = &m_tipText[0];
         return 0;
     }
@@ -285,7 +276,7 @@ void CHotWnd::RelayToTip(UINT clientMsg, LPARAM screenPoint) {
 }
 
 void CHotWnd::PaintIcon(HDC dc) {
-    const std::vector<uint32_t> pixels = m_picture.Compose(m_nIndicator, Now());
+    const std::vector<uint32_t> pixels = m_picture.Compose(m_nIndicator, Win32Clock().LocalNow());
     const SIZE frame = m_picture.FrameSize();
     std::vector<PixelRun> shape =
         OpaqueRuns(pixels, frame.cx, frame.cy, 0x00FF00FF /* RGB(255, 0, 255) */);

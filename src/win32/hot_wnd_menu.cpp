@@ -7,6 +7,7 @@
 #include "documents_menus.h"
 #include "hot_wnd.h"
 #include "menu_draw.h"
+#include "port/clock_win32.h"
 #include "resource.h"
 #include "ui/main_menu.h"
 #include "ui/menu_ids.h"
@@ -25,16 +26,6 @@ constexpr UINT WM_REFRESH_BAR = WM_APP + 1;
 // The status ids of the extension and collection popups.
 bool IsPopupStatus(int32_t id) {
     return id >= ID_STATUS_TIME && id <= ID_STATUS_COLLECTION;
-}
-
-LocalTime Now() {
-    SYSTEMTIME st;
-    GetLocalTime(&st);
-    LocalTime t;
-    t.hour = st.wHour;
-    t.minute = st.wMinute;
-    t.second = st.wSecond;
-    return t;
 }
 
 POINT WindowPoint(HWND window, LPARAM screen) {
@@ -147,8 +138,8 @@ LRESULT CHotWnd::HandleMenuMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             return DefaultProc(msg, wParam, lParam);
         WindowDC dc(Handle());
         int32_t rowHeight = 0;
-        MeasureMenuEntry(dc.Get(), *mis, reinterpret_cast<HFONT>(m_service.m_font), Now(), true,
-                         rowHeight);
+        MeasureMenuEntry(dc.Get(), *mis, reinterpret_cast<HFONT>(m_service.m_font),
+                         Win32Clock().LocalNow(), true, rowHeight);
         return TRUE;
     }
     case WM_DRAWITEM: {
@@ -228,7 +219,7 @@ void CHotWnd::PaintCaption() {
     const PixelRect button = CaptionButton(window.right - window.left, Metrics());
     m_rectButton = {button.left, button.top, button.right, button.bottom};
     if (!m_bCollapsed) {
-        m_captionText = HotMenuCaption(Now(), PlayerStatus());
+        m_captionText = HotMenuCaption(Win32Clock().LocalNow(), PlayerStatus());
         const std::string& text = m_captionText;
         RECT r = {CAPTION_PICTURE + 2, m_rectButton.top, m_rectButton.left - 2,
                   m_rectButton.bottom};
