@@ -12,6 +12,7 @@ TEST(AboutTexts, SavingsAreThreeCentsAPasteInPlaceOfTheFormatsNumber) {
         {"The program has saved $%.2f of your money", 1000,
          "The program has saved $30.00 of your money"},
         {"$%.2f", 3, "$0.09"},
+        {"$%.2f", 70, "$2.10"},
         {"%.2f %.2f %s%n", 4294967295u, "128849018.85 %.2f %s%n"},
         {"no number", 5, "no number"},
     };
