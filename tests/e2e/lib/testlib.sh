@@ -202,11 +202,13 @@ click_at() { point_at "$1" "$2" && xdotool click 1; }
 
 # press_menu_hot_key: Alt+Shift+Insert typed into the window in front. The program drops a
 # hot key that arrives while it is still busy with the paste before (seldom, under load):
-# when no menu shows within 5 s the key is typed once more, and the run says so.
+# when no menu shows within 20 s the key is typed once more, and the run says so. Not
+# sooner: a first key that is only slow still opens its menu, and under Wine the second
+# key's Alt then leaves that menu on the screen deaf to the pointer.
 press_menu_hot_key() {
     xdotool key alt+shift+Insert || fail "xdotool could not type the hot key"
-    qbxctl wait-menus 1 5 >/dev/null 2>&1 && return
-    note "no menu 5 s after the hot key: typed again"
+    qbxctl wait-menus 1 20 >/dev/null 2>&1 && return
+    note "no menu 20 s after the hot key: typed again"
     xdotool key alt+shift+Insert || fail "xdotool could not type the hot key"
 }
 
