@@ -25,6 +25,9 @@ public:
     // they end, and flushes it to the disk: for a target that another program holds open,
     // which cannot be replaced.
     virtual WriteOverResult WriteOver(const std::string& source, const std::string& target) = 0;
+    // Opens the existing file `path` for reading, beside programs that hold it open; null
+    // when it cannot be read.
+    virtual std::FILE* OpenRead(const std::string& path) = 0;
     // Copies `from` to the new file `to`; fails when `to` exists.
     virtual bool CopyNew(const std::string& from, const std::string& to) = 0;
     // The system's text for the error of the last of these operations that failed; read it

@@ -101,6 +101,10 @@ public:
         return WriteOverResult::Written;
     }
 
+    std::FILE* OpenRead(const std::string& path) override {
+        return std::fopen(path.c_str(), "rb");
+    }
+
     bool CopyNew(const std::string& from, const std::string& to) override {
         Fd in(::open(from.c_str(), O_RDONLY | O_CLOEXEC));
         if (in.Get() < 0)

@@ -274,8 +274,11 @@ SaveReport SaveCollection(CClipItem& collection, const CPreferences& prefs, ISav
         WriteSafely(path, CollectionPath(collection.caption, ".bak"), files, [&](QbxWriter& out) {
             WriteHeader(out, prefs, QbxLayout::Collection);
             // Content still in the file is read from the previous file, which stays in place
-            // until the new one is complete and then becomes the backup.
-            FilePtr prev = OpenForReading(path);
+            // until the new one is complete and then becomes the backup. One that is there
+            // but cannot be read would turn every item kept in it into an error item.
+            FilePtr prev = ForRecordReading(files.OpenRead(path));
+            if (!prev && files::Exists(path))
+                return false;
             const bool prevCurrent = prev && IsCurrentVersion(prev.get());
             QbxReader src(prev.get());
             for (auto& child : collection.children) {

@@ -46,8 +46,8 @@ std::unique_ptr<CClipItem> LoadCollection(const std::string& name);
 // Content still in the file is copied from the previous file; an item whose content cannot
 // be found there is written as a text item captioned "Error! ...". Clears CLIP_MODIFIED.
 // When the file was not written, the previous file and backup are intact and the node is
-// unchanged. A previous file that does not read whole is kept first, as by
-// SaveActiveCollection.
+// unchanged; so it is when the previous file is there but cannot be read. A previous file
+// that does not read whole is kept first, as by SaveActiveCollection.
 SaveReport SaveCollection(CClipItem& collection, const CPreferences& prefs,
                           ISaveFiles& files = SystemSaveFiles());
 

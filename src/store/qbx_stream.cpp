@@ -17,7 +17,11 @@ constexpr uint16_t kDwordMark = 0xFFFF;
 } // namespace
 
 FilePtr OpenForReading(const std::string& path) {
-    FilePtr f(std::fopen(path.c_str(), "rb"));
+    return ForRecordReading(std::fopen(path.c_str(), "rb"));
+}
+
+FilePtr ForRecordReading(std::FILE* file) {
+    FilePtr f(file);
     if (f)
         std::setvbuf(f.get(), nullptr, _IOFBF, 1 << 16);
     return f;

@@ -20,6 +20,8 @@ using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
 // Opens a file for reading in binary mode, with a buffer sized for record reading.
 FilePtr OpenForReading(const std::string& path);
+// Takes a file opened for reading (or null) and sizes its buffer for record reading.
+FilePtr ForRecordReading(std::FILE* file);
 
 // Reads one collection file. The file is measured once, and no length read from it is
 // believed beyond its end: such a read fails as a read at the end of the file would,

@@ -13,6 +13,7 @@ public:
     // What writing over the target does once it could not be replaced.
     WriteOverResult writeOver = WriteOverResult::Written;
     bool copyFails = false;
+    bool openFails = false; // an existing file cannot be read
     std::string error = "The disk is full.";
 
     std::FILE* CreateNew(const std::string& path) override {
@@ -25,6 +26,9 @@ public:
     WriteOverResult WriteOver(const std::string& source, const std::string& target) override {
         return Failed(writeOver != WriteOverResult::Written) ? writeOver
                                                              : m_real.WriteOver(source, target);
+    }
+    std::FILE* OpenRead(const std::string& path) override {
+        return Failed(openFails) ? nullptr : m_real.OpenRead(path);
     }
     bool CopyNew(const std::string& from, const std::string& to) override {
         return !Failed(copyFails) && m_real.CopyNew(from, to);

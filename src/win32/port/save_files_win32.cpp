@@ -112,6 +112,23 @@ public:
         return WriteOverResult::Written;
     }
 
+    std::FILE* OpenRead(const std::string& path) override {
+        UniqueFile file = OpenToRead(path);
+        if (!file)
+            return nullptr;
+        const int fd =
+            _open_osfhandle(reinterpret_cast<intptr_t>(file.Get()), _O_RDONLY | _O_BINARY);
+        if (fd == -1)
+            return nullptr;
+        file.Release(); // the descriptor owns it now
+        std::FILE* f = _fdopen(fd, "rb");
+        if (!f) {
+            ErrorKeeper keep;
+            _close(fd);
+        }
+        return f;
+    }
+
     bool CopyNew(const std::string& from, const std::string& to) override {
         const UniqueFile in = OpenToRead(from);
         if (!in)
