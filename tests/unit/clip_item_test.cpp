@@ -46,44 +46,6 @@ Bytes Dib24(int32_t w, int32_t h) {
 
 } // namespace
 
-TEST(ClipItem, TextAndRichTextDeriveCaptionPreviewAndSize) {
-    auto item = CClipItem::FromText("  first line\r\n\r\n\r\nsecond\t");
-    EXPECT_EQ(item->type, CLIP_TEXT);
-    EXPECT_EQ(item->caption, "first line second ");
-    EXPECT_EQ(item->preview, "first line\r\n\r\nsecond");
-    EXPECT_EQ(item->size, 25u);
-
-    const std::string rtf = "{\\rtf1{\\fonttbl{\\f0 Arial;}}\\f0 Hello\\par World}";
-    auto rich = CClipItem::FromRtf(rtf);
-    EXPECT_EQ(rich->type, CLIP_RTF);
-    EXPECT_EQ(rich->text, rtf);
-    EXPECT_EQ(rich->caption, "Hello World");
-    EXPECT_EQ(rich->preview, "Hello\r\nWorld");
-    EXPECT_EQ(rich->size, 12u); // the plain text's length
-
-    // An edit keeps the caption and rebuilds size and preview from the plain text.
-    rich->caption = "Renamed";
-    rich->fileOffset = 99;
-    rich->SetContentText("{\\rtf1 new\\tab text\\par}");
-    EXPECT_EQ(rich->caption, "Renamed");
-    EXPECT_EQ(rich->size, 10u); // "new\ttext\r\n"
-    EXPECT_EQ(rich->preview, "new text");
-    EXPECT_EQ(rich->fileOffset, 0u);
-    item->SetContentText("\tplay.wav\r\n");
-    EXPECT_EQ(item->size, 11u);
-}
-
-TEST(ClipItem, WideTextGoesThroughTheCodePageUpToItsNul) {
-    auto item = CClipItem::FromWideText(std::u16string(u"\u041F\u0440\u0438 x\0tail", 10));
-    EXPECT_EQ(item->type, CLIP_TEXT);
-    EXPECT_EQ(item->text, "??? x");
-    EXPECT_EQ(item->wideText, u"\u041F\u0440\u0438 x");
-    EXPECT_EQ(item->caption, "??? x");
-    EXPECT_EQ(item->ShownWideCaption(), u"\u041F\u0440\u0438 x");
-    item->caption = "renamed";
-    EXPECT_EQ(item->ShownWideCaption(), u"") << "a rename outdates the wide caption";
-}
-
 TEST(ClipItem, FileListsNameTheFirstFileAndStayInsideTheirBlock) {
     const struct {
         Bytes block;

@@ -54,29 +54,6 @@ int WithFullDisk(rlim_t limit, const std::function<int()>& save) {
 
 } // namespace
 
-TEST(ActiveCollectionFile, RoundTripCorrectsPreferencesButKeepsEveryItem) {
-    TempProgramFolder dir;
-    CPreferences saved;
-    saved.m_nMaxItems = 1; // below the range: read back as 2, yet all items stay
-    saved.m_ptHot = {5000, 5000};
-    saved.m_nUserHotKeyVk = 0x51;
-    ClipList list;
-    for (int i = 0; i < 5; ++i)
-        list.push_back(Item("item" + std::to_string(i), CLIP_TEXT, "text " + std::to_string(i)));
-    list.push_back(Bitmap("pic", MakeDib(4, 4)));
-    ASSERT_TRUE(SaveActiveCollection(saved, list));
-    CPreferences read;
-    ClipList back;
-    LoadActiveCollection(read, back, kScreen);
-    ASSERT_EQ(back.size(), 6u);
-    EXPECT_EQ(back[3]->text, "text 3");
-    EXPECT_EQ(back[5]->dib, list[5]->dib);
-    EXPECT_EQ(back[5]->fileOffset, 0u);
-    EXPECT_EQ(read.m_nMaxItems, 2);
-    EXPECT_EQ(read.m_ptHot.x, 5000) << "placed by the hot window, against every screen";
-    EXPECT_EQ(read.m_nUserHotKeyVk, 0x51);
-}
-
 TEST(ActiveCollectionFile, MissingShortOrForeignFiles) {
     TempProgramFolder dir;
     CPreferences prefs;
@@ -105,51 +82,6 @@ TEST(ActiveCollectionFile, MissingShortOrForeignFiles) {
     EXPECT_EQ(prefs.m_nMaxItems, 9);
 }
 
-TEST(CollectionFile, ItemsStayInTheFileUntilNeeded) {
-    TempProgramFolder dir;
-    Bytes dib = MakeDib(300, 20);
-    auto work = SavedWork(dib);
-    ASSERT_EQ(work->children.size(), 4u);
-    CClipItem& text = *work->children[0];
-    CClipItem& pic = *work->children[1];
-    CClipItem& rich = *work->children[2];
-    CClipItem& longText = *work->children[3];
-
-    for (auto& child : work->children) {
-        EXPECT_EQ(child->owner, work.get());
-        EXPECT_TRUE(child->text.empty());
-        EXPECT_TRUE(child->dib.empty());
-    }
-    EXPECT_EQ(text.size, 5u);
-    EXPECT_EQ(pic.size, dib.size());
-    EXPECT_EQ(pic.html, "<img>");
-    EXPECT_TRUE(rich.HasHtml());
-    // Only the beginning of a long text is read, yet its whole length is shown.
-    EXPECT_EQ(longText.size, kLong.size());
-    EXPECT_EQ(longText.preview, std::string(511, 'L'));
-    EXPECT_EQ(longText.LoadText(), kLong);
-
-    EXPECT_EQ(text.LoadText(), "hello");
-    EXPECT_TRUE(text.text.empty()) << "LoadText does not keep the text";
-    EXPECT_EQ(rich.LoadText(), "{\\rtf1 Rich}");
-
-    EXPECT_EQ(pic.GetPreviewSize(), (PixelSize{240, 160})) << "wider than 240";
-    EXPECT_EQ(pic.dib, dib) << "the preview keeps the loaded picture";
-    EXPECT_NE(pic.fileOffset, 0u);
-
-    text.Materialize();
-    EXPECT_EQ(text.text, "hello");
-    EXPECT_EQ(text.fileOffset, 0u);
-    rich.Materialize();
-    EXPECT_EQ(rich.html, "<b>Rich</b>");
-    pic.dib.clear();
-    pic.SetHtml("");
-    pic.Materialize();
-    EXPECT_EQ(pic.dib, dib);
-    EXPECT_EQ(pic.html, "<img>");
-    EXPECT_EQ(pic.fileOffset, 0u);
-}
-
 TEST(CollectionFile, OffsetsPastTheEndGiveTheErrorText) {
     TempProgramFolder dir;
     auto work = SavedWork(MakeDib(8, 8));
@@ -172,24 +104,6 @@ TEST(CollectionFile, OffsetsPastTheEndGiveTheErrorText) {
     EXPECT_EQ(work->children[0]->LoadText(), "");
     work->children[0]->Materialize();
     EXPECT_EQ(work->children[0]->text, error);
-}
-
-TEST(CollectionFile, SavingKeepsThePreviousStateAsBackup) {
-    TempProgramFolder dir;
-    auto node = CClipItem::NewCollection("Notes");
-    node->children.push_back(Item("first", CLIP_TEXT, "one"));
-    node->flags |= CLIP_MODIFIED;
-    ASSERT_TRUE(SaveCollection(*node, CPreferences()));
-    EXPECT_FALSE(node->flags & CLIP_MODIFIED);
-    EXPECT_FALSE(Exists(dir.Path("Notes.bak")));
-    const Bytes firstState = ReadAll(dir.Path("Notes.qbx"));
-
-    node->children.push_back(Item("second", CLIP_TEXT, "two"));
-    ASSERT_TRUE(SaveCollection(*node, CPreferences()));
-    EXPECT_EQ(ReadAll(dir.Path("Notes.bak")), firstState);
-    const Bytes secondState = ReadAll(dir.Path("Notes.qbx"));
-    ASSERT_TRUE(SaveCollection(*node, CPreferences()));
-    EXPECT_EQ(ReadAll(dir.Path("Notes.bak")), secondState) << "the old backup is replaced";
 }
 
 TEST(CollectionFile, ContentInTheFileIsCopiedAndOffsetsFollow) {
@@ -299,9 +213,11 @@ TEST(CollectionFile, FailedSaveLeavesFilesAndItemsAsTheyWere) {
     const uint32_t offset = work->children[0]->fileOffset;
     work->flags |= CLIP_MODIFIED;
 
-    FakeSaveFiles noTemp;
+    FakeSaveFiles noTemp, unreadable;
     noTemp.createFails = true;
+    unreadable.openFails = true; // the previous file, whose content is to be copied
     EXPECT_FALSE(SaveCollection(*work, CPreferences(), noTemp));
+    EXPECT_EQ(SaveCollection(*work, CPreferences(), unreadable).error, unreadable.error);
 
     // The disk fills up in the middle of the write.
     work->children.insert(work->children.begin(), Item("head", CLIP_TEXT, "moves the rest"));

@@ -41,19 +41,6 @@ void Capture(ClipList& active, std::unique_ptr<CClipItem> item, CPreferences& pr
 
 } // namespace
 
-TEST(Capacity, SurplusLeavesFromTheEndOppositeTheInsertPosition) {
-    for (bool head : {true, false}) {
-        CPreferences prefs = Prefs(head);
-        ClipList active;
-        for (int i = 1; i <= 9; ++i)
-            Capture(active, CClipItem::FromText("cut " + std::to_string(i)), prefs);
-        ASSERT_EQ(active.size(), 8u);
-        EXPECT_EQ(active.front()->text, head ? "cut 9" : "cut 2");
-        EXPECT_EQ(active.back()->text, head ? "cut 2" : "cut 9");
-        EXPECT_EQ((prefs.m_dwOptions & OPT_INSERT_TAIL) != 0, !head);
-    }
-}
-
 TEST(Capacity, LimitsAreClampedAndMeasured) {
     CPreferences prefs = Prefs(true);
     ClipList active = ListOf({"a1", "a2", "a3", "a4"});
@@ -85,16 +72,6 @@ TEST(Capacity, LimitsAreClampedAndMeasured) {
         prefs.m_nMaxItemSizeKB = l.maxKB;
         EXPECT_EQ(PassesTextLimits(l.length, prefs), l.passes) << l.length << " at " << l.maxKB;
     }
-}
-
-TEST(Duplicates, SameTextTwiceLeavesOneAtTheInsertPosition) {
-    CPreferences head = Prefs(true), tail = Prefs(false);
-    ClipList active = ListOf({"first", "same text", "abcd"});
-    Capture(active, CClipItem::FromText("same text"), head);
-    EXPECT_EQ(TextsOf(active), (Texts{"same text", "first", "abcd"}));
-    Capture(active, CClipItem::FromText("same text"), tail);
-    Capture(active, CClipItem::FromText("abce"), tail); // same length, other bytes
-    EXPECT_EQ(TextsOf(active), (Texts{"first", "abcd", "same text", "abce"}));
 }
 
 TEST(Duplicates, RichTextAndItsPlainTextAreOneCut) {
@@ -189,28 +166,6 @@ TEST_F(Drops, WithinOneListDownwardLandsAfterUpwardBefore) {
     EXPECT_TRUE(DropOnItem(active, work[0].get(), 0, work[1].get(), 1, false));
     EXPECT_EQ(TextsOf(work), (Texts{"w1", "w0", "w2"}));
     EXPECT_TRUE(Work().flags & CLIP_MODIFIED);
-}
-
-TEST_F(Drops, AcrossListsLandsBeforeAndChangesOwner) {
-    CClipItem* w2 = Work().children[2].get();
-    EXPECT_TRUE(DropOnItem(active, w2, 2, active[3].get(), 3, false));
-    EXPECT_EQ(TextsOf(active), (Texts{"a0", "a1", "a2", "w2", "a3"}));
-    EXPECT_EQ(w2->owner, nullptr);
-    EXPECT_TRUE(Work().flags & CLIP_MODIFIED);
-
-    Work().flags = 0;
-    CClipItem* a0 = active[0].get();
-    EXPECT_TRUE(DropOnItem(active, a0, 0, Work().children[1].get(), 1, false));
-    EXPECT_EQ(TextsOf(Work().children), (Texts{"w0", "a0", "w1"}));
-    EXPECT_EQ(a0->owner, &Work());
-    EXPECT_TRUE(Work().flags & CLIP_MODIFIED);
-
-    // A copy leaves the original where it was.
-    CClipItem* a1 = active[0].get();
-    EXPECT_TRUE(DropOnItem(active, a1, 0, Work().children[0].get(), 0, true));
-    EXPECT_EQ(active[0].get(), a1);
-    EXPECT_EQ(Work().children[0]->text, "a1");
-    EXPECT_EQ(Work().children[0]->owner, &Work());
 }
 
 TEST_F(Drops, OnACollectionEntryTheItemGoesToItsHead) {

@@ -82,19 +82,6 @@ TEST_F(DroppedData, RichTextWinsOverTextAndTakesTheHtml) {
     EXPECT_EQ(active[0]->text, "Other words");
 }
 
-TEST_F(DroppedData, TextFallsBackToEightBitAndReusesRichText) {
-    active.push_back(CClipItem::FromText("first"));
-    active.push_back(CClipItem::FromRtf("{\\rtf1 Same words}"));
-    CClipItem* rich = active[1].get();
-    prefs.m_dwOptions &= ~OPT_FMT_RTF;
-    offer.SetText(win::CF_TEXT, "Same words");
-    offer.unreadable.insert(win::CF_UNICODETEXT);
-    offer.SetWideText(win::CF_UNICODETEXT, u"ignored");
-    EXPECT_EQ(Drop(), 1u);
-    ASSERT_EQ(active.size(), 2u);
-    EXPECT_EQ(active[0].get(), rich);
-}
-
 TEST_F(DroppedData, NoSizeLimitsButTrimmed) {
     prefs.m_nMinTextSize = 100;
     prefs.m_nMaxItems = 2;

@@ -24,19 +24,6 @@ std::string WriteThrough(ISaveFiles& files, const std::string& path, const Bytes
 
 } // namespace
 
-TEST(SafeFileWriter, AWriterNeverCommittedLeavesNothing) {
-    TempProgramFolder dir;
-    const std::string path = dir.Path("a.qbx");
-    WriteAll(path, {1, 2, 3});
-    {
-        SafeFileWriter abandoned(path, SystemSaveFiles());
-        ASSERT_NE(abandoned.File(), nullptr);
-        std::fputs("half", abandoned.File());
-    }
-    EXPECT_EQ(ReadAll(path), (Bytes{1, 2, 3}));
-    EXPECT_NE(access(SaveTempPath(path, 1).c_str(), F_OK), 0) << "temporary file left behind";
-}
-
 // What stops a save, and what it leaves: the new content in place, or the old content and
 // the system's error; a temporary file only when it is the one whole copy.
 TEST(SafeFileWriter, SavesPastWhatCanBeWorkedAroundAndKeepsTheWholeCopy) {

@@ -18,20 +18,6 @@ const char kNews[] = "News <08:30,*,*,* *:* *:*,* *:*,*,*,*>";
 
 } // namespace
 
-TEST(Schedule, ReadsTheMorningNewsExample) {
-    ScheduleRecord r;
-    ASSERT_TRUE(ParseSchedule("Morning news <08:30,*,*,* *:* *:*,* *:*,*,*,* 217>", r));
-    EXPECT_EQ(r.start.wHour, 8);
-    EXPECT_EQ(r.start.wMinute, 30);
-    EXPECT_EQ(r.start.wDayOfWeek, NOT_SET);
-    EXPECT_EQ(r.duration.wHour, NOT_SET);
-    EXPECT_EQ(r.stop.wDay, NOT_SET);
-    EXPECT_EQ(r.flags & SCH_PLAYER_MASK, PLAYER_MCI);
-    EXPECT_EQ(r.flags & SCH_RANDOM, SCH_RANDOM);
-    EXPECT_EQ(r.volume, 7);
-    EXPECT_EQ(FormatSchedule(r), "08:30,*,*,* *:* *:*,* *:*,*,*,* 217");
-}
-
 TEST(Schedule, FlagsAndVolumeAreOptional) {
     ScheduleRecord r;
     r.flags = 0x33;
