@@ -1,6 +1,7 @@
 #include "store/collection_file.h"
 
 #include "fakes/fake_save_files.h"
+#include "platform/files.h"
 #include "platform/ui_strings.h"
 #include "qbx_test_files.h"
 #include "store/stored_content.h"
@@ -30,10 +31,6 @@ std::unique_ptr<CClipItem> SavedWork(const Bytes& dib, const char* file = __buil
     if (!SaveCollection(*node, CPreferences()))
         ADD_FAILURE_AT(file, line) << "Work.qbx not saved";
     return LoadCollection("Work");
-}
-
-bool Exists(const std::string& path) {
-    return access(path.c_str(), F_OK) == 0;
 }
 
 // Runs `save` in a child process that may write files of `limit` bytes only, as on a disk
@@ -276,7 +273,7 @@ TEST(ActiveCollectionFile, AFileThatDidNotReadWholeIsKeptBeforeItIsWrittenOver) 
         ClipList list;
         LoadActiveCollection(prefs, list, kScreen);
         EXPECT_EQ(list.size(), c.itemsRead);
-        EXPECT_FALSE(Exists(copy)) << "reading alone keeps no copy";
+        EXPECT_FALSE(files::Exists(copy)) << "reading alone keeps no copy";
 
         FakeSaveFiles files;
         files.copyFails = c.copyFails;
@@ -291,7 +288,7 @@ TEST(ActiveCollectionFile, AFileThatDidNotReadWholeIsKeptBeforeItIsWrittenOver) 
         EXPECT_EQ(ReadAll(copy), c.kept ? c.file : Bytes());
         EXPECT_EQ(CheckQbxFile(dir.Path("Clipboard.qbx")).records, c.itemsRead);
         ASSERT_TRUE(SaveActiveCollection(prefs, list));
-        EXPECT_FALSE(Exists(dir.Path("Clipboard.qbx.damaged-3"))) << "kept once";
+        EXPECT_FALSE(files::Exists(dir.Path("Clipboard.qbx.damaged-3"))) << "kept once";
     }
 }
 

@@ -109,21 +109,6 @@ TEST(Duplicates, LoweredLimitsPurgeOnTheNextCut) {
     EXPECT_EQ(TextsOf(active), (Texts{"long enough", "abc"}));
 }
 
-TEST(Bitmaps, OnlyEqualBitmapsAreRemoved) {
-    uint8_t counter = 0;
-    std::vector<uint8_t> dib(64, 7), other(64, 7), shorter(63, 7);
-    other[63] = 8;
-    ClipList active;
-    for (const auto* bytes : {&dib, &other, &shorter, &dib})
-        active.push_back(CClipItem::FromDib(*bytes, counter));
-    active.push_back(CClipItem::FromText(std::string(64, 7)));
-    RemoveEqualBitmaps(active, dib.data(), dib.size());
-    ASSERT_EQ(active.size(), 3u);
-    EXPECT_EQ(active[0]->dib, other);
-    EXPECT_EQ(active[1]->dib, shorter);
-    EXPECT_EQ(active[2]->type, CLIP_TEXT);
-}
-
 TEST(Promote, PastedItemMovesToTheInsertPosition) {
     CPreferences head = Prefs(true), tail = Prefs(false);
     ClipList active = ListOf({"a", "b", "c"});

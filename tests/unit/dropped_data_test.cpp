@@ -82,18 +82,6 @@ TEST_F(DroppedData, RichTextWinsOverTextAndTakesTheHtml) {
     EXPECT_EQ(active[0]->text, "Other words");
 }
 
-TEST_F(DroppedData, NoSizeLimitsButTrimmed) {
-    prefs.m_nMinTextSize = 100;
-    prefs.m_nMaxItems = 2;
-    active.push_back(CClipItem::FromText(std::string(150, 'a')));
-    active.push_back(CClipItem::FromText(std::string(160, 'b')));
-    offer.SetText(win::CF_TEXT, "tiny");
-    EXPECT_EQ(Drop(), 1u);
-    ASSERT_EQ(active.size(), 2u);
-    EXPECT_EQ(active[0]->text, "tiny");
-    EXPECT_EQ(active[1]->text, std::string(150, 'a'));
-}
-
 TEST_F(DroppedData, BitmapReplacesAnEqualOneAndIsMarkedWithHtml) {
     const Bytes dib = MakeDib(2, 2);
     uint8_t counter = 0;

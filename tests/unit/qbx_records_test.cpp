@@ -116,26 +116,3 @@ TEST(ItemRecord, HostileLengthsEndTheFileWithoutBeingBelieved) {
         EXPECT_FALSE(CheckQbxFile(dir.Path("h.qbx")).whole) << c.what;
     }
 }
-
-TEST(FileVersion, MagicIsComparedExactlyByReadersAndLooselyByTheVersionTest) {
-    TempProgramFolder dir;
-    const struct {
-        size_t at;
-        uint8_t byte;
-        bool current;
-        QbxFileStatus status;
-    } cases[] = {
-        {0, 7, true, QbxFileStatus::Valid},
-        {0, 9, true, QbxFileStatus::Foreign}, // another length byte
-        {7, '8', false, QbxFileStatus::Foreign},
-    };
-    for (const auto& c : cases) {
-        Bytes file = EmptyCollectionFile();
-        file[c.at] = c.byte;
-        WriteAll(dir.Path("v.qbx"), file);
-        std::FILE* f = std::fopen(dir.Path("v.qbx").c_str(), "rb");
-        EXPECT_EQ(IsCurrentVersion(f), c.current) << c.at;
-        std::fclose(f);
-        EXPECT_EQ(CheckQbxFile(dir.Path("v.qbx")).status, c.status) << c.at;
-    }
-}

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -37,16 +39,10 @@ private:
     std::string m_dir;
 };
 
+// The bytes of a file; none when it cannot be read.
 inline Bytes ReadAll(const std::string& path) {
-    Bytes out;
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f)
-        return out;
-    int c;
-    while ((c = std::fgetc(f)) != EOF)
-        out.push_back(static_cast<uint8_t>(c));
-    std::fclose(f);
-    return out;
+    std::ifstream in(path, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 // Helpers that check something report the line they were called from.
