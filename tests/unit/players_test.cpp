@@ -85,6 +85,17 @@ struct Rig {
 
 } // namespace
 
+TEST(Players, ThePlayHeaderCarriesRandomPauseAndVolume) {
+    std::string list;
+    const PlayHeader header = ParsePlayHeader(MakePlayHeader({true, false, 9}) + "a.wav", list);
+    EXPECT_TRUE(header.random);
+    EXPECT_FALSE(header.pauseMedia);
+    EXPECT_EQ(header.volume, 9);
+    EXPECT_EQ(list, "a.wav");
+    EXPECT_EQ(ParsePlayHeader(MakePlayHeader({}) + "a.wav", list).volume, -1);
+    EXPECT_EQ(ParsePlayHeader(MakePlayHeader({false, false, 0}), list).volume, 0);
+}
+
 TEST(Players, AWaveListPlaysInOrderAtItsVolumeAndPausesTheMediaPlayerButNotItself) {
     Rig rig;
     const uint64_t run = rig.players.Start(
