@@ -46,6 +46,19 @@ Bytes Dib24(int32_t w, int32_t h) {
 
 } // namespace
 
+// An edit keeps the caption, rebuilds size and preview from the plain text, and leaves the
+// collection file: the content is now in memory.
+TEST(ClipItem, AnEditRebuildsSizeAndPreviewAndLeavesTheFile) {
+    auto rich = CClipItem::FromRtf("{\\rtf1 old}");
+    rich->caption = "Renamed";
+    rich->fileOffset = 99;
+    rich->SetContentText("{\\rtf1 new\\tab text\\par}");
+    EXPECT_EQ(rich->caption, "Renamed");
+    EXPECT_EQ(rich->size, 10u); // "new\ttext\r\n"
+    EXPECT_EQ(rich->preview, "new text");
+    EXPECT_EQ(rich->fileOffset, 0u);
+}
+
 TEST(ClipItem, FileListsNameTheFirstFileAndStayInsideTheirBlock) {
     const struct {
         Bytes block;

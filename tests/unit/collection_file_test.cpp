@@ -113,7 +113,11 @@ TEST(CollectionFile, ContentInTheFileIsCopiedAndOffsetsFollow) {
     // A new item in memory at the head moves every record in the file.
     work->children.insert(work->children.begin(), Item("new", CLIP_TEXT, std::string(300, 'n')));
     work->children[0]->owner = work.get();
+    work->flags |= CLIP_MODIFIED;
+    const Bytes before = ReadAll(dir.Path("Work.qbx"));
     ASSERT_TRUE(SaveCollection(*work, prefs));
+    EXPECT_FALSE(work->flags & CLIP_MODIFIED);
+    EXPECT_EQ(ReadAll(dir.Path("Work.bak")), before);
     Bytes after = ReadAll(dir.Path("Work.qbx"));
     EXPECT_EQ(after[30], 0x02) << "byte 30 holds the modifiers in collection files";
     EXPECT_EQ(after[31], 0x41);
@@ -121,6 +125,7 @@ TEST(CollectionFile, ContentInTheFileIsCopiedAndOffsetsFollow) {
     EXPECT_EQ(work->children[1]->LoadText(), "hello");
     EXPECT_EQ(work->children[3]->LoadText(), "{\\rtf1 Rich}");
     CClipItem& pic = *work->children[2];
+    EXPECT_EQ(pic.GetPreviewSize(), (PixelSize{6, 5})) << "read from the file";
     pic.Materialize();
     EXPECT_EQ(pic.dib, dib);
     EXPECT_EQ(pic.html, "<img>");

@@ -153,6 +153,28 @@ TEST_F(Drops, WithinOneListDownwardLandsAfterUpwardBefore) {
     EXPECT_TRUE(Work().flags & CLIP_MODIFIED);
 }
 
+TEST_F(Drops, AcrossListsLandsBeforeAndChangesOwner) {
+    CClipItem* w2 = Work().children[2].get();
+    EXPECT_TRUE(DropOnItem(active, w2, 2, active[3].get(), 3, false));
+    EXPECT_EQ(TextsOf(active), (Texts{"a0", "a1", "a2", "w2", "a3"}));
+    EXPECT_EQ(w2->owner, nullptr);
+    EXPECT_TRUE(Work().flags & CLIP_MODIFIED);
+
+    Work().flags = 0;
+    CClipItem* a0 = active[0].get();
+    EXPECT_TRUE(DropOnItem(active, a0, 0, Work().children[1].get(), 1, false));
+    EXPECT_EQ(TextsOf(Work().children), (Texts{"w0", "a0", "w1"}));
+    EXPECT_EQ(a0->owner, &Work());
+    EXPECT_TRUE(Work().flags & CLIP_MODIFIED);
+
+    // A copy leaves the original where it was.
+    CClipItem* a1 = active[0].get();
+    EXPECT_TRUE(DropOnItem(active, a1, 0, Work().children[0].get(), 0, true));
+    EXPECT_EQ(active[0].get(), a1);
+    EXPECT_EQ(Work().children[0]->text, "a1");
+    EXPECT_EQ(Work().children[0]->owner, &Work());
+}
+
 TEST_F(Drops, OnACollectionEntryTheItemGoesToItsHead) {
     CClipItem* a2 = active[2].get();
     EXPECT_TRUE(DropOnCollection(active, collections, a2, "Work", false));
