@@ -122,8 +122,9 @@ TEST(CollectionFile, ContentInTheFileIsCopiedAndOffsetsFollow) {
     EXPECT_EQ(after[30], 0x02) << "byte 30 holds the modifiers in collection files";
     EXPECT_EQ(after[31], 0x41);
 
-    EXPECT_EQ(work->children[1]->LoadText(), "hello");
     EXPECT_EQ(work->children[3]->LoadText(), "{\\rtf1 Rich}");
+    work->children[1]->Materialize();
+    EXPECT_EQ(work->children[1]->text, "hello");
     CClipItem& pic = *work->children[2];
     EXPECT_EQ(pic.GetPreviewSize(), (PixelSize{6, 5})) << "read from the file";
     pic.Materialize();
