@@ -95,6 +95,8 @@ TEST(ClipItem, FileListsNameTheFirstFileAndStayInsideTheirBlock) {
     auto named = Files(WideBlock(u"C:\\\u65E5\u672C 0123456789012345678901234567890.txt"), true);
     EXPECT_EQ(named->ShownWideCaption(), u"\u65E5\u672C 0123456789012345678901234567890.txt")
         << "a file's name is its caption, however long";
+    named->caption = "renamed";
+    EXPECT_EQ(named->ShownWideCaption(), u"") << "a rename outdates the wide caption";
     const std::u16string longPath = u"C:\\" + std::u16string(300, u'p');
     auto cut = Files(WideBlock(longPath + std::u16string(u"\0E:\\e\0\0", 7)), true);
     EXPECT_EQ(cut->text, "C:\\" + std::string(257, 'p') + "\r\nE:\\e\r\n");
