@@ -53,17 +53,12 @@ DWORD CALLBACK AppendRtf(DWORD_PTR cookie, LPBYTE bytes, LONG count, LONG* done)
 }
 
 void Report() {
-    const int length = GetWindowTextLengthW(g_edit);
-    std::wstring wide(static_cast<size_t>(length) + 1, L'\0');
-    wide.resize(static_cast<size_t>(GetWindowTextW(g_edit, &wide[0], length + 1)));
-    std::string text;
-    const int bytes = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
-                                          nullptr, 0, nullptr, nullptr);
-    if (bytes > 0) {
-        text.resize(static_cast<size_t>(bytes));
-        WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), &text[0], bytes,
-                            nullptr, nullptr);
-    }
+    std::wstring wide(static_cast<size_t>(GetWindowTextLengthW(g_edit)) + 1, L'\0');
+    const int length = GetWindowTextW(g_edit, &wide[0], static_cast<int>(wide.size()));
+    std::string text(wide.size() * 3, '\0'); // a UTF-16 unit takes three UTF-8 bytes at most
+    text.resize(
+        static_cast<size_t>(WideCharToMultiByte(CP_UTF8, 0, wide.data(), length, &text[0],
+                                                static_cast<int>(text.size()), nullptr, nullptr)));
     WriteWhole(g_out + ".txt", text);
     if (g_rich) {
         std::string rtf;
