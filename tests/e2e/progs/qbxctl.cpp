@@ -2,7 +2,8 @@
 // Wine benchmarks. Waits poll until SECONDS; rectangles print as "left top right bottom";
 // lines end in LF alone. Exit codes: 0 done, 1 not found, refused or timed out, 2 bad arguments.
 //   wait-window TITLE SECONDS, wait-gone TITLE SECONDS   a top-level window has that title / none
-//   info TITLE              "found=1 count=N visible=0 pid=N service=1 service_visible=0"
+//   info TITLE              "found=1 count=N visible=0 pid=N service=1 service_visible=0", or
+//                           nothing and exit 1 when there is none
 //   close TITLE             post WM_CLOSE
 //   item TITLE ID, rect TITLE, text TITLE ID  the rectangle of a control or of the window
 //                           (a dialog before other windows of that title); a control's text
@@ -141,20 +142,12 @@ std::string RectText(const RECT& r) {
            " " + std::to_string(r.bottom);
 }
 
-// "#RRGGBB", upper case.
-std::string HexColour(COLORREF c) {
-    char hex[8];
-    std::snprintf(hex, sizeof hex, "#%02X%02X%02X", GetRValue(c), GetGValue(c), GetBValue(c));
-    return hex;
-}
-
 int Done(bool ok) {
     return ok ? 0 : 1;
 }
 
 void Print(const std::string& line) {
-    std::fputs(line.c_str(), stdout);
-    std::fputc('\n', stdout);
+    std::printf("%s\n", line.c_str());
     std::fflush(stdout);
 }
 
@@ -169,10 +162,8 @@ int PrintRect(HWND window) {
 
 int Info(const char* title) {
     FindState st = Find(title);
-    if (!st.found) {
-        Print("found=0");
+    if (!st.found)
         return 1;
-    }
     DWORD pid = 0;
     GetWindowThreadProcessId(st.found, &pid);
     HWND service = GetDlgItem(st.found, 1);
@@ -363,8 +354,11 @@ int main(int argc, char** argv) {
         return Done(WaitFor(seconds, [&] { return Find(title).found == nullptr; }));
     if (cmd == "info")
         return Info(title);
-    if (cmd == "syscolor") {
-        Print(HexColour(GetSysColor(std::atoi(argv[2]))));
+    if (cmd == "syscolor") { // upper case, as a screen pixel reads
+        const COLORREF c = GetSysColor(std::atoi(argv[2]));
+        char hex[8];
+        std::snprintf(hex, sizeof hex, "#%02X%02X%02X", GetRValue(c), GetGValue(c), GetBValue(c));
+        Print(hex);
         return 0;
     }
     if (cmd == "viewer" && argc == 4) {
