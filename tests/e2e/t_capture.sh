@@ -39,11 +39,9 @@ wait_captions "kept after the pause|cut before the start"
 wait_watched "$watch" "kept after the pause"
 
 # A password as Linux password managers offer it, then the same text without their mark.
-cut_spacing
 xoffer UTF8_STRING <(printf 'hunter2 words') x-kde-passwordManagerHint <(printf secret)
 wait_watched "$watch" "hunter2 words"
 assert_eq "$(captions)" "kept after the pause|cut before the start" "items after the password"
-cut_spacing
 xoffer UTF8_STRING <(printf 'hunter2 words')
 wait_captions "hunter2 words|kept after the pause|cut before the start"
 
@@ -71,30 +69,25 @@ clip_set "cut during the large one"
 wait_for "the cut made during the large one to be kept" newest_is "cut during the large one"
 assert_eq "$(items | sed -n 2p | cut -f3)" 20000000 "the large cut, kept before it"
 
-cut_spacing
 xoffer text/rtf <(printf '{\\rtf1\\ansi rich {\\b words} here}') UTF8_STRING <(printf 'rich words here')
 wait_for "the Rich Text item" newest_is "rich words here"
 newest_is rtf 2 || fail "the type of the Rich Text item: $(items | head -n 1)"
 
-cut_spacing
 xoffer UTF8_STRING <(printf 'words with markup') text/html <(printf '<p>words <i>with</i> markup</p>')
 wait_for "the text with its HTML" newest_is "words with markup"
 html=$(qbx show "$(program_file Clipboard.qbx)" 1 --html)
 [[ "$html" == *"<p>words <i>with</i> markup</p>"* ]] || fail "the text item's HTML: '$html'"
 
-cut_spacing
 # Browsers and image viewers on X offer a copied picture as image/png alone.
 xoffer image/png <(convert -size 5x4 xc:orange -fill blue -draw 'point 0,0' png:-)
 wait_for "a picture item from the PNG" newest_is bitmap 2
 kept=$(qbx show "$(program_file Clipboard.qbx)" 1 | convert bmp:- -format '%w %h %[pixel:p{0,0}] %[pixel:p{4,3}]' info:)
 assert_eq "$kept" "5 4 srgb(0,0,255) srgb(255,165,0)" "size, top-left and bottom-right pixels of the picture"
 
-cut_spacing
 # Programs that offer the picture in several forms: Wine takes the .bmp one as CF_DIB.
 xoffer image/png <(convert -size 6x2 xc:green png:-) image/bmp <(convert -size 6x2 xc:green bmp3:-)
 wait_for "a picture item from the .bmp" eval "items | head -n 1 | grep -qF '(6x2x'"
 
-cut_spacing
 touch "$data/one.txt" "$data/two.txt"
 xoffer text/uri-list <(printf 'file://%s\r\nfile://%s\r\n' "$data/one.txt" "$data/two.txt")
 wait_for "a file-list item" newest_is files-wide 2

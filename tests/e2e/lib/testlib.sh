@@ -161,8 +161,12 @@ reset_sound() { rm -f "$QBX_SOUND_OUT"; }
 sound_played() { [ -s "$QBX_SOUND_OUT" ]; }
 reset_clipboard() { clip_set ""; }
 
-# xoffer TARGET FILE [TARGET FILE]...: data on the X clipboard under several targets at once.
-xoffer() { "$QBX_BUILD/native/e2e/xoffer" "$@" || fail "xoffer $* failed"; }
+# xoffer TARGET FILE [TARGET FILE]...: data on the X clipboard under several targets at once,
+# a cut of its own: cut_spacing after the one before.
+xoffer() {
+    cut_spacing
+    "$QBX_BUILD/native/e2e/xoffer" "$@" || fail "xoffer $* failed"
+}
 
 # start_capturing: starts the program and returns once it has joined the clipboard-viewer
 # chain (its frame exists a little earlier) and the next cut counts as a cut.
