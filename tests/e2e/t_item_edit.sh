@@ -42,7 +42,7 @@ context_menu 0
 read -r l t r b <<<"$CONTEXT"
 separator=$(((b - t - 6 - 16 * ROW) / 2))
 click_at $((l + 40)) $((t + 3 + 6 * ROW + separator + ROW / 2))
-wait_for "the editor to start" test -f "$signals/editor.started"
+wait_for "the editor to start" test -s "$signals/editor.started" # its copy is written, not only made
 assert_eq "$(cat "$signals/editor.started")" "first item" "what the editor was given"
 ls "$QBX_PROGRAM_DIR" | grep -q '^~QBX~0001\.txt$' || fail "no temporary file: $(ls "$QBX_PROGRAM_DIR")"
 
