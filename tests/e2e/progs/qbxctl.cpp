@@ -81,8 +81,7 @@ FindState Find(const char* title, const char* cls = nullptr) {
     return st;
 }
 
-// Asks `want` every 50 ms, handling the thread's messages meanwhile, until it says yes or
-// the deadline passes.
+// Polls every 50 ms until `want` says yes or the deadline passes.
 template <typename Pred> bool WaitFor(double seconds, Pred want) {
     const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(seconds * 1000);
     for (;;) {
@@ -90,11 +89,20 @@ template <typename Pred> bool WaitFor(double seconds, Pred want) {
             return true;
         if (GetTickCount64() >= deadline)
             return false;
+        Sleep(50);
+    }
+}
+
+// Handles the thread's messages (its windows') until `done` says yes or the deadline passes.
+template <typename Pred> bool PumpUntil(double seconds, Pred done) {
+    const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(seconds * 1000);
+    while (!done() && GetTickCount64() < deadline) {
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
         MSG msg;
         while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
             DispatchMessageA(&msg);
     }
+    return done();
 }
 
 bool FileExists(const std::string& path) {
@@ -220,7 +228,7 @@ int StandIn(const char* title, double seconds, const char* cls) {
     if (!MakeWindow(cls, title, StandInProc))
         return 1;
     Print("ready");
-    if (!WaitFor(seconds, [] { return g_standInCommand >= 0; }))
+    if (!PumpUntil(seconds, [] { return g_standInCommand >= 0; }))
         return 1;
     Print("command " + std::to_string(g_standInCommand));
     return 0;
@@ -311,7 +319,7 @@ int ClipWatch(double seconds) {
         return 1;
     g_next = SetClipboardViewer(window);
     Print("joined");
-    WaitFor(seconds, [] { return false; });
+    PumpUntil(seconds, [] { return false; });
     ChangeClipboardChain(window, g_next);
     DestroyWindow(window);
     return 0;
@@ -335,7 +343,7 @@ int HoldKey(const char* mods, const char* vk, double seconds) {
         return 1;
     }
     Print("held");
-    WaitFor(seconds, [] { return false; });
+    PumpUntil(seconds, [] { return false; });
     UnregisterHotKey(nullptr, 1);
     return 0;
 }
