@@ -11,15 +11,13 @@ qbx_set m_nHotStyle=4 m_ptHot.x=$X m_ptHot.y=$Y m_dwOptions=0xF95D # autosave
 RES="$QBX_ROOT/res/hot"
 CAMERA="Quillbox Camera"
 
-field_is() { [ "$(qbxctl text "$CAMERA" "$1" | tr -d '\r')" = "$2" ]; } # ID TEXT
+field_is() { [ "$(qbxctl text "$CAMERA" "$1")" = "$2" ]; } # ID TEXT
 open_camera() {
-    point_at $((X + 10)) $((Y + 10))
     if [ "${1:-}" = item ]; then # the main menu, a right click on its second entry
-        xdotool click 3
+        click_at $((X + 10)) $((Y + 10)) 3
         context_command 2 1 4
     else
-        xdotool click 1
-        qbxctl wait-menus 1 "$QBX_TIMEOUT" >/dev/null || fail "no application menu on a left click"
+        open_app_menu $((X + 10)) $((Y + 10))
         xdotool key Down Down Return # "New collection", "Camera"
     fi
     qbxctl wait-window "$CAMERA" "$QBX_TIMEOUT" || fail "the Camera did not open"
@@ -42,7 +40,7 @@ wait_for "the colour under the pointer" field_is 2011 "$tile"
 wait_for "the pointer's place" field_is 2010 "$((X + 4)),$((Y + 15))"
 xdotool key Right
 wait_for "one pixel right after the arrow key" field_is 2010 "$((X + 5)),$((Y + 15))"
-camera_shot() { screenshot "$1" "$(around "$(qbxctl rect "$CAMERA" | tr -d '\r')" 20)"; }
+camera_shot() { screenshot "$1" "$(around "$(qbxctl rect "$CAMERA")" 20)"; }
 camera_shot camera-open
 
 # "32x32 icon" from the size list: Down in its field chooses the next entry; the list
@@ -58,10 +56,10 @@ press "$CAMERA" 2054 # Copy
 wait_captions "Bitmap 001 (32x32x16M) 24 bits True Color|\"#$tile\""
 
 # Closed and opened again from an item's context menu: at the same place.
-place=$(qbxctl rect "$CAMERA" | tr -d '\r')
+place=$(qbxctl rect "$CAMERA")
 close_camera
 open_camera item
-assert_eq "$(qbxctl rect "$CAMERA" | tr -d '\r')" "$place" "the Camera's place at the next opening"
+assert_eq "$(qbxctl rect "$CAMERA")" "$place" "the Camera's place at the next opening"
 close_camera
 end_session
 assert_eq "$(pref m_nPasteCount)" 1 "the copy counted"

@@ -19,8 +19,7 @@ wait_captions "cut before the start"
 # A right click on the hot-icon opens the main menu; its one item's context menu pauses.
 pause_or_continue() {
     qbxctl hot Quillbox "$QBX_TIMEOUT" >/dev/null || fail "no hot-icon"
-    point_at 310 210
-    xdotool click 3
+    click_at 310 210 3
     context_command 1 0 2
     wait_for "the menus to close" no_menus
 }
@@ -40,14 +39,10 @@ wait_captions "kept after the pause|cut before the start"
 wait_watched "$watch" "kept after the pause"
 
 # A password as Linux password managers offer it, then the same text without their mark.
-printf 'hunter2 words' >"$data/password.txt"
-printf 'secret' >"$data/hint.txt"
-cut_spacing
-xoffer UTF8_STRING "$data/password.txt" x-kde-passwordManagerHint "$data/hint.txt"
+xoffer UTF8_STRING <(printf 'hunter2 words') x-kde-passwordManagerHint <(printf secret)
 wait_watched "$watch" "hunter2 words"
 assert_eq "$(captions)" "kept after the pause|cut before the start" "items after the password"
-cut_spacing
-xoffer UTF8_STRING "$data/password.txt"
+xoffer UTF8_STRING <(printf 'hunter2 words')
 wait_captions "hunter2 words|kept after the pause|cut before the start"
 
 # Another program opens the clipboard right after each cut and keeps it for a second.
@@ -74,44 +69,29 @@ clip_set "cut during the large one"
 wait_for "the cut made during the large one to be kept" newest_is "cut during the large one"
 assert_eq "$(items | sed -n 2p | cut -f3)" 20000000 "the large cut, kept before it"
 
-cut_spacing
-printf '{\\rtf1\\ansi rich {\\b words} here}' >"$data/cut.rtf"
-printf 'rich words here' >"$data/cut.txt"
-xoffer text/rtf "$data/cut.rtf" UTF8_STRING "$data/cut.txt"
+xoffer text/rtf <(printf '{\\rtf1\\ansi rich {\\b words} here}') UTF8_STRING <(printf 'rich words here')
 wait_for "the Rich Text item" newest_is "rich words here"
 newest_is rtf 2 || fail "the type of the Rich Text item: $(items | head -n 1)"
 
-cut_spacing
-printf 'words with markup' >"$data/html.txt"
-printf '<p>words <i>with</i> markup</p>' >"$data/cut.html"
-xoffer UTF8_STRING "$data/html.txt" text/html "$data/cut.html"
+xoffer UTF8_STRING <(printf 'words with markup') text/html <(printf '<p>words <i>with</i> markup</p>')
 wait_for "the text with its HTML" newest_is "words with markup"
 html=$(qbx show "$(program_file Clipboard.qbx)" 1 --html)
 [[ "$html" == *"<p>words <i>with</i> markup</p>"* ]] || fail "the text item's HTML: '$html'"
 
-cut_spacing
 # Browsers and image viewers on X offer a copied picture as image/png alone.
-convert -size 5x4 xc:orange -fill blue -draw 'point 0,0' "png:$data/cut.png" || fail "convert"
-xoffer image/png "$data/cut.png"
+xoffer image/png <(convert -size 5x4 xc:orange -fill blue -draw 'point 0,0' png:-)
 wait_for "a picture item from the PNG" newest_is bitmap 2
-qbx show "$(program_file Clipboard.qbx)" 1 >"$data/kept.bmp" || fail "qbx show of the picture"
-assert_eq "$(convert "$data/kept.bmp" -format '%w %h %[pixel:p{0,0}] %[pixel:p{4,3}]' info:)" \
-    "5 4 srgb(0,0,255) srgb(255,165,0)" "size, top-left and bottom-right pixels of the picture"
+kept=$(qbx show "$(program_file Clipboard.qbx)" 1 | convert bmp:- -format '%w %h %[pixel:p{0,0}] %[pixel:p{4,3}]' info:)
+assert_eq "$kept" "5 4 srgb(0,0,255) srgb(255,165,0)" "size, top-left and bottom-right pixels of the picture"
 
-cut_spacing
 # Programs that offer the picture in several forms: Wine takes the .bmp one as CF_DIB.
-convert -size 6x2 xc:green "png:$data/both.png" || fail "convert"
-convert "$data/both.png" "bmp3:$data/both.bmp" || fail "convert"
-xoffer image/png "$data/both.png" image/bmp "$data/both.bmp"
+xoffer image/png <(convert -size 6x2 xc:green png:-) image/bmp <(convert -size 6x2 xc:green bmp3:-)
 wait_for "a picture item from the .bmp" eval "items | head -n 1 | grep -qF '(6x2x'"
 
-cut_spacing
-: >"$data/one.txt"
-: >"$data/two.txt"
-printf 'file://%s\r\nfile://%s\r\n' "$data/one.txt" "$data/two.txt" >"$data/files.uri"
-xoffer text/uri-list "$data/files.uri"
+touch "$data/one.txt" "$data/two.txt"
+xoffer text/uri-list <(printf 'file://%s\r\nfile://%s\r\n' "$data/one.txt" "$data/two.txt")
 wait_for "a file-list item" newest_is files-wide 2
-files=$(qbx show "$(program_file Clipboard.qbx)" 1 | tr -d '\r')
+files=$(qbx show "$(program_file Clipboard.qbx)" 1)
 [[ "$files" == *one.txt*two.txt* ]] || fail "the file list: '$files'"
 
 end_session

@@ -1,9 +1,10 @@
 # The hot-icon as a user meets it: drawn where m_ptHot says in the style of the file, then
 # in every other style chosen from the Preferences of the application menu (a left click
-# on the icon opens it); a right click opens the main menu; an external picture that is no
-# strip of three frames falls back to the classic one; dragging moves the icon and the place
-# is kept; text dragged onto it from another program becomes an item. Screenshots of every
-# style in build/screens (hot-icon-STYLE.png, 1x, and -zoom.png, 4x).
+# on the icon opens it); an external picture that is no strip of three frames falls back to
+# the classic one; dragging moves the icon and the place is kept; text dragged onto it from
+# another program becomes an item. (A right click on it opens the main menu: t_capture,
+# t_camera.) Screenshots of every style in build/screens (hot-icon-STYLE.png, 1x, and
+# -zoom.png, 4x).
 X=300
 Y=200
 add_item --text "Kept words"
@@ -27,32 +28,30 @@ drawn() {
     screenshot "hot-icon-$name" "$(around "$l $t $r $b" 10)" 400%
 }
 
-# choose_style N: left click on the icon, then Preferences > Hot Icons && Hot Menu > style N
-# with the keys.
+# choose_style N: left click on the icon, then Preferences (after New collection, Camera,
+# Player, Scheduler, Save and refresh, Pause service) > Hot Icons && Hot Menu > style N.
 choose_style() {
-    point_at $((X + 10)) $((Y + 10))
-    xdotool click 1
-    qbxctl wait-menus 1 "$QBX_TIMEOUT" >/dev/null || fail "no application menu on a left click"
-    # New collection, Camera, Player, Scheduler, Save and refresh, Pause service, Preferences.
-    xdotool key Down Down Down Down Down Down Down Right
-    qbxctl wait-menus 2 "$QBX_TIMEOUT" >/dev/null || fail "the Preferences did not open"
-    xdotool key Down Right
-    qbxctl wait-menus 3 "$QBX_TIMEOUT" >/dev/null || fail "Hot Icons && Hot Menu did not open"
+    open_app_menu $((X + 10)) $((Y + 10))
+    keys_to_submenu 6
+    keys_to_submenu 1
     [ "$1" -eq 0 ] || xdotool key --repeat "$1" Down
     xdotool key Return
     wait_for "the menus to close after choosing style $1" no_menus
 }
 
+# drag X,Y X,Y...: the left button pressed at the first point and released at the last; the
+# pointer moves through the others as a hand does, not in one jump: the drag follows each step.
+drag() {
+    local at
+    point_at "${1%,*}" "${1#*,}"
+    xdotool mousedown 1
+    for at in "${@:2}"; do point_at "${at%,*}" "${at#*,}"; done
+    xdotool mouseup 1
+}
+
 start_quillbox
 wait_frame
 drawn xp-clock "$RES/142_xp_clock.bmp" 4 15
-
-point_at $((X + 10)) $((Y + 10))
-xdotool click 3
-qbxctl wait-menus 1 "$QBX_TIMEOUT" >/dev/null || fail "no main menu on a right click"
-xdotool key Escape
-wait_for "the main menu to close" no_menus
-
 choose_style 1
 drawn simple "$RES/138_simple.bmp" 3 20
 choose_style 2
@@ -76,27 +75,13 @@ drawn external "$mine" 10 10
 
 # Text dragged from another program onto the icon becomes an item.
 dragged="$QBX_PROGRAM_DIR/../drag.log"
-(exec wine "$QBX_BUILD/mingw/e2e/pastetarget.exe" "${dragged%.log}" drag "Words dragged over" 120) \
-    >/dev/null 2>&1 &
-echo "$!" >>"$QBX_PIDS"
-wait_for "the drag source" grep -q '^ready' "$dragged"
-point_at 150 150
-xdotool mousedown 1
-# The pointer moves as a hand does, not in one jump: the drag follows each step.
-for step in 160 200 250 $((X - 20)) $((X + 5)) $((X + 10)); do
-    point_at "$step" $((150 + (step - 150) * (Y + 10 - 150) / (X + 10 - 150)))
-done
-xdotool mouseup 1
+start_helper "the drag source" "$dragged" ready "$PASTETARGET" "${dragged%.log}" drag 120 "Words dragged over"
+drag 150,150 160,153 200,168 250,187 280,198 305,208 310,210 # onto the icon at X+10, Y+10
 wait_for "the drop to be taken" grep -q '^dropped 1' "$dragged"
 wait_captions "Words dragged over|Kept words"
 
 # A drag moves the icon; its place is in the file after the session.
-point_at $((X + 10)) $((Y + 10))
-xdotool mousedown 1
-for step in 10 30 60 100; do
-    point_at $((X + 10 + step)) $((Y + 10 + step / 2))
-done
-xdotool mouseup 1
+drag 310,210 320,215 340,225 370,240 410,260
 moved() { read -r l t r b <<<"$(hot_rect)"; [ "$l $t" = "$((X + 100)) $((Y + 50))" ]; }
 wait_for "the icon at its new place" moved
 end_session

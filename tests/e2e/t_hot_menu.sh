@@ -3,7 +3,6 @@
 # application the user works in, resting on a collection's row opens its popup, and it
 # collapses again; its width is kept. Screenshots: hot-menu-collapsed.png,
 # hot-menu-expanded.png, hot-menu-popup.png (and -zoom.png at 3x).
-. "$QBX_ROOT/tests/e2e/lib/paste.sh"
 X=700
 Y=150
 add_item --text "Older words"
@@ -11,30 +10,23 @@ add_item --text "Newest words"
 qbx add "$(program_file Letters.qbx)" --text "Kind regards" >/dev/null || fail "qbx add"
 qbx_set m_nHotStyle=7 m_ptHot.x=$X m_ptHot.y=$Y m_nHotMenuWidth=170
 
-# height_over N, height_under N: the hot-menu window is taller (expanded) or lower than N.
-height_over() { read -r l t r b <<<"$(hot_rect)"; [ $((b - t)) -gt "$1" ]; }
-height_under() { read -r l t r b <<<"$(hot_rect)"; [ $((b - t)) -lt "$1" ]; }
+# hot_place: l t r b of the hot-menu window; height_is -lt|-gt N: its height against N.
+hot_place() { read -r l t r b <<<"$(hot_rect)"; }
+height_is() { hot_place && [ $((b - t)) "$1" "$2" ]; }
 shot() { screenshot "$1" 360x200+$((X - 20))+$((Y - 20)) 300%; }
 # The collapse/expand button sits at the right end of the caption.
-click_button() {
-    read -r l t r b <<<"$(hot_rect)"
-    point_at $((r - 12)) $((t + 11))
-    xdotool click 1
-}
+click_button() { hot_place && click_at $((r - 12)) $((t + 11)); }
 
 start_target plain
 start_quillbox
 wait_frame
-read -r l t r b <<<"$(hot_rect)"
+wait_for "the collapsed hot-menu to be its caption only" height_is -lt 30
 assert_eq "$l $t" "$X $Y" "the collapsed hot-menu's place"
-wait_for "the collapsed hot-menu to be its caption only" height_under 30
-read -r l t r b <<<"$(hot_rect)"
 caption=$((b - t)) # with the upper frame
 shot hot-menu-collapsed
 
 click_button
-wait_for "the hot-menu to expand" height_over 60
-read -r l t r b <<<"$(hot_rect)"
+wait_for "the hot-menu to expand" height_is -gt 60
 assert_eq "$((r - l))" 170 "the expanded width from m_nHotMenuWidth"
 shot hot-menu-expanded
 
@@ -49,11 +41,10 @@ xdotool key Escape
 wait_for "the popup to close" no_menus
 
 # A click on the first row pastes it where the user works.
-point_at $((l + 60)) "$(row_y 0)"
-xdotool click 1
+click_at $((l + 60)) "$(row_y 0)"
 wait_target_text "Newest words"
 
 click_button
-wait_for "the hot-menu to collapse" height_under 30
+wait_for "the hot-menu to collapse" height_is -lt 30
 end_session
 assert_eq "$(pref m_nHotMenuWidth)" 170 "the width kept"

@@ -6,11 +6,6 @@
 other="$QBX_PROGRAM_DIR/../other"
 mkdir -p "$other"
 cp "$QBX_BUILD/mingw/Quillbox.exe" "$other/"
-start_other() {
-    (cd "$other" && exec wine Quillbox.exe) >>"$QBX_PROGRAM_DIR/../quillbox.out" 2>&1 &
-    QUILLBOX_PID=$!
-    echo "$QUILLBOX_PID" >>"$QBX_PIDS"
-}
 UNINSTALL_KEY='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\{5B0E7C3A-92D4-4F1B-A86E-1C7D3F9B24E5}'
 uninstall_value() { # NAME: of the program's entry in the list of installed programs
     wine reg query "$UNINSTALL_KEY" /v "$1" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$1 *REG_SZ *//p"
@@ -21,7 +16,7 @@ shortcut_file() { find "$WINEPREFIX/drive_c/users" -path '*Programs/Quillbox.lnk
 # answered by a click on Yes (6) or No (7).
 answer() {
     local text
-    text=$(qbxctl dialog "$1" "$QBX_TIMEOUT" | tr -d '\r') || fail "no question '$1'"
+    text=$(qbxctl dialog "$1" "$QBX_TIMEOUT") || fail "no question '$1'"
     [[ "$text" == *"${3:-}"* ]] || fail "the question '$1' asked: '$text'"
     [ -z "${4:-}" ] || screenshot "$4"
     press "$1" "$2"
@@ -33,13 +28,13 @@ wait_frame
 exe=$(windows_path "$QBX_PROGRAM_DIR/Quillbox.exe")
 assert_eq "$(autostart_value)" "$exe" "autostart value of the first copy"
 
-start_other
+QUILLBOX_DIR=$other start_quillbox
 answer "Quillbox Installation" 7 "running version will be stopped," install-question
 wait_ended "$QUILLBOX_PID" "the newer copy after No"
 assert_true "the registered copy ended after No" proc_alive "$first"
 assert_eq "$(autostart_value)" "$exe" "autostart value after No"
 
-start_other
+QUILLBOX_DIR=$other start_quillbox
 answer "Quillbox Installation" 6
 wait_ended "$first" "the registered copy after Yes"
 wait_ended "$QUILLBOX_PID" "the newer copy after installing"

@@ -3,11 +3,10 @@
 # has ended the item holds what the editor wrote and its temporary file is gone. German is
 # chosen (m_nLanguage 1, as the Language submenu stores it, with QuillboxGerman.dll beside
 # the program): its context menus answer German letters.
-. "$QBX_ROOT/tests/e2e/lib/paste.sh"
 signals="$QBX_PROGRAM_DIR/../editor"
 mkdir -p "$signals"
-stub=$(wine winepath -w "$QBXCTL" | tr -d '\r')
-signals_w=$(wine winepath -w "$signals" | tr -d '\r')
+stub=$(windows_path "$QBXCTL")
+signals_w=$(windows_path "$signals")
 old_class=$(wine reg query 'HKCR\.txt' /ve 2>/dev/null | tr -d '\r' | sed -n 's/^ *(Default) *REG_SZ *//p')
 restore_txt() {
     wine reg delete 'HKCR\QuillboxTestText' /f >/dev/null 2>&1
@@ -43,7 +42,7 @@ context_menu 0
 read -r l t r b <<<"$CONTEXT"
 separator=$(((b - t - 6 - 16 * ROW) / 2))
 click_at $((l + 40)) $((t + 3 + 6 * ROW + separator + ROW / 2))
-wait_for "the editor to start" test -f "$signals/editor.started"
+wait_for "the editor to start" test -s "$signals/editor.started" # its copy is written, not only made
 assert_eq "$(cat "$signals/editor.started")" "first item" "what the editor was given"
 ls "$QBX_PROGRAM_DIR" | grep -q '^~QBX~0001\.txt$' || fail "no temporary file: $(ls "$QBX_PROGRAM_DIR")"
 
@@ -54,7 +53,7 @@ wait_captions "cut while editing|first item"
 # The user saves and closes the editor.
 touch "$signals/editor.release"
 wait_for "the editor to end" test -f "$signals/editor.done"
-edited() { qbx show "$(program_file Clipboard.qbx)" 2 | tr -d '\r' | grep -qx "edited by the stand-in"; }
+edited() { qbx show "$(program_file Clipboard.qbx)" 2 | grep -qx "edited by the stand-in"; }
 wait_for "the edited text in Clipboard.qbx" edited
 assert_eq "$(captions)" "cut while editing|first item" "captions after the edit"
 no_temp_files() { ! ls "$QBX_PROGRAM_DIR" | grep -q '^~QBX~'; }

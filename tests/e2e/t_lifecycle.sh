@@ -10,9 +10,7 @@
 # a running copy.
 file=$(program_file Clipboard.qbx)
 start_quillbox NOAUTO
-wait_ended "$QUILLBOX_PID" "Quillbox.exe NOAUTO"
-exit_status "$QUILLBOX_PID"
-assert_eq "$?" 0 "exit status of Quillbox.exe NOAUTO"
+ended_with "$QUILLBOX_PID" 0 "Quillbox.exe NOAUTO"
 assert_false "a Quillbox frame exists after NOAUTO" qbxctl info Quillbox
 assert_eq "$(autostart_value)" "" "autostart value after NOAUTO"
 assert_false "NOAUTO wrote Clipboard.qbx" test -e "$file"
@@ -21,15 +19,12 @@ start_quillbox
 first=$QUILLBOX_PID
 wait_frame
 assert_eq "$(autostart_value)" "$(windows_path "$QBX_PROGRAM_DIR/Quillbox.exe")" "autostart value"
-info=$(qbxctl info Quillbox | tr -d '\r')
 pid=$(frame_info pid)
-assert_eq "$info" "found=1 count=1 visible=0 pid=$pid service=1 service_visible=0" \
+assert_eq "$(qbxctl info Quillbox)" "found=1 count=1 visible=0 pid=$pid service=1 service_visible=0" \
     "the hidden frame and its hidden service window (child id 1)"
 
 start_quillbox
-wait_ended "$QUILLBOX_PID" "the second Quillbox.exe"
-exit_status "$QUILLBOX_PID"
-assert_eq "$?" 0 "exit status of the second start"
+ended_with "$QUILLBOX_PID" 0 "the second Quillbox.exe"
 assert_true "the first copy still runs" proc_alive "$first"
 # Its About box is closed (t_preferences reads it); then the frame is the only Quillbox again.
 qbxctl dialog Quillbox "$QBX_TIMEOUT" >/dev/null || fail "the first copy showed no About box"
@@ -38,22 +33,17 @@ wait_for "the About box to close" eval '[ "$(frame_info count)" = 1 ]'
 assert_eq "$(frame_info pid)" "$pid" "process owning the frame"
 
 qbxctl close Quillbox || fail "could not post WM_CLOSE to the frame"
-wait_ended "$first" "Quillbox.exe after WM_CLOSE"
-exit_status "$first"
-assert_eq "$?" 0 "exit status after WM_CLOSE"
+ended_with "$first" 0 "Quillbox.exe after WM_CLOSE"
 assert_saved_with 1 "Active collection has been created"
-assert_eq "$(qbx prefs "$file" | grep '^m_ptHot')" "$(printf 'm_ptHot.x=1160\nm_ptHot.y=60')" \
-    "hot window placed from the screen width"
+assert_eq "$(pref m_ptHot.x) $(pref m_ptHot.y)" "1160 60" "hot window placed from the screen width"
 
 # Preferences from a larger screen come back into reach (the hot-icon at the nearest corner
 # of this one); the rest is kept.
 list=$(qbx list "$file")
 qbx_set m_ptHot.x=5000 m_ptHot.y=5000 m_nMaxItems=33 m_nUserHotKeyVk=0x51 \
     m_nUserHotKeyMods=0x3 m_nHotMenuWidth=5 m_dwOptions=0xF91B
-holder="$QBX_PROGRAM_DIR/../holdkey.log"
-(exec wine "$QBXCTL" hold-key 6 0x2D "$QBX_TIMEOUT") >"$holder" 2>&1 &
-echo "$!" >>"$QBX_PIDS"
-wait_for "another program to hold Ctrl+Shift+Insert" grep -q '^held' "$holder"
+start_helper "another program to hold Ctrl+Shift+Insert" "$QBX_PROGRAM_DIR/../holdkey.log" held \
+    "$QBXCTL" hold-key 6 0x2D "$QBX_TIMEOUT"
 start_capturing
 assert_false "Ctrl+Shift+V was still free" qbxctl hold-key 6 0x56 0
 printf 'left over' >"$(program_file '~QBX~0001.txt')"
@@ -71,29 +61,25 @@ assert_eq "$(($(pref m_dwOptions) & 0x6))" 4 "Ctrl+Shift+Insert (0x2) and Ctrl+S
 
 for args in "list Clipboard.qbx" "prefs Clipboard.qbx" "show Clipboard.qbx 1" "check Clipboard.qbx"; do
     # shellcheck disable=SC2086
-    native=$(cd "$QBX_PROGRAM_DIR" && qbx $args | od -An -tx1)
-    # shellcheck disable=SC2086
-    windows=$(cd "$QBX_PROGRAM_DIR" && wine qbx.exe $args 2>/dev/null | od -An -tx1)
-    assert_eq "$windows" "$native" "qbx.exe $args"
+    assert_eq "$(cd "$QBX_PROGRAM_DIR" && wine qbx.exe $args 2>/dev/null | od -An -tx1)" \
+        "$(cd "$QBX_PROGRAM_DIR" && qbx $args | od -An -tx1)" "qbx.exe $args"
 done
 (cd "$QBX_PROGRAM_DIR" && wine qbx.exe show Clipboard.qbx 9 >/dev/null 2>&1)
 assert_eq "$?" 1 "qbx.exe exit status for a missing item"
 
-# stand_in CLASS: a hidden window titled Quillbox that reports the command it hears; it
-# outlives every wait below.
+# stand_in CLASS: a hidden window titled Quillbox (HELPER_PID) that reports the command it
+# hears; it outlives every wait below.
 stand_in() {
-    (exec wine "$QBXCTL" stand-in Quillbox $((QBX_TIMEOUT * 3)) "$1") >"$QBX_PROGRAM_DIR/../$1" 2>/dev/null &
-    STAND_IN=$!
-    echo "$STAND_IN" >>"$QBX_PIDS"
-    wait_for "the stand-in window $1" grep -q '^ready' "$QBX_PROGRAM_DIR/../$1"
+    start_helper "the stand-in window $1" "$QBX_PROGRAM_DIR/../$1" ready \
+        "$QBXCTL" stand-in Quillbox $((QBX_TIMEOUT * 3)) "$1"
 }
-heard() { tr -d '\r' <"$QBX_PROGRAM_DIR/../$1" | sed -n 2p; }
+heard() { sed -n 2p "$QBX_PROGRAM_DIR/../$1"; }
 
 # What the second start sends: a window of the frame's class and title hears it.
 stand_in QuillboxFrame
 start_quillbox
 wait_ended "$QUILLBOX_PID" "the second Quillbox.exe beside the stand-in frame"
-wait_ended "$STAND_IN" "the stand-in frame"
+wait_ended "$HELPER_PID" "the stand-in frame"
 assert_eq "$(heard QuillboxFrame)" "command 57664" "what the second start posted to the running copy"
 
 # Another program's window titled Quillbox (a file manager open on a folder of that name)
@@ -103,6 +89,6 @@ start_quillbox
 wait_for "Quillbox's frame beside the foreign window" eval '[ "$(frame_info count)" = 2 ]'
 assert_true "the start beside the foreign window runs" proc_alive "$QUILLBOX_PID"
 assert_eq "$(heard Foreign)" "" "what the foreign window was sent"
-kill "$STAND_IN"
-wait_ended "$STAND_IN" "the foreign window"
+kill "$HELPER_PID"
+wait_ended "$HELPER_PID" "the foreign window"
 end_session

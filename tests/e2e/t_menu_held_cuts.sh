@@ -4,7 +4,6 @@
 # Text beyond the ANSI code page, cut on the X clipboard as UTF-8, stays whole: in
 # Clipboard.qbx, in the menu (build/screens/menu_unicode.png) and pasted into a Unicode edit
 # control.
-. "$QBX_ROOT/tests/e2e/lib/paste.sh"
 for i in 8 7 6 5 4 3 2 1; do
     add_item --text "item $i"
 done

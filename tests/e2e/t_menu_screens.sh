@@ -1,24 +1,19 @@
 # The main menu as a user sees it, captured into build/screens: over a plain text, a Rich
 # Text, an HTML, a bitmap, a file-list, a scheduled and a counter item, two external
 # collections and the time submenu, with a preview tip; and an item's context menu.
-. "$QBX_ROOT/tests/e2e/lib/paste.sh"
-data="$QBX_PROGRAM_DIR/../data"
-mkdir -p "$data"
 add() { qbx add "$(program_file "$1")" "${@:2}" >/dev/null || fail "qbx add $*"; }
 
 # The default options plus the time submenu and HTML; head insertion, so the last added
 # item comes first. Counter 2 is 7.
 qbx_set m_dwOptions=0x0400FD1D m_nCounter2=7 m_nHotStyle=0
-printf '{\\rtf1\\ansi Quarterly {\\b report} draft, second version}' >"$data/report.rtf"
-convert -size 180x110 gradient:'#8ecbf0'-'#2a5b9a' -fill '#ffd23a' -draw 'circle 140,28 152,28' \
-    -fill '#2e9a3c' -draw 'polygon 0,110 0,80 60,45 110,95 140,70 180,100 180,110' \
-    "bmp3:$data/picture.bmp" || fail "convert"
 add Clipboard.qbx --text "News at half past eight" \
     --caption "Morning news <08:30,*,*,* *:* *:*,* *:*,*,*,* 00>"
 add Clipboard.qbx --files 'C:\users\me\Documents\report.doc' 'C:\users\me\Documents\budget.xls'
-add Clipboard.qbx --bmp "$data/picture.bmp"
+add Clipboard.qbx --bmp <(convert -size 180x110 gradient:'#8ecbf0'-'#2a5b9a' -fill '#ffd23a' \
+    -draw 'circle 140,28 152,28' -fill '#2e9a3c' \
+    -draw 'polygon 0,110 0,80 60,45 110,95 140,70 180,100 180,110' bmp3:-)
 add Clipboard.qbx --text "Meeting notes for Monday" --html "<p>Meeting <b>notes</b> for Monday</p>"
-add Clipboard.qbx --rtf "$data/report.rtf"
+add Clipboard.qbx --rtf <(printf '{\\rtf1\\ansi Quarterly {\\b report} draft, second version}')
 add Clipboard.qbx --text "Dear Ms. Miller, thank you for your letter of March 3rd. We have looked into the matter and will send you the corrected invoice by the end of the week."
 add Counters.qbx --text "Pass 7" --caption "+2Pass %u"
 add Counters.qbx --text "Dear colleague," --caption "+Dear colleague"
@@ -40,7 +35,7 @@ wait_painted() {
     local l t r b
     read -r l t r b <<<"$RECT"
     wait_for "the menu at $RECT to be painted" pixel_is $((l + 3)) "$(entry_y "$t" 0)" \
-        "$(qbxctl syscolor 4 | tr -d '\r')"
+        "$(qbxctl syscolor 4)"
 }
 # shot NAME: the screen around the menus (they open at 200,150), as build/screens/NAME.png.
 shot() { screenshot "$1" 760x460+150+110; }

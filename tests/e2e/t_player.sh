@@ -4,7 +4,6 @@
 # where the "Video" setting places it, and keeps that place. (Wine without a window manager
 # stacks it below the windows of other programs, so it is placed beside the target window;
 # the screenshot shows the clip's picture.)
-. "$QBX_ROOT/tests/e2e/lib/paste.sh"
 for clip in chime.wav clip.avi; do
     python3 "$QBX_ROOT/tests/e2e/lib/make_clip.py" "$QBX_PROGRAM_DIR/$clip" ||
         fail "could not write $clip"
@@ -15,17 +14,13 @@ add_item --text "chime.wav" --caption "Chime <*:*,*,*,* *:* *:*,* *:*,*,*,* 02>"
 start_target plain
 start_capturing
 
-choose() { # KEY: the entry with that key in the main menu, opened by the hot key
-    xdotool key alt+shift+Insert || fail "xdotool could not type the hot key"
-    qbxctl wait-menus 1 "$QBX_TIMEOUT" >/dev/null || fail "the hot key did not open the main menu"
-    xdotool key "$1"
-}
-
-choose 1
+open_menu 2
+xdotool key 1
 wait_for "the wave player's sound" sound_played
 assert_eq "$(target_text)" "" "what the target received"
 
-choose 2
+open_menu 2
+xdotool key 2
 qbxctl wait-shown QuillboxVideo "$QBX_TIMEOUT" 700 420 ||
     fail "the video window did not show at 700,420"
 # The clip's frames are patterns of many colours; the window alone is black.

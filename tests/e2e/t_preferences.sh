@@ -3,28 +3,25 @@
 # dialog and stores what the rules make of 0; a click on "Autosave" flips its mark while the
 # menus stay open, and the next cut is on disk at once. The hot-key and font dialogs open.
 # "About" in the item's context menu shows the savings of 1000 pastes.
-. "$QBX_ROOT/tests/e2e/lib/paste.sh"
 qbx_set m_nHotStyle=0 m_nPasteCount=1000
 start_target plain
 start_capturing
+# preferences N: the application menu's "Preferences" (its seventh entry), its Nth submenu.
+preferences() { open_menu; keys_to_submenu 6; keys_to_submenu "$1"; }
 
 # "Limits and counters" (the seventh submenu), "Max items": the number dialog shows 8.
-open_app_menu
-keys_to_submenu 6 # Preferences
-keys_to_submenu 6 # Limits and counters
+preferences 6
 screenshot "preferences-limits"
 xdotool key Return
 wait_input_dialog
-assert_eq "$(qbxctl text Quillbox 2047 | tr -d '\r')" 8 "the number the dialog shows"
+assert_eq "$(qbxctl text Quillbox 2047)" 8 "the number the dialog shows"
 screenshot "input-dialog-number"
 type_in_dialog 0
 max_items_is() { [ "$(pref m_nMaxItems)" = "$1" ]; }
 wait_for "Max items 2 in the file after typing 0" max_items_is 2
 
 # "User defined hot key" asks with the hot-key control; "Cancel" leaves it as it was.
-open_app_menu
-keys_to_submenu 6
-keys_to_submenu 0
+preferences 0
 screenshot "preferences-hot-keys"
 xdotool key --repeat 4 Down key Return
 wait_input_dialog
@@ -32,9 +29,7 @@ screenshot "input-dialog-hot-key"
 cancel_dialog
 
 # "Menu font" opens the system's font dialog; its "Cancel" keeps the font.
-open_app_menu
-keys_to_submenu 6
-keys_to_submenu 8
+preferences 8
 xdotool key Return
 wait_for "the font dialog" qbxctl item Font 2
 screenshot "font-dialog"
@@ -42,9 +37,7 @@ press Font 2
 wait_for "the font dialog to close" eval '! qbxctl item Font 2'
 
 # "Insert position and misc." (the fourth submenu): a real click on "Autosave", its fourth row.
-open_app_menu
-keys_to_submenu 6
-keys_to_submenu 3
+preferences 3
 menu_shown 4 3
 read -r l t r b <<<"$RECT"
 y=$(entry_y "$t" 3)
@@ -58,7 +51,7 @@ wait_for "the mark of \"Autosave\" to change" mark_changed
 assert_true "the menus stay open after the click" qbxctl wait-menus 3 0
 screenshot "preferences-autosave-on"
 # Back on the application menu's first entry its submenus close; Escape closes it.
-read -r l t r b <<<"$(qbxctl wait-menus 3 0 | tr -d '\r' | sed -n 3p)"
+read -r l t r b <<<"$(qbxctl wait-menus 3 0 | sed -n 3p)"
 xdotool mousemove $((l + 40)) $((t + 10))
 wait_for "the submenus to close" eval '[ "$(qbxctl wait-menus 1 0 | wc -l)" -eq 1 ]'
 xdotool key Escape
@@ -70,13 +63,12 @@ assert_eq "$(($(pref m_dwOptions) & 0x40))" 64 "the autosave bit in the file"
 
 # The About box from the Preferences submenu of the item's context menu: the savings of
 # 1000 pastes, the version and the banner; a right click in it lists the clipboard's formats.
-xdotool mousemove 300 300 || fail "xdotool could not move the pointer"
-press_menu_hot_key
+open_menu
 context_command 1 0 1 # a right click on the item, then "Preferences"
 read -r l t r b <<<"$(menu_rect 3)"
 [ -n "$b" ] || fail "\"Preferences\" opened no submenu"
 click_at $((l + 40)) $((b - 12)) # its last entry, "About"
-about=$(qbxctl dialog Quillbox "$QBX_TIMEOUT" | tr -d '\r') || fail "no About box appeared"
+about=$(qbxctl dialog Quillbox "$QBX_TIMEOUT") || fail "no About box appeared"
 grep -qx '2005 The program has saved \$30.00 of your money' <<<"$about" ||
     fail "the savings line after 1000 pastes is wrong: $about"
 grep -qx '2015 Version 3.1' <<<"$about" || fail "no version line: $about"
@@ -86,7 +78,7 @@ screenshot about
 
 # A right click beside the savings line: the formats of the cut, in a box of their own.
 xdotool mousemove $((left + 12)) $(((top + bottom) / 2)) click 3
-listing=$(qbxctl dialog "Clipboard formats" "$QBX_TIMEOUT" | tr -d '\r') ||
+listing=$(qbxctl dialog "Clipboard formats" "$QBX_TIMEOUT") ||
     fail "the right click listed no formats"
 screenshot about-formats
 for line in "0001 TEXT" "000D UNICODETEXT"; do

@@ -9,15 +9,12 @@ outside="$QBX_PROGRAM_DIR/.."
 # exclusively).
 hold_file() {
     rm -f "$outside/release" "$outside/holder.out"
-    (exec wine "$QBXCTL" hold "$(windows_path "$file")" "$1" "$(windows_path "$outside")\\release" \
-        "$QBX_TIMEOUT") >"$outside/holder.out" 2>&1 &
-    HOLDER_PID=$!
-    echo "$HOLDER_PID" >>"$QBX_PIDS"
-    wait_for "the file to be held ($1)" grep -q '^held' "$outside/holder.out"
+    start_helper "the file to be held ($1)" "$outside/holder.out" held "$QBXCTL" hold \
+        "$(windows_path "$file")" "$1" "$(windows_path "$outside")\\release" "$QBX_TIMEOUT"
 }
 release_file() {
     : >"$outside/release"
-    wait_ended "$HOLDER_PID" "the holder to let the file go"
+    wait_ended "$HELPER_PID" "the holder to let the file go"
 }
 
 # A Clipboard.qbx of a newer version; an empty "collection file" links outside the folder.
@@ -50,7 +47,7 @@ release_file
 hold_file none
 cut_spacing
 clip_set "cut while locked"
-box=$(qbxctl dialog Quillbox "$QBX_TIMEOUT" | tr -d '\r') || fail "no message about the failed save"
+box=$(qbxctl dialog Quillbox "$QBX_TIMEOUT") || fail "no message about the failed save"
 screenshot save-failed
 printf '%s' "$box" | grep -qiF "could not save $(windows_path "$file"):" ||
     fail "the message does not name the file: $box"

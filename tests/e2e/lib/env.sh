@@ -1,18 +1,13 @@
-# Wine and X for the end-to-end tests and for ./dev run: a private virtual display and a
-# private Wine prefix under build/, never the user's. Sourced; defines functions only.
-#   e2e_wine_env PREFIX    export the Wine settings for that prefix
-#   e2e_start_display      start Xvfb on a free display; sets DISPLAY and E2E_XVFB_PID
-#   e2e_stop_display       stop that Xvfb
-#   e2e_prepare_prefix LOG [unmanaged]
-#                          create the prefix once (wineboot -i) or reuse it when valid
-#   e2e_start_wineserver   keep the prefix's wineserver running (no restart per program)
-#   e2e_stop_wine          end every Wine process of the prefix and its wineserver
+# Wine and X for the end-to-end tests, the Wine benchmarks and ./dev run: a private virtual
+# display and a private Wine prefix under build/, never the user's. Sourced; defines
+# functions (and the display's size) only.
 
 e2e_log() { printf 'e2e: %s\n' "$*" >&2; }
 
 # The private display's size; tests compute positions from it.
 export E2E_SCREEN_WIDTH=1280 E2E_SCREEN_HEIGHT=800
 
+# e2e_wine_env PREFIX: the Wine settings for that prefix, exported.
 e2e_wine_env() {
     export WINEPREFIX="$1"
     export WINEARCH=win64
@@ -27,7 +22,9 @@ e2e_wine_env() {
     export XDG_CACHE_HOME="$HOME/.cache"
 }
 
-e2e_start_display() { # [log file]
+# e2e_start_display [LOG]: Xvfb on a free display; sets DISPLAY and E2E_XVFB_PID.
+# e2e_stop_display stops it.
+e2e_start_display() {
     local log=${1:-/dev/null} fd_file
     fd_file=$(mktemp "${TMPDIR:-/tmp}/qbx-display.XXXXXX") || return 1
     # -displayfd: Xvfb picks a free display number and writes it once it accepts clients.
@@ -59,9 +56,11 @@ e2e_stop_display() {
     E2E_XVFB_PID=""
 }
 
-# A prefix counts as valid when its creation finished (the marker is written last). Change
-# the marker's name when the settings below change, so that old prefixes are made anew.
-e2e_prepare_prefix() { # log file, "unmanaged" for a display without a window manager
+# e2e_prepare_prefix LOG [unmanaged]: the prefix made once (wineboot -i), or reused when
+# valid: when its creation finished (the marker is written last). Change the marker's name
+# when the settings below change, so that old prefixes are made anew. "unmanaged": for a
+# display without a window manager.
+e2e_prepare_prefix() {
     local log=${1:-/dev/null} unmanaged=${2:-} marker="$WINEPREFIX/.qbx-prefix-v2"
     if ! [ -f "$marker" ] || ! [ -f "$WINEPREFIX/system.reg" ]; then
         e2e_log "creating the Wine prefix $WINEPREFIX (once)"
@@ -74,23 +73,21 @@ e2e_prepare_prefix() { # log file, "unmanaged" for a display without a window ma
         [ -f "$WINEPREFIX/system.reg" ] || { e2e_log "the prefix has no registry (see $log)"; return 1; }
         touch "$marker"
     fi
-    e2e_set_managed "$log" "$([ "$unmanaged" = unmanaged ] && echo N || echo Y)"
-}
-
-# Without a window manager Wine draws the captions itself (so screenshots show them) when
-# its windows are unmanaged; on a desktop the window manager does. The same prefix may serve
-# both (./dev run with and without $DISPLAY), so the setting follows each use.
-e2e_set_managed() { # log file, Y or N
-    local log=$1 want=$2 marker="$WINEPREFIX/.qbx-managed"
-    [ "$(cat "$marker" 2>/dev/null)" = "$want" ] && return 0
+    # Without a window manager Wine draws the captions itself (so screenshots show them) when
+    # its windows are unmanaged; on a desktop the window manager does. The same prefix may
+    # serve both (./dev run with and without $DISPLAY), so the setting follows each use.
+    local want=Y
+    [ "$unmanaged" = unmanaged ] && want=N
+    [ "$(cat "$WINEPREFIX/.qbx-managed" 2>/dev/null)" = "$want" ] && return 0
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d "$want" /f \
         >>"$log" 2>&1 || { e2e_log "cannot configure the prefix (see $log)"; return 1; }
     wineserver -w
-    printf '%s\n' "$want" >"$marker"
+    printf '%s\n' "$want" >"$WINEPREFIX/.qbx-managed"
 }
 
+# e2e_start_wineserver: the prefix's wineserver kept running (no restart per program);
+# e2e_stop_wine: every Wine process of the prefix ended, and its wineserver.
 e2e_start_wineserver() { wineserver -p 2>/dev/null; }
-
 e2e_stop_wine() {
     [ -n "${WINEPREFIX:-}" ] && [ -d "$WINEPREFIX" ] || return 0
     wineserver -k 2>/dev/null

@@ -14,17 +14,12 @@ fail() {
 }
 note() { printf '%s\n' "$*" >&2; }
 
-# wait_for "what is awaited" [-t SECONDS] COMMAND...: polls COMMAND until it succeeds.
+# wait_for "what is awaited" COMMAND...: polls COMMAND until it succeeds, QBX_TIMEOUT at most.
 wait_for() {
-    local what=$1 timeout=$QBX_TIMEOUT
+    local what=$1 deadline=$((SECONDS + QBX_TIMEOUT))
     shift
-    if [ "${1:-}" = -t ]; then
-        timeout=$2
-        shift 2
-    fi
-    local deadline=$((SECONDS + timeout))
     while ! "$@" >/dev/null 2>&1; do
-        [ "$SECONDS" -lt "$deadline" ] || fail "timed out after ${timeout}s waiting for $what"
+        [ "$SECONDS" -lt "$deadline" ] || fail "timed out after ${QBX_TIMEOUT}s waiting for $what"
         sleep 0.2
     done
 }
@@ -50,14 +45,32 @@ proc_alive() {
     local state
     state=$(ps -o stat= -p "$1" 2>/dev/null) && [ -n "$state" ] && [ "${state#Z}" = "$state" ]
 }
-wait_ended() { wait_for "$2 to end" eval "! proc_alive $1"; } # pid what
-exit_status() { wait "$1" 2>/dev/null; }                      # of an ended child
+wait_ended() { wait_for "$2 to end" eval "! proc_alive $1"; } # PID WHAT
+# ended_with PID STATUS WHAT: the child process WHAT has ended, with STATUS.
+ended_with() {
+    wait_ended "$1" "$3"
+    wait "$1" 2>/dev/null
+    assert_eq "$?" "$2" "exit status of $3"
+}
 
-# start_quillbox [ARGS...]: Quillbox.exe from the program folder, in the background (QUILLBOX_PID).
+# start_quillbox [ARGS...]: Quillbox.exe from the program folder (or QUILLBOX_DIR), in the
+# background (QUILLBOX_PID).
 start_quillbox() {
-    (cd "$QBX_PROGRAM_DIR" && exec wine Quillbox.exe "$@") >>"$QBX_PROGRAM_DIR/../quillbox.out" 2>&1 &
+    (cd "${QUILLBOX_DIR:-$QBX_PROGRAM_DIR}" && exec wine Quillbox.exe "$@") \
+        >>"$QBX_PROGRAM_DIR/../quillbox.out" 2>&1 &
     QUILLBOX_PID=$!
     echo "$QUILLBOX_PID" >>"$QBX_PIDS"
+}
+
+# start_helper WHAT LOG WORD PROGRAM ARGS...: a Windows helper in the background (HELPER_PID),
+# its output appended to LOG; returns once LOG has a line beginning with WORD.
+start_helper() {
+    local what=$1 log=$2 word=$3
+    shift 3
+    (exec wine "$@") >>"$log" 2>/dev/null &
+    HELPER_PID=$!
+    echo "$HELPER_PID" >>"$QBX_PIDS"
+    wait_for "$what" grep -q "^$word" "$log"
 }
 
 qbxctl() { wine "$QBXCTL" "$@"; }
@@ -66,7 +79,7 @@ qbxctl() { wine "$QBXCTL" "$@"; }
 wait_frame() { qbxctl wait-window Quillbox "$QBX_TIMEOUT" || fail "no window titled Quillbox appeared"; }
 
 # frame_info KEY: one field of `qbxctl info Quillbox` (found, count, visible, pid ...).
-frame_info() { qbxctl info Quillbox | tr ' \r' '\n\n' | sed -n "s/^$1=//p"; }
+frame_info() { qbxctl info Quillbox | tr ' ' '\n' | sed -n "s/^$1=//p"; }
 
 # screenshot NAME [CROP [ZOOM]]: the screen, or its part CROP ("WxH+X+Y"), as
 # build/screens/NAME.png; with ZOOM ("400%") also NAME-zoom.png.
@@ -91,7 +104,7 @@ pixel_is() { [ "$(pixel "$1" "$2")" = "$3" ]; } # X Y COLOUR
 colour_of() { convert "$1" -crop "1x1+$2+$3" -depth 8 txt:- 2>/dev/null | hex_colour; }
 
 # hot_rect: "left top right bottom" of the shown hot window.
-hot_rect() { qbxctl hot Quillbox "$QBX_TIMEOUT" | tr -d '\r'; }
+hot_rect() { qbxctl hot Quillbox "$QBX_TIMEOUT"; }
 
 clip_set() { printf '%s' "$1" | xclip -display "$DISPLAY" -selection clipboard -i; }
 
@@ -115,10 +128,10 @@ qbx() { "$QBX_BUILD/native/qbx" "$@"; }
 qbx_set() { qbx set "$(program_file Clipboard.qbx)" "$@" >/dev/null || fail "qbx set $*"; }
 add_item() { qbx add "$(program_file Clipboard.qbx)" "$@" >/dev/null || fail "qbx add $*"; }
 # pref NAME: a preference field of Clipboard.qbx as the file holds it now.
-pref() { qbx prefs "$(program_file Clipboard.qbx)" | tr -d '\r' | sed -n "s/^$1=//p"; }
+pref() { qbx prefs "$(program_file Clipboard.qbx)" | sed -n "s/^$1=//p"; }
 
-# The active collection was saved whole, and its item N holds TEXT.
-assert_saved_with() { # N text
+# assert_saved_with N TEXT: the active collection was saved whole, and its item N holds TEXT.
+assert_saved_with() {
     local file
     file=$(program_file Clipboard.qbx)
     qbx check "$file" >/dev/null 2>&1 || fail "Clipboard.qbx is not whole: $(qbx check "$file" 2>&1)"
@@ -148,8 +161,12 @@ reset_sound() { rm -f "$QBX_SOUND_OUT"; }
 sound_played() { [ -s "$QBX_SOUND_OUT" ]; }
 reset_clipboard() { clip_set ""; }
 
-# xoffer TARGET FILE [TARGET FILE]...: data on the X clipboard under several targets at once.
-xoffer() { "$QBX_BUILD/native/e2e/xoffer" "$@" || fail "xoffer $* failed"; }
+# xoffer TARGET FILE [TARGET FILE]...: data on the X clipboard under several targets at once,
+# a cut of its own: cut_spacing after the one before.
+xoffer() {
+    cut_spacing
+    "$QBX_BUILD/native/e2e/xoffer" "$@" || fail "xoffer $* failed"
+}
 
 # start_capturing: starts the program and returns once it has joined the clipboard-viewer
 # chain (its frame exists a little earlier) and the next cut counts as a cut.
@@ -169,21 +186,15 @@ cut_spacing() { sleep 0.6; }
 # passed on to it ("draw TEXT"); started before Quillbox, it comes after it in the chain.
 # wait_watched LOG TEXT: the watcher was passed a notification while TEXT was offered.
 start_watcher() {
-    (exec wine "$QBXCTL" clip-watch "$QBX_TIMEOUT") >"$1" 2>/dev/null &
-    echo "$!" >>"$QBX_PIDS"
-    wait_for "the watcher to join the viewer chain" grep -q '^joined' "$1"
+    start_helper "the watcher to join the viewer chain" "$1" joined "$QBXCTL" clip-watch "$QBX_TIMEOUT"
 }
-wait_watched() {
-    wait_for "the notification of '$2' to be passed on" eval "tr -d '\r' <'$1' | grep -qxF 'draw $2'"
-}
+wait_watched() { wait_for "the notification of '$2' to be passed on" grep -qxF "draw $2" "$1"; }
 
 # Ends the program the way a logoff does and waits for it to have gone, with STATUS (0).
 end_session() {
     reset_registration # Wine starts the registered autostart programs when a session begins.
     wineboot -e || fail "wineboot -e failed"
-    wait_ended "$QUILLBOX_PID" "Quillbox.exe after the session end"
-    exit_status "$QUILLBOX_PID"
-    assert_eq "$?" "${1:-0}" "exit status after the session end"
+    ended_with "$QUILLBOX_PID" "${1:-0}" "Quillbox.exe after the session end"
 }
 
 # --- menus and dialogs, driven with the pointer and keys as a person does ---
@@ -191,14 +202,14 @@ no_menus() { ! qbxctl wait-menus 1 0 >/dev/null 2>&1; }
 # menu_rect [N]: "left top right bottom" of the last opened of N menus (1), once shown.
 menu_rect() {
     local shown
-    shown=$(qbxctl wait-menus "${1:-1}" "$QBX_TIMEOUT") && tr -d '\r' <<<"$shown" | sed -n 1p
+    shown=$(qbxctl wait-menus "${1:-1}" "$QBX_TIMEOUT") && sed -n 1p <<<"$shown"
 }
 # point_at X Y: the pointer there, once Wine has it (a click sent sooner may go astray).
 point_at() {
     xdotool mousemove "$1" "$2"
     qbxctl wait-cursor "$1" "$2" "$QBX_TIMEOUT" || fail "Wine did not see the pointer at $1,$2"
 }
-click_at() { point_at "$1" "$2" && xdotool click 1; }
+click_at() { point_at "$1" "$2" && xdotool click "${3:-1}"; } # X Y [BUTTON]
 
 # press_menu_hot_key: Alt+Shift+Insert typed into the window in front. The program drops a
 # hot key that arrives while it is still busy with the paste before (seldom, under load):
@@ -235,11 +246,11 @@ point_at_row() {
     else
         point_at "$AT_X" "$AT_Y"
     fi
-    : "${HIGHLIGHT:=$(qbxctl syscolor 2 | tr -d '\r')}"
+    : "${HIGHLIGHT:=$(qbxctl syscolor 2)}"
     wait_for "entry $1 of the menu to show highlighted" pixel_is $((l + 3)) "$AT_Y" "$HIGHLIGHT"
 }
 # A system-drawn entry shows highlighted in COLOR_HIGHLIGHT.
-system_highlight() { qbxctl syscolor 13 | tr -d '\r'; }
+system_highlight() { qbxctl syscolor 13; }
 
 # context_menu N: a right click on entry N of the menu at RECT; CONTEXT is its context menu's
 # place. context_command ENTRIES N K: in the open main menu of ENTRIES entries, a right click
@@ -258,13 +269,21 @@ context_command() {
     click_at $((l + 40)) $((b - 3 - $3 * ROW - ROW / 2))
 }
 
-# open_app_menu: the hot key with nothing kept opens the application menu at the pointer.
+# open_menu [ENTRIES]: the menu hot key typed with the pointer at 300,300 opens the main menu
+# of ENTRIES (1) there (with nothing kept, the application menu); RECT and ROW as menu_shown
+# sets them. open_app_menu X Y: a left click on the hot-icon there opens the application menu.
 # keys_to_submenu N: Down to the Nth entry (0-based, separators skipped) and Right opens it.
-# A submenu opened so has its first entry highlighted; the menu of the hot key has none.
-open_app_menu() {
-    xdotool mousemove 300 300 key alt+shift+Insert || fail "xdotool could not type the hot key"
+# A submenu opened so has its first entry highlighted; the menus opened so have none.
+open_menu() {
+    xdotool mousemove 300 300 || fail "xdotool could not move the pointer"
+    press_menu_hot_key
+    menu_shown "${1:-1}"
     MENUS=1
-    menu_rect 1 >/dev/null || fail "the hot key opened no menu"
+}
+open_app_menu() {
+    click_at "$1" "$2"
+    MENUS=1
+    menu_rect 1 >/dev/null || fail "no application menu on a left click"
 }
 keys_to_submenu() {
     local downs=$(($1 + (MENUS == 1)))
@@ -279,7 +298,7 @@ keys_to_submenu() {
 # TITLE waits for one and prints its controls' texts.)
 press() {
     local l t r b
-    read -r l t r b <<<"$(qbxctl item "$1" "$2" | tr -d '\r')"
+    read -r l t r b <<<"$(qbxctl item "$1" "$2")"
     [ -n "$b" ] || fail "no control $2 in the window '$1'"
     point_at $(((l + r) / 2)) $(((t + b) / 2))
     [ -n "${3:-}" ] || xdotool click 1
@@ -300,3 +319,6 @@ cancel_dialog() {
     press Quillbox 2
     wait_for "the input dialog to close" dialog_gone
 }
+
+# The application to paste into.
+. "$QBX_ROOT/tests/e2e/lib/paste.sh"

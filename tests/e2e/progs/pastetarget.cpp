@@ -1,15 +1,15 @@
 // An application to paste into, for the end-to-end tests: a window with an edit control (a
 // Unicode window, so text beyond the ANSI code page arrives whole) or a rich edit control
 // that has the keyboard focus and reports what it received; or one to drag text out of.
-//   pastetarget OUT [plain|rich] [SECONDS]
-//   pastetarget OUT drag TEXT [SECONDS]
+//   pastetarget OUT plain|rich SECONDS
+//   pastetarget OUT drag SECONDS TEXT
 // On every change it replaces OUT.txt (the control's text in UTF-8) and, rich, OUT.rtf (its
 // content as Rich Text, EM_STREAMOUT), each written beside and renamed; it appends events
 // to OUT.log: "ready HWND" (in front, its control focused), "drop" (a WM_DROPFILES reached
 // the window), and with drag "dropped EFFECT" or "cancelled": the window (200 x 100 at 100,
 // 100) was pressed with the left button and TEXT (CF_TEXT and CF_UNICODETEXT) dragged out
 // with OLE drag and drop, as an editor drags a selection.
-// Ends on WM_CLOSE or after SECONDS (default 120). Exit codes: 0 done, 2 bad arguments.
+// Ends on WM_CLOSE or after SECONDS. Exit codes: 0 done, 2 bad arguments.
 #include <windows.h>
 #include <ole2.h>
 #include <richedit.h>
@@ -53,17 +53,12 @@ DWORD CALLBACK AppendRtf(DWORD_PTR cookie, LPBYTE bytes, LONG count, LONG* done)
 }
 
 void Report() {
-    const int length = GetWindowTextLengthW(g_edit);
-    std::wstring wide(static_cast<size_t>(length) + 1, L'\0');
-    wide.resize(static_cast<size_t>(GetWindowTextW(g_edit, &wide[0], length + 1)));
-    std::string text;
-    const int bytes = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
-                                          nullptr, 0, nullptr, nullptr);
-    if (bytes > 0) {
-        text.resize(static_cast<size_t>(bytes));
-        WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), &text[0], bytes,
-                            nullptr, nullptr);
-    }
+    std::wstring wide(static_cast<size_t>(GetWindowTextLengthW(g_edit)) + 1, L'\0');
+    const int length = GetWindowTextW(g_edit, &wide[0], static_cast<int>(wide.size()));
+    std::string text(wide.size() * 3, '\0'); // a UTF-16 unit takes three UTF-8 bytes at most
+    text.resize(
+        static_cast<size_t>(WideCharToMultiByte(CP_UTF8, 0, wide.data(), length, &text[0],
+                                                static_cast<int>(text.size()), nullptr, nullptr)));
     WriteWhole(g_out + ".txt", text);
     if (g_rich) {
         std::string rtf;
@@ -82,19 +77,21 @@ HGLOBAL BlockOf(const void* data, size_t size) {
     return block;
 }
 
-class TextData final : public IDataObject {
+// The text a drag carries and the source that drops it once the left button is let go; it
+// lives on the stack for one drag.
+class DraggedText final : public IDataObject, public IDropSource {
 public:
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** out) override {
-        if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDataObject)) {
-            *out = this;
-            AddRef();
-            return S_OK;
-        }
-        *out = nullptr;
-        return E_NOINTERFACE;
+        if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDataObject))
+            *out = static_cast<IDataObject*>(this);
+        else if (IsEqualIID(riid, IID_IDropSource))
+            *out = static_cast<IDropSource*>(this);
+        else
+            *out = nullptr;
+        return *out ? S_OK : E_NOINTERFACE;
     }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++m_refs; }
-    ULONG STDMETHODCALLTYPE Release() override { return --m_refs; } // lives on the stack
+    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
     HRESULT STDMETHODCALLTYPE GetData(FORMATETC* format, STGMEDIUM* medium) override {
         if (QueryGetData(format) != S_OK)
             return DV_E_FORMATETC;
@@ -132,23 +129,6 @@ public:
     HRESULT STDMETHODCALLTYPE EnumDAdvise(IEnumSTATDATA**) override {
         return OLE_E_ADVISENOTSUPPORTED;
     }
-
-private:
-    ULONG m_refs = 1;
-};
-
-class Source final : public IDropSource {
-public:
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** out) override {
-        if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDropSource)) {
-            *out = this;
-            return S_OK;
-        }
-        *out = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return 1; }
-    ULONG STDMETHODCALLTYPE Release() override { return 1; }
     HRESULT STDMETHODCALLTYPE QueryContinueDrag(BOOL escape, DWORD keys) override {
         if (escape)
             return DRAGDROP_S_CANCEL;
@@ -162,10 +142,9 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONDOWN: {
         if (g_edit)
             break;
-        TextData data;
-        Source source;
+        DraggedText text;
         DWORD effect = DROPEFFECT_NONE;
-        const HRESULT hr = DoDragDrop(&data, &source, DROPEFFECT_COPY | DROPEFFECT_MOVE, &effect);
+        const HRESULT hr = DoDragDrop(&text, &text, DROPEFFECT_COPY | DROPEFFECT_MOVE, &effect);
         Log(hr == DRAGDROP_S_DROP ? "dropped " + std::to_string(effect) : "cancelled");
         return 0;
     }
@@ -194,18 +173,15 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2)
+    const std::string mode = argc > 2 ? argv[2] : "";
+    const bool drag = mode == "drag";
+    if (argc != (drag ? 5 : 4))
         return 2;
     g_out = argv[1];
-    const std::string mode = argc > 2 ? argv[2] : "plain";
-    const bool drag = mode == "drag";
-    if (argc > (drag ? 5 : 4) || (drag && argc < 4))
-        return 2;
     g_rich = mode == "rich";
+    const DWORD seconds = static_cast<DWORD>(std::atoi(argv[3]));
     if (drag)
-        g_text = argv[3];
-    const int secondsArg = drag ? 4 : 3;
-    const DWORD seconds = argc > secondsArg ? static_cast<DWORD>(std::atoi(argv[secondsArg])) : 120;
+        g_text = argv[4];
     if ((g_rich && !LoadLibraryA("riched20.dll")) || (drag && FAILED(OleInitialize(nullptr))))
         return 2;
 

@@ -1,38 +1,40 @@
-// Looks at and drives the program's windows from outside, for the end-to-end tests.
-// Waits poll until SECONDS; rectangles print as "left top right bottom".
+// Looks at and drives the program's windows from outside, for the end-to-end tests and the
+// Wine benchmarks. Waits poll until SECONDS; rectangles print as "left top right bottom";
+// lines end in LF alone. Exit codes: 0 done, 1 not found, refused or timed out, 2 bad arguments.
 //   wait-window TITLE SECONDS, wait-gone TITLE SECONDS   a top-level window has that title / none
-//   info TITLE              "found=1 count=N visible=0 pid=N service=1 service_visible=0"
+//   info TITLE              "found=1 count=N visible=0 pid=N service=1 service_visible=0", or
+//                           nothing and exit 1 when there is none
 //   close TITLE             post WM_CLOSE
+//   item TITLE ID, rect TITLE, text TITLE ID  the rectangle of a control or of the window
+//                           (a dialog before other windows of that title); a control's text
 //   dialog TITLE SECONDS    wait for a dialog or message box; print "rect ..." of it, then
 //                           "ID TEXT" per control
-//   hold PATH SHARE STOPFILE SECONDS  hold the file open as a viewer or a virus scanner would
-//                           (SHARE "rw": others may read and write it but not replace it; "none":
-//                           exclusively); print "held", let go once STOPFILE exists
 //   wait-shown CLASS SECONDS [LEFT TOP]  a visible top-level window of CLASS (placed there)
 //   wait-menus COUNT SECONDS  COUNT popup menus are shown; prints the rectangle of each, last
 //                           opened first
-//   syscolor INDEX          GetSysColor(INDEX) as "#RRGGBB", as a screen pixel reads
-//   viewer TITLE SECONDS    the window's service window (child id 1) heads the viewer chain
 //   hot TITLE SECONDS       the program's hot window is shown; prints its rectangle
+//   viewer TITLE SECONDS    the window's service window (child id 1) heads the viewer chain
 //   wait-cursor X Y SECONDS Wine has the pointer at X, Y (a click sent sooner may go astray)
-//   item TITLE ID, rect TITLE, text TITLE ID  the rectangle of a control or of the window
-//                           (a dialog before other windows of that title); a control's text
-//   stand-in TITLE SECONDS CLASS  a hidden window standing in for a running copy: prints
-//                           "ready", then "command N" for the first WM_COMMAND it receives
+//   syscolor INDEX          GetSysColor(INDEX) as "#RRGGBB", as a screen pixel reads
 //   clip-has FORMAT         the clipboard offers FORMAT
 //   clip-set TEXT [MARK]    TEXT as Unicode text (and the registered format MARK, empty, as
 //                           programs mark a cut not to be kept)
 //   clip-held TEXT MS       clip-set, then the clipboard held open for MS ms, as a slow reader does
 //   clip-wait-open CLASS SECONDS  a window of CLASS has the clipboard open
 //   clip-watch SECONDS      join the clipboard-viewer chain; print "joined", then "draw TEXT"
-//                           for every change passed on (the Unicode text offered, UTF-8, one line)
-//   hold-key MODS VK SECONDS  hold a system-wide hot key as another program would: print
-//                           "held", or "refused" and exit 1
+//                           for every change passed on (the Unicode text offered, one line)
+//   hold PATH SHARE STOPFILE SECONDS  hold the file open ("rw": sharing reading and writing but
+//                           not deletion, as viewers do; "none": exclusively); print "held",
+//                           let go once STOPFILE exists
+//   hold-key MODS VK SECONDS  hold a system-wide hot key: print "held", or "refused" and exit 1
+//   stand-in TITLE SECONDS CLASS  a hidden window standing in for a running copy: prints
+//                           "ready", then "command N" for the first WM_COMMAND it receives
 //   edit-stub SIGNALS FILE  the editor registered for a kind of file: copies FILE to
-//                           SIGNALS\editor.started, waits for SIGNALS\editor.release (at most
-//                           120 s), appends "<CR LF>edited by the stand-in" to FILE, writes
-//                           SIGNALS\editor.done
-// Exit codes: 0 done, 1 not found, refused or timed out, 2 bad arguments.
+//                           SIGNALS\editor.started, waits for SIGNALS\editor.release (120 s at
+//                           most), appends "<CR LF>edited by the stand-in" to FILE, copies it
+//                           to SIGNALS\editor.done
+#include <fcntl.h>
+#include <io.h>
 #include <windows.h>
 
 #include <cstdio>
@@ -91,7 +93,7 @@ template <typename Pred> bool WaitFor(double seconds, Pred want) {
     }
 }
 
-// Handles the thread's messages until `done` says yes or the deadline passes.
+// Handles the thread's messages (its windows') until `done` says yes or the deadline passes.
 template <typename Pred> bool PumpUntil(double seconds, Pred done) {
     const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(seconds * 1000);
     while (!done() && GetTickCount64() < deadline) {
@@ -101,6 +103,10 @@ template <typename Pred> bool PumpUntil(double seconds, Pred done) {
             DispatchMessageA(&msg);
     }
     return done();
+}
+
+bool FileExists(const std::string& path) {
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 // A hidden top-level window of its own class.
@@ -144,20 +150,12 @@ std::string RectText(const RECT& r) {
            " " + std::to_string(r.bottom);
 }
 
-// "#RRGGBB", upper case.
-std::string HexColour(COLORREF c) {
-    char hex[8];
-    std::snprintf(hex, sizeof hex, "#%02X%02X%02X", GetRValue(c), GetGValue(c), GetBValue(c));
-    return hex;
-}
-
 int Done(bool ok) {
     return ok ? 0 : 1;
 }
 
 void Print(const std::string& line) {
-    std::fputs(line.c_str(), stdout);
-    std::fputc('\n', stdout);
+    std::printf("%s\n", line.c_str());
     std::fflush(stdout);
 }
 
@@ -172,10 +170,8 @@ int PrintRect(HWND window) {
 
 int Info(const char* title) {
     FindState st = Find(title);
-    if (!st.found) {
-        Print("found=0");
+    if (!st.found)
         return 1;
-    }
     DWORD pid = 0;
     GetWindowThreadProcessId(st.found, &pid);
     HWND service = GetDlgItem(st.found, 1);
@@ -193,7 +189,7 @@ int Hold(const char* path, const std::string& share, const char* stopFile, doubl
     if (file == INVALID_HANDLE_VALUE)
         return 1;
     Print("held");
-    WaitFor(seconds, [&] { return GetFileAttributesA(stopFile) != INVALID_FILE_ATTRIBUTES; });
+    WaitFor(seconds, [&] { return FileExists(stopFile); });
     CloseHandle(file);
     return 0;
 }
@@ -330,11 +326,8 @@ int ClipWatch(double seconds) {
 }
 
 int EditStub(const std::string& signals, const char* file) {
-    auto exists = [](const std::string& path) {
-        return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-    };
     if (!CopyFileA(file, (signals + "\\editor.started").c_str(), FALSE) ||
-        !WaitFor(120, [&] { return exists(signals + "\\editor.release"); }))
+        !WaitFor(120, [&] { return FileExists(signals + "\\editor.release"); }))
         return 1;
     FILE* f = std::fopen(file, "ab");
     if (!f || std::fputs("\r\nedited by the stand-in", f) < 0 || std::fclose(f) != 0)
@@ -359,6 +352,7 @@ int HoldKey(const char* mods, const char* vk, double seconds) {
 int main(int argc, char** argv) {
     if (argc < 3)
         return 2;
+    _setmode(_fileno(stdout), _O_BINARY); // LF alone: the scripts read the lines as they are
     const std::string cmd = argv[1];
     const char* title = argv[2];
     const double seconds = std::atof(argv[argc - 1]);
@@ -368,8 +362,11 @@ int main(int argc, char** argv) {
         return Done(WaitFor(seconds, [&] { return Find(title).found == nullptr; }));
     if (cmd == "info")
         return Info(title);
-    if (cmd == "syscolor") {
-        Print(HexColour(GetSysColor(std::atoi(argv[2]))));
+    if (cmd == "syscolor") { // upper case, as a screen pixel reads
+        const COLORREF c = GetSysColor(std::atoi(argv[2]));
+        char hex[8];
+        std::snprintf(hex, sizeof hex, "#%02X%02X%02X", GetRValue(c), GetGValue(c), GetBValue(c));
+        Print(hex);
         return 0;
     }
     if (cmd == "viewer" && argc == 4) {
@@ -382,13 +379,11 @@ int main(int argc, char** argv) {
     if (cmd == "hold" && argc == 6)
         return Hold(argv[2], argv[3], argv[4], seconds);
     if (cmd == "wait-shown" && (argc == 4 || argc == 6)) {
-        const bool placed = argc == 6;
-        const POINT at = {placed ? std::atol(argv[4]) : 0, placed ? std::atol(argv[5]) : 0};
         auto shown = [&] {
             HWND w = FindWindowA(argv[2], nullptr);
             RECT r;
-            return w && IsWindowVisible(w) &&
-                   (!placed || (GetWindowRect(w, &r) && r.left == at.x && r.top == at.y));
+            return w && IsWindowVisible(w) && GetWindowRect(w, &r) &&
+                   (argc == 4 || (r.left == std::atol(argv[4]) && r.top == std::atol(argv[5])));
         };
         return Done(WaitFor(std::atof(argv[3]), shown));
     }

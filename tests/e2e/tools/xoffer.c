@@ -1,8 +1,9 @@
 /* Offers data on the X clipboard under several targets at once, as desktop programs do
- * (xclip offers one). For the end-to-end tests and benchmarks.
+ * (xclip offers one). For the end-to-end tests.
  *   xoffer TARGET FILE [TARGET FILE]...
- * Returns once it owns the CLIPBOARD selection; a background copy serves the data until
- * another program takes the selection, the display goes, or ten minutes have passed.
+ * A FILE may be a pipe (bash's <(...)). Returns once it owns the CLIPBOARD selection; a
+ * background copy serves the data until another program takes the selection, the display
+ * goes, or ten minutes have passed.
  * Exit codes: 0 offered, 1 the display or the selection could not be had, 2 bad arguments. */
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -25,16 +26,21 @@ struct offer {
 static struct offer offers[MAX_OFFERS];
 static int offer_count;
 
+/* The whole file, read to its end; NULL when it cannot be read. */
 static unsigned char* read_file(const char* path, long* size) {
     FILE* f = fopen(path, "rb");
+    if (!f)
+        return NULL;
     unsigned char* buf = NULL;
-    if (f && fseek(f, 0, SEEK_END) == 0 && (*size = ftell(f)) >= 0 && fseek(f, 0, SEEK_SET) == 0 &&
-        (buf = malloc((size_t)*size + 1)) && fread(buf, 1, (size_t)*size, f) != (size_t)*size) {
-        free(buf);
-        buf = NULL;
-    }
-    if (f)
-        fclose(f);
+    size_t cap = 0, got = 0, n = 0;
+    do {
+        if (got == cap && !(buf = realloc(buf, cap = 2 * cap + 4096)))
+            break;
+        n = fread(buf + got, 1, cap - got, f);
+        got += n;
+    } while (n > 0);
+    fclose(f);
+    *size = (long)got;
     return buf;
 }
 
@@ -66,15 +72,13 @@ static void answer(Display* dpy, XSelectionRequestEvent* req, Atom targets_atom,
         XChangeProperty(dpy, req->requestor, property, XA_ATOM, 32, PropModeReplace,
                         (unsigned char*)list, offer_count + 1);
         ev.property = property;
-    } else {
-        for (int i = 0; i < offer_count; ++i) {
-            /* Large data would need the incremental protocol, which the tests never need. */
-            if (offers[i].target == req->target && offers[i].size <= max_bytes) {
-                XChangeProperty(dpy, req->requestor, property, req->target, 8, PropModeReplace,
-                                offers[i].data, (int)offers[i].size);
-                ev.property = property;
-                break;
-            }
+    }
+    for (int i = 0; i < offer_count && ev.property == None; ++i) {
+        /* Large data would need the incremental protocol, which the tests never need. */
+        if (offers[i].target == req->target && offers[i].size <= max_bytes) {
+            XChangeProperty(dpy, req->requestor, property, req->target, 8, PropModeReplace,
+                            offers[i].data, (int)offers[i].size);
+            ev.property = property;
         }
     }
     XSendEvent(dpy, req->requestor, False, NoEventMask, (XEvent*)&ev);
