@@ -48,9 +48,7 @@ TEST(HotGeometry, OnlyABitmapOfThreeSmallFramesIsTaken) {
         {BitmapFileStart("BM", 3, 1), true, true},
         {BitmapFileStart("BM", 771, 38), true, false},  // frames wider than 256
         {BitmapFileStart("BM", 114, 257), true, false}, // taller than 256
-        {BitmapFileStart("BM", 40000, 30000), true, false},
-        {BitmapFileStart("BM", 115, 38), true, false}, // not three frames wide
-        {BitmapFileStart("BM", 2, 2), true, false},
+        {BitmapFileStart("BM", 115, 38), true, false},  // not three frames wide
         {BitmapFileStart("BM", 0, 38), true, false},
         {BitmapFileStart("GIF", 114, 38), false, false}, // no bitmap file
         {BitmapFileStart("BM", 114, 38, 1000), false, false},
