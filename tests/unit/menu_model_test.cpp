@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "fakes/fake_registry_lists.h"
@@ -29,18 +30,12 @@ std::unique_ptr<CClipItem> Collection(const std::string& name, int items) {
     return c;
 }
 
-std::vector<EntryKind> Kinds(const MenuModel& menu) {
-    std::vector<EntryKind> kinds;
+// Each entry's kind, and whether it starts a group.
+std::vector<std::pair<EntryKind, bool>> Shape(const MenuModel& menu) {
+    std::vector<std::pair<EntryKind, bool>> shape;
     for (const MenuEntry& e : menu.entries)
-        kinds.push_back(e.kind);
-    return kinds;
-}
-
-std::vector<bool> Marks(const MenuModel& menu) {
-    std::vector<bool> marks;
-    for (const MenuEntry& e : menu.entries)
-        marks.push_back(e.groupMark);
-    return marks;
+        shape.emplace_back(e.kind, e.groupMark);
+    return shape;
 }
 
 std::vector<unsigned> Ids(const MenuModel& menu) {
@@ -100,26 +95,24 @@ TEST(MainMenuModel, CollectionsArePopupsWithTheirOwnIdsAndOneGroupMark) {
 TEST(MainMenuModel, TheFirstExtensionPresentCarriesTheGroupMark) {
     ClipList active = Items(1), collections;
     collections.push_back(Collection("c", 1));
-    struct Case {
-        uint32_t switches;
-        std::vector<EntryKind> kinds;
-        std::vector<bool> marks;
-    };
     using K = EntryKind;
-    const Case cases[] = {
-        {OPT_EXT_DOCS_RECENT, {K::Item, K::Collection, K::RecentPopup}, {false, true, true}},
+    const struct {
+        uint32_t switches;
+        std::vector<std::pair<EntryKind, bool>> shape;
+    } cases[] = {
+        {OPT_EXT_DOCS_RECENT, {{K::Item, false}, {K::Collection, true}, {K::RecentPopup, true}}},
         {OPT_EXT_TIME | OPT_EXT_DOCS_RECENT,
-         {K::Item, K::Collection, K::TimePopup, K::RecentPopup},
-         {false, true, true, false}},
+         {{K::Item, false}, {K::Collection, true}, {K::TimePopup, true}, {K::RecentPopup, false}}},
         {OPT_EXT_URLS | OPT_EXT_DOCS_OPENSAVE | OPT_EXT_DOCS_RECENT,
-         {K::Item, K::Collection, K::UrlPopup, K::OpenSavePopup, K::RecentPopup},
-         {false, true, true, false, false}},
+         {{K::Item, false},
+          {K::Collection, true},
+          {K::UrlPopup, true},
+          {K::OpenSavePopup, false},
+          {K::RecentPopup, false}}},
     };
-    for (const Case& c : cases) {
-        MenuModel menu = BuildMainMenu({active, collections, kNoExtensions | c.switches});
-        EXPECT_EQ(Kinds(menu), c.kinds) << c.switches;
-        EXPECT_EQ(Marks(menu), c.marks) << c.switches;
-    }
+    for (const auto& c : cases)
+        EXPECT_EQ(Shape(BuildMainMenu({active, collections, kNoExtensions | c.switches})), c.shape)
+            << c.switches;
 }
 
 TEST(MainMenuModel, ExtensionPopupsCarryTagsAndTheDocumentsPopupsAreShared) {
