@@ -87,16 +87,13 @@ TEST(EntryLook, ItemPicturesFollowKindHtmlAndCaptionMarks) {
         {CLIP_TEXT, "x" + program, true, IDI_ITEM_HTML + 3},
         {CLIP_TEXT, "x" + media, true, IDI_ITEM_HTML + 3},
         {CLIP_FILES, "f", false, IDI_ITEM_FILES},
-        {CLIP_FILES_WIDE, "f", false, IDI_ITEM_FILES},
         {CLIP_FILES, "x" + programNoStart, true, IDI_ITEM_HTML + 2},
         {CLIP_TEXT, "x" + media, false, IDI_ITEM_MEDIA + 3},
         {CLIP_FILES_WIDE, "x" + program, false, IDI_ITEM_FILES + 3},
         {CLIP_BITMAP, "Bitmap 001", false, IDI_ITEM_BITMAP},
-        {CLIP_COLLECTION, "Work", false, IDI_ITEM_BITMAP},
         {CLIP_BITMAP, "+chain+", false, IDI_ITEM_BITMAP + 1},
         {CLIP_BITMAP, "x" + program, false, IDI_ITEM_BITMAP + 3},
         {CLIP_TEXT, "x" + mediaNoStart, false, IDI_ITEM_MEDIA + 2},
-        {CLIP_FILES, "x" + media, false, IDI_ITEM_MEDIA + 3},
     };
     for (const auto& c : cases) {
         CClipItem item;

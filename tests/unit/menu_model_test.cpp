@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "fakes/fake_registry_lists.h"
@@ -29,18 +30,12 @@ std::unique_ptr<CClipItem> Collection(const std::string& name, int items) {
     return c;
 }
 
-std::vector<EntryKind> Kinds(const MenuModel& menu) {
-    std::vector<EntryKind> kinds;
+// Each entry's kind, and whether it starts a group.
+std::vector<std::pair<EntryKind, bool>> Shape(const MenuModel& menu) {
+    std::vector<std::pair<EntryKind, bool>> shape;
     for (const MenuEntry& e : menu.entries)
-        kinds.push_back(e.kind);
-    return kinds;
-}
-
-std::vector<bool> Marks(const MenuModel& menu) {
-    std::vector<bool> marks;
-    for (const MenuEntry& e : menu.entries)
-        marks.push_back(e.groupMark);
-    return marks;
+        shape.emplace_back(e.kind, e.groupMark);
+    return shape;
 }
 
 std::vector<unsigned> Ids(const MenuModel& menu) {
@@ -54,16 +49,13 @@ constexpr uint32_t kNoExtensions =
     OPT_DEFAULTS & ~(OPT_EXT_TIME | OPT_EXT_URLS | OPT_EXT_DOCS_OPENSAVE | OPT_EXT_DOCS_RECENT);
 } // namespace
 
-TEST(MainMenuModel, NothingToShowGivesAnEmptyMenu) {
-    ClipList active, collections;
-    EXPECT_TRUE(BuildMainMenu({active, collections, kNoExtensions}).entries.empty());
-}
-
-TEST(MainMenuModel, ActiveItemsByPositionStopAfter127) {
+TEST(MainMenuModel, ActiveItemsThenCollectionsEachStopAfter127) {
     ClipList active = Items(128), collections;
+    for (int i = 0; i < 128; ++i)
+        collections.push_back(Collection("c" + std::to_string(i), i == 0 ? 300 : 1));
     MenuModel menu = BuildMainMenu({active, collections, kNoExtensions});
-    ASSERT_EQ(menu.entries.size(), 127u);
-    for (size_t i = 0; i < menu.entries.size(); ++i) {
+    ASSERT_EQ(menu.entries.size(), 127u + 127u);
+    for (size_t i = 0; i < 127; ++i) {
         const MenuEntry& e = menu.entries[i];
         EXPECT_EQ(e.id, i + 1);
         EXPECT_EQ(e.item, active[i].get());
@@ -71,7 +63,11 @@ TEST(MainMenuModel, ActiveItemsByPositionStopAfter127) {
         uintptr_t tag;
         EXPECT_FALSE(EntryTag(e.kind, tag)); // identified by its address, not a tag
     }
-    EXPECT_EQ(menu.entries.back().item->text, "item 127");
+    const MenuModel& first = *menu.entries[127].submenu;
+    ASSERT_EQ(first.entries.size(), 127u);
+    EXPECT_EQ(first.entries.back().id, 127u);
+    EXPECT_EQ(first.entries.back().item, collections[0]->children[126].get());
+    EXPECT_EQ(CountEntries(menu), 127u + 127u + 127u + 126u);
 }
 
 TEST(MainMenuModel, CollectionsArePopupsWithTheirOwnIdsAndOneGroupMark) {
@@ -96,42 +92,27 @@ TEST(MainMenuModel, CollectionsArePopupsWithTheirOwnIdsAndOneGroupMark) {
     EXPECT_TRUE(empty.submenu->entries.empty()); // still shown as a popup
 }
 
-TEST(MainMenuModel, AtMost127CollectionsOfAtMost127ItemsEach) {
-    ClipList active, collections;
-    for (int i = 0; i < 128; ++i)
-        collections.push_back(Collection("c" + std::to_string(i), i == 0 ? 300 : 1));
-    MenuModel menu = BuildMainMenu({active, collections, kNoExtensions});
-    ASSERT_EQ(menu.entries.size(), 127u);
-    const MenuModel& first = *menu.entries.front().submenu;
-    ASSERT_EQ(first.entries.size(), 127u);
-    EXPECT_EQ(first.entries.back().id, 127u);
-    EXPECT_EQ(first.entries.back().item, collections[0]->children[126].get());
-    EXPECT_EQ(CountEntries(menu), 127u + 127u + 126u);
-}
-
 TEST(MainMenuModel, TheFirstExtensionPresentCarriesTheGroupMark) {
     ClipList active = Items(1), collections;
     collections.push_back(Collection("c", 1));
-    struct Case {
-        uint32_t switches;
-        std::vector<EntryKind> kinds;
-        std::vector<bool> marks;
-    };
     using K = EntryKind;
-    const Case cases[] = {
-        {OPT_EXT_DOCS_RECENT, {K::Item, K::Collection, K::RecentPopup}, {false, true, true}},
+    const struct {
+        uint32_t switches;
+        std::vector<std::pair<EntryKind, bool>> shape;
+    } cases[] = {
+        {OPT_EXT_DOCS_RECENT, {{K::Item, false}, {K::Collection, true}, {K::RecentPopup, true}}},
         {OPT_EXT_TIME | OPT_EXT_DOCS_RECENT,
-         {K::Item, K::Collection, K::TimePopup, K::RecentPopup},
-         {false, true, true, false}},
+         {{K::Item, false}, {K::Collection, true}, {K::TimePopup, true}, {K::RecentPopup, false}}},
         {OPT_EXT_URLS | OPT_EXT_DOCS_OPENSAVE | OPT_EXT_DOCS_RECENT,
-         {K::Item, K::Collection, K::UrlPopup, K::OpenSavePopup, K::RecentPopup},
-         {false, true, true, false, false}},
+         {{K::Item, false},
+          {K::Collection, true},
+          {K::UrlPopup, true},
+          {K::OpenSavePopup, false},
+          {K::RecentPopup, false}}},
     };
-    for (const Case& c : cases) {
-        MenuModel menu = BuildMainMenu({active, collections, kNoExtensions | c.switches});
-        EXPECT_EQ(Kinds(menu), c.kinds) << c.switches;
-        EXPECT_EQ(Marks(menu), c.marks) << c.switches;
-    }
+    for (const auto& c : cases)
+        EXPECT_EQ(Shape(BuildMainMenu({active, collections, kNoExtensions | c.switches})), c.shape)
+            << c.switches;
 }
 
 TEST(MainMenuModel, ExtensionPopupsCarryTagsAndTheDocumentsPopupsAreShared) {
@@ -158,51 +139,27 @@ TEST(MainMenuModel, ExtensionPopupsCarryTagsAndTheDocumentsPopupsAreShared) {
     EXPECT_FALSE(menu.entries[3].submenu);
 }
 
-TEST(TypedUrls, GapsEndTheListShortValuesAreSkipped) {
+TEST(TypedUrls, ShortAndOverlongValuesAreSkippedAndAGapEndsTheList) {
     FakeRegistryLists registry;
-    registry.SetString(TYPED_URLS_KEY, "url1", "www.one.org");
-    registry.SetString(TYPED_URLS_KEY, "url2", "www.two.org");
-    registry.SetString(TYPED_URLS_KEY, "url4", "www.four.org");
-    MenuModel menu = std::move(*BuildTypedUrlMenu(registry));
-    EXPECT_EQ(Ids(menu), (std::vector<unsigned>{17152, 17153}));
-
+    registry.SetString(TYPED_URLS_KEY, "url1", "www.one.org/" + std::string(247, 'a')); // 260
+    registry.SetString(TYPED_URLS_KEY, "url2", "www.two.org/" + std::string(248, 'b')); // 261
     registry.SetString(TYPED_URLS_KEY, "url3", "abc"); // 4 bytes with its NUL
-    menu = std::move(*BuildTypedUrlMenu(registry));
-    EXPECT_EQ(Ids(menu), (std::vector<unsigned>{17152, 17153, 17155}));
+    registry.SetString(TYPED_URLS_KEY, "url4", "www.four.org");
+    registry.SetString(TYPED_URLS_KEY, "url6", "www.six.org"); // after the gap
+    const MenuModel menu = std::move(*BuildTypedUrlMenu(registry));
+    EXPECT_EQ(Ids(menu), (std::vector<unsigned>{17152, 17155}));
     EXPECT_EQ(menu.entries.back().text, "www.four.org");
     EXPECT_EQ(menu.entries.back().kind, EntryKind::Url);
 }
 
-TEST(TypedUrls, AnAddressTooLongForTheBufferIsSkippedNotTheEndOfTheList) {
-    FakeRegistryLists registry;
-    registry.SetString(TYPED_URLS_KEY, "url1", "www.one.org/" + std::string(247, 'a')); // 260
-    registry.SetString(TYPED_URLS_KEY, "url2", "www.two.org/" + std::string(248, 'b')); // 261
-    registry.SetString(TYPED_URLS_KEY, "url3", "www.three.org");
-    MenuModel menu = std::move(*BuildTypedUrlMenu(registry));
-    EXPECT_EQ(Ids(menu), (std::vector<unsigned>{17152, 17154}));
-}
-
 TEST(TypedUrls, OnlyALeadingHttpSchemeIsHidden) {
     EXPECT_EQ(ShownAddress("HTTP://Example.org/a"), "Example.org/a");
-    EXPECT_EQ(ShownAddress("http://x"), "x");
     EXPECT_EQ(ShownAddress("https://example.org"), "https://example.org");
     EXPECT_EQ(ShownAddress("ftp://http://x"), "ftp://http://x");
     EXPECT_EQ(ShownAddress("http:/"), "http:/");
 }
 
-TEST(TimeEntries, TwelveHourClockAroundMidnightAndNoon) {
-    LocalTime t;
-    t.hour = 0, t.minute = 5;
-    EXPECT_EQ(FormatTimeEntry(1, t), "12:05 AM");
-    t.hour = 12, t.minute = 30;
-    EXPECT_EQ(FormatTimeEntry(1, t), "12:30 PM");
-    t.hour = 13, t.minute = 7;
-    EXPECT_EQ(FormatTimeEntry(1, t), "01:07 PM");
-    t.hour = 11, t.minute = 59;
-    EXPECT_EQ(FormatTimeEntry(1, t), "11:59 AM");
-}
-
-TEST(TimeEntries, EveryFormatOfTheTable) {
+TEST(TimeEntries, EveryFormatOfTheTableAndTheTwelveHourClockAroundMidnightAndNoon) {
     LocalTime t;
     t.year = 2024, t.month = 2, t.day = 9, t.dayOfWeek = 5;
     t.hour = 7, t.minute = 3, t.second = 4;
@@ -213,6 +170,12 @@ TEST(TimeEntries, EveryFormatOfTheTable) {
     EXPECT_EQ(FormatTimeEntry(5, t), "07:03, Friday, February 09, 2024");
     EXPECT_EQ(FormatTimeEntry(6, t), "");
     EXPECT_EQ(FormatTimeEntry(-1, t), "");
+    std::string twelve;
+    for (int hour : {0, 11, 12, 13}) {
+        t.hour = hour;
+        twelve += FormatTimeEntry(1, t) + "|";
+    }
+    EXPECT_EQ(twelve, "12:03 AM|11:03 AM|12:03 PM|01:03 PM|");
 }
 
 TEST(TimeEntries, PatternsFromLanguageLibrariesAreNeverTrustedAsFormats) {

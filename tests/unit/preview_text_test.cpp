@@ -28,11 +28,17 @@ TEST(PreviewText, TheTipFollowsTheHighlight) {
     item->preview = " \r\n first line\n\nsecond line \t";
     auto longItem = CClipItem::FromText("x");
     longItem->preview = std::string(600, 'p');
+    uint8_t counter = 0;
+    std::vector<uint8_t> dib(44, 0);
+    dib[0] = 40, dib[4] = 1, dib[8] = 1, dib[12] = 1, dib[14] = 32;
+    auto bitmap = CClipItem::FromDib(dib, counter);
+    bitmap->preview.clear();
     const struct {
         const char* name;
         MenuHighlight highlight;
         int32_t tool; // -1: no tip
         std::string text;
+        const CClipItem* picture = nullptr;
     } cases[] = {
         {"nothing highlighted", MainMenu(-1, nullptr), -1, ""},
         {"an item: its preview, trimmed", MainMenu(1, item.get()), 1, "first line\n\nsecond line"},
@@ -45,6 +51,7 @@ TEST(PreviewText, TheTipFollowsTheHighlight) {
          "Print selected item"},
         {"a popup's position in a context menu", ContextMenu(3, item.get()), -1, ""},
         {"nothing highlighted in a context menu", ContextMenu(-1, item.get()), -1, ""},
+        {"a bitmap without preview shows itself", MainMenu(2, bitmap.get()), 2, "", bitmap.get()},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -53,18 +60,6 @@ TEST(PreviewText, TheTipFollowsTheHighlight) {
         if (tip.Shows()) {
             EXPECT_EQ(tip.text, c.text);
         }
-        EXPECT_EQ(tip.picture, nullptr);
+        EXPECT_EQ(tip.picture, c.picture);
     }
-}
-
-TEST(PreviewText, BitmapsWithoutPreviewTextShowThemselves) {
-    uint8_t counter = 0;
-    std::vector<uint8_t> dib(44, 0);
-    dib[0] = 40, dib[4] = 1, dib[8] = 1, dib[12] = 1, dib[14] = 32;
-    auto bitmap = CClipItem::FromDib(dib, counter);
-    bitmap->preview.clear();
-    const TipSubject tip = TipSubjectOf(MainMenu(2, bitmap.get()));
-    EXPECT_TRUE(tip.Shows());
-    EXPECT_TRUE(tip.text.empty());
-    EXPECT_EQ(tip.picture, bitmap.get());
 }
