@@ -10,6 +10,7 @@
 #include "app/paste_text.h"
 #include "fakes/service_fixture.h"
 #include "platform/win_constants.h"
+#include "qbx_test_files.h"
 #include "resource.h"
 #include "store/byte_block.h"
 
@@ -25,25 +26,6 @@ std::vector<uint8_t> Dib(size_t total, uint8_t fill = 0x55) {
     const uint8_t header[16] = {40, 0, 0, 0, 4, 0, 0, 0, 2, 0, 0, 0, 1, 0, 24, 0};
     std::copy(header, header + 16, dib.begin());
     return dib;
-}
-
-// A CF_HDROP block: the DROPFILES header and the NUL-separated paths ended by an empty one.
-std::vector<uint8_t> FileDrop(const std::vector<std::string>& paths, bool wide) {
-    std::vector<uint8_t> block(win::DROPFILES_SIZE, 0);
-    block[0] = uint8_t(win::DROPFILES_SIZE); // pFiles
-    block[16] = wide ? 1 : 0;                // fWide
-    auto put = [&](char c) {
-        block.push_back(uint8_t(c));
-        if (wide)
-            block.push_back(0);
-    };
-    for (const std::string& p : paths) {
-        for (char c : p)
-            put(c);
-        put('\0');
-    }
-    put('\0');
-    return block;
 }
 
 std::vector<uint8_t> Dword(uint32_t v) {
@@ -235,23 +217,23 @@ TEST_F(CaptureTest, TextAndPictureOfOneCutAreTwoItemsAndThePictureCarriesTheHtml
 }
 
 TEST_F(CaptureTest, FileListsOfBothWidthsAndMalformedOnes) {
-    clipboard.Offer(CF_HDROP, FileDrop({"C:\\a.txt", "C:\\b.txt"}, true));
+    clipboard.Offer(CF_HDROP, FileDropBlock({"C:\\a.txt", "C:\\b.txt"}, true));
     Notify(600);
     ASSERT_EQ(service.m_activeList.size(), 1u);
     EXPECT_EQ(Item(0).type, CLIP_FILES_WIDE);
     EXPECT_EQ(Item(0).text, "C:\\a.txt\r\nC:\\b.txt\r\n");
 
-    clipboard.Offer(CF_HDROP, FileDrop({"C:\\c.txt"}, false));
+    clipboard.Offer(CF_HDROP, FileDropBlock({"C:\\c.txt"}, false));
     Notify(600);
     EXPECT_EQ(Item(0).type, CLIP_FILES);
 
-    std::vector<uint8_t> bad = FileDrop({"C:\\d.txt"}, false);
+    std::vector<uint8_t> bad = FileDropBlock({"C:\\d.txt"}, false);
     bad[0] = 0xF0; // the list would start beyond the block
     clipboard.Offer(CF_HDROP, bad);
     Notify(600);
     clipboard.Offer(CF_HDROP, std::vector<uint8_t>(8, 0)); // shorter than the header
     Notify(600);
-    clipboard.Offer(CF_HDROP, FileDrop({}, false)); // no file
+    clipboard.Offer(CF_HDROP, FileDropBlock({}, false)); // no file
     Notify(600);
     EXPECT_EQ(service.m_activeList.size(), 2u);
 }

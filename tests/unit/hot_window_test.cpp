@@ -52,17 +52,17 @@ TEST_F(HotWindowTest, ChoosingAStyleReplacesTheWindowAndNoneClearsTheHoverBit) {
         {0x00, false, 6, 0x06, true},
     };
     for (const Case& c : cases) {
-        FakeServicePorts ports;
+        FakeHotWindows windows;
         CPreferences prefs;
         prefs.m_nHotStyle = c.before;
-        HotWindowKeeper keeper(ports.hotWindows, prefs);
+        HotWindowKeeper keeper(windows, prefs);
         if (c.shown)
             keeper.Create(false, false);
         keeper.ChooseStyle(c.chosen, true);
         EXPECT_EQ(prefs.m_nHotStyle, c.after) << int(c.before) << " -> " << int(c.chosen);
         EXPECT_EQ(keeper.Exists(), c.exists) << int(c.before) << " -> " << int(c.chosen);
         if (c.exists) {
-            EXPECT_EQ(ports.hotWindows.log.back(), "create " + std::to_string(c.after) + " 2")
+            EXPECT_EQ(windows.log.back(), "create " + std::to_string(c.after) + " 2")
                 << "a new window shows the pause";
         }
     }
