@@ -170,14 +170,14 @@ TEST_F(HotWindowTest, DroppedTextBecomesAnItemButAnEntryDraggedOverItDoesNot) {
 }
 
 TEST_F(HotWindowTest, AStyleFromTheContextMenuAppliesAfterTheMenusClosedAndIsSaved) {
-    ASSERT_TRUE(StartWithStyle(0x17));
+    ASSERT_TRUE(StartWithStyle(0x13));
     hotWindows.log.clear();
-    menus.onContextMenu = [](int) { return unsigned(ID_HOT_STYLE_FIRST + 3); };
+    menus.onContextMenu = [](int) { return unsigned(ID_HOT_STYLE_LAST); }; // the last style
     service.OpenContextMenu();
     EXPECT_TRUE(hotWindows.log.empty()) << "the hot-menu may be tracking a popup";
     const int saves = log.Count("save active");
     service.OnCommand(0, window.posted.at(0).second);
-    EXPECT_EQ(hotWindows.log, (Log{"destroy", "create 19 0"}));
+    EXPECT_EQ(hotWindows.log, (Log{"destroy", "create 23 0"}));
     EXPECT_EQ(log.Count("save active"), saves + 1);
 }
 
