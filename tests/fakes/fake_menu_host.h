@@ -35,12 +35,11 @@ public:
         return command;
     }
     void CancelMenus() override { ++cancels; }
-    void ApplyMarks(MenuHandle, const MenuMarks& m) override { marks.push_back(m); }
+    void ApplyMarks(MenuHandle, const MenuMarks&) override {}
 
     std::function<unsigned(CMainMenu&)> onMainMenu;
     std::function<unsigned(int)> onContextMenu;
     std::vector<Shown> shown;
     std::vector<Context> contexts;
     int cancels = 0;
-    std::vector<MenuMarks> marks;
 };

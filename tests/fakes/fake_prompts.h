@@ -1,10 +1,11 @@
 #pragma once
-// Scripted answers to message boxes and input dialogs; records what was asked.
+// Scripted answers to input dialogs, message boxes as FakeMessageBox; records what was asked.
 #include <deque>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "fakes/fake_system.h"
 #include "platform/prompts.h"
 
 class FakePrompts : public IPrompts {
@@ -14,22 +15,13 @@ public:
         std::string text;
         bool check = true;
     };
-    struct Message {
-        std::string text, title;
-        unsigned flags = 0;
-    };
     struct Asked {
         std::string prompt, initialText;
         bool hadCheck = false, initialCheck = false;
     };
 
     int ShowMessage(const std::string& text, const std::string& title, unsigned flags) override {
-        messages.push_back({text, title, flags});
-        if (answers.empty())
-            return 0;
-        int answer = answers.front();
-        answers.pop_front();
-        return answer;
+        return box.Show(text, title, flags);
     }
 
     InputResult InputText(const std::string& prompt, std::string& text, bool* check) override {
@@ -63,8 +55,7 @@ public:
     }
 
     std::function<void()> whileOpen; // what happens while an input dialog is open
-    std::deque<int> answers;         // message-box buttons, in order
+    FakeMessageBox box;              // the message boxes shown and their scripted buttons
     std::deque<Input> inputs;        // dialog outcomes, in order
-    std::vector<Message> messages;
     std::vector<Asked> asked;
 };

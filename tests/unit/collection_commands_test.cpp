@@ -139,9 +139,9 @@ TEST_F(Commands, DeleteItemFromACollectionOrTheActiveList) {
 
 TEST_F(Commands, DeleteCollectionKeepsABackupAndANewOneStartsEmpty) {
     AddCollection("Work", {"w1"});
-    prompts.answers = {win::IDNO, win::IDYES};
+    prompts.box.answers = {win::IDNO, win::IDYES};
     EXPECT_EQ(commands.DeleteCollection("Work"), CommandEnd::Nothing);
-    EXPECT_EQ(prompts.messages.at(0).text, "Are you sure you wish to remove collection [Work]?");
+    EXPECT_EQ(prompts.box.shown.at(0).text, "Are you sure you wish to remove collection [Work]?");
     EXPECT_TRUE(files::Exists(folder.Path("Work.qbx")));
 
     // Modified but deleted: saving must not bring it back.
@@ -163,12 +163,12 @@ TEST_F(Commands, DeleteCollectionKeepsABackupAndANewOneStartsEmpty) {
 
 TEST_F(Commands, RemoveAllAsksAboutTheRightCollection) {
     AddCollection("100%s", {"x"});
-    prompts.answers = {win::IDNO, win::IDNO, win::IDYES};
+    prompts.box.answers = {win::IDNO, win::IDNO, win::IDYES};
     EXPECT_EQ(commands.RemoveAll(*collections[0]->children[0]), CommandEnd::Nothing);
-    EXPECT_EQ(prompts.messages[0].text, "Are you sure you wish to remove collection [100%s]?");
+    EXPECT_EQ(prompts.box.shown[0].text, "Are you sure you wish to remove collection [100%s]?");
 
     EXPECT_EQ(commands.RemoveAll(*active[0]), CommandEnd::Nothing);
-    EXPECT_EQ(prompts.messages[1].text,
+    EXPECT_EQ(prompts.box.shown[1].text,
               "Are you sure you wish to remove all items from active collection?");
     EXPECT_EQ(active.size(), 2u);
 

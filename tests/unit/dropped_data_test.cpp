@@ -11,25 +11,6 @@ namespace {
 
 constexpr RegisteredFormats kFormats{0xC0A1, 0xC0A2};
 
-// A CF_HDROP block: the DROPFILES header, then the paths each ended by NUL, then a NUL.
-std::vector<uint8_t> DropFiles(const std::vector<std::string>& paths, bool wide) {
-    std::vector<uint8_t> b(win::DROPFILES_SIZE, 0);
-    b[0] = uint8_t(win::DROPFILES_SIZE);
-    b[16] = wide ? 1 : 0;
-    auto put = [&](char c) {
-        b.push_back(uint8_t(c));
-        if (wide)
-            b.push_back(0);
-    };
-    for (const auto& p : paths) {
-        for (char c : p)
-            put(c);
-        put('\0');
-    }
-    put('\0');
-    return b;
-}
-
 class DroppedData : public ::testing::Test {
 protected:
     DroppedData() {
@@ -46,13 +27,13 @@ protected:
 } // namespace
 
 TEST_F(DroppedData, FileListsWhateverTheFormatOptions) {
-    offer.blocks[win::CF_HDROP] = DropFiles({"C:\\a\\x.txt", "C:\\a\\y.txt"}, true);
+    offer.blocks[win::CF_HDROP] = FileDropBlock({"C:\\a\\x.txt", "C:\\a\\y.txt"}, true);
     EXPECT_EQ(Drop(), 1u);
     ASSERT_EQ(active.size(), 1u);
     EXPECT_EQ(active[0]->type, CLIP_FILES_WIDE);
     EXPECT_EQ(active[0]->text, "C:\\a\\x.txt\r\nC:\\a\\y.txt\r\n");
 
-    offer.blocks[win::CF_HDROP] = DropFiles({"C:\\b.doc"}, false);
+    offer.blocks[win::CF_HDROP] = FileDropBlock({"C:\\b.doc"}, false);
     EXPECT_EQ(Drop(), 1u);
     EXPECT_EQ(active[0]->type, CLIP_FILES);
     EXPECT_EQ(active[0]->text, "C:\\b.doc\r\n");

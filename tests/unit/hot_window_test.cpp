@@ -52,17 +52,17 @@ TEST_F(HotWindowTest, ChoosingAStyleReplacesTheWindowAndNoneClearsTheHoverBit) {
         {0x00, false, 6, 0x06, true},
     };
     for (const Case& c : cases) {
-        FakeServicePorts ports;
+        FakeHotWindows windows;
         CPreferences prefs;
         prefs.m_nHotStyle = c.before;
-        HotWindowKeeper keeper(ports.hotWindows, prefs);
+        HotWindowKeeper keeper(windows, prefs);
         if (c.shown)
             keeper.Create(false, false);
         keeper.ChooseStyle(c.chosen, true);
         EXPECT_EQ(prefs.m_nHotStyle, c.after) << int(c.before) << " -> " << int(c.chosen);
         EXPECT_EQ(keeper.Exists(), c.exists) << int(c.before) << " -> " << int(c.chosen);
         if (c.exists) {
-            EXPECT_EQ(ports.hotWindows.log.back(), "create " + std::to_string(c.after) + " 2")
+            EXPECT_EQ(windows.log.back(), "create " + std::to_string(c.after) + " 2")
                 << "a new window shows the pause";
         }
     }
@@ -170,14 +170,14 @@ TEST_F(HotWindowTest, DroppedTextBecomesAnItemButAnEntryDraggedOverItDoesNot) {
 }
 
 TEST_F(HotWindowTest, AStyleFromTheContextMenuAppliesAfterTheMenusClosedAndIsSaved) {
-    ASSERT_TRUE(StartWithStyle(0x17));
+    ASSERT_TRUE(StartWithStyle(0x13));
     hotWindows.log.clear();
-    menus.onContextMenu = [](int) { return unsigned(ID_HOT_STYLE_FIRST + 3); };
+    menus.onContextMenu = [](int) { return unsigned(ID_HOT_STYLE_LAST); }; // the last style
     service.OpenContextMenu();
     EXPECT_TRUE(hotWindows.log.empty()) << "the hot-menu may be tracking a popup";
     const int saves = log.Count("save active");
     service.OnCommand(0, window.posted.at(0).second);
-    EXPECT_EQ(hotWindows.log, (Log{"destroy", "create 19 0"}));
+    EXPECT_EQ(hotWindows.log, (Log{"destroy", "create 23 0"}));
     EXPECT_EQ(log.Count("save active"), saves + 1);
 }
 

@@ -277,3 +277,12 @@ TEST_F(MenuTracking, DragsThatEndElsewhereLeaveTheCollectionsAlone) {
     EXPECT_EQ(service.m_activeList[0].get(), one);
     EXPECT_TRUE(window.posted.empty());
 }
+
+TEST_F(MenuTracking, RenameAsksAboutTheHighlightedItemAndForeignBitsMakeNoCommand) {
+    Highlight(1, AddActive("one"));
+    service.OnCommand(1, ID_RENAME);
+    ASSERT_EQ(prompts.asked.size(), 1u);
+    EXPECT_EQ(prompts.asked[0].initialText, "one") << "the item's name, not a collection's";
+    service.OnCommand(0, (intptr_t(1) << 32) | ID_COLLECTION_NEW); // bits beyond the id
+    EXPECT_EQ(prompts.asked.size(), 1u);
+}

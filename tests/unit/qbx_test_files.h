@@ -1,6 +1,7 @@
 #pragma once
 // Temporary program folders, byte-level file helpers and items for the collection file tests.
 #include "store/clip_item.h"
+#include "platform/win_constants.h"
 #include "store/program_files.h"
 
 #include <cstdint>
@@ -96,6 +97,25 @@ inline Bytes MakeDib(int32_t w, int32_t h) {
     b.resize(40, 0);
     for (uint32_t i = 0; i < stride * rows; ++i)
         b.push_back(static_cast<uint8_t>(i * 7));
+    return b;
+}
+
+// A CF_HDROP block: the DROPFILES header, then the paths each ended by NUL, then a NUL.
+inline Bytes FileDropBlock(const std::vector<std::string>& paths, bool wide) {
+    Bytes b(win::DROPFILES_SIZE, 0);
+    b[0] = uint8_t(win::DROPFILES_SIZE); // pFiles
+    b[16] = wide ? 1 : 0;                // fWide
+    auto put = [&](char c) {
+        b.push_back(uint8_t(c));
+        if (wide)
+            b.push_back(0);
+    };
+    for (const std::string& p : paths) {
+        for (char c : p)
+            put(c);
+        put('\0');
+    }
+    put('\0');
     return b;
 }
 
