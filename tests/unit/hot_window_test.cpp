@@ -176,7 +176,7 @@ TEST_F(HotWindowTest, AStyleFromTheContextMenuAppliesAfterTheMenusClosedAndIsSav
     service.OpenContextMenu();
     EXPECT_TRUE(hotWindows.log.empty()) << "the hot-menu may be tracking a popup";
     const int saves = log.Count("save active");
-    service.OnCommand(0, window.posted.at(0).second);
+    DeliverPosted();
     EXPECT_EQ(hotWindows.log, (Log{"destroy", "create 23 0"}));
     EXPECT_EQ(log.Count("save active"), saves + 1);
 }
