@@ -98,6 +98,12 @@ TEST(Duplicates, RichTextAndItsPlainTextAreOneCut) {
     EXPECT_EQ(RemoveDuplicates(active, *CClipItem::FromRtf("{\\rtf1\\i Same words}"), prefs),
               nullptr);
     EXPECT_EQ(TextsOf(active), (Texts{"{\\rtf1\\b Some words}", "{\\rtf1\\b\\i Same words}"}));
+    // Rich Text without words (a picture alone) leaves the other kinds of cut alone.
+    uint8_t counter = 0;
+    active.clear();
+    active.push_back(CClipItem::FromDib(std::vector<uint8_t>(48, 2), counter));
+    RemoveDuplicates(active, *CClipItem::FromRtf("{\\rtf1 }"), prefs);
+    EXPECT_EQ(active.size(), 1u);
 }
 
 TEST(Duplicates, LoweredLimitsPurgeOnTheNextCut) {

@@ -88,6 +88,7 @@ TEST(ItemFile, HoldsTheContentAsHeldOrFromTheCollectionFile) {
     std::remove(folder.Path("Forms.qbx").c_str());
     EXPECT_TRUE(ItemFileContent(inFile, bytes)) << "an unreadable file gives an empty one";
     EXPECT_EQ(bytes, "");
+    EXPECT_FALSE(WriteFileBytes("/dev/full", "x")) << "a write refused as the file closes";
 }
 
 TEST(EditorCommand, IsTheRegisteredEditOrOpenCommandUpToItsFileArgument) {

@@ -100,6 +100,7 @@ TEST(PreferenceMarks, FollowTheRecord) {
     m = PreferenceMarks(ID_LANGUAGE_FIRST, prefs, facts).marks;
     ASSERT_EQ(m.enabled.size(), 3u);
     EXPECT_TRUE(!m.enabled[0].second && m.enabled[1].second && !m.enabled[2].second);
+    EXPECT_EQ(PreferenceMarks(ID_INSERT_HEAD, prefs, facts).helpId, ID_INSERT_MENU);
     facts.firstIsPopup = true; // the Preferences popup itself
     EXPECT_EQ(PreferenceMarks(ID_MAX_ITEMS, prefs, facts).helpId, ID_PREFERENCES);
 }
