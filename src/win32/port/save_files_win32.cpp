@@ -51,24 +51,30 @@ UniqueFile OpenToRead(const std::string& path) {
                                   FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
 }
 
+// A C stream over an open handle (binary, `access` _O_RDONLY or _O_WRONLY); null, with the
+// handle closed, when there is no handle or no stream can be made of it.
+std::FILE* StreamOf(UniqueFile file, int access, const char* mode) {
+    if (!file)
+        return nullptr;
+    const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(file.Get()), access | _O_BINARY);
+    if (fd == -1)
+        return nullptr;
+    file.Release(); // the descriptor owns it now
+    std::FILE* f = _fdopen(fd, mode);
+    if (!f) {
+        ErrorKeeper keep;
+        _close(fd);
+    }
+    return f;
+}
+
 class Win32SaveFiles final : public ISaveFiles {
 public:
     std::FILE* CreateNew(const std::string& path) override {
-        UniqueFile file(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                                    CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!file)
-            return nullptr;
-        const int fd =
-            _open_osfhandle(reinterpret_cast<intptr_t>(file.Get()), _O_WRONLY | _O_BINARY);
-        if (fd == -1)
-            return nullptr;
-        file.Release(); // the descriptor owns it now
-        std::FILE* f = _fdopen(fd, "wb");
-        if (!f) {
-            ErrorKeeper keep;
-            _close(fd);
-        }
-        return f;
+        return StreamOf(UniqueFile(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ,
+                                               nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
+                                               nullptr)),
+                        _O_WRONLY, "wb");
     }
 
     bool Finish(std::FILE* file) override {
@@ -113,20 +119,7 @@ public:
     }
 
     std::FILE* OpenRead(const std::string& path) override {
-        UniqueFile file = OpenToRead(path);
-        if (!file)
-            return nullptr;
-        const int fd =
-            _open_osfhandle(reinterpret_cast<intptr_t>(file.Get()), _O_RDONLY | _O_BINARY);
-        if (fd == -1)
-            return nullptr;
-        file.Release(); // the descriptor owns it now
-        std::FILE* f = _fdopen(fd, "rb");
-        if (!f) {
-            ErrorKeeper keep;
-            _close(fd);
-        }
-        return f;
+        return StreamOf(OpenToRead(path), _O_RDONLY, "rb");
     }
 
     bool CopyNew(const std::string& from, const std::string& to) override {
