@@ -101,8 +101,9 @@ xdotool key Return
 qbxctl wait-gone "Quillbox Schedule" "$QBX_TIMEOUT" || fail "OK did not close the dialog"
 
 # "Rename" (the sixth command) through the input dialog, which shows the caption; each
-# pasted item went to the head, the schedule left them where they were.
-open_menu 2
+# pasted item went to the head, the schedule left them where they were. The menu is open
+# again already: a schedule set brings it back (a hot key typed now would meet it open).
+menu_shown 2
 context_menu 0
 xdotool key --repeat 6 Down key Return
 wait_input_dialog
