@@ -23,6 +23,17 @@ open_camera() {
     qbxctl wait-window "$CAMERA" "$QBX_TIMEOUT" || fail "the Camera did not open"
     wait_for "the menus to close" no_menus
 }
+# follow_to X Y: the pointer at X,Y once a tick of the Camera has seen it there. Every arrow
+# press counts as a pointer move at the next tick, also a press that chose a size in the list,
+# so a tick may still move the pointer on after it was put there: it is put back.
+follow_to() {
+    local deadline=$((SECONDS + QBX_TIMEOUT))
+    until field_is 2010 "$1,$2" && qbxctl wait-cursor "$1" "$2" 0; do
+        [ "$SECONDS" -lt "$deadline" ] || fail "the Camera did not see the pointer at $1,$2"
+        xdotool mousemove "$1" "$2"
+        sleep 0.3
+    done
+}
 close_camera() {
     xdotool key Escape
     qbxctl wait-gone "$CAMERA" "$QBX_TIMEOUT" || fail "Esc did not close the Camera"
@@ -35,9 +46,8 @@ open_camera
 
 # It follows the pointer: over the hot-icon it reads the icon's colour there.
 tile=$(colour_of "$RES/141_xp.bmp" 4 15 | tr -d "#")
-point_at $((X + 4)) $((Y + 15))
+follow_to $((X + 4)) $((Y + 15))
 wait_for "the colour under the pointer" field_is 2011 "$tile"
-wait_for "the pointer's place" field_is 2010 "$((X + 4)),$((Y + 15))"
 xdotool key Right
 wait_for "one pixel right after the arrow key" field_is 2010 "$((X + 5)),$((Y + 15))"
 camera_shot() { screenshot "$1" "$(around "$(qbxctl rect "$CAMERA")" 20)"; }
@@ -49,7 +59,7 @@ press "$CAMERA" 2009
 xdotool key Down Down Down # 8x8, 16x16, 32x32 icon
 wait_for "the size chosen" field_is 2009 "32x32 icon"
 # Back over the icon: the fragment is taken there again, at its new size.
-point_at $((X + 4)) $((Y + 15))
+follow_to $((X + 4)) $((Y + 15))
 wait_for "the colour under the pointer" field_is 2011 "$tile"
 camera_shot camera
 press "$CAMERA" 2054 # Copy
