@@ -98,3 +98,6 @@ end_session
 assert_eq "$(items | head -n 6 | cut -f2 | paste -sd ' ')" "files-wide bitmap bitmap text rtf text" \
     "item types after the end"
 newest_is "one.txt + 1 file" || fail "the file list's caption: $(items | head -n 1)"
+# Quillbox left the viewer chain as it ended: the watcher after it hears of the next cut.
+clip_set "cut after the end"
+wait_watched "$watch" "cut after the end"

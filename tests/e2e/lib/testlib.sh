@@ -183,10 +183,11 @@ start_capturing() {
 cut_spacing() { sleep 0.6; }
 
 # start_watcher LOG: a member of the clipboard-viewer chain that logs every notification
-# passed on to it ("draw TEXT"); started before Quillbox, it comes after it in the chain.
-# wait_watched LOG TEXT: the watcher was passed a notification while TEXT was offered.
+# passed on to it ("draw TEXT"), for the whole test; started before Quillbox, it comes after
+# it in the chain. wait_watched LOG TEXT: the watcher was passed a notification while TEXT
+# was offered.
 start_watcher() {
-    start_helper "the watcher to join the viewer chain" "$1" joined "$QBXCTL" clip-watch "$QBX_TIMEOUT"
+    start_helper "the watcher to join the viewer chain" "$1" joined "$QBXCTL" clip-watch $((QBX_TIMEOUT * 5))
 }
 wait_watched() { wait_for "the notification of '$2' to be passed on" grep -qxF "draw $2" "$1"; }
 
