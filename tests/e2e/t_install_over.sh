@@ -53,6 +53,10 @@ wait_ended "$QUILLBOX_PID" "Quillbox.exe UNINSTALL after No"
 assert_true "the running copy ended after No" qbxctl info Quillbox
 [ -n "$(autostart_value)" ] || fail "No removed the autostart value"
 
+# The settings key goes; the publisher's key above it stays while another product keeps one.
+PUBLISHER_KEY='HKCU\Software\Quillworks'
+wine reg add "$PUBLISHER_KEY\Quillbox" /v Font /d Arial,10,0,0 /f >/dev/null &&
+    wine reg add "$PUBLISHER_KEY\Other" /f >/dev/null || fail "could not add the settings keys"
 start_quillbox uninstall
 answer "Uninstall Quillbox" 6
 wait_ended "$QUILLBOX_PID" "Quillbox.exe uninstall after Yes"
@@ -63,6 +67,9 @@ for name in DisplayIcon DisplayName DisplayVersion UninstallString; do
     assert_eq "$(uninstall_value $name)" "" "$name of the installed-programs entry after the uninstallation"
 done
 assert_eq "$(shortcut_file)" "" "the shortcut after the uninstallation"
+assert_false "the settings key is left" wine reg query "$PUBLISHER_KEY\Quillbox"
+assert_true "another product's key went" wine reg query "$PUBLISHER_KEY\Other"
+wine reg delete "$PUBLISHER_KEY" /f >/dev/null 2>&1
 # Files Windows is to delete at the next restart; a deletion left pending would remove a
 # later test's copy at the same path when Wine next starts a session.
 SESSION_KEY='HKLM\System\CurrentControlSet\Control\Session Manager'
