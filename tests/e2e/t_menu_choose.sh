@@ -88,13 +88,33 @@ dialog_has_keys() {
     [ -n "$dialog" ] && [ "$(xdotool getwindowfocus)" = "$dialog" ]
 }
 wait_for "the Schedule dialog to have the keyboard" dialog_has_keys
-# The title has the focus with its text selected; the schedule text is the third box on.
-xdotool type "Morning news"
+# The controls (ids in res/resource.h) rewrite the schedule text (2006) as they are clicked:
+# the start weekday ticked (Sunday) and one up, the stop time's box ticked (the time now),
+# the volume (7), then the external player, which has no volume.
+field() { qbxctl text "Quillbox Schedule" "$1" | tr -d '\r'; }
+schedule_is() { [[ "$(field 2006)" == $1 ]]; }
+assert_eq "$(field 2004)|$(field 2006)" "third item|*:*,*,*,* *:* *:*,* *:*,*,*,* 00" "the dialog's title and schedule"
+press "Quillbox Schedule" 2032
+wait_for "Sunday in the schedule" schedule_is '\*:\*,1,*'
+read -r l t r b <<<"$(qbxctl item "Quillbox Schedule" 2030)"
+click_at $(((l + r) / 2)) $((t + 3))
+wait_for "the weekday one up" schedule_is '\*:\*,2,*'
+assert_eq "$(field 2019)" Monday "the weekday shown"
+read -r l t r b <<<"$(qbxctl item "Quillbox Schedule" 2022)"
+click_at $((l + 8)) $(((t + b) / 2))
+wait_for "a stop time in the schedule" schedule_is '* [0-2][0-9]:[0-5][0-9],\*,\*,\* 00'
+press "Quillbox Schedule" 2044
+wait_for "the volume in the schedule" schedule_is '* 007'
+press "Quillbox Schedule" 2038
+wait_for "the external player in the schedule" schedule_is '\*:\*,2,* 03'
+# The title and the schedule text (the third box on) typed over what they hold.
+press "Quillbox Schedule" 2004
+xdotool key End shift+Home type "Morning news"
 xdotool key Tab Tab Tab
 SCHEDULE="08:30,*,*,* *:* *:*,* *:*,*,*,* 217"
 xdotool type "$SCHEDULE"
-# The picture shows the dialog once it holds the whole schedule text (id 2006).
-schedule_typed() { [ "$(qbxctl text "Quillbox Schedule" 2006 | tr -d '\r')" = "$SCHEDULE" ]; }
+# The picture shows the dialog once it holds the whole schedule text.
+schedule_typed() { [ "$(field 2006)" = "$SCHEDULE" ]; }
 wait_for "the typed schedule in its box" schedule_typed
 screenshot schedule-dialog-typed
 xdotool key Return
