@@ -1,38 +1,23 @@
 // Looks at and drives the program's windows from outside, for the end-to-end tests and the
-// Wine benchmarks. Waits poll until SECONDS; rectangles print as "left top right bottom";
-// lines end in LF alone. Exit codes: 0 done, 1 not found, refused or timed out, 2 bad arguments.
-//   wait-window TITLE SECONDS, wait-gone TITLE SECONDS   a top-level window has that title / none
-//   info TITLE              "found=1 count=N visible=0 pid=N service=1 service_visible=0", or
-//                           nothing and exit 1 when there is none
-//   close TITLE             post WM_CLOSE
-//   item TITLE ID, rect TITLE, text TITLE ID  the rectangle of a control or of the window
-//                           (a dialog before other windows of that title); a control's text
-//   dialog TITLE SECONDS    wait for a dialog or message box; print "rect ..." of it, then
-//                           "ID TEXT" per control
-//   wait-shown CLASS SECONDS [LEFT TOP]  a visible top-level window of CLASS (placed there)
-//   wait-menus COUNT SECONDS  COUNT popup menus are shown; prints the rectangle of each, last
-//                           opened first
-//   hot TITLE SECONDS       the program's hot window is shown; prints its rectangle
-//   viewer TITLE SECONDS    the window's service window (child id 1) heads the viewer chain
-//   wait-cursor X Y SECONDS Wine has the pointer at X, Y (a click sent sooner may go astray)
-//   syscolor INDEX          GetSysColor(INDEX) as "#RRGGBB", as a screen pixel reads
-//   clip-has FORMAT         the clipboard offers FORMAT
-//   clip-set TEXT [MARK]    TEXT as Unicode text (and the registered format MARK, empty, as
-//                           programs mark a cut not to be kept)
-//   clip-held TEXT MS       clip-set, then the clipboard held open for MS ms, as a slow reader does
-//   clip-wait-open CLASS SECONDS  a window of CLASS has the clipboard open
-//   clip-watch SECONDS      join the clipboard-viewer chain; print "joined", then "draw TEXT"
-//                           for every change passed on (the Unicode text offered, one line)
-//   hold PATH SHARE STOPFILE SECONDS  hold the file open ("rw": sharing reading and writing but
-//                           not deletion, as viewers do; "none": exclusively); print "held",
-//                           let go once STOPFILE exists
-//   hold-key MODS VK SECONDS  hold a system-wide hot key: print "held", or "refused" and exit 1
-//   stand-in TITLE SECONDS CLASS  a hidden window standing in for a running copy: prints
-//                           "ready", then "command N" for the first WM_COMMAND it receives
-//   edit-stub SIGNALS FILE  the editor registered for a kind of file: copies FILE to
-//                           SIGNALS\editor.started, waits for SIGNALS\editor.release (120 s at
-//                           most), appends "<CR LF>edited by the stand-in" to FILE, copies it
-//                           to SIGNALS\editor.done
+// Wine benchmarks; the commands are in main(). Waits poll until their last argument, SECONDS;
+// rectangles print as "left top right bottom"; lines end in LF alone. Exit codes: 0 done,
+// 1 not found, refused or timed out, 2 bad arguments. What is less plain than its code:
+//   info TITLE      "found=1 count=N visible=0 pid=N service=1 service_visible=0" (service:
+//                   the frame's child 1), or nothing and exit 1
+//   item/rect/text/close TITLE [ID]  a dialog of that title comes before other windows
+//   dialog TITLE SECONDS  "rect ..." of the dialog or message box, then "ID TEXT" per control
+//   wait-menus COUNT SECONDS  the rectangles of the popup menus shown, last opened first
+//   clip-set TEXT [MARK]  Unicode text, and the registered format MARK empty, as programs mark
+//                   a cut not to be kept; clip-held also keeps the clipboard open for MS ms
+//   clip-watch SECONDS  joins the viewer chain: "joined", then "draw TEXT" per change
+//   hold PATH rw|none STOPFILE SECONDS  holds the file open (rw: sharing reading and writing
+//                   but not deletion, as viewers do) until STOPFILE exists: "held"
+//   hold-key MODS VK SECONDS  "held", or "refused" and exit 1
+//   stand-in TITLE SECONDS CLASS  a hidden window: "ready", then "command N" for the first
+//                   WM_COMMAND it receives
+//   edit-stub SIGNALS FILE  the registered editor: copies FILE to SIGNALS\editor.started,
+//                   waits for SIGNALS\editor.release, appends "<CR LF>edited by the
+//                   stand-in" to FILE and copies it to SIGNALS\editor.done
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
