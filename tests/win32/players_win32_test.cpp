@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "player/players.h"
+#include "port/clock_win32.h"
 #include "port/com_scope.h"
 #include "port/media_engine_dshow.h"
 #include "port/play_engines_win32.h"

@@ -1,14 +1,11 @@
-// An application to paste into, for the end-to-end tests: a window with an edit control (a
-// Unicode window, so text beyond the ANSI code page arrives whole) or a rich edit control
-// that has the keyboard focus and reports what it received; or one to drag text out of.
-//   pastetarget OUT plain|rich SECONDS
-//   pastetarget OUT drag SECONDS TEXT
-// On every change it replaces OUT.txt (the control's text in UTF-8) and, rich, OUT.rtf (its
-// content as Rich Text, EM_STREAMOUT), each written beside and renamed; it appends events
-// to OUT.log: "ready HWND" (in front, its control focused), "drop" (a WM_DROPFILES reached
-// the window), and with drag "dropped EFFECT" or "cancelled": the window (200 x 100 at 100,
-// 100) was pressed with the left button and TEXT (CF_TEXT and CF_UNICODETEXT) dragged out
-// with OLE drag and drop, as an editor drags a selection.
+// An application to paste into, for the end-to-end tests: a window whose edit control (a
+// Unicode window: text beyond the ANSI code page arrives whole) or rich edit control has the
+// focus and reports what it received; or, with drag, one to drag TEXT out of.
+//   pastetarget OUT plain|rich SECONDS  |  pastetarget OUT drag SECONDS TEXT
+// Each change replaces OUT.txt (the text in UTF-8) and, rich, OUT.rtf (EM_STREAMOUT), whole.
+// OUT.log gets "ready HWND" (in front, focused), "drop" (a WM_DROPFILES came), and with drag
+// "dropped EFFECT" or "cancelled" once the window (200 x 100 at 100, 100), pressed with the
+// left button, has dragged TEXT (CF_TEXT and CF_UNICODETEXT) out with OLE drag and drop.
 // Ends on WM_CLOSE or after SECONDS. Exit codes: 0 done, 2 bad arguments.
 #include <windows.h>
 #include <ole2.h>
