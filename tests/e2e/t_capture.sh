@@ -1,4 +1,4 @@
-# Cuts on the X clipboard become items, on disk at once with autosave and after the session.
+# Cuts on the X clipboard become items, on disk at once with autosave and once closed.
 # Not kept, while the next viewer in the chain still hears of each: cuts while the service
 # is paused (by clicks in the hot-icon's context menu), cuts marked "Clipboard Viewer Ignore"
 # or with a Linux password manager's "x-kde-passwordManagerHint". Never lost: a cut another
@@ -94,10 +94,14 @@ wait_for "a file-list item" newest_is files-wide 2
 files=$(qbx show "$(program_file Clipboard.qbx)" 1)
 [[ "$files" == *one.txt*two.txt* ]] || fail "the file list: '$files'"
 
-end_session
+# "Close" in the first item's context menu ends the program, which leaves the viewer chain:
+# the watcher after it hears of the next cut.
+qbxctl hot Quillbox "$QBX_TIMEOUT" >/dev/null || fail "no hot-icon"
+click_at 310 210 3
+context_command "$(items | wc -l)" 0 0
+ended_with "$QUILLBOX_PID" 0 "Quillbox.exe after Close"
+clip_set "cut after the end"
+wait_watched "$watch" "cut after the end"
 assert_eq "$(items | head -n 6 | cut -f2 | paste -sd ' ')" "files-wide bitmap bitmap text rtf text" \
     "item types after the end"
 newest_is "one.txt + 1 file" || fail "the file list's caption: $(items | head -n 1)"
-# Quillbox left the viewer chain as it ended: the watcher after it hears of the next cut.
-clip_set "cut after the end"
-wait_watched "$watch" "cut after the end"
