@@ -136,6 +136,7 @@ assert_eq "$(qbxctl text Quillbox 2047 | tr -d '\r')" "second item" "the caption
 screenshot "input-dialog-text"
 type_in_dialog "renamed item"
 wait_captions "renamed item|Morning news <08:30,*,*,* *:* *:*,* *:*,*,*,* 217>"
+assert_eq "$(qbx show "$(program_file Clipboard.qbx)" 2)" "third item" "the scheduled item's files"
 # "New collection" (the fifth) asks for a name, with "Copy active collection"; cancelled.
 open_menu 2
 context_menu 0
