@@ -40,6 +40,7 @@ protected:
 } // namespace
 
 TEST_F(RegistryWin32Test, StringValuesAsWrittenAndAsOthersWroteThem) {
+    EXPECT_EQ(Read("Font"), "(none)");
     // Stored as REG_SZ with the NUL counted (that a value is read back, the scripts show).
     ASSERT_TRUE(reg.WriteString(RegHive::CurrentUser, kTestKey, "Font", "Arial,10,204,1"));
     HKEY k;
