@@ -55,8 +55,9 @@ assert_true "the running copy ended after No" qbxctl info Quillbox
 
 # The settings key goes; the publisher's key above it stays while another product keeps one.
 PUBLISHER_KEY='HKCU\Software\Quillworks'
-wine reg add "$PUBLISHER_KEY\Quillbox" /v Font /d Arial,10,0,0 /f >/dev/null &&
-    wine reg add "$PUBLISHER_KEY\Other" /f >/dev/null || fail "could not add the settings keys"
+for key in Quillbox Other; do
+    wine reg add "$PUBLISHER_KEY\\$key" /v Font /d Arial,10,0,0 /f >/dev/null || fail "could not add $key"
+done
 start_quillbox uninstall
 answer "Uninstall Quillbox" 6
 wait_ended "$QUILLBOX_PID" "Quillbox.exe uninstall after Yes"

@@ -13,8 +13,8 @@
 namespace {
 TEST(TrayIconPort, AddChangeAndRemoveTheIcon) {
     Win32TrayIcon tray;
-    HWND window = CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr,
-                                nullptr);
+    HWND window =
+        CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
     TrayIconData icon;
     icon.hWnd = FromHwnd(window);
     icon.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
