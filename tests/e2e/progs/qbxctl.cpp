@@ -377,6 +377,10 @@ int main(int argc, char** argv) {
         WaitFor(seconds, [&] { return (hot = HotWindow(title)) != nullptr; });
         return PrintRect(hot);
     }
+    if (cmd == "wait-key" && argc == 4) { // VK SECONDS: the key held, as Wine sees it
+        const int vk = std::atoi(argv[2]);
+        return Done(WaitFor(seconds, [&] { return (GetAsyncKeyState(vk) & 0x8000) != 0; }));
+    }
     if (cmd == "wait-cursor" && argc == 5) {
         const POINT want = {std::atol(argv[2]), std::atol(argv[3])};
         auto there = [&] {
