@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <tuple>
+
 namespace {
 
 using Bytes = std::vector<uint8_t>;
@@ -53,10 +56,9 @@ TEST(ClipItem, AnEditRebuildsSizeAndPreviewAndLeavesTheFile) {
     rich->caption = "Renamed";
     rich->fileOffset = 99;
     rich->SetContentText("{\\rtf1 new\\tab text\\par}");
-    EXPECT_EQ(rich->caption, "Renamed");
-    EXPECT_EQ(rich->size, 10u); // "new\ttext\r\n"
-    EXPECT_EQ(rich->preview, "new text");
-    EXPECT_EQ(rich->fileOffset, 0u);
+    // The size is that of "new\ttext\r\n".
+    EXPECT_EQ(std::make_tuple(rich->caption, rich->size, rich->preview, rich->fileOffset),
+              std::make_tuple("Renamed", 10u, "new text", 0u));
 }
 
 TEST(ClipItem, FileListsNameTheFirstFileAndStayInsideTheirBlock) {
@@ -81,10 +83,9 @@ TEST(ClipItem, FileListsNameTheFirstFileAndStayInsideTheirBlock) {
     };
     for (const auto& c : cases) {
         auto item = Files(c.block, c.wide);
-        EXPECT_EQ(item->text, c.text);
-        EXPECT_EQ(item->caption, c.caption);
-        EXPECT_EQ(item->type, c.wide ? CLIP_FILES_WIDE : CLIP_FILES);
-        EXPECT_EQ(item->size, item->text.size());
+        EXPECT_EQ(std::make_tuple(item->text, item->caption, item->type, item->size),
+                  std::make_tuple(c.text, c.caption, c.wide ? CLIP_FILES_WIDE : CLIP_FILES,
+                                  uint32_t(std::strlen(c.text))));
     }
     EXPECT_EQ(Files(Block(std::string("a\0b\0\0", 5)), false)->preview, "a\r\nb");
     EXPECT_EQ(CClipItem::FromFileList(nullptr, 0, true)->text, "");
@@ -105,9 +106,8 @@ TEST(ClipItem, FileListsNameTheFirstFileAndStayInsideTheirBlock) {
 TEST(ClipItem, BitmapCounterNumbersOneTo200AndACopyLeavesFileAndChildrenBehind) {
     uint8_t counter = 199;
     auto original = CClipItem::FromDib(Dib24(2, 2), counter);
-    EXPECT_EQ(original->caption, "Bitmap 200 (2x2x16M) 24 bits True Color");
-    EXPECT_EQ(counter, 0);
-    EXPECT_EQ(original->size, 56u);
+    EXPECT_EQ(std::make_tuple(original->caption, counter, original->size),
+              std::make_tuple("Bitmap 200 (2x2x16M) 24 bits True Color", uint8_t(0), 56u));
     CClipItem owner;
     original->owner = &owner;
     original->fileOffset = 1234;
@@ -116,12 +116,10 @@ TEST(ClipItem, BitmapCounterNumbersOneTo200AndACopyLeavesFileAndChildrenBehind) 
 
     CClipItem copy(*original);
     original->dib[40] = 0x77;
-    EXPECT_EQ(copy.dib[40], 0);
-    EXPECT_EQ(copy.fileOffset, 0u);
-    EXPECT_TRUE(copy.children.empty());
-    EXPECT_EQ(copy.owner, &owner);
-    EXPECT_EQ(copy.caption, original->caption);
-    EXPECT_EQ(copy.flags, CLIP_HAS_HTML);
+    EXPECT_EQ(std::make_tuple(copy.dib[40], copy.fileOffset, copy.children.size(), copy.owner,
+                              copy.caption, copy.flags),
+              std::make_tuple(uint8_t(0), 0u, size_t(0), &owner, original->caption,
+                              uint16_t(CLIP_HAS_HTML)));
 }
 
 TEST(ClipItem, HtmlFlagFollowsTheHtml) {
@@ -133,8 +131,7 @@ TEST(ClipItem, HtmlFlagFollowsTheHtml) {
           {std::string("\0<p>", 4), ""}}) {
         offer.blocks[49300] = Block(block);
         item->AttachHtml(offer, 49300);
-        EXPECT_EQ(item->html, html);
-        EXPECT_EQ(item->HasHtml(), !html.empty());
+        EXPECT_EQ(std::make_pair(item->html, item->HasHtml()), std::make_pair(html, !html.empty()));
     }
     item->SetHtml("x");
     item->AttachHtml(offer, 12345); // absent format

@@ -92,9 +92,8 @@ TEST(CollectionFile, OffsetsPastTheEndGiveTheErrorText) {
     EXPECT_EQ(work->children[2]->LoadText(), error);
     EXPECT_EQ(pic.GetPreviewSize(), (PixelSize{32, 32}));
     pic.Materialize();
-    EXPECT_EQ(pic.text, error);
-    EXPECT_TRUE(pic.dib.empty());
-    EXPECT_EQ(pic.fileOffset, 0u);
+    EXPECT_EQ(std::make_tuple(pic.text, pic.dib.size(), pic.fileOffset),
+              std::make_tuple(error, size_t(0), 0u));
 
     // A file that cannot be opened: LoadText gives nothing, Materialize the error text.
     ASSERT_EQ(unlink(dir.Path("Work.qbx").c_str()), 0);
@@ -119,8 +118,7 @@ TEST(CollectionFile, ContentInTheFileIsCopiedAndOffsetsFollow) {
     EXPECT_FALSE(work->flags & CLIP_MODIFIED);
     EXPECT_EQ(ReadAll(dir.Path("Work.bak")), before);
     Bytes after = ReadAll(dir.Path("Work.qbx"));
-    EXPECT_EQ(after[30], 0x02) << "byte 30 holds the modifiers in collection files";
-    EXPECT_EQ(after[31], 0x41);
+    EXPECT_EQ((Bytes{after[30], after[31]}), (Bytes{0x02, 0x41})) << "modifiers first";
 
     EXPECT_EQ(work->children[3]->LoadText(), "{\\rtf1 Rich}");
     work->children[1]->Materialize();
@@ -128,8 +126,7 @@ TEST(CollectionFile, ContentInTheFileIsCopiedAndOffsetsFollow) {
     CClipItem& pic = *work->children[2];
     EXPECT_EQ(pic.GetPreviewSize(), (PixelSize{6, 5})) << "read from the file";
     pic.Materialize();
-    EXPECT_EQ(pic.dib, dib);
-    EXPECT_EQ(pic.html, "<img>");
+    EXPECT_EQ(std::tie(pic.dib, pic.html), std::tie(dib, "<img>"));
 
     auto reread = LoadCollection("Work");
     ASSERT_EQ(reread->children.size(), 5u);
@@ -163,11 +160,10 @@ TEST(CollectionFile, LostContentIsSavedAsAnErrorItemNeverAsALyingRecord) {
     ASSERT_TRUE(SaveCollection(*work, CPreferences()));
 
     const std::string error = LoadUiString(3002);
-    EXPECT_EQ(work->children[1]->caption, "Error! pic");
-    EXPECT_EQ(work->children[1]->type, CLIP_TEXT);
-    EXPECT_EQ(work->children[1]->html, "<img>");
+    const CClipItem& pic = *work->children[1];
+    EXPECT_EQ(std::make_tuple(pic.caption, pic.type, pic.html, pic.LoadText()),
+              std::make_tuple("Error! pic", uint16_t(CLIP_TEXT), "<img>", error));
     EXPECT_EQ(work->children[2]->caption, "Error! rich");
-    EXPECT_EQ(work->children[1]->LoadText(), error);
 
     ClipList items;
     QbxReadResult r = ReadQbxFile(dir.Path("Work.qbx"), QbxLayout::Collection, nullptr, items,
@@ -175,8 +171,7 @@ TEST(CollectionFile, LostContentIsSavedAsAnErrorItemNeverAsALyingRecord) {
     EXPECT_TRUE(r.whole);
     ASSERT_EQ(items.size(), 4u);
     EXPECT_EQ(items[0]->text, "hello");
-    EXPECT_EQ(items[1]->text, error);
-    EXPECT_EQ(items[1]->html, "<img>");
+    EXPECT_EQ(std::tie(items[1]->text, items[1]->html), std::tie(error, "<img>"));
     EXPECT_EQ(items[2]->type, CLIP_TEXT);
 }
 
@@ -194,12 +189,10 @@ TEST(CollectionFile, StoredContentOfAnItemLeftInItsFile) {
     const Bytes file = ReadAll(dir.Path("Pics.qbx"));
     StoredContent stored;
     ASSERT_EQ(ReadStoredContent(pic, stored, false), StoredRead::Ok);
-    EXPECT_TRUE(stored.dib.empty());
-    EXPECT_EQ(stored.html, "<p>");
+    EXPECT_EQ(std::tie(stored.dib, stored.html), std::make_tuple(Bytes(), "<p>"));
     WriteAll(dir.Path("Pics.qbx"), Bytes(file.begin(), file.end() - 4)); // no html string
     ASSERT_EQ(ReadStoredContent(pic, stored), StoredRead::Ok);
-    EXPECT_EQ(stored.dib, dib);
-    EXPECT_EQ(stored.html, "");
+    EXPECT_EQ(std::tie(stored.dib, stored.html), std::tie(dib, ""));
     WriteAll(dir.Path("Pics.qbx"), Bytes(file.begin(), file.end() - 5));
     EXPECT_EQ(ReadStoredContent(pic, stored), StoredRead::PastEnd);
     ASSERT_EQ(unlink(dir.Path("Pics.qbx").c_str()), 0);
@@ -224,16 +217,13 @@ TEST(CollectionFile, FailedSaveLeavesFilesAndItemsAsTheyWere) {
 
     // The disk fills up in the middle of the write.
     work->children.insert(work->children.begin(), Item("head", CLIP_TEXT, "moves the rest"));
-    EXPECT_EQ(WithFullDisk(100000,
-                           [&] {
-                               const SaveReport report = SaveCollection(*work, CPreferences());
-                               if (report.saved || report.error.empty())
-                                   return 1;
-                               const bool same = (work->flags & CLIP_MODIFIED) &&
-                                                 work->children[1]->fileOffset == offset;
-                               return same ? 0 : 2;
-                           }),
-              0)
+    const auto save = [&] {
+        const SaveReport report = SaveCollection(*work, CPreferences());
+        if (report.saved || report.error.empty())
+            return 1;
+        return (work->flags & CLIP_MODIFIED) && work->children[1]->fileOffset == offset ? 0 : 2;
+    };
+    EXPECT_EQ(WithFullDisk(100000, save), 0)
         << "1: reported success, or said nothing, 2: items changed";
     EXPECT_EQ(ReadAll(dir.Path("Work.qbx")), file);
     EXPECT_EQ(ReadAll(dir.Path("Work.bak")), backup);

@@ -16,10 +16,17 @@ const std::string kOpenSave = OPEN_SAVE_MRU_KEY;
 const std::string kRecent = RECENT_DOCS_KEY;
 const std::u16string kRecentFolder = u"C:\\Users\\me\\Recent";
 
-std::vector<std::string> Texts(const MenuModel& menu) {
-    std::vector<std::string> out;
-    for (const MenuEntry& e : menu.entries)
-        out.push_back(e.text);
+// The menu in one line: a document's text and its id past ID_DOC_FIRST, a file type's
+// popup with its entries in brackets; "?" marks an entry of neither kind.
+std::string Shape(const MenuModel& menu) {
+    std::string out;
+    for (const MenuEntry& e : menu.entries) {
+        out += (out.empty() ? "" : " ") + e.text;
+        if (e.kind == EntryKind::FileTypePopup && e.popup && e.submenu)
+            out += "[" + Shape(*e.submenu) + "]";
+        else
+            out += e.kind == EntryKind::Document ? "#" + std::to_string(e.id - ID_DOC_FIRST) : "?";
+    }
     return out;
 }
 
@@ -94,19 +101,9 @@ TEST_F(DocumentsMenu, OpenSaveKeepsExistingFilesOnFixedDrivesInListOrder) {
     AddOpenSave("Doc", 'a', "C:\\w\\r.doc");
     registry.SetString(kOpenSave + "\\Doc", "MRUList", "a");
 
-    MenuModel menu = std::move(*BuildOpenSaveMenu(registry, shell));
-    ASSERT_EQ(Texts(menu), (std::vector<std::string>{"Doc", "txt"})); // bmp kept nothing
-    for (const MenuEntry& e : menu.entries) {
-        EXPECT_EQ(e.kind, EntryKind::FileTypePopup);
-        EXPECT_TRUE(e.popup);
-    }
-    EXPECT_EQ(Texts(*menu.entries[0].submenu), std::vector<std::string>{"C:\\w\\r.doc"});
-    EXPECT_EQ(menu.entries[0].submenu->entries[0].id, ID_DOC_FIRST);
-    const MenuModel& txt = *menu.entries[1].submenu;
-    EXPECT_EQ(Texts(txt), (std::vector<std::string>{"C:\\notes\\d.txt", "C:\\notes\\a.txt"}));
-    EXPECT_EQ(txt.entries[0].id, ID_DOC_FIRST + 1);
-    EXPECT_EQ(txt.entries[1].id, ID_DOC_FIRST + 2);
-    EXPECT_EQ(txt.entries[1].kind, EntryKind::Document);
+    // bmp kept nothing
+    EXPECT_EQ(Shape(*BuildOpenSaveMenu(registry, shell)),
+              "Doc[C:\\w\\r.doc#0] txt[C:\\notes\\d.txt#1 C:\\notes\\a.txt#2]");
 }
 
 TEST_F(DocumentsMenu, NoPopupHoldsMoreThan127EntriesAndIdsStopAtTheLastOne) {
@@ -156,13 +153,8 @@ TEST_F(DocumentsMenu, RecentDocumentsFollowMruListOrMruListEx) {
     registry.SetBytes(kRecent + "\\.bmp", "0", RecentValue(u"x", "x.bmp.lnk", true));
     registry.SetListEx(kRecent + "\\.bmp", {0});
 
-    MenuModel menu = std::move(*BuildRecentDocsMenu(registry, shell));
-    ASSERT_EQ(Texts(menu), (std::vector<std::string>{"plan.xls", "report.doc", ".txt"}));
-    EXPECT_EQ(menu.entries[0].id, ID_DOC_FIRST);
-    EXPECT_EQ(menu.entries[1].id, ID_DOC_FIRST + 1);
-    EXPECT_EQ(menu.entries[2].kind, EntryKind::FileTypePopup);
-    EXPECT_EQ(Texts(*menu.entries[2].submenu), (std::vector<std::string>{"three.txt", "zero.txt"}));
-    EXPECT_EQ(menu.entries[2].submenu->entries[0].id, ID_DOC_FIRST + 2);
+    EXPECT_EQ(Shape(*BuildRecentDocsMenu(registry, shell)),
+              "plan.xls#0 report.doc#1 .txt[three.txt#2 zero.txt#3]");
     // Shortcuts are looked up in the Recent folder, 8-bit names widened.
     EXPECT_EQ(shell.resolved.front(), kRecentFolder + u"\\plan.xls.lnk");
     EXPECT_TRUE(shell.opened.empty()) << "listing a document opens it";
@@ -204,15 +196,14 @@ TEST_F(DocumentsMenu, OpeningLinesPathsAddressesAndShortcuts) {
 }
 
 TEST_F(DocumentsMenu, TypedAddressesGoToTheBrowserThenToTheShell) {
+    using Runs = std::vector<std::pair<std::string, std::string>>;
     OpenTypedUrl("", shell);
-    EXPECT_TRUE(shell.executed.empty());
+    EXPECT_EQ(shell.executed, Runs{});
     OpenTypedUrl("http://example.org", shell);
-    ASSERT_EQ(shell.executed.size(), 1u);
-    EXPECT_EQ(shell.executed[0].first, "iexplore");
-    EXPECT_EQ(shell.executed[0].second, "http://example.org");
+    EXPECT_EQ(shell.executed, (Runs{{"iexplore", "http://example.org"}}));
     shell.failingProgram = "iexplore";
+    shell.executed.clear();
     OpenTypedUrl("http://example.org", shell);
-    ASSERT_EQ(shell.executed.size(), 3u);
-    EXPECT_EQ(shell.executed[2].first, "http://example.org");
-    EXPECT_EQ(shell.executed[2].second, "");
+    EXPECT_EQ(shell.executed,
+              (Runs{{"iexplore", "http://example.org"}, {"http://example.org", ""}}));
 }

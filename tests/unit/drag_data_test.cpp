@@ -1,6 +1,8 @@
 // What a dragged item offers, and the text blocks that pastes share with it.
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "app/clip_formats.h"
 #include "app/drag_data.h"
 #include "app/paste_text.h"
@@ -37,6 +39,25 @@ protected:
         g_cfHtml = kHtml;
     }
     void TearDown() override { g_cfRtf = g_cfHtml = 0; }
+    // What is offered in one line: the format's name, then a text block's text (its NUL
+    // checked) or a DIB's bytes; "none" when nothing is.
+    std::string Offered(bool rendered) const {
+        const std::map<unsigned, std::string> names = {{win::CF_TEXT, "text"},
+                                                       {kRtf, "rtf"},
+                                                       {kHtml, "html"},
+                                                       {win::CF_DIB, "dib"},
+                                                       {win::CF_UNICODETEXT, "unicode"},
+                                                       {win::CF_HDROP, "hdrop"}};
+        if (!rendered)
+            return "none";
+        const std::string name = names.count(out.format) ? names.at(out.format) : "?";
+        if (out.format == win::CF_DIB)
+            return name + " " + std::string(out.block.begin(), out.block.end());
+        return name == "unicode" || name == "hdrop" ? name : name + " " + AsText(out.block);
+    }
+    std::string Drag(const CClipItem& item, int32_t variant) {
+        return Offered(RenderDragData(item, variant, 0, 0, out));
+    }
     RenderedData out;
 };
 
@@ -61,47 +82,33 @@ TEST_F(DragDataTest, FileListBlocksNarrowAndWide) {
 
     EXPECT_FALSE(RenderText("\r\n\r\n", CLIP_FILES, PASTE_NONE, 0, 0, out)) << "no path at all";
     // A plain-text variant hands over the list as text.
-    ASSERT_TRUE(RenderText(list, CLIP_FILES, PASTE_UPPER, 0, 0, out));
-    EXPECT_EQ(out.format, win::CF_TEXT);
-    EXPECT_EQ(AsText(out.block), "C:\\ONE.TXT\r\n\r\nC:\\TWO\r\n");
+    EXPECT_EQ(Offered(RenderText(list, CLIP_FILES, PASTE_UPPER, 0, 0, out)),
+              "text C:\\ONE.TXT\r\n\r\nC:\\TWO\r\n");
 }
 
 TEST_F(DragDataTest, RichTextAsSourceOrAsPlainText) {
     const std::string rtf = "{\\rtf1 Hello {\\b bold}\\par}";
-    ASSERT_TRUE(RenderText(rtf, CLIP_RTF, PASTE_NONE, 0, 0, out));
-    EXPECT_EQ(out.format, kRtf);
-    EXPECT_EQ(AsText(out.block), rtf);
-    ASSERT_TRUE(RenderText(rtf, CLIP_RTF, PASTE_UPPER, 0, 0, out));
-    EXPECT_EQ(out.format, win::CF_TEXT);
-    EXPECT_EQ(AsText(out.block).substr(0, 10), "HELLO BOLD");
+    EXPECT_EQ(Offered(RenderText(rtf, CLIP_RTF, PASTE_NONE, 0, 0, out)), "rtf " + rtf);
+    EXPECT_EQ(Offered(RenderText(rtf, CLIP_RTF, PASTE_UPPER, 0, 0, out)), "text HELLO BOLD\r\n");
     EXPECT_FALSE(RenderText("", CLIP_TEXT, PASTE_NONE, 0, 0, out));
 }
 
 TEST_F(DragDataTest, ItemsInMemory) {
     auto text = CClipItem::FromText("some text");
     text->SetHtml("<b>x</b>");
-    ASSERT_TRUE(RenderDragData(*text, 0, 0, 0, out));
-    EXPECT_EQ(out.format, win::CF_TEXT);
-    EXPECT_EQ(AsText(out.block), "some text");
-    ASSERT_TRUE(RenderDragData(*text, PASTE_HTML, 0, 0, out));
-    EXPECT_EQ(AsText(out.block), "<b>x</b>");
+    EXPECT_EQ(Drag(*text, 0), "text some text");
+    EXPECT_EQ(Drag(*text, PASTE_HTML), "text <b>x</b>");
     text->wideText = u"\u0410 text"; // beyond the code page: offered as Unicode
-    ASSERT_TRUE(RenderDragData(*text, 0, 0, 0, out));
-    EXPECT_EQ(out.format, win::CF_UNICODETEXT);
+    EXPECT_EQ(Drag(*text, 0), "unicode");
 
     uint8_t counter = 0;
     auto bitmap = CClipItem::FromDib(Bytes(40 + 4, 1), counter);
-    ASSERT_TRUE(RenderDragData(*bitmap, PASTE_TEXT, 0, 0, out));
-    EXPECT_EQ(out.format, win::CF_DIB);
-    EXPECT_EQ(out.block, Bytes(44, 1));
+    EXPECT_EQ(Drag(*bitmap, PASTE_TEXT), "dib " + std::string(44, '\1'));
     bitmap->SetHtml("<img>");
-    ASSERT_TRUE(RenderDragData(*bitmap, 0, 0, 0, out));
-    EXPECT_EQ(out.format, kHtml) << "a bitmap with html offers the html";
-    EXPECT_EQ(AsText(out.block), "<img>");
-
+    EXPECT_EQ(Drag(*bitmap, 0), "html <img>") << "a bitmap with html offers the html";
     bitmap->dib.clear();
     bitmap->SetHtml("");
-    EXPECT_FALSE(RenderDragData(*bitmap, 0, 0, 0, out));
+    EXPECT_EQ(Drag(*bitmap, 0), "none");
 }
 
 TEST_F(DragDataTest, ItemsInTheirCollectionFile) {
@@ -120,26 +127,17 @@ TEST_F(DragDataTest, ItemsInTheirCollectionFile) {
     const CClipItem& storedBitmap = *node->children[1];
     ASSERT_NE(storedText.fileOffset, 0u);
 
-    ASSERT_TRUE(RenderDragData(storedText, PASTE_LOWER, 0, 0, out));
-    EXPECT_EQ(AsText(out.block), "stored text");
-    ASSERT_TRUE(RenderDragData(storedText, PASTE_HTML, 0, 0, out));
-    EXPECT_EQ(AsText(out.block), "<p>stored</p>");
-    ASSERT_TRUE(RenderDragData(storedBitmap, 0, 0, 0, out));
-    EXPECT_EQ(out.format, win::CF_DIB) << "unlike an active item, its DIB";
-    EXPECT_EQ(out.block, Bytes(48, 7));
-    ASSERT_TRUE(RenderDragData(storedBitmap, PASTE_HTML, 0, 0, out));
-    EXPECT_EQ(out.format, win::CF_TEXT);
-    EXPECT_EQ(AsText(out.block), "<img src=x>");
+    EXPECT_EQ(Drag(storedText, PASTE_LOWER), "text stored text");
+    EXPECT_EQ(Drag(storedText, PASTE_HTML), "text <p>stored</p>");
+    EXPECT_EQ(Drag(storedBitmap, 0), "dib " + std::string(48, '\7')) << "unlike an active item";
+    EXPECT_EQ(Drag(storedBitmap, PASTE_HTML), "text <img src=x>");
 
     CClipItem beyond(storedText);
     beyond.owner = node.get();
     beyond.fileOffset = 100000;
-    ASSERT_TRUE(RenderDragData(beyond, 0, 0, 0, out));
-    EXPECT_EQ(out.format, win::CF_TEXT);
-    EXPECT_EQ(AsText(out.block), "QBX file error");
-
+    EXPECT_EQ(Drag(beyond, 0), "text QBX file error");
     std::remove(folder.Path("Ext.qbx").c_str());
-    EXPECT_FALSE(RenderDragData(storedText, 0, 0, 0, out)) << "no file, nothing offered";
+    EXPECT_EQ(Drag(storedText, 0), "none") << "no file, nothing offered";
 }
 
 } // namespace

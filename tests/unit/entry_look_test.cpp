@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "resource.h"
@@ -40,6 +42,23 @@ public:
 };
 
 const char* const kScheduled = "Alarm <06:45,2,*,* *:* *:*,* *:*,*,*,* 00>";
+
+// A look and a report as one value each, so that one comparison covers every field.
+using Look = std::tuple<std::string, unsigned, ShellIcon, std::string, bool, bool>;
+Look Seen(const EntryLook& l) {
+    return {l.text, l.icon, l.shell, l.shellName, l.prefix, l.fitWidth};
+}
+Look Shows(std::string text, unsigned icon, ShellIcon shell = ShellIcon::None,
+           std::string shellName = "", bool prefix = false, bool fitWidth = false) {
+    return {std::move(text), icon, shell, std::move(shellName), prefix, fitWidth};
+}
+using Report = std::tuple<int32_t, const CClipItem*, bool, std::string>;
+Report Told(const EntryReport& r) {
+    return {r.status, r.item, r.setsPath, r.path};
+}
+Report Tells(int32_t status, std::string path = "", const CClipItem* item = nullptr) {
+    return {status, item, !path.empty(), std::move(path)};
+}
 } // namespace
 
 TEST(EntryLook, CounterCaptionsCountOnlyInExternalCollections) {
@@ -50,14 +69,14 @@ TEST(EntryLook, CounterCaptionsCountOnlyInExternalCollections) {
     EXPECT_EQ(LookOf(ItemEntry(*item), false, Context(counters)).text, "+2Pass %u");
     item->owner = collection.get();
     EXPECT_EQ(LookOf(ItemEntry(*item), false, Context(counters)).text, "Pass 7");
-    item->caption = "+3No. %05d of %s";
-    EXPECT_EQ(ItemCaption(*item, counters), "No. 65535 of %s");
-    item->caption = "+Dear %s";
-    EXPECT_EQ(ItemCaption(*item, counters), "Dear %s");
-    item->caption = "+";
-    EXPECT_EQ(ItemCaption(*item, counters), "");
-    item->caption = "Plain %d";
-    EXPECT_EQ(ItemCaption(*item, counters), "Plain %d");
+    for (const auto& [caption, shown] :
+         std::vector<std::pair<std::string, std::string>>{{"+3No. %05d of %s", "No. 65535 of %s"},
+                                                          {"+Dear %s", "Dear %s"},
+                                                          {"+", ""},
+                                                          {"Plain %d", "Plain %d"}}) {
+        item->caption = caption;
+        EXPECT_EQ(ItemCaption(*item, counters), shown);
+    }
     // A scheduled caption shows its start time only; the width is measured the same way.
     item->caption = kScheduled;
     EXPECT_EQ(LookOf(ItemEntry(*item), false, Context(counters)).text, "Alarm <06:45>");
@@ -107,31 +126,22 @@ TEST(EntryLook, ItemPicturesFollowKindHtmlAndCaptionMarks) {
 
 TEST(EntryLook, TheTimePopupShowsTheTimeWhileHighlightedButKeepsItsWidth) {
     const MenuEntry popup = Entry(EntryKind::TimePopup);
-    EXPECT_EQ(LookOf(popup, false, Context()).text, "Time...");
-    EXPECT_EQ(LookOf(popup, true, Context()).text, "Time: 14:02:09 ...");
-    EXPECT_EQ(LookOf(popup, true, Context()).icon, unsigned(IDI_TIME));
+    EXPECT_EQ(Seen(LookOf(popup, false, Context())), Shows("Time...", IDI_TIME));
+    EXPECT_EQ(Seen(LookOf(popup, true, Context())), Shows("Time: 14:02:09 ...", IDI_TIME));
     EXPECT_EQ(MeasureOf(popup, Context().now).text, "Time...");
-    EXPECT_EQ(ReportOf(popup).status, ID_STATUS_TIME);
+    EXPECT_EQ(Told(ReportOf(popup)), Tells(ID_STATUS_TIME));
 
     const MenuEntry entry = Entry(EntryKind::TimeEntry, ID_TIME_FIRST + 1);
-    EXPECT_EQ(LookOf(entry, true, Context()).text, "02:02 PM");
-    EXPECT_EQ(LookOf(entry, true, Context()).icon, unsigned(IDI_TIME));
-    const EntryReport report = ReportOf(entry);
-    EXPECT_EQ(report.status, int32_t(ID_TIME_FIRST + 1));
-    EXPECT_EQ(report.item, nullptr);
-    EXPECT_FALSE(report.setsPath);
+    EXPECT_EQ(Seen(LookOf(entry, true, Context())), Shows("02:02 PM", IDI_TIME));
+    EXPECT_EQ(Told(ReportOf(entry)), Tells(ID_TIME_FIRST + 1));
 }
 
 TEST(EntryLook, AddressesReportWhatOpensThem) {
     const MenuEntry bare = Entry(EntryKind::Url, ID_URL_FIRST, "example.org/page");
-    EXPECT_EQ(ReportOf(bare).path, "http://example.org/page");
-    EXPECT_TRUE(ReportOf(bare).setsPath);
-    EXPECT_EQ(ReportOf(bare).status, int32_t(ID_URL_FIRST));
+    EXPECT_EQ(Told(ReportOf(bare)), Tells(ID_URL_FIRST, "http://example.org/page"));
     EXPECT_EQ(ReportOf(Entry(EntryKind::Url, ID_URL_FIRST, "https://x.org")).path, "https://x.org");
-    const EntryLook look = LookOf(bare, false, Context());
-    EXPECT_EQ(look.text, "example.org/page");
-    EXPECT_EQ(look.shell, ShellIcon::Address);
-    EXPECT_TRUE(look.fitWidth);
+    EXPECT_EQ(Seen(LookOf(bare, false, Context())),
+              Shows("example.org/page", 0, ShellIcon::Address, "example.org/page", false, true));
     // Measured on its first 36 characters only.
     const MenuEntry longOne = Entry(EntryKind::Url, ID_URL_FIRST, std::string(50, 'w'));
     EXPECT_EQ(MeasureOf(longOne, Context().now).text, std::string(36, 'w'));
@@ -140,31 +150,25 @@ TEST(EntryLook, AddressesReportWhatOpensThem) {
 
 TEST(EntryLook, DocumentsShowTheirFileNameAndReportTheWholePath) {
     const MenuEntry doc = Entry(EntryKind::Document, ID_DOC_FIRST + 3, "C:\\work\\plan.doc");
-    const EntryLook look = LookOf(doc, true, Context());
-    EXPECT_EQ(look.text, "plan.doc");
-    EXPECT_EQ(look.shell, ShellIcon::File);
-    EXPECT_EQ(look.shellName, "plan.doc");
+    EXPECT_EQ(Seen(LookOf(doc, true, Context())),
+              Shows("plan.doc", 0, ShellIcon::File, "plan.doc"));
     EXPECT_EQ(MeasureOf(doc, Context().now).text, "plan.doc");
-    const EntryReport report = ReportOf(doc);
-    EXPECT_EQ(report.status, int32_t(ID_DOC_FIRST + 3));
-    EXPECT_EQ(report.path, "C:\\work\\plan.doc");
-    EXPECT_EQ(report.item, nullptr);
+    EXPECT_EQ(Told(ReportOf(doc)), Tells(ID_DOC_FIRST + 3, "C:\\work\\plan.doc"));
     EXPECT_EQ(LookOf(Entry(EntryKind::Document, ID_DOC_FIRST, "report.doc"), false, Context()).text,
               "report.doc");
     // A file-type popup shows the type's system icon and reports no status of its own.
     const MenuEntry type = Entry(EntryKind::FileTypePopup, 0, "txt");
-    EXPECT_EQ(LookOf(type, false, Context()).shellName, ".txt");
-    EXPECT_EQ(ReportOf(type).status, -1);
+    EXPECT_EQ(Seen(LookOf(type, false, Context())), Shows("txt", 0, ShellIcon::File, ".txt"));
+    EXPECT_EQ(Told(ReportOf(type)), Tells(-1));
 }
 
 TEST(EntryLook, PopupsReportTheirStatusIds) {
     auto collection = CClipItem::NewCollection("Letters");
     MenuEntry c = Entry(EntryKind::Collection, 0, "Letters");
     c.item = collection.get();
-    EXPECT_EQ(LookOf(c, false, Context()).icon, unsigned(IDI_COLLECTION_CLOSED));
-    EXPECT_EQ(LookOf(c, true, Context()).icon, unsigned(IDI_COLLECTION_OPEN));
-    EXPECT_EQ(ReportOf(c).status, ID_STATUS_COLLECTION);
-    EXPECT_EQ(ReportOf(c).path, "Letters");
+    EXPECT_EQ(Seen(LookOf(c, false, Context())), Shows("Letters", IDI_COLLECTION_CLOSED));
+    EXPECT_EQ(Seen(LookOf(c, true, Context())), Shows("Letters", IDI_COLLECTION_OPEN));
+    EXPECT_EQ(Told(ReportOf(c)), Tells(ID_STATUS_COLLECTION, "Letters"));
 
     struct Case {
         EntryKind kind;
@@ -183,20 +187,14 @@ TEST(EntryLook, PopupsReportTheirStatusIds) {
         {EntryKind::PreferencesPopup, "Preferences", IDI_PREFERENCES, -1},
     };
     for (const Case& k : cases) {
-        const EntryLook look = LookOf(Entry(k.kind), true, Context());
-        EXPECT_EQ(look.text, k.text);
-        EXPECT_EQ(look.icon, k.icon) << k.text;
-        EXPECT_EQ(ReportOf(Entry(k.kind)).status, k.status) << k.text;
-        EXPECT_EQ(ReportOf(Entry(k.kind)).item, nullptr);
+        EXPECT_EQ(Seen(LookOf(Entry(k.kind), true, Context())), Shows(k.text, k.icon));
+        EXPECT_EQ(Told(ReportOf(Entry(k.kind))), Tells(k.status));
     }
 }
 
 TEST(EntryLook, CommandsShowTheirCaptionWithMnemonicAndPicture) {
-    const EntryLook paste =
-        LookOf(Entry(EntryKind::Command, ID_PASTE_ALL, "Paste &all"), false, Context());
-    EXPECT_EQ(paste.text, "Paste &all");
-    EXPECT_TRUE(paste.prefix);
-    EXPECT_EQ(paste.icon, 2800u);
+    EXPECT_EQ(Seen(LookOf(Entry(EntryKind::Command, ID_PASTE_ALL, "Paste &all"), false, Context())),
+              Shows("Paste &all", 2800, ShellIcon::None, "", true));
     EXPECT_EQ(LookOf(Entry(EntryKind::Command, ID_PASTE_TEXT, "&Text"), false, Context()).icon, 0u);
 }
 
@@ -204,13 +202,12 @@ TEST(EntrySize, ItemsAreNarrowerLongTextsCappedAndTheHotBarFillsRows) {
     auto collection = CClipItem::NewCollection("c");
     auto item = CClipItem::FromText("text");
     const MenuEntry active = ItemEntry(*item);
-    EntrySize s = SizeOf(MeasureOf(active, Context().now), 100, 13, 1024, false);
-    EXPECT_EQ(s.width, 100 - 16 + 26);
-    EXPECT_EQ(s.height, 18);
-    EXPECT_EQ(s.rowHeight, 17);
-    s = SizeOf(MeasureOf(active, Context().now), 900, 20, 1024, false);
-    EXPECT_EQ(s.width, 256 - 16 + 26);
-    EXPECT_EQ(s.height, 22);
+    const auto size = [&](int cx, int cy) {
+        const EntrySize s = SizeOf(MeasureOf(active, Context().now), cx, cy, 1024, false);
+        return std::vector<int>{s.width, s.height, s.rowHeight};
+    };
+    EXPECT_EQ(size(100, 13), (std::vector<int>{100 - 16 + 26, 18, 17}));
+    EXPECT_EQ(size(900, 20), (std::vector<int>{256 - 16 + 26, 22, 21}));
     // On the hot-menu bar the top level fills rows; entries of submenus keep their width.
     EXPECT_EQ(SizeOf(MeasureOf(active, Context().now), 100, 13, 1024, true).width, 1024);
     item->owner = collection.get();

@@ -7,6 +7,8 @@
 #include "ui/hot_geometry.h"
 #include "ui/hot_hover.h"
 
+#include <tuple>
+
 namespace {
 std::vector<uint8_t> BitmapFileStart(const char* magic, int32_t width, int32_t height,
                                      uint32_t headerSize = 40) {
@@ -58,8 +60,9 @@ TEST(HotGeometry, OnlyABitmapOfThreeSmallFramesIsTaken) {
     for (size_t i = 0; i < std::size(cases); ++i) {
         PixelSize size;
         const bool read = ReadBitmapFileSize(cases[i].start, size);
-        EXPECT_EQ(read, cases[i].read) << "case " << i;
-        EXPECT_EQ(read && IsUsableStrip(size.cx, size.cy), cases[i].usable) << "case " << i;
+        EXPECT_EQ(std::make_pair(read, read && IsUsableStrip(size.cx, size.cy)),
+                  std::make_pair(cases[i].read, cases[i].usable))
+            << "case " << i;
     }
 }
 
@@ -81,8 +84,7 @@ TEST(HotGeometry, ClockShowsTheHourWithoutLeadingZeroAndTheColonOnOddSeconds) {
         Cells cells;
         for (const DigitCell& d : face.digits)
             cells.emplace_back(d.digit, d.x);
-        EXPECT_EQ(cells, c.cells) << c.h << ":" << c.m;
-        EXPECT_EQ(face.colon, c.colon) << c.h << ":" << c.m << ":" << c.s;
+        EXPECT_EQ(std::tie(cells, face.colon), std::tie(c.cells, c.colon)) << c.h << ":" << c.s;
     }
 }
 
@@ -157,8 +159,8 @@ TEST(HotGeometry, CaptionAndTipTellTheTimeOnTwelveHours) {
     for (const Case& c : cases) {
         t.hour = c.hour;
         t.minute = c.minute;
-        EXPECT_EQ(HotIconTip(t, c.playing), c.tip);
-        EXPECT_EQ(HotMenuCaption(t, c.playing), c.caption);
+        EXPECT_EQ(HotIconTip(t, c.playing) + "|" + HotMenuCaption(t, c.playing),
+                  std::string(c.tip) + "|" + c.caption);
     }
 }
 
@@ -225,17 +227,14 @@ TEST(Camera, SizesAreReadAndNeverExceedTheScreen) {
     m.ncWidth = 8;
     m.ncHeight = 27;
     const PixelRect screen = {0, 0, 1024, 768};
-    const PixelRect r = CameraRectForSize(10, 20, {2000, 2000}, screen, m);
-    EXPECT_EQ(ShownSize({r.right - r.left - m.ncWidth, r.bottom - r.top - m.ncHeight}, m),
-              (PixelSize{1024, 768}));
-    const PixelRect icon = CameraRectForSize(10, 20, {32, 32}, screen, m);
-    EXPECT_EQ(
-        ShownSize({icon.right - icon.left - m.ncWidth, icon.bottom - icon.top - m.ncHeight}, m),
-        (PixelSize{32, 32}));
+    const auto shown = [&](const PixelRect& r) {
+        return ShownSize({r.right - r.left - m.ncWidth, r.bottom - r.top - m.ncHeight}, m);
+    };
+    EXPECT_EQ(shown(CameraRectForSize(10, 20, {2000, 2000}, screen, m)), (PixelSize{1024, 768}));
+    EXPECT_EQ(shown(CameraRectForSize(10, 20, {32, 32}, screen, m)), (PixelSize{32, 32}));
     const PixelRect d = DefaultCameraRect(1024, m);
     EXPECT_EQ(d.right, 1024 - 120);
-    EXPECT_EQ(ShownSize({d.right - d.left - m.ncWidth, d.bottom - d.top - m.ncHeight}, m),
-              (PixelSize{120, 90}));
+    EXPECT_EQ(shown(d), (PixelSize{120, 90}));
 }
 
 TEST(Camera, AFragmentNeverReadsOutsideTheScreenNorOutgrowsIt) {
@@ -255,8 +254,7 @@ TEST(Camera, AFragmentNeverReadsOutsideTheScreenNorOutgrowsIt) {
     };
     for (size_t i = 0; i < std::size(cases); ++i) {
         const CameraFragment f = FragmentAt(cases[i].at, cases[i].view, screen);
-        EXPECT_EQ(f.source, cases[i].source) << "case " << i;
-        EXPECT_EQ(f.size, cases[i].size) << "case " << i;
+        EXPECT_EQ(std::tie(f.source, f.size), std::tie(cases[i].source, cases[i].size)) << i;
     }
     EXPECT_EQ(ColourClipText(ColourText(255, 0, 0)), "\"#FF0000\"");
     EXPECT_EQ(ColourText(1, 171, 300), "01ABFF");

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 FakeResourceContent OwnStrings() {
@@ -79,29 +81,26 @@ TEST_F(LanguageTest, LoadingSwitchesTheTextsAndFreesTheOldLibrary) {
     for (int outOfRange : {-1, 4})
         EXPECT_EQ(LanguageLibraryPath(outOfRange), "c:\\apps\\qb\\QuillboxEnglish.dll");
     uint8_t language = 0;
+    const std::string own = LoadUiString(3007);
+    // The index, the text of 3007, the libraries loaded and whether one answers.
+    const auto state = [&] {
+        return std::make_tuple(int(language), LoadUiString(3007), loader.live,
+                               UiLanguage() != nullptr);
+    };
     {
         CLanguageLibrary library;
         LoadLanguage(1, loader, language, library);
-        EXPECT_EQ(language, 1);
-        EXPECT_EQ(LoadUiString(3007), "Eigene 3007");
-
-        LoadLanguage(3, loader, language, library);
-        EXPECT_EQ(language, 3);
-        EXPECT_EQ(loader.live, 1); // German freed
-        EXPECT_EQ(LoadUiString(3007), "Russian 3007");
-
+        EXPECT_EQ(state(), std::make_tuple(1, "Eigene 3007", 1, true));
+        LoadLanguage(3, loader, language, library); // German freed
+        EXPECT_EQ(state(), std::make_tuple(3, "Russian 3007", 1, true));
         // Hungarian is not there: English (own texts) and index 0.
         LoadLanguage(2, loader, language, library);
-        EXPECT_EQ(language, 0);
+        EXPECT_EQ(state(), std::make_tuple(0, own, 0, false));
         EXPECT_FALSE(library.IsLoaded());
-        EXPECT_EQ(loader.live, 0);
-        EXPECT_EQ(UiLanguage(), nullptr);
-
         LoadLanguage(1, loader, language, library);
         EXPECT_NE(UiLanguage(), nullptr);
     }
-    EXPECT_EQ(UiLanguage(), nullptr) << "a freed library is no longer asked";
-    EXPECT_EQ(loader.live, 0);
+    EXPECT_EQ(state(), std::make_tuple(1, own, 0, false)) << "a freed library is not asked";
 
     // An index out of range means English.
     loader.libraries["c:\\apps\\qb\\QuillboxEnglish.dll"] = {{{3007, "English 3007"}}, {}};
@@ -114,9 +113,7 @@ TEST_F(LanguageTest, LoadingSwitchesTheTextsAndFreesTheOldLibrary) {
 TEST_F(LanguageTest, TestingLoadsAndFreesAndResetsOnlyTheCurrentIndex) {
     uint8_t language = 2;
     EXPECT_TRUE(TestLanguage(1, loader, language));
-    EXPECT_EQ(loader.loads, 1);
-    EXPECT_EQ(loader.live, 0);
-    EXPECT_EQ(language, 2);
+    EXPECT_EQ(std::make_tuple(loader.loads, loader.live, int(language)), std::make_tuple(1, 0, 2));
 
     EXPECT_FALSE(TestLanguage(0, loader, language)); // no English library
     EXPECT_EQ(language, 2);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -77,18 +78,15 @@ TEST(MainMenuModel, CollectionsArePopupsWithTheirOwnIdsAndOneGroupMark) {
     MenuModel menu = BuildMainMenu({active, collections, kNoExtensions});
     ASSERT_EQ(menu.entries.size(), 4u);
 
-    const MenuEntry& letters = menu.entries[2];
-    EXPECT_EQ(letters.kind, EntryKind::Collection);
-    EXPECT_EQ(MenuFlagsOf(letters), win::MF_OWNERDRAW | win::MF_POPUP | win::MF_CHECKED);
-    EXPECT_EQ(letters.text, "Letters");
-    EXPECT_EQ(letters.item, collections[0].get());
-    ASSERT_TRUE(letters.submenu);
+    const MenuEntry &letters = menu.entries[2], &empty = menu.entries[3];
+    EXPECT_EQ(std::make_tuple(letters.kind, MenuFlagsOf(letters), letters.text, letters.item),
+              std::make_tuple(EntryKind::Collection,
+                              unsigned(win::MF_OWNERDRAW | win::MF_POPUP | win::MF_CHECKED),
+                              "Letters", collections[0].get()));
+    ASSERT_TRUE(letters.submenu && empty.submenu);
     EXPECT_EQ(Ids(*letters.submenu), (std::vector<unsigned>{1, 2, 3}));
     EXPECT_EQ(letters.submenu->entries[1].item, collections[0]->children[1].get());
-
-    const MenuEntry& empty = menu.entries[3];
     EXPECT_EQ(MenuFlagsOf(empty), win::MF_OWNERDRAW | win::MF_POPUP);
-    ASSERT_TRUE(empty.submenu);
     EXPECT_TRUE(empty.submenu->entries.empty()); // still shown as a popup
 }
 
@@ -163,13 +161,11 @@ TEST(TimeEntries, EveryFormatOfTheTableAndTheTwelveHourClockAroundMidnightAndNoo
     LocalTime t;
     t.year = 2024, t.month = 2, t.day = 9, t.dayOfWeek = 5;
     t.hour = 7, t.minute = 3, t.second = 4;
-    EXPECT_EQ(FormatTimeEntry(0, t), "07:03:04");
-    EXPECT_EQ(FormatTimeEntry(2, t), "February 09");
-    EXPECT_EQ(FormatTimeEntry(3, t), "07:03, February 09, 2024");
-    EXPECT_EQ(FormatTimeEntry(4, t), "Friday, February 09");
-    EXPECT_EQ(FormatTimeEntry(5, t), "07:03, Friday, February 09, 2024");
-    EXPECT_EQ(FormatTimeEntry(6, t), "");
-    EXPECT_EQ(FormatTimeEntry(-1, t), "");
+    std::string shown;
+    for (int format : {0, 2, 3, 4, 5, 6, -1})
+        shown += FormatTimeEntry(format, t) + "|";
+    EXPECT_EQ(shown, "07:03:04|February 09|07:03, February 09, 2024|Friday, February 09|"
+                     "07:03, Friday, February 09, 2024|||");
     std::string twelve;
     for (int hour : {0, 11, 12, 13}) {
         t.hour = hour;

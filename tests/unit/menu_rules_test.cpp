@@ -12,20 +12,20 @@ constexpr intptr_t kExecute = 2; // MNC_EXECUTE
 intptr_t Executes(int position) {
     return (kExecute << 16) | position;
 }
+
+std::pair<int, int> At(MenuPoint p) {
+    return {p.x, p.y};
+}
 } // namespace
 
 TEST(MenuPosition, ThePointerOnTheTopRowOpensTheMenuLower) {
     const MenuPoint atPointer{-1, -1};
-    EXPECT_EQ(MenuPosition(atPointer, {50, 0}).x, 100);
-    EXPECT_EQ(MenuPosition(atPointer, {50, 0}).y, 100);
-    EXPECT_EQ(MenuPosition(atPointer, {500, 0}).x, 400);
-    EXPECT_EQ(MenuPosition(atPointer, {500, 0}).y, 100);
-    EXPECT_EQ(MenuPosition(atPointer, {100, 0}).x, 100);
-    EXPECT_EQ(MenuPosition(atPointer, {640, 1}).x, 640);
-    EXPECT_EQ(MenuPosition(atPointer, {640, 1}).y, 1);
+    EXPECT_EQ(At(MenuPosition(atPointer, {50, 0})), std::make_pair(100, 100));
+    EXPECT_EQ(At(MenuPosition(atPointer, {500, 0})), std::make_pair(400, 100));
+    EXPECT_EQ(At(MenuPosition(atPointer, {100, 0})), std::make_pair(100, 100));
+    EXPECT_EQ(At(MenuPosition(atPointer, {640, 1})), std::make_pair(640, 1));
     // A remembered position wins over the pointer.
-    EXPECT_EQ(MenuPosition({30, 40}, {640, 0}).x, 30);
-    EXPECT_EQ(MenuPosition({30, 40}, {640, 0}).y, 40);
+    EXPECT_EQ(At(MenuPosition({30, 40}, {640, 0})), std::make_pair(30, 40));
 }
 
 TEST(MenuPosition, ReopeningFindsThePositionAgainEvenAtTheScreenEdge) {
@@ -34,8 +34,7 @@ TEST(MenuPosition, ReopeningFindsThePositionAgainEvenAtTheScreenEdge) {
         EXPECT_LT(stored.x, 0); // the next opening goes to the pointer
         EXPECT_EQ(MenuPosition(stored, {7, 9}).x, 7);
         const MenuPoint again = RememberedPosition(stored);
-        EXPECT_EQ(again.x, shown.x);
-        EXPECT_EQ(again.y, shown.y);
+        EXPECT_EQ(At(again), At(shown));
         EXPECT_EQ(MenuPosition(again, {7, 9}).x, shown.x);
         EXPECT_EQ(RememberedPosition(again).x, shown.x) << "remembered twice";
     }

@@ -2,6 +2,8 @@
 // becomes of transparent pixels.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "store/dib_header.h"
 #include "store/picture_dib.h"
 
@@ -18,12 +20,9 @@ TEST(PictureDib, RowsRunFromTheBottomArePaddedAndLieOverWhite) {
     const Bytes dib = DibFromPicture(Picture(2, {1, 2, 3, 255, 0, 0, 200, 128,   // top row
                                                  0, 0, 0, 0, 10, 11, 12, 255})); // clear, opaque
     ASSERT_EQ(dib.size(), PictureDibSize(2, 2));
-    const DibHeader header = ReadDibHeader(dib);
-    EXPECT_TRUE(header.valid);
-    EXPECT_EQ(header.width, 2);
-    EXPECT_EQ(header.height, 2);
-    EXPECT_EQ(header.bitCount, 24);
-    EXPECT_EQ(header.compression, 0u);
+    const DibHeader h = ReadDibHeader(dib);
+    EXPECT_EQ(std::make_tuple(h.valid, h.width, h.height, h.bitCount, h.compression),
+              std::make_tuple(true, 2, 2, uint16_t(24), 0u));
     EXPECT_EQ(Bytes(dib.begin() + 20, dib.begin() + 24), (Bytes{16, 0, 0, 0})) << "bits' size";
     EXPECT_EQ(Bytes(dib.begin() + 40, dib.end()),
               (Bytes{255, 255, 255, 10, 11, 12, 0, 0, 1, 2, 3, 127, 127, 227, 0, 0}));

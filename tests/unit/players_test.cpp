@@ -6,6 +6,7 @@
 #include <chrono>
 #include <functional>
 #include <thread>
+#include <tuple>
 
 #include "fakes/fake_clock.h"
 #include "fakes/fake_players.h"
@@ -87,11 +88,9 @@ struct Rig {
 
 TEST(Players, ThePlayHeaderCarriesRandomPauseAndVolume) {
     std::string list;
-    const PlayHeader header = ParsePlayHeader(MakePlayHeader({true, false, 9}) + "a.wav", list);
-    EXPECT_TRUE(header.random);
-    EXPECT_FALSE(header.pauseMedia);
-    EXPECT_EQ(header.volume, 9);
-    EXPECT_EQ(list, "a.wav");
+    const PlayHeader h = ParsePlayHeader(MakePlayHeader({true, false, 9}) + "a.wav", list);
+    EXPECT_EQ(std::make_tuple(h.random, h.pauseMedia, h.volume, list),
+              std::make_tuple(true, false, 9, "a.wav"));
     EXPECT_EQ(ParsePlayHeader(MakePlayHeader({}) + "a.wav", list).volume, -1);
     EXPECT_EQ(ParsePlayHeader(MakePlayHeader({false, false, 0}), list).volume, 0);
 }
@@ -157,8 +156,8 @@ TEST(Players, TheMciPlayerRetriesABusyOutputSeeksAndSkips) {
               (std::vector<std::string>{"open c:\\busy.mid", "open c:\\busy.mid", "close",
                                         "open c:\\long.mid", "seek 500", "close"}));
     EXPECT_EQ(rig.players.Status(), "*ong.mid"); // "long.mid", ended
-    EXPECT_EQ(rig.players.Progress().length, 0);
-    EXPECT_EQ(rig.players.Progress().position, -1);
+    EXPECT_EQ(std::make_pair(rig.players.Progress().length, rig.players.Progress().position),
+              std::make_pair(0, -1));
 }
 
 TEST(Players, AStartWithoutAThreadHasNoRunAndLeavesNoneBehind) {

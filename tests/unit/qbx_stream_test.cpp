@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 // Bytes written by `write`, read back through a temporary file.
@@ -51,23 +53,21 @@ TEST(QbxString, LengthPrefixesChangeAt255And65534) {
         std::string s;
         for (size_t i = 0; i < c.length; ++i)
             s += static_cast<char>('a' + i % 26);
-        Bytes b = Written([&](QbxWriter& w) { w.WriteString(s); });
-        ASSERT_EQ(b.size(), c.prefix.size() + c.length) << c.length;
-        EXPECT_EQ(Bytes(b.begin(), b.begin() + c.prefix.size()), c.prefix) << c.length;
+        Bytes b = Written([&](QbxWriter&w) { w.WriteString(s); }), expected = c.prefix;
+        Append(expected, s);
+        EXPECT_EQ(b, expected) << c.length;
         EXPECT_EQ(QbxStringSize(c.length), b.size());
 
-        ReaderOver r(b);
-        std::string back;
-        ASSERT_TRUE(r.in.ReadString(back)) << c.length;
-        EXPECT_EQ(back, s);
-        EXPECT_EQ(r.in.Remaining(), 0u);
         // The head keeps the beginning and tells the whole length.
-        ReaderOver h(b);
+        ReaderOver r(b), h(b);
+        std::string back, head;
         uint32_t length = 7;
-        ASSERT_TRUE(h.in.ReadStringHead(back, 10, length));
-        EXPECT_EQ(back, s.substr(0, 10));
-        EXPECT_EQ(length, c.length);
-        EXPECT_EQ(h.in.Remaining(), 0u);
+        const bool read = r.in.ReadString(back), readHead = h.in.ReadStringHead(head, 10, length);
+        EXPECT_EQ(
+            std::make_tuple(read, back, r.in.Remaining(), readHead, head, length, h.in.Remaining()),
+            std::make_tuple(true, s, uint64_t(0), true, s.substr(0, 10), uint32_t(c.length),
+                            uint64_t(0)))
+            << c.length;
     }
 }
 
@@ -93,15 +93,14 @@ TEST(QbxString, WideFormGoesThroughTheCodePageUpToItsFirstNul) {
     const Bytes longForm = Written([&](QbxWriter& w) { w.WriteString("", euros); });
     EXPECT_EQ(Bytes(longForm.begin(), longForm.begin() + 6),
               (Bytes{0xFF, 0xFE, 0xFF, 0xFF, 0x2C, 0x01}));
-    ReaderOver r2(longForm);
-    ASSERT_TRUE(r2.in.ReadString(s, &wide));
-    EXPECT_EQ(s, std::string(300, '\x80')) << "the euro sign has its place in the code page";
-    EXPECT_EQ(wide, u"");
-    ReaderOver r3(longForm);
+    ReaderOver r2(longForm), r3(longForm);
+    std::string head;
     uint32_t length = 7;
-    ASSERT_TRUE(r3.in.ReadStringHead(s, 10, length));
-    EXPECT_EQ(s, std::string(10, '\x80'));
-    EXPECT_EQ(length, 300u);
+    ASSERT_TRUE(r2.in.ReadString(s, &wide) && r3.in.ReadStringHead(head, 10, length));
+    // The euro sign has its place in the code page.
+    EXPECT_EQ(
+        std::make_tuple(s, wide, head, length),
+        std::make_tuple(std::string(300, '\x80'), std::u16string(), std::string(10, '\x80'), 300u));
 }
 
 TEST(QbxString, LengthsPastTheEndFailWithoutReading) {

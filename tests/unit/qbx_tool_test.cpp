@@ -41,6 +41,17 @@ ToolRun Qbx(const TempProgramFolder& dir, const std::vector<std::string>& args,
             std::string(err.begin(), err.end())};
 }
 
+// What a run that must succeed printed; a failure is reported at the caller's line.
+std::string Ok(const TempProgramFolder& dir, const std::vector<std::string>& args,
+               const std::string& input = "", const char* file = __builtin_FILE(),
+               int line = __builtin_LINE()) {
+    ToolRun r = Qbx(dir, args, input);
+    if (r.exitCode != 0)
+        ADD_FAILURE_AT(file, line)
+            << args.at(0) << ": status " << r.exitCode << ", said: " << r.err;
+    return r.out;
+}
+
 // The run failed with `exitCode` and named `mentions` on the error stream (in one line for
 // status 1).
 void ExpectRefused(const TempProgramFolder& dir, const std::vector<std::string>& args,
@@ -100,14 +111,12 @@ TEST(QbxTool, ListsAndShowsEveryKind) {
     Bytes dib = MakeDib(3, 2);
     WriteSample(dib);
 
-    ToolRun list = Qbx(dir, {"list", "Clipboard.qbx"});
-    EXPECT_EQ(list.exitCode, 0) << list.err;
-    EXPECT_EQ(list.out, "1\ttext\t18\tfirst line second\n"
-                        "2\trtf\t12\tHello World\n"
-                        "3\tfiles\t24\tx.txt + 1 file\n"
-                        "4\tbitmap\t" +
-                            std::to_string(dib.size()) +
-                            "\tBitmap 007 (3x2x16M) 24 bits True Color\n");
+    EXPECT_EQ(Ok(dir, {"list", "Clipboard.qbx"}),
+              "1\ttext\t18\tfirst line second\n"
+              "2\trtf\t12\tHello World\n"
+              "3\tfiles\t24\tx.txt + 1 file\n"
+              "4\tbitmap\t" +
+                  std::to_string(dib.size()) + "\tBitmap 007 (3x2x16M) 24 bits True Color\n");
 
     const struct {
         std::vector<std::string> args;
@@ -124,22 +133,18 @@ TEST(QbxTool, ListsAndShowsEveryKind) {
          "Clipboard.qbx: whole, 4 items, " +
              std::to_string(ReadAll(dir.Path("Clipboard.qbx")).size()) + " bytes\n"},
     };
-    for (const auto& s : shows) {
-        ToolRun r = Qbx(dir, s.args);
-        EXPECT_EQ(r.exitCode, 0) << s.args.back() << r.err;
-        EXPECT_EQ(r.out, s.out) << s.args.back();
-    }
+    for (const auto& s : shows)
+        EXPECT_EQ(Ok(dir, s.args), s.out) << s.args.back();
 
     // Captions are kept on one line.
     ClipList odd;
     odd.push_back(Item(std::string("a\tb\nc\0d\x01\x7F C:\\x", 14), CLIP_TEXT, "t"));
     ASSERT_TRUE(SaveActiveCollection(CPreferences(), odd));
-    EXPECT_EQ(Qbx(dir, {"list", "Clipboard.qbx"}).out,
-              "1\ttext\t1\ta\\tb\\nc\\0d\\x01\\x7F C:\\x\n");
+    EXPECT_EQ(Ok(dir, {"list", "Clipboard.qbx"}), "1\ttext\t1\ta\\tb\\nc\\0d\\x01\\x7F C:\\x\n");
 
-    EXPECT_EQ(Qbx(dir, {"rtf2text"}, kRtf).out, "Hello\r\nWorld");
+    EXPECT_EQ(Ok(dir, {"rtf2text"}, kRtf), "Hello\r\nWorld");
     WriteAll(dir.Path("doc.rtf"), Bytes(std::begin(kRtf), std::end(kRtf) - 1));
-    EXPECT_EQ(Qbx(dir, {"rtf2text", "doc.rtf"}).out, "Hello\r\nWorld");
+    EXPECT_EQ(Ok(dir, {"rtf2text", "doc.rtf"}), "Hello\r\nWorld");
 }
 
 TEST(QbxTool, BadInputGetsOneLineAndChangesNothing) {
@@ -222,77 +227,70 @@ TEST(QbxTool, BadInputGetsOneLineAndChangesNothing) {
 TEST(QbxTool, PrefsAndSet) {
     TempProgramFolder dir;
     // A missing file is created with the defaults.
-    ToolRun created = Qbx(dir, {"set", "Clipboard.qbx", "m_nMaxItems=20", "m_nUserHotKeyVk=0x51",
-                                "m_nUserHotKeyMods=2", "m_ptHot.x=-28", "m_dwOptions=0xF91F"});
-    ASSERT_EQ(created.exitCode, 0) << created.err;
+    Ok(dir, {"set", "Clipboard.qbx", "m_nMaxItems=20", "m_nUserHotKeyVk=0x51",
+             "m_nUserHotKeyMods=2", "m_ptHot.x=-28", "m_dwOptions=0xF91F"});
     // A change to the file now there keeps the active collection's layout.
-    ASSERT_EQ(Qbx(dir, {"set", "Clipboard.qbx", "m_nSound=200"}).exitCode, 0);
+    Ok(dir, {"set", "Clipboard.qbx", "m_nSound=200"});
     Bytes file = ReadAll(dir.Path("Clipboard.qbx"));
     ASSERT_EQ(file.size(), 40u);
-    EXPECT_EQ(file[30], 0x51);
-    EXPECT_EQ(file[31], 0x02);
-    EXPECT_EQ(file[39], 200);
+    EXPECT_EQ((Bytes{file[30], file[31], file[39]}), (Bytes{0x51, 0x02, 200}));
 
-    ToolRun prefs = Qbx(dir, {"prefs", "Clipboard.qbx"});
-    EXPECT_EQ(prefs.exitCode, 0);
+    const std::string prefs = Ok(dir, {"prefs", "Clipboard.qbx"});
     for (const char* line : {"m_dwOptions=0xF91F\n", "m_nMaxItems=20\n",
                              "m_nUserHotKeyVk=0x51\nm_nUserHotKeyMods=0x2\n",
                              "m_ptHot.x=-28\nm_ptHot.y=60\n", "m_nHotMenuWidth=100\n"})
-        EXPECT_NE(prefs.out.find(line), std::string::npos) << line << prefs.out;
+        EXPECT_NE(prefs.find(line), std::string::npos) << line << prefs;
     // The same bytes read as another collection's file swap the hot-key fields.
-    EXPECT_NE(Qbx(dir, {"prefs", "Clipboard.qbx", "--collection"})
-                  .out.find("m_nUserHotKeyVk=0x2\nm_nUserHotKeyMods=0x51\n"),
+    EXPECT_NE(Ok(dir, {"prefs", "Clipboard.qbx", "--collection"})
+                  .find("m_nUserHotKeyVk=0x2\nm_nUserHotKeyMods=0x51\n"),
               std::string::npos);
 
     // Items stay when preferences change; other files put the modifiers first.
     WriteSample(MakeDib(2, 2));
     ASSERT_EQ(rename(dir.Path("Clipboard.qbx").c_str(), dir.Path("Work.qbx").c_str()), 0);
     Bytes items = ReadAll(dir.Path("Work.qbx"));
-    ASSERT_EQ(Qbx(dir, {"set", "Work.qbx", "m_nUserHotKeyVk=0x41", "m_nSound=3"}).exitCode, 0);
+    Ok(dir, {"set", "Work.qbx", "m_nUserHotKeyVk=0x41", "m_nSound=3"});
     Bytes changed = ReadAll(dir.Path("Work.qbx"));
     ASSERT_EQ(changed.size(), items.size());
-    EXPECT_EQ(changed[31], 0x41);
-    EXPECT_EQ(changed[39], 3);
+    EXPECT_EQ((Bytes{changed[31], changed[39]}), (Bytes{0x41, 3}));
     EXPECT_EQ(Bytes(changed.begin() + 40, changed.end()), Bytes(items.begin() + 40, items.end()));
 }
 
 TEST(QbxTool, AddFollowsTheCaptureRules) {
     TempProgramFolder dir;
-    ASSERT_EQ(Qbx(dir, {"set", "Work.qbx", "m_nMaxItems=3", "m_nMaxItemSizeKB=1"}).exitCode, 0);
+    Ok(dir, {"set", "Work.qbx", "m_nMaxItems=3", "m_nMaxItemSizeKB=1"});
     ExpectRefused(dir, {"add", "Work.qbx", "--text", "ab"}, "not added: the text has 2");
     ExpectRefused(dir, {"add", "Work.qbx", "--text", std::string(1025, 'x')}, "not added");
     EXPECT_EQ(ReadAll(dir.Path("Work.qbx")).size(), 40u);
 
     for (const char* text : {"hello", "world", "hello"})
-        ASSERT_EQ(Qbx(dir, {"add", "Work.qbx", "--text", text}).exitCode, 0);
+        Ok(dir, {"add", "Work.qbx", "--text", text});
     EXPECT_EQ(Captions(dir, "Work.qbx"), "hello|world") << "a copy moves to the head";
-    ASSERT_EQ(Qbx(dir, {"add", "Work.qbx", "--files", "C:\\a\\x.txt", "C:\\a\\y.txt"}).exitCode, 0);
-    ASSERT_EQ(Qbx(dir, {"add", "Work.qbx", "--text", "third"}).exitCode, 0);
+    Ok(dir, {"add", "Work.qbx", "--files", "C:\\a\\x.txt", "C:\\a\\y.txt"});
+    Ok(dir, {"add", "Work.qbx", "--text", "third"});
     EXPECT_EQ(Captions(dir, "Work.qbx"), "third|x.txt + 1 file|hello") << "trimmed to three";
 
     // Plain text equal to a Rich Text item's text brings that item forward.
     const std::string rtf = "{\\rtf1 Rich words}";
     WriteAll(dir.Path("doc.rtf"), Bytes(rtf.begin(), rtf.end()));
-    ASSERT_EQ(Qbx(dir, {"add", "Work.qbx", "--rtf", "doc.rtf"}).exitCode, 0);
-    ASSERT_EQ(Qbx(dir, {"add", "Work.qbx", "--text", "new"}).exitCode, 0);
-    ASSERT_EQ(Qbx(dir, {"add", "Work.qbx", "--text", "Rich words"}).exitCode, 0);
+    Ok(dir, {"add", "Work.qbx", "--rtf", "doc.rtf"});
+    for (const char* text : {"new", "Rich words"})
+        Ok(dir, {"add", "Work.qbx", "--text", text});
     EXPECT_EQ(Captions(dir, "Work.qbx"), "Rich words|new|third");
-    EXPECT_EQ(Qbx(dir, {"show", "Work.qbx", "1", "--raw"}).out, rtf);
+    EXPECT_EQ(Ok(dir, {"show", "Work.qbx", "1", "--raw"}), rtf);
 
     // A caption of one's own (a schedule, a counter) and the HTML of the cut.
-    ASSERT_EQ(Qbx(dir, {"add", "Work.qbx", "--caption", "+2Pass %u", "--text", "pass", "--html",
-                        "<b>pass</b>"})
-                  .exitCode,
-              0);
+    Ok(dir,
+       {"add", "Work.qbx", "--caption", "+2Pass %u", "--text", "pass", "--html", "<b>pass</b>"});
     EXPECT_EQ(Captions(dir, "Work.qbx"), "+2Pass %u|Rich words|new");
-    EXPECT_EQ(Qbx(dir, {"show", "Work.qbx", "1", "--html"}).out, "<b>pass</b>");
+    EXPECT_EQ(Ok(dir, {"show", "Work.qbx", "1", "--html"}), "<b>pass</b>");
 }
 
 TEST(QbxTool, BitmapsComeInWithoutTheirFileHeaderAndGoOutWithOne) {
     TempProgramFolder dir;
     // Neither insert-position bit: items go to the tail, and the tail bit is set.
-    ASSERT_EQ(Qbx(dir, {"set", "Clipboard.qbx", "m_dwOptions=0x1004"}).exitCode, 0);
-    ASSERT_EQ(Qbx(dir, {"add", "Clipboard.qbx", "--text", "first"}).exitCode, 0);
+    Ok(dir, {"set", "Clipboard.qbx", "m_dwOptions=0x1004"});
+    Ok(dir, {"add", "Clipboard.qbx", "--text", "first"});
     // A DIB with bytes after its pixel array, behind a file header that is not "BM":
     // everything after the first 14 bytes is taken as it is.
     const Bytes dib = MakeDib(3, 2);
@@ -302,15 +300,14 @@ TEST(QbxTool, BitmapsComeInWithoutTheirFileHeaderAndGoOutWithOne) {
     odd.insert(odd.begin(), 14, 'X');
     WriteAll(dir.Path("odd.bmp"), odd);
     for (int i = 0; i < 2; ++i)
-        ASSERT_EQ(Qbx(dir, {"add", "Clipboard.qbx", "--bmp", "odd.bmp"}).exitCode, 0);
+        Ok(dir, {"add", "Clipboard.qbx", "--bmp", "odd.bmp"});
     EXPECT_EQ(Captions(dir, "Clipboard.qbx"), "first|Bitmap 002 (3x2x16M) 24 bits True Color")
         << "the equal bitmap went, the counter went on";
-    EXPECT_EQ(Qbx(dir, {"show", "Clipboard.qbx", "2", "--raw"}).out,
+    EXPECT_EQ(Ok(dir, {"show", "Clipboard.qbx", "2", "--raw"}),
               std::string(padded.begin(), padded.end()));
     // The file ends with the pixel array, and its size field says so.
-    EXPECT_EQ(Qbx(dir, {"show", "Clipboard.qbx", "2"}).out, BmpFile(dib));
-    EXPECT_NE(Qbx(dir, {"prefs", "Clipboard.qbx"}).out.find("m_dwOptions=0x1204\n"),
-              std::string::npos);
+    EXPECT_EQ(Ok(dir, {"show", "Clipboard.qbx", "2"}), BmpFile(dib));
+    EXPECT_NE(Ok(dir, {"prefs", "Clipboard.qbx"}).find("m_dwOptions=0x1204\n"), std::string::npos);
 
     // Files with no bitmap header after their first 14 bytes are refused.
     WriteAll(dir.Path("tiny.bmp"), Bytes(14, 'B'));

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 int Scan(const std::string& in, const char* fmt, int32_t* v) {
     return ScanValues(in, fmt, v, 8);
@@ -10,16 +12,11 @@ int Scan(const std::string& in, const char* fmt, int32_t* v) {
 
 TEST(ScanValues, WidthLimitsDigitsAndCountsTheSign) {
     int32_t v[8] = {};
+    const auto first4 = [&] { return std::vector<int32_t>(v, v + 4); };
     ASSERT_EQ(Scan("1234-1:-15", "%02d%02d%02d:%02d", v), 4);
-    EXPECT_EQ(v[0], 12);
-    EXPECT_EQ(v[1], 34);
-    EXPECT_EQ(v[2], -1);
-    EXPECT_EQ(v[3], -1); // "-1" fills the width; the 5 is left over
+    EXPECT_EQ(first4(), (std::vector<int32_t>{12, 34, -1, -1})); // "-1" fills the width
     ASSERT_EQ(Scan("fFaA7,+7,-123456", "%04x%d,%d,%d", v), 4);
-    EXPECT_EQ(v[0], 0xFFAA);
-    EXPECT_EQ(v[1], 7);
-    EXPECT_EQ(v[2], 7);
-    EXPECT_EQ(v[3], -123456);
+    EXPECT_EQ(first4(), (std::vector<int32_t>{0xFFAA, 7, 7, -123456}));
 }
 
 TEST(ScanValues, BlanksMatchAnyWhiteSpaceButLiteralsMatchThemselves) {

@@ -7,17 +7,13 @@
 
 #include <gtest/gtest.h>
 
-class SettingsTest : public ::testing::Test {
-protected:
-    void SetUp() override { SetProgramPath("c:\\apps\\qb\\quillbox.exe"); }
+TEST(Settings, WritesBothPlacesButReadsOnlyTheSettingsFile) {
+    SetProgramPath("c:\\apps\\qb\\quillbox.exe");
     FakeIniFile ini;
     FakeRegistry registry;
-    const std::string iniPath = "c:\\apps\\qb\\quillbox.ini";
-};
-
-TEST_F(SettingsTest, WritesBothPlacesButReadsOnlyTheSettingsFile) {
     WriteSetting(ini, registry, "Font", "Arial,10,204,1");
-    EXPECT_EQ(ini.ReadString(iniPath, "Configuration", "Font", ""), "Arial,10,204,1");
+    EXPECT_EQ(ini.ReadString("c:\\apps\\qb\\quillbox.ini", "Configuration", "Font", ""),
+              "Arial,10,204,1");
     std::string reg;
     ASSERT_TRUE(
         registry.ReadString(RegHive::CurrentUser, "Software\\Quillworks\\Quillbox", "Font", reg));
@@ -25,11 +21,10 @@ TEST_F(SettingsTest, WritesBothPlacesButReadsOnlyTheSettingsFile) {
     EXPECT_EQ(ReadSetting(ini, "Font", FONT_SETTING_DEFAULT), "Arial,10,204,1");
 
     // The registry copy is never read back: without the file the default is in force.
-    ini.DeleteFile(iniPath);
+    ini.DeleteFile("c:\\apps\\qb\\quillbox.ini");
     EXPECT_EQ(ReadSetting(ini, "Font", FONT_SETTING_DEFAULT), "MS Sans Serif,8");
-}
 
-TEST_F(SettingsTest, FailingSettingsFileStillWritesTheRegistry) {
+    // A settings file that cannot be written does not keep the registry from being written.
     ini.failWrites = true;
     WriteSetting(ini, registry, "Video", "1.2.3.4");
     EXPECT_TRUE(registry.HasValue(RegHive::CurrentUser, SETTINGS_REGISTRY_KEY, "Video"));
@@ -61,7 +56,7 @@ TEST(FontSetting, FieldsDefaultsAndMalformedValues) {
         {"Verdana,99999999999999999999,1", {"Verdana", -11, 0, 0}},
         {"Verdana,9,300,1", {"Verdana", -12, 0, 0}}, // a character set is one byte
         {"Verdana,9,256,1", {"Verdana", -12, 0, 0}},
-        {"Verdana,0", {"Verdana", 0, 0, 0}},         // the system's default height
+        {"Verdana,0", {"Verdana", 0, 0, 0}}, // the system's default height
         {",10", {"", -13, 0, 0}},
         {"", {"", -11, 0, 0}},
         {"A Face Name Much Longer Than Thirty-One Characters,9",
