@@ -69,13 +69,13 @@ TEST(EntryLook, CounterCaptionsCountOnlyInExternalCollections) {
     EXPECT_EQ(LookOf(ItemEntry(*item), false, Context(counters)).text, "+2Pass %u");
     item->owner = collection.get();
     EXPECT_EQ(LookOf(ItemEntry(*item), false, Context(counters)).text, "Pass 7");
-    for (const auto& [caption, shown] :
-         std::vector<std::pair<std::string, std::string>>{{"+3No. %05d of %s", "No. 65535 of %s"},
-                                                          {"+Dear %s", "Dear %s"},
-                                                          {"+", ""},
-                                                          {"Plain %d", "Plain %d"}}) {
-        item->caption = caption;
-        EXPECT_EQ(ItemCaption(*item, counters), shown);
+    const char* const captions[][2] = {{"+3No. %05d of %s", "No. 65535 of %s"},
+                                       {"+Dear %s", "Dear %s"},
+                                       {"+", ""},
+                                       {"Plain %d", "Plain %d"}};
+    for (const auto& c : captions) {
+        item->caption = c[0];
+        EXPECT_EQ(ItemCaption(*item, counters), c[1]);
     }
     // A scheduled caption shows its start time only; the width is measured the same way.
     item->caption = kScheduled;
@@ -209,17 +209,16 @@ TEST(EntrySize, ItemsAreNarrowerLongTextsCappedAndTheHotBarFillsRows) {
     EXPECT_EQ(size(100, 13), (std::vector<int>{100 - 16 + 26, 18, 17}));
     EXPECT_EQ(size(900, 20), (std::vector<int>{256 - 16 + 26, 22, 21}));
     // On the hot-menu bar the top level fills rows; entries of submenus keep their width.
-    EXPECT_EQ(SizeOf(MeasureOf(active, Context().now), 100, 13, 1024, true).width, 1024);
+    const auto onBar = [](const MenuEntry& e, int cx, int screenWidth) {
+        return SizeOf(MeasureOf(e, Context().now), cx, 13, screenWidth, true).width;
+    };
+    EXPECT_EQ(onBar(active, 100, 1024), 1024);
     item->owner = collection.get();
-    EXPECT_EQ(SizeOf(MeasureOf(active, Context().now), 100, 13, 1024, true).width, 110);
+    EXPECT_EQ(onBar(active, 100, 1024), 110);
     for (EntryKind kind : {EntryKind::Collection, EntryKind::TimePopup, EntryKind::RecentPopup})
-        EXPECT_EQ(SizeOf(MeasureOf(Entry(kind, 0, "x"), Context().now), 50, 13, 800, true).width,
-                  800);
+        EXPECT_EQ(onBar(Entry(kind, 0, "x"), 50, 800), 800);
     for (EntryKind kind : {EntryKind::TimeEntry, EntryKind::Document, EntryKind::FileTypePopup})
-        EXPECT_EQ(
-            SizeOf(MeasureOf(Entry(kind, ID_TIME_FIRST, "x"), Context().now), 50, 13, 800, true)
-                .width,
-            76);
+        EXPECT_EQ(onBar(Entry(kind, ID_TIME_FIRST, "x"), 50, 800), 76);
 }
 
 TEST(EntrySize, AddressesAreCutToFitWithDots) {
