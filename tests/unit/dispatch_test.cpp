@@ -90,7 +90,7 @@ TEST_F(DispatchTest, SuperHotKeysPasteTheFirstItemsAndRotateThem) {
     service.m_dwOptions |= OPT_INSERT_HEAD;
     service.m_nSuperHotKey = 1; // Alt+1, Alt+2, Alt+3
     service.PasteSuperHotKey(5);
-    EXPECT_EQ(window.commands, (std::vector<std::pair<uintptr_t, intptr_t>>{{2, 0}}));
+    EXPECT_EQ(window.commands, (Posted{{2, 0}}));
     EXPECT_EQ(clipboard.TextOf(win::CF_TEXT), "two");
     EXPECT_EQ(ActiveTexts(), (std::vector<std::string>{"two", "one", "three"}));
     ASSERT_GE(keys.events.size(), 4u);
@@ -186,7 +186,7 @@ TEST_F(DispatchTest, RoutedCommands) {
 TEST_F(DispatchTest, DocumentsAddressesAndTimesAreOpenedOrPastedAsText) {
     service.m_strSelPath = "C:\\Docs\\Report.doc";
     documents.files.insert(u"C:\\Docs\\Report.doc");
-    Choose(nullptr, 0, 16650);
+    Choose(Active(0), 0, 16650); // an item selected earlier is not pasted with it
     Choose(nullptr, ID_RUN, 16650);
     EXPECT_EQ(documents.opened.size(), 2u);
     EXPECT_TRUE(keys.events.empty());
@@ -249,6 +249,12 @@ TEST_F(ExternalDispatchTest, CounterItemsCountAndSaveTheActiveCollection) {
     EXPECT_EQ(service.m_nCounter[0], 8);
     EXPECT_EQ(node->children[0].get(), Item(0)) << "external items are not moved";
     EXPECT_EQ(ActiveTexts(), (std::vector<std::string>{"one", "two", "three"}));
+
+    // An active item never counts, whatever its caption reads.
+    Active(2)->caption = "+1 invoice";
+    Active(2)->text = "#%d";
+    Choose(Active(2));
+    EXPECT_EQ(clipboard.TextOf(win::CF_TEXT), "#%d");
 }
 
 TEST_F(ExternalDispatchTest, PicturesComeFromTheFileWithTheirHtml) {
@@ -282,8 +288,7 @@ TEST_F(ExternalDispatchTest, TemplatesChainsAndTheFileErrors) {
               (std::vector<std::string>{"down Tab", "up Tab", "down Tab", "up Tab"}));
     EXPECT_EQ(service.m_hWndTarget, kTarget) << "the target is taken again";
     EXPECT_EQ(service.m_pSelItem, Item(2));
-    ASSERT_EQ(window.posted.size(), 1u);
-    EXPECT_EQ(window.posted[0], (std::pair<uintptr_t, intptr_t>{3, 0}));
+    EXPECT_EQ(window.posted, (Posted{{3, 0}}));
 
     CClipItem beyond(*Item(2));
     beyond.owner = node.get();
