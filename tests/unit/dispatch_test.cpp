@@ -37,25 +37,23 @@ protected:
 };
 
 TEST_F(DispatchTest, KeysHeldChooseTheVariant) {
-    struct Case {
-        std::set<unsigned> down;
-        bool caps;
+    const std::set<unsigned> none, caps{win::VK_CAPITAL};
+    const struct {
+        std::set<unsigned> down, toggled;
         int32_t variant;
     } cases[] = {
-        {{}, false, 0},
-        {{win::VK_CONTROL}, false, PASTE_TEXT},
-        {{win::VK_CONTROL, win::VK_SHIFT}, false, PASTE_HTML},
-        {{win::VK_CONTROL}, true, PASTE_TEXT}, // Ctrl comes first
-        {{}, true, PASTE_UPPER},
-        {{win::VK_SHIFT}, true, PASTE_LOWER},
-        {{win::VK_SHIFT}, false, PASTE_UPPER},
+        {{}, none, 0},
+        {{win::VK_CONTROL}, none, PASTE_TEXT},
+        {{win::VK_CONTROL, win::VK_SHIFT}, none, PASTE_HTML},
+        {{win::VK_CONTROL}, caps, PASTE_TEXT}, // Ctrl comes first
+        {{}, caps, PASTE_UPPER},
+        {{win::VK_SHIFT}, caps, PASTE_LOWER},
+        {{win::VK_SHIFT}, none, PASTE_UPPER},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         input.keysDown = c.down;
-        keys.toggled.clear();
-        if (c.caps)
-            keys.toggled.insert(win::VK_CAPITAL);
-        EXPECT_EQ(PasteVariantOfKeys(input, keys), c.variant) << c.down.size() << c.caps;
+        keys.toggled = c.toggled;
+        EXPECT_EQ(PasteVariantOfKeys(input, keys), c.variant) << c.down.size() << c.toggled.size();
     }
 }
 
