@@ -197,7 +197,7 @@ TEST_F(DispatchTest, DocumentsAddressesAndTimesAreOpenedOrPastedAsText) {
     EXPECT_EQ(documents.opened.size() + documents.executed.size(), 2u);
 
     clock.local = LocalTime{2024, 3, 5, 2, 14, 7, 9};
-    Choose(nullptr, 0, 17408); // the time is always pasted
+    Choose(Active(0), 0, 17408); // the time is always pasted, never the item selected earlier
     EXPECT_NE(clipboard.TextOf(win::CF_TEXT).find("14"), std::string::npos)
         << clipboard.TextOf(win::CF_TEXT);
 }
