@@ -260,6 +260,8 @@ TEST_F(CaptureTest, KeepingTheClipboardEmptyFollowsAnyGatedNotification) {
     clipboard.Clear();
     Cut(CF_DIB, Dib(200)); // a picture alone
     EXPECT_EQ(clipboard.empties, 4);
+    Cut(CF_HDROP, FileDropBlock({"C:\\a.txt"}, false)); // a file list alone
+    EXPECT_EQ(clipboard.empties, 5);
 }
 
 TEST_F(CaptureTest, PausedOrBusyCapturesNothingButPassesEveryNotificationOn) {
