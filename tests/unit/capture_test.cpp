@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "app/paste_text.h"
@@ -32,6 +33,34 @@ std::vector<uint8_t> Dword(uint32_t v) {
     return {uint8_t(v), uint8_t(v >> 8), uint8_t(v >> 16), uint8_t(v >> 24)};
 }
 
+using Texts = std::vector<std::string>;
+// The messages passed on down the chain, as (to, message, wParam).
+using Passed = std::vector<std::tuple<uintptr_t, unsigned, uintptr_t>>;
+
+Passed PassedOn(const FakeViewerChain& viewers) {
+    Passed out;
+    for (const auto& m : viewers.forwarded)
+        out.emplace_back(uintptr_t(m.to), m.message, m.wParam);
+    return out;
+}
+
+// An item as "<kind> <text>", then the size of its picture and its HTML if it has them.
+std::string Describe(const CClipItem& item) {
+    std::string out = item.type == CLIP_TEXT         ? "text"
+                      : item.type == CLIP_RTF        ? "rtf"
+                      : item.type == CLIP_BITMAP     ? "bitmap"
+                      : item.type == CLIP_FILES      ? "files"
+                      : item.type == CLIP_FILES_WIDE ? "wide files"
+                                                     : std::to_string(item.type);
+    if (!item.text.empty())
+        out += " " + item.text;
+    if (!item.dib.empty())
+        out += " dib" + std::to_string(item.dib.size());
+    if (item.HasHtml() || !item.html.empty())
+        out += " html=" + item.html;
+    return out;
+}
+
 class CaptureTest : public ServiceFixture {
 protected:
     void SetUp() override {
@@ -50,11 +79,26 @@ protected:
         clipboard.OfferText(CF_TEXT, text);
         Notify(afterMs);
     }
+    // Another program offers `data` (added to what it offers already) and announces it.
+    void Cut(unsigned format, const std::vector<uint8_t>& data, uint32_t afterMs = 600) {
+        clipboard.Offer(format, data);
+        Notify(afterMs);
+    }
+    void CutAs(unsigned format, const std::string& text, uint32_t afterMs = 600) {
+        clipboard.OfferText(format, text);
+        Notify(afterMs);
+    }
     void Notify(uint32_t afterMs) {
         clock.tick += afterMs;
         service.OnDrawClipboard(0x77, 0);
     }
     const CClipItem& Item(size_t i) const { return *service.m_activeList.at(i); }
+    Texts Kept() const {
+        Texts out;
+        for (const auto& item : service.m_activeList)
+            out.push_back(Describe(*item));
+        return out;
+    }
     // The follow-up timer fires when it is due.
     void LookAgainWhenDue() {
         ASSERT_TRUE(timers.Runs(TIMER_LOOK_AGAIN));
@@ -65,40 +109,26 @@ protected:
 
 TEST_F(CaptureTest, TextCutBecomesOneItemAndTheNotificationGoesOn) {
     CutText("hello world");
-    ASSERT_EQ(ActiveTexts(), std::vector<std::string>{"hello world"});
-    EXPECT_EQ(Item(0).type, CLIP_TEXT);
+    EXPECT_EQ(Kept(), Texts{"text hello world"});
     EXPECT_FALSE(clipboard.isOpen);
     EXPECT_EQ(clipboard.owner, service.GetSafeHwnd());
-    ASSERT_EQ(viewers.forwarded.size(), 1u);
-    EXPECT_EQ(viewers.forwarded[0].to, viewers.nextOnJoin);
-    EXPECT_EQ(viewers.forwarded[0].message, win::WM_DRAWCLIPBOARD);
-    EXPECT_EQ(viewers.forwarded[0].wParam, 0x77u);
+    EXPECT_EQ(PassedOn(viewers), (Passed{{0x2222, win::WM_DRAWCLIPBOARD, 0x77}}));
 }
 
 TEST_F(CaptureTest, RichTextStandsForTheWholeCutAndUnicodeBeatsPlainText) {
     clipboard.OfferText(g_cfRtf, "{\\rtf1 rich \\b words\\b0}");
     clipboard.OfferWide(u"rich words");
     clipboard.OfferText(CF_TEXT, "rich words");
-    clipboard.OfferText(g_cfHtml, "<b>rich</b> words");
-    Notify(600);
-    ASSERT_EQ(service.m_activeList.size(), 1u);
-    EXPECT_EQ(Item(0).type, CLIP_RTF);
-    EXPECT_EQ(Item(0).html, "<b>rich</b> words");
+    CutAs(g_cfHtml, "<b>rich</b> words");
 
     // Without Rich Text the Unicode text is taken, not the (different) 8-bit text.
     service.m_dwOptions &= ~OPT_FMT_RTF;
     clipboard.OfferWide(u"wide text");
-    clipboard.OfferText(CF_TEXT, "ansi text");
-    Notify(600);
-    ASSERT_EQ(service.m_activeList.size(), 2u);
-    EXPECT_EQ(Item(0).text, "wide text");
-    EXPECT_EQ(Item(0).type, CLIP_TEXT);
+    CutAs(CF_TEXT, "ansi text");
 
     // 8-bit text only when no Unicode text is offered.
     clipboard.Clear();
-    clipboard.OfferText(CF_TEXT, "only ansi");
-    Notify(600);
-    EXPECT_EQ(Item(0).text, "only ansi");
+    CutAs(CF_TEXT, "only ansi");
 
     // Rich Text refused for its length still leaves the cut as text.
     service.m_dwOptions |= OPT_FMT_RTF;
@@ -106,8 +136,9 @@ TEST_F(CaptureTest, RichTextStandsForTheWholeCutAndUnicodeBeatsPlainText) {
     clipboard.OfferText(g_cfRtf, "{\\rtf1 " + std::string(2000, ' ') + "short words}");
     clipboard.OfferWide(u"short words");
     Notify(600);
-    EXPECT_EQ(Item(0).type, CLIP_TEXT);
-    EXPECT_EQ(ActiveTexts().size(), 4u);
+    EXPECT_EQ(Kept(),
+              (Texts{"text short words", "text only ansi", "text wide text html=<b>rich</b> words",
+                     "rtf {\\rtf1 rich \\b words\\b0} html=<b>rich</b> words"}));
 }
 
 TEST_F(CaptureTest, ANotificationWithin500MsOfTheLastCheckAddsNothing) {
@@ -117,61 +148,46 @@ TEST_F(CaptureTest, ANotificationWithin500MsOfTheLastCheckAddsNothing) {
     Notify(500); // 500 ms after the previous check, which renewed the stamp
     EXPECT_EQ(ActiveTexts(), std::vector<std::string>{"first"});
     Notify(501);
-    EXPECT_EQ(ActiveTexts(), (std::vector<std::string>{"second", "first"}));
 
     // Each category has its own stamp: a picture right after a text is kept.
-    clipboard.Offer(CF_DIB, Dib(200));
-    Notify(10);
-    EXPECT_EQ(Item(0).type, CLIP_BITMAP);
-    EXPECT_EQ(service.m_activeList.size(), 3u);
+    Cut(CF_DIB, Dib(200), 10);
     EXPECT_EQ(viewers.forwarded.size(), 5u) << "every notification is passed on";
 
     clock.tick = 0xFFFFFF00;
     CutText("before the wrap");
     clock.tick = 0xFFFFFF00 + 600 - 1; // wraps to a small value
     CutText("after the wrap");
-    EXPECT_EQ(Item(0).text, "after the wrap");
+    EXPECT_EQ(Kept(), (Texts{"text after the wrap", "text before the wrap", "bitmap dib200",
+                             "text second", "text first"}));
 }
 
 TEST_F(CaptureTest, LimitsOfTextsAndPictures) {
     service.m_nMinTextSize = 3;
-    CutText("ab");
-    EXPECT_TRUE(service.m_activeList.empty()) << "shorter than the minimum";
-
+    CutText("ab"); // shorter than the minimum
     service.m_nMaxItemSizeKB = 1;
-    CutText(std::string(1025, 'x'));
-    EXPECT_TRUE(service.m_activeList.empty()) << "a text of 1025 characters with 1 KB";
+    CutText(std::string(1025, 'x')); // 1025 characters with 1 KB
     CutText(std::string(1024, 'y'));
-    EXPECT_EQ(service.m_activeList.size(), 1u);
-
     clipboard.Clear();
-    clipboard.Offer(CF_DIB, Dib(1025));
-    Notify(600);
-    EXPECT_EQ(service.m_activeList.size(), 1u) << "a picture of 1025 bytes with 1 KB";
-    clipboard.Offer(CF_DIB, Dib(1024));
-    Notify(600);
-    EXPECT_EQ(Item(0).type, CLIP_BITMAP);
-
-    service.m_nMaxItemSizeKB = 0;
+    Cut(CF_DIB, Dib(1025)); // 1025 bytes with 1 KB
+    Cut(CF_DIB, Dib(1024));
+    service.m_nMaxItemSizeKB = 0; // no upper limit
     CutText(std::string(5000, 'z'));
-    EXPECT_EQ(Item(0).text.size(), 5000u) << "0 means no upper limit";
+    EXPECT_EQ(Kept(), (Texts{"text " + std::string(5000, 'z'), "bitmap dib1024",
+                             "text " + std::string(1024, 'y')}));
 }
 
 TEST_F(CaptureTest, TheSameTextAgainMovesTheKeptItemAndRichTextAbsorbsItsPlainForm) {
     CutText("alpha text");
     CutText("beta text");
     CutText("alpha text");
-    EXPECT_EQ(ActiveTexts(), (std::vector<std::string>{"alpha text", "beta text"}));
 
     clipboard.Clear();
-    clipboard.OfferText(g_cfRtf, "{\\rtf1 gamma text}");
-    Notify(600);
+    CutAs(g_cfRtf, "{\\rtf1 gamma text}");
     CutText("delta text");
     // Another program copies the same words as plain text: the Rich Text item comes first.
     CutText("gamma text");
-    ASSERT_EQ(service.m_activeList.size(), 4u);
-    EXPECT_EQ(Item(0).type, CLIP_RTF);
-    EXPECT_EQ(Item(1).text, "delta text");
+    EXPECT_EQ(Kept(), (Texts{"rtf {\\rtf1 gamma text}", "text delta text", "text alpha text",
+                             "text beta text"}));
 }
 
 TEST_F(CaptureTest, CapacityIsKeptAtTheEndOppositeTheInsertPosition) {
@@ -197,45 +213,28 @@ TEST_F(CaptureTest, CapacityIsKeptAtTheEndOppositeTheInsertPosition) {
 TEST_F(CaptureTest, TextAndPictureOfOneCutAreTwoItemsAndThePictureCarriesTheHtml) {
     clipboard.OfferWide(u"caption text");
     clipboard.Offer(CF_DIB, Dib(300));
-    clipboard.OfferText(g_cfHtml, "<img src=x>");
-    Notify(600);
-    ASSERT_EQ(service.m_activeList.size(), 2u);
-    EXPECT_EQ(Item(0).type, CLIP_BITMAP);
-    EXPECT_EQ(Item(0).dib.size(), 300u);
-    EXPECT_EQ(Item(0).html, "<img src=x>");
+    CutAs(g_cfHtml, "<img src=x>");
+    EXPECT_EQ(Kept(),
+              (Texts{"bitmap dib300 html=<img src=x>", "text caption text html=<img src=x>"}));
     EXPECT_EQ(Item(0).caption.substr(Item(0).caption.size() - 7), " + HTML");
-    EXPECT_EQ(Item(1).text, "caption text");
     EXPECT_EQ(service.m_nBitmapCounter, 1);
 
     // The same picture again replaces the kept one.
     clipboard.Clear();
-    clipboard.Offer(CF_DIB, Dib(300));
-    Notify(600);
-    EXPECT_EQ(service.m_activeList.size(), 2u);
-    EXPECT_EQ(Item(0).type, CLIP_BITMAP);
-    EXPECT_FALSE(Item(0).HasHtml());
+    Cut(CF_DIB, Dib(300));
+    EXPECT_EQ(Kept(), (Texts{"bitmap dib300", "text caption text html=<img src=x>"}));
 }
 
 TEST_F(CaptureTest, FileListsOfBothWidthsAndMalformedOnes) {
-    clipboard.Offer(CF_HDROP, FileDropBlock({"C:\\a.txt", "C:\\b.txt"}, true));
-    Notify(600);
-    ASSERT_EQ(service.m_activeList.size(), 1u);
-    EXPECT_EQ(Item(0).type, CLIP_FILES_WIDE);
-    EXPECT_EQ(Item(0).text, "C:\\a.txt\r\nC:\\b.txt\r\n");
-
-    clipboard.Offer(CF_HDROP, FileDropBlock({"C:\\c.txt"}, false));
-    Notify(600);
-    EXPECT_EQ(Item(0).type, CLIP_FILES);
+    Cut(CF_HDROP, FileDropBlock({"C:\\a.txt", "C:\\b.txt"}, true));
+    Cut(CF_HDROP, FileDropBlock({"C:\\c.txt"}, false));
 
     std::vector<uint8_t> bad = FileDropBlock({"C:\\d.txt"}, false);
     bad[0] = 0xF0; // the list would start beyond the block
-    clipboard.Offer(CF_HDROP, bad);
-    Notify(600);
-    clipboard.Offer(CF_HDROP, std::vector<uint8_t>(8, 0)); // shorter than the header
-    Notify(600);
-    clipboard.Offer(CF_HDROP, FileDropBlock({}, false)); // no file
-    Notify(600);
-    EXPECT_EQ(service.m_activeList.size(), 2u);
+    Cut(CF_HDROP, bad);
+    Cut(CF_HDROP, std::vector<uint8_t>(8, 0)); // shorter than the header
+    Cut(CF_HDROP, FileDropBlock({}, false));   // no file
+    EXPECT_EQ(Kept(), (Texts{"files C:\\c.txt\r\n", "wide files C:\\a.txt\r\nC:\\b.txt\r\n"}));
 }
 
 TEST_F(CaptureTest, KeepingTheClipboardEmptyFollowsAnyGatedNotification) {
@@ -259,9 +258,10 @@ TEST_F(CaptureTest, KeepingTheClipboardEmptyFollowsAnyGatedNotification) {
     EXPECT_TRUE(clipboard.IsFormatAvailable(CF_UNICODE));
 
     clipboard.Clear();
-    clipboard.Offer(CF_DIB, Dib(200)); // a picture alone
-    Notify(600);
+    Cut(CF_DIB, Dib(200)); // a picture alone
     EXPECT_EQ(clipboard.empties, 4);
+    Cut(CF_HDROP, FileDropBlock({"C:\\a.txt"}, false)); // a file list alone
+    EXPECT_EQ(clipboard.empties, 5);
 }
 
 TEST_F(CaptureTest, PausedOrBusyCapturesNothingButPassesEveryNotificationOn) {
@@ -334,8 +334,7 @@ TEST_F(CaptureTest, CutsMarkedAsNotToBeKeptAreSkippedWhole) {
         const int empties = clipboard.empties;
         clipboard.Clear();
         clipboard.OfferWide(u"password");
-        clipboard.Offer(clipboard.RegisterFormat(c.mark), c.data);
-        Notify(600);
+        Cut(clipboard.RegisterFormat(c.mark), c.data);
         EXPECT_EQ(ActiveTexts().size(), c.kept ? 1u : 0u);
         EXPECT_EQ(clipboard.empties, empties + (c.kept ? 1 : 0)) << "a skipped cut stays";
     }
@@ -432,8 +431,7 @@ TEST_F(CaptureTest, OnlyACutUnlikeTheNewestOneAsksForCutsMissedMeanwhile) {
     EXPECT_EQ(clipboard.asksForMissed, 1);
     CutText("alpha text");
     clipboard.Clear();
-    clipboard.OfferText(g_cfRtf, "{\\rtf1 beta \\b text\\b0}");
-    Notify(600);
+    CutAs(g_cfRtf, "{\\rtf1 beta \\b text\\b0}");
     EXPECT_EQ(clipboard.asksForMissed, 2);
     CutText("beta text"); // its plain form
     EXPECT_EQ(clipboard.asksForMissed, 2);
@@ -458,7 +456,7 @@ TEST_F(CaptureTest, AClipboardHeldForGoodIsLookedForABoundedNumberOfTimes) {
 // the dragged entry point at: they wait until the menu's choice was dispatched.
 TEST_F(CaptureTest, CutsWhileAMenuIsOpenWaitUntilItsChoiceIsDispatched) {
     service.m_nMaxItems = 3;
-    const std::vector<std::string> before = {"old three", "old two", "old one"};
+    const Texts before = {"old three", "old two", "old one"};
     auto cutTwice = [&] {
         CutText("new a");
         CutText("new b");
@@ -504,9 +502,13 @@ TEST_F(CaptureTest, CutsWhileAMenuIsOpenWaitUntilItsChoiceIsDispatched) {
             return road.inMenu(service.m_activeList.back().get());
         };
         service.OnCommand(0, ID_OPEN_MAIN_MENU);
+        service.m_dwOptions &= ~OPT_NO_TRAY_ICON;
+        tray.calls.clear();
         DeliverPosted();
         EXPECT_EQ(BlockString(clipboard.formats[CF_TEXT]), road.clipboardAfter);
-        EXPECT_EQ(ActiveTexts(), (std::vector<std::string>{"new b", "new a", "old one"}));
+        EXPECT_EQ(ActiveTexts(), (Texts{"new b", "new a", "old one"}));
+        ASSERT_GE(tray.calls.size(), 2u);
+        EXPECT_EQ(tray.calls.end()[-2].data.iconId, 188u) << "busy while the held cuts go in";
     }
 }
 
@@ -565,9 +567,7 @@ TEST_F(StartupCaptureTest, TheChainIsMendedWhenAMemberLeavesAndLeftAtTheEnd) {
     service.OnChangeCbChain(viewers.nextOnJoin, WindowHandle{0x5555}); // our neighbour goes
     EXPECT_EQ(service.m_hWndNextViewer, WindowHandle{0x5555});
     ASSERT_EQ(viewers.forwarded.size(), 2u);
-    EXPECT_EQ(viewers.forwarded[0].to, viewers.nextOnJoin);
-    EXPECT_EQ(viewers.forwarded[0].message, win::WM_CHANGECBCHAIN);
-    EXPECT_EQ(viewers.forwarded[0].wParam, 0x3333u);
+    EXPECT_EQ(PassedOn(viewers)[0], Passed::value_type(0x2222, win::WM_CHANGECBCHAIN, 0x3333));
     EXPECT_EQ(viewers.forwarded[1].to, WindowHandle{0x5555});
 
     service.OnChangeCbChain(WindowHandle{0x5555},
@@ -592,29 +592,21 @@ protected:
     void SetUp() override {
         CaptureTest::SetUp();
         cfPng = clipboard.RegisterFormat("png"); // the name as registered in any case
-        DecodedPicture picture;
-        picture.width = 3;
-        picture.height = 2;
-        picture.bgra.assign(3 * 2 * 4, 0xFF);
-        pictures.known[png] = picture;
+        pictures.known[png] = DecodedPicture{3, 2, std::vector<uint8_t>(3 * 2 * 4, 0xFF)};
     }
 };
 
 TEST_F(PngCaptureTest, APngAloneBecomesABitmapItemWithinTheLimits) {
     clipboard.Offer(cfPng, png);
-    clipboard.OfferText(g_cfHtml, "<img src=x.png>");
-    Notify(600);
-    ASSERT_EQ(service.m_activeList.size(), 1u);
-    EXPECT_EQ(Item(0).type, CLIP_BITMAP);
-    EXPECT_EQ(Item(0).dib.size(), 40u + 2 * 12) << "3 pixels of 3 bytes, rows of 12";
+    CutAs(g_cfHtml, "<img src=x.png>");
+    // 3 pixels of 3 bytes, rows of 12
+    EXPECT_EQ(Kept(), Texts{"bitmap dib64 html=<img src=x.png>"});
     EXPECT_EQ(Item(0).dib[0], 40);
-    EXPECT_EQ(Item(0).html, "<img src=x.png>");
     EXPECT_NE(Item(0).caption.find("(3x2x16M)"), std::string::npos) << Item(0).caption;
 
     // The same picture again is one item; the repeat gate is the pictures' one.
     clipboard.Clear();
-    clipboard.Offer(cfPng, png);
-    Notify(300);
+    Cut(cfPng, png, 300);
     EXPECT_EQ(pictures.decodes, 1) << "within 500 ms of the last picture";
     Notify(600);
     EXPECT_EQ(service.m_activeList.size(), 1u);
@@ -622,35 +614,24 @@ TEST_F(PngCaptureTest, APngAloneBecomesABitmapItemWithinTheLimits) {
 
     // The limit applies to the DIB that would be kept (64 bytes here).
     service.m_nMaxItemSizeKB = 1;
-    DecodedPicture large;
-    large.width = 20;
-    large.height = 20; // 40 + 20 * 60 bytes
-    large.bgra.assign(20 * 20 * 4, 0);
     const std::vector<uint8_t> largePng = {0x89, 'P', 'N', 'G', 2};
-    pictures.known[largePng] = large;
-    clipboard.Offer(cfPng, largePng);
-    Notify(600);
+    pictures.known[largePng] = DecodedPicture{20, 20, std::vector<uint8_t>(20 * 20 * 4, 0)};
+    Cut(cfPng, largePng);
     EXPECT_EQ(service.m_activeList.size(), 1u) << "a picture of 1240 bytes with 1 KB";
 }
 
 TEST_F(PngCaptureTest, ADibOfferedBesideThePngIsTakenAndBadPngDataIsNoItem) {
     clipboard.Offer(cfPng, png);
-    clipboard.Offer(CF_DIB, Dib(300));
-    Notify(600);
-    ASSERT_EQ(service.m_activeList.size(), 1u);
-    EXPECT_EQ(Item(0).dib.size(), 300u);
+    Cut(CF_DIB, Dib(300));
     EXPECT_EQ(pictures.decodes, 0);
 
     clipboard.Clear();
-    clipboard.Offer(cfPng, {1, 2, 3});
-    Notify(600);
-    EXPECT_EQ(service.m_activeList.size(), 1u);
+    Cut(cfPng, {1, 2, 3});
     EXPECT_EQ(pictures.decodes, 1);
 
     // Without the picture format chosen, nothing is decoded.
     service.m_dwOptions &= ~OPT_FMT_BITMAP;
-    clipboard.Offer(cfPng, png);
-    Notify(600);
+    Cut(cfPng, png);
     EXPECT_EQ(pictures.decodes, 1);
-    EXPECT_EQ(service.m_activeList.size(), 1u);
+    EXPECT_EQ(Kept(), Texts{"bitmap dib300"});
 }

@@ -34,7 +34,7 @@ struct Start {
 
 TEST(ClipApp, TheCommandLineTheRunningCopyAndTheRegisteredOneDecideTheStart) {
     const int NO = win::IDNO, YES = win::IDYES, THIS = INSTALL_THIS_COPY,
-              OTHER = INSTALL_OTHER_COPY;
+              OTHER = INSTALL_OTHER_COPY, NONE = INSTALL_NOT_REGISTERED, DONE = INSTALL_DONE;
     const struct {
         const char* line;
         bool runs;
@@ -43,26 +43,19 @@ TEST(ClipApp, TheCommandLineTheRunningCopyAndTheRegisteredOneDecideTheStart) {
         Log calls;
         size_t boxes;
     } cases[] = {
-        {" NoAuto ", true, THIS, YES, INSTALL_DONE, false, {}, 0},
-        {"", false, THIS, YES, INSTALL_DONE, true, {"check", "register"}, 0},
-        {"NOAUTOX",
-         false,
-         INSTALL_NOT_REGISTERED,
-         YES,
-         INSTALL_DONE,
-         true,
-         {"check", "register"},
-         0},
-        {"uninstall", false, THIS, NO, INSTALL_DONE, false, {}, 1},
-        {"UnInstall", true, THIS, NO, INSTALL_DONE, false, {}, 1},
-        {"UNINSTALL", false, THIS, YES, INSTALL_DONE, false, {"uninstall"}, 1},
-        {"uninstall", true, THIS, YES, INSTALL_DONE, false, {"front", kUninstallRequest}, 1},
-        {"", true, THIS, YES, INSTALL_DONE, false, {"check", "front", kAbout}, 0},
-        {"", true, INSTALL_NOT_REGISTERED, YES, INSTALL_DONE, false, {"check", "front", kAbout}, 0},
-        {"", true, OTHER, NO, INSTALL_DONE, false, {"check"}, 1},
+        {" NoAuto ", true, THIS, YES, DONE, false, {}, 0},
+        {"", false, THIS, YES, DONE, true, {"check", "register"}, 0},
+        {"NOAUTOX", false, NONE, YES, DONE, true, {"check", "register"}, 0},
+        {"uninstall", false, THIS, NO, DONE, false, {}, 1},
+        {"UnInstall", true, THIS, NO, DONE, false, {}, 1},
+        {"UNINSTALL", false, THIS, YES, DONE, false, {"uninstall"}, 1},
+        {"uninstall", true, THIS, YES, DONE, false, {"front", kUninstallRequest}, 1},
+        {"", true, THIS, YES, DONE, false, {"check", "front", kAbout}, 0},
+        {"", true, NONE, YES, DONE, false, {"check", "front", kAbout}, 0},
+        {"", true, OTHER, NO, DONE, false, {"check"}, 1},
         // The running copy saves and ends before the installation starts.
-        {"", true, OTHER, YES, INSTALL_DONE, false, {"check", kExit, "install"}, 1},
-        {"", false, OTHER, YES, INSTALL_DONE, false, {"check", "install"}, 1},
+        {"", true, OTHER, YES, DONE, false, {"check", kExit, "install"}, 1},
+        {"", false, OTHER, YES, DONE, false, {"check", "install"}, 1},
         // A failed installation says so and removes itself.
         {"", false, OTHER, YES, INSTALL_COPY_FAILED, false, {"check", "install", "uninstall"}, 2},
     };

@@ -37,25 +37,23 @@ protected:
 };
 
 TEST_F(DispatchTest, KeysHeldChooseTheVariant) {
-    struct Case {
-        std::set<unsigned> down;
-        bool caps;
+    const std::set<unsigned> none, caps{win::VK_CAPITAL};
+    const struct {
+        std::set<unsigned> down, toggled;
         int32_t variant;
     } cases[] = {
-        {{}, false, 0},
-        {{win::VK_CONTROL}, false, PASTE_TEXT},
-        {{win::VK_CONTROL, win::VK_SHIFT}, false, PASTE_HTML},
-        {{win::VK_CONTROL}, true, PASTE_TEXT}, // Ctrl comes first
-        {{}, true, PASTE_UPPER},
-        {{win::VK_SHIFT}, true, PASTE_LOWER},
-        {{win::VK_SHIFT}, false, PASTE_UPPER},
+        {{}, none, 0},
+        {{win::VK_CONTROL}, none, PASTE_TEXT},
+        {{win::VK_CONTROL, win::VK_SHIFT}, none, PASTE_HTML},
+        {{win::VK_CONTROL}, caps, PASTE_TEXT}, // Ctrl comes first
+        {{}, caps, PASTE_UPPER},
+        {{win::VK_SHIFT}, caps, PASTE_LOWER},
+        {{win::VK_SHIFT}, none, PASTE_UPPER},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         input.keysDown = c.down;
-        keys.toggled.clear();
-        if (c.caps)
-            keys.toggled.insert(win::VK_CAPITAL);
-        EXPECT_EQ(PasteVariantOfKeys(input, keys), c.variant) << c.down.size() << c.caps;
+        keys.toggled = c.toggled;
+        EXPECT_EQ(PasteVariantOfKeys(input, keys), c.variant) << c.down.size() << c.toggled.size();
     }
 }
 
@@ -90,7 +88,7 @@ TEST_F(DispatchTest, SuperHotKeysPasteTheFirstItemsAndRotateThem) {
     service.m_dwOptions |= OPT_INSERT_HEAD;
     service.m_nSuperHotKey = 1; // Alt+1, Alt+2, Alt+3
     service.PasteSuperHotKey(5);
-    EXPECT_EQ(window.commands, (std::vector<std::pair<uintptr_t, intptr_t>>{{2, 0}}));
+    EXPECT_EQ(window.commands, (Posted{{2, 0}}));
     EXPECT_EQ(clipboard.TextOf(win::CF_TEXT), "two");
     EXPECT_EQ(ActiveTexts(), (std::vector<std::string>{"two", "one", "three"}));
     ASSERT_GE(keys.events.size(), 4u);
@@ -186,7 +184,7 @@ TEST_F(DispatchTest, RoutedCommands) {
 TEST_F(DispatchTest, DocumentsAddressesAndTimesAreOpenedOrPastedAsText) {
     service.m_strSelPath = "C:\\Docs\\Report.doc";
     documents.files.insert(u"C:\\Docs\\Report.doc");
-    Choose(nullptr, 0, 16650);
+    Choose(Active(0), 0, 16650); // an item selected earlier is not pasted with it
     Choose(nullptr, ID_RUN, 16650);
     EXPECT_EQ(documents.opened.size(), 2u);
     EXPECT_TRUE(keys.events.empty());
@@ -199,7 +197,7 @@ TEST_F(DispatchTest, DocumentsAddressesAndTimesAreOpenedOrPastedAsText) {
     EXPECT_EQ(documents.opened.size() + documents.executed.size(), 2u);
 
     clock.local = LocalTime{2024, 3, 5, 2, 14, 7, 9};
-    Choose(nullptr, 0, 17408); // the time is always pasted
+    Choose(Active(0), 0, 17408); // the time is always pasted, never the item selected earlier
     EXPECT_NE(clipboard.TextOf(win::CF_TEXT).find("14"), std::string::npos)
         << clipboard.TextOf(win::CF_TEXT);
 }
@@ -249,6 +247,12 @@ TEST_F(ExternalDispatchTest, CounterItemsCountAndSaveTheActiveCollection) {
     EXPECT_EQ(service.m_nCounter[0], 8);
     EXPECT_EQ(node->children[0].get(), Item(0)) << "external items are not moved";
     EXPECT_EQ(ActiveTexts(), (std::vector<std::string>{"one", "two", "three"}));
+
+    // An active item never counts, whatever its caption reads.
+    Active(2)->caption = "+1 invoice";
+    Active(2)->text = "#%d";
+    Choose(Active(2));
+    EXPECT_EQ(clipboard.TextOf(win::CF_TEXT), "#%d");
 }
 
 TEST_F(ExternalDispatchTest, PicturesComeFromTheFileWithTheirHtml) {
@@ -282,8 +286,7 @@ TEST_F(ExternalDispatchTest, TemplatesChainsAndTheFileErrors) {
               (std::vector<std::string>{"down Tab", "up Tab", "down Tab", "up Tab"}));
     EXPECT_EQ(service.m_hWndTarget, kTarget) << "the target is taken again";
     EXPECT_EQ(service.m_pSelItem, Item(2));
-    ASSERT_EQ(window.posted.size(), 1u);
-    EXPECT_EQ(window.posted[0], (std::pair<uintptr_t, intptr_t>{3, 0}));
+    EXPECT_EQ(window.posted, (Posted{{3, 0}}));
 
     CClipItem beyond(*Item(2));
     beyond.owner = node.get();

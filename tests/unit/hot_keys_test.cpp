@@ -39,9 +39,6 @@ protected:
         store.onLoadActive = [options](ServiceState& s) { s.m_dwOptions = options; };
         return service.Create(kFrame);
     }
-    uint32_t SecondKeyBits() const {
-        return service.m_dwOptions & (OPT_HK_CTRL_SHIFT_INS | OPT_HK_CTRL_SHIFT_V);
-    }
 };
 
 TEST_F(HotKeyTest, DefaultsHoldAltShiftInsertCtrlShiftVAndTheMouseTimer) {
