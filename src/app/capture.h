@@ -34,7 +34,7 @@ struct CapturePorts {
 // false when it stays held.
 bool OpenClipboardSoon(IClipboard& clipboard, IClock& clock, WindowHandle owner);
 
-class Capture {
+class Capture final : public ICutHold {
 public:
     // `hotWindow` shows the kept cuts in the hot-menu.
     Capture(const CapturePorts& ports, ServiceState& state, IBusyIndicator& busy,
@@ -62,11 +62,10 @@ public:
     // m_pSelItem point at items: cuts are read at once but held back from the active
     // collection. A menu holds cuts when it opens; once closed it posts ID_RELEASE_CUTS
     // after its chosen entry, and the last release lets the held cuts in, in order.
-    void HoldCuts();
-    void ReleaseCutsLater();
+    void HoldCuts() override;
+    void ReleaseCutsLater() override;
     void ReleaseCuts();
-    // The held cuts enter the active collection now, before it is saved.
-    void AdmitHeldCuts();
+    void AdmitHeldCuts() override;
     // A menu is open or its chosen entry is still to be dispatched: items are pointed at.
     bool IsHolding() const { return m_nCaptureHolds > 0; }
 

@@ -10,7 +10,7 @@
 #include "store/item_export.h"
 #include "store/temp_files.h"
 
-bool PrintItem(CServiceWnd& service, unsigned entryId, const CClipItem& item,
+bool PrintItem(IDocumentShell& shell, unsigned entryId, const CClipItem& item,
                const std::string& text) {
     std::string content = text;
     if (!item.IsTextLike() && !ItemFileContent(item, content))
@@ -19,7 +19,6 @@ bool PrintItem(CServiceWnd& service, unsigned entryId, const CClipItem& item,
     const std::string path = TempFilePath(entryId + 1, item.GetFileExtension());
     if (!WriteFileBytes(path, content))
         return false;
-    IDocumentShell& shell = service.Ports().documents;
     return shell.Print(path) || shell.OpenFile(path);
 }
 
@@ -28,7 +27,7 @@ void PlayItem(CServiceWnd& service, CClipItem& item) {
         service.m_pScheduler->PlayItemNow(PlayListOf(item), item.caption);
 }
 
-void EditItemSchedule(CServiceWnd& service, CClipItem& item) {
+void EditItemSchedule(CServiceWnd& service, ICollectionStore& store, CClipItem& item) {
     if (!service.m_pScheduleEditor || !item.IsTextLike())
         return;
     service.m_dwState |= ST_BUSY;
@@ -42,7 +41,6 @@ void EditItemSchedule(CServiceWnd& service, CClipItem& item) {
         item.SetHtml(std::string());
         item.caption = caption;
         item.SetContentText(playList);
-        ICollectionStore& store = service.Ports().store;
         if (item.owner) {
             item.owner->flags |= CLIP_MODIFIED;
             store.SaveModifiedCollections(service);

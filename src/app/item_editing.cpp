@@ -1,4 +1,4 @@
-// The service's side of "Edit" and of the About box.
+// The service's side of ended edits and of the About box.
 #include "app/busy_scope.h"
 #include "app/item_edits.h"
 #include "app/service_wnd.h"
@@ -6,11 +6,6 @@
 #include "platform/menu_host.h"
 #include "platform/system.h"
 #include "store/temp_files.h"
-
-void CServiceWnd::EditItem(int32_t entryId, CClipItem* item) {
-    if (m_pItemEdits && item && entryId > 0)
-        m_pItemEdits->Start(*item, static_cast<unsigned>(entryId), m_hWnd);
-}
 
 void CServiceWnd::FinishEdits() {
     if (!m_pItemEdits || m_hWnd == NO_WINDOW)
@@ -24,10 +19,6 @@ void CServiceWnd::FinishEdits() {
     m_ports.timers.Kill(m_hWnd, TIMER_FINISH_EDITS);
     if (m_pItemEdits->Finish(m_activeList, m_collectionList, *this, false))
         SaveAndReload();
-}
-
-void CServiceWnd::DeleteUnusedTempFiles() {
-    DeleteTempFiles(m_pItemEdits ? m_pItemEdits->Files() : std::vector<std::string>());
 }
 
 void CServiceWnd::ShowAbout() {

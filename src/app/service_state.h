@@ -112,6 +112,18 @@ public:
     virtual void SetBusy(bool busy) = 0;
 };
 
+// Cuts made while a menu is open, and until its chosen entry has been dispatched, wait
+// (see Capture): the menu's entries point at items.
+class ICutHold {
+public:
+    virtual ~ICutHold() = default;
+    virtual void HoldCuts() = 0;
+    // Once the menu has closed: the release follows its chosen entry.
+    virtual void ReleaseCutsLater() = 0;
+    // The held cuts enter the active collection now, before it is saved.
+    virtual void AdmitHeldCuts() = 0;
+};
+
 // The service's own commands, as the units that run them from a menu see them.
 class IServiceCommands {
 public:

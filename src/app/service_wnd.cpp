@@ -43,7 +43,9 @@ CServiceWnd::CServiceWnd(const ServicePorts& ports, int screenWidth, uint32_t ti
       m_timers({ports.input, ports.clock, ports.window}, *this, m_target),
       m_dispatcher(
           {ports.input, ports.keys, ports.clock, ports.systemLists, ports.documents, ports.store},
-          *this, m_paste, m_hotWnd, *this) {}
+          *this, m_paste, m_hotWnd, *this),
+      m_menus({ports.menus, ports.input, ports.window, ports.systemLists, ports.store}, *this,
+              m_capture, m_target, m_hotWnd, *this, *this) {}
 
 CServiceWnd::~CServiceWnd() = default;
 
@@ -157,8 +159,6 @@ bool CServiceWnd::OnCommand(uintptr_t wParam, intptr_t lParam) {
         SaveAndReload();
         return true;
     case ID_OPEN_CONTEXT_MENU:
-        if (m_hTrackedMenu != NO_MENU)
-            m_ports.menus.CancelMenus();
         OpenContextMenu();
         return true;
     case ID_SHOW_FILE_NOTICES:
@@ -174,7 +174,9 @@ bool CServiceWnd::OnCommand(uintptr_t wParam, intptr_t lParam) {
             m_ports.store.SaveActiveCollection(*this);
             return true;
         }
-        if (!RunMenuCommand(*this, wParam, lParam))
+        if (!RunMenuCommand(
+                {m_ports.menus, m_ports.store, m_ports.prompts, m_ports.window, m_ports.languages},
+                *this, wParam, lParam))
             m_dispatcher.DispatchEntry(wParam, lParam);
         return true;
     }
@@ -244,7 +246,7 @@ void CServiceWnd::OnTimer(uintptr_t id) {
 }
 
 bool CServiceWnd::PrintEntry(unsigned entryId, const CClipItem& item, const std::string& text) {
-    return PrintItem(*this, entryId, item, text);
+    return PrintItem(m_ports.documents, entryId, item, text);
 }
 
 void CServiceWnd::PlayEntry(CClipItem& item) {
@@ -252,7 +254,7 @@ void CServiceWnd::PlayEntry(CClipItem& item) {
 }
 
 void CServiceWnd::EditEntrySchedule(CClipItem& item) {
-    EditItemSchedule(*this, item);
+    EditItemSchedule(*this, m_ports.store, item);
 }
 
 void CServiceWnd::SkipPlayingClip() {

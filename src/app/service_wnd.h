@@ -11,6 +11,7 @@
 #include "app/hot_keys.h"
 #include "app/paste.h"
 #include "app/hot_window_keeper.h"
+#include "app/menu_tracking.h"
 #include "app/paste_target.h"
 #include "app/service_timers.h"
 #include "app/service_state.h"
@@ -47,7 +48,8 @@ class IScheduleEditor;
 class CItemEdits;
 class IAboutBox;
 
-// The ports the service and its units use. Every one must outlive the service.
+// Every port of the program, for the service alone: it hands each of its units the few that
+// unit uses. Every one must outlive the service.
 struct ServicePorts {
     IServiceWindow& window;
     IFocus& focus;
@@ -75,17 +77,13 @@ struct ServicePorts {
     ICamera& camera;
 };
 
-// How a drag out of the main menu ended.
-struct MenuDrop {
-    bool dropped = false;  // false: cancelled
-    bool overMenu = false; // over a menu window: the drop rearranges the menu's items
-    bool ctrlDown = false; // copy rather than move
-};
-
 // Answer of the autostart check at start-up: autostart is disabled.
 extern bool g_bAutostartDisabled;
 
-class CServiceWnd : public ServiceState, public IBusyIndicator, private IEntryActions {
+class CServiceWnd : public ServiceState,
+                    public IBusyIndicator,
+                    public IServiceCommands,
+                    private IEntryActions {
 public:
     // `screenWidth` places the hot window; `tickNow` starts the capture gate stamps.
     CServiceWnd(const ServicePorts& ports, int screenWidth, uint32_t tickNow);
@@ -96,7 +94,7 @@ public:
     // Start-up: creates the window as child of `parent` and brings everything up.
     bool Create(WindowHandle parent);
     // The "Close" command: releases what hangs on the window, then destroys the frame.
-    void Close();
+    void Close() override;
     // A second copy asks this one to uninstall the program.
     void OnUninstallRequest();
     // WM_DESTROY: saves (or uninstalls) and releases everything. Runs once.
@@ -109,7 +107,7 @@ public:
     bool OnCommand(uintptr_t wParam, intptr_t lParam);
     // The service's own commands: pause, continue, scheduler start and stop. False for any
     // other id.
-    bool OnServiceCommand(unsigned id);
+    bool OnServiceCommand(unsigned id) override;
     // A chosen entry with its command (see Dispatcher::DispatchEntry).
     void DispatchEntry(uintptr_t wParam, intptr_t lParam) {
         m_dispatcher.DispatchEntry(wParam, lParam);
@@ -197,9 +195,6 @@ public:
     // What a flipped preference changes outside the record (TOGGLE_ bits).
     void ApplyToggleEffects(unsigned effects);
     // --- editing items and the About box (item_editing.cpp) ---
-    // "Edit": the item of the context menu's entry opens in the editor registered for its
-    // kind; the program goes on while the editor runs.
-    void EditItem(int32_t entryId, CClipItem* item);
     // ID_EDITOR_ENDED: the content of ended edits comes back into their items, then
     // everything is saved and read back. Waits while a menu, a dialog or a chosen entry
     // still holds items.
@@ -207,37 +202,21 @@ public:
     // The About box, unless a dialog is open already.
     void ShowAbout();
 
-    // --- the main menu and its context menus (menu_tracking.cpp) ---
-    // Command 32792: builds, shows and tracks the main menu, then posts the chosen entry.
-    void OpenMainMenu();
-    // Command 32794: the context menu of the highlighted entry (the application menu when
-    // none is highlighted), and then its command.
-    void OpenContextMenu();
-    // Opens the main menu again where it was last shown (after a dialog).
-    void ReopenMainMenu();
-    // Command 32793: writes every collection and reads them back.
-    void SaveAndReload() override;
-    // WM_MENUCHAR in a menu of `itemCount` entries: the answer for the system.
-    intptr_t OnMenuChar(unsigned ch, int itemCount);
-    // WM_MENUSELECT: remembers the entry under the pointer of a tracked context menu.
-    void OnMenuSelect(unsigned id, MenuHandle menu);
-    // The end of a drag of `dragged` out of the main menu: a drop on the menu's own entries
-    // moves or copies the item there. True when the collections changed.
-    bool FinishMenuDrag(CClipItem* dragged, const MenuDrop& drop);
-
-    // The open menus' highlight, for the tip beside them.
-    MenuHighlight Highlight() const;
+    // --- the main menu and its context menus (menu_tracking.h) ---
+    void OpenMainMenu() { m_menus.OpenMainMenu(); }
+    void OpenContextMenu() { m_menus.OpenContextMenu(); }
+    void ReopenMainMenu() { m_menus.ReopenMainMenu(); }
+    void SaveAndReload() override { m_menus.SaveAndReload(); }
+    intptr_t OnMenuChar(unsigned ch, int itemCount) { return m_menus.OnMenuChar(ch, itemCount); }
+    void OnMenuSelect(unsigned id, MenuHandle menu) { m_menus.OnMenuSelect(id, menu); }
+    bool FinishMenuDrag(CClipItem* dragged, const MenuDrop& drop) {
+        return m_menus.FinishMenuDrag(dragged, drop);
+    }
+    MenuHighlight Highlight() const { return m_menus.Highlight(); }
 
     WindowHandle GetSafeHwnd() const { return m_hWnd; }
-    const ServicePorts& Ports() const { return m_ports; }
 
 private:
-    void ShowMainMenu();
-    // Deletes the temporary files left behind, but not those of edits under way.
-    void DeleteUnusedTempFiles();
-    void RunContextCommand(unsigned command, int32_t entryId, CClipItem* item,
-                           const std::string& path);
-
     bool m_bShuttingDown = false; // OnDestroy has begun: it runs once per window
     ServicePorts m_ports;
 
@@ -252,6 +231,7 @@ private:
     HotKeys m_hotKeys;
     ServiceTimers m_timers;
     Dispatcher m_dispatcher;
+    CMenuTracking m_menus;
 
     // The dispatcher's printing, players and Schedule dialog (item_actions.h).
     bool PrintEntry(unsigned entryId, const CClipItem& item, const std::string& text) override;

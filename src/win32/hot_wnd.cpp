@@ -41,10 +41,11 @@ std::vector<PixelRect> CHotWnd::Monitors() {
     return monitors;
 }
 
-CHotWnd::CHotWnd(CServiceWnd& service, const CDocumentsMenus& documents, CPlayerHost* players,
-                 uint8_t style, int indicator)
-    : m_service(service), m_documents(documents), m_players(players), m_look(LookOfHotStyle(style)),
-      m_hover((style & HOT_STYLE_MOUSE_ON_ICON) != 0), m_nIndicator(indicator) {}
+CHotWnd::CHotWnd(CServiceWnd& service, const CDocumentsMenus& documents,
+                 IRegistryLists& systemLists, CPlayerHost* players, uint8_t style, int indicator)
+    : m_service(service), m_documents(documents), m_systemLists(systemLists), m_players(players),
+      m_look(LookOfHotStyle(style)), m_hover((style & HOT_STYLE_MOUSE_ON_ICON) != 0),
+      m_nIndicator(indicator) {}
 
 CHotWnd::~CHotWnd() {
     if (Handle()) {

@@ -16,6 +16,7 @@
 class CServiceWnd;
 class CDocumentsMenus;
 class CPlayerHost;
+class IRegistryLists;
 class CMainMenu;
 class HotDropTarget;
 
@@ -24,8 +25,8 @@ public:
     // The window of `style` (m_nHotStyle) for `service`, showing `indicator`; the hot-menu's
     // bar takes the documents popups from `documents`; `players` (none: nothing plays) tell
     // what plays.
-    CHotWnd(CServiceWnd& service, const CDocumentsMenus& documents, CPlayerHost* players,
-            uint8_t style, int indicator);
+    CHotWnd(CServiceWnd& service, const CDocumentsMenus& documents, IRegistryLists& systemLists,
+            CPlayerHost* players, uint8_t style, int indicator);
     ~CHotWnd() override;
     // Makes the window; false when its picture or the window cannot be had.
     bool Create();
@@ -80,6 +81,7 @@ private:
 
     CServiceWnd& m_service;
     const CDocumentsMenus& m_documents;
+    IRegistryLists& m_systemLists; // the extension submenus of the hot-menu's bar
     CPlayerHost* const m_players;
     const HotStyleLook m_look;
     HoverArm m_hover;

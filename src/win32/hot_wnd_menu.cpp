@@ -74,10 +74,9 @@ void CHotWnd::ReleaseBar() {
 }
 
 void CHotWnd::RefreshHotMenu() {
-    const ServicePorts& ports = m_service.Ports();
     auto model = std::make_unique<CMainMenu>(
         BuildMainMenu({m_service.m_activeList, m_service.m_collectionList, m_service.m_dwOptions,
-                       &ports.systemLists}));
+                       &m_systemLists}));
     UniqueMenu bar(CreateMenu());
     if (!bar)
         return;

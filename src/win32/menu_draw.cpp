@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "app/service_wnd.h"
+#include "port/clock_win32.h"
 #include "platform/clock.h"
 #include "handles.h"
 #include "menu_entries.h"
@@ -146,7 +147,7 @@ void DrawMenuEntry(const DRAWITEMSTRUCT& dis, CServiceWnd& service, int32_t& sta
         Report(*entry, dis, service, status, item);
 
         LookContext context;
-        context.now = service.Ports().clock.LocalNow();
+        context.now = Win32Clock().LocalNow();
         context.counters = service.m_nCounter;
         EntryLook look = LookOf(*entry, highlighted, context);
         UniqueIcon owned;

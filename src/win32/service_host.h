@@ -113,7 +113,7 @@ private:
     bool m_bContextMenuPending = false;
     Win32Prompts m_prompts{*this};
     // The hot window and the Camera work for the service (bound to it before it exists).
-    Win32HotWindows m_hotWindows{m_service, m_documentsMenus};
+    Win32HotWindows m_hotWindows{m_service, m_documentsMenus, m_systemLists};
     CCamera m_camera{m_service};
     // Items open in their editors; the service takes back what they wrote until its end.
     Win32EditorProcesses m_editors;

@@ -9,6 +9,7 @@
 #include "platform/schedule_editor.h"
 #include "platform/ui_strings.h"
 #include "qbx_test_files.h"
+#include "resource.h"
 #include "store/language.h"
 #include "store/temp_files.h"
 
@@ -170,9 +171,42 @@ TEST_F(ServiceTest, TheScheduleDialogsOkKeepsWhatTheUserMade) {
     service.m_pScheduleEditor = &editor;
     ASSERT_TRUE(service.Create(kFrame));
     CClipItem* item = AddActive("old.wav");
-    EditItemSchedule(service, *item);
+    EditItemSchedule(service, store, *item);
     EXPECT_EQ(item->caption, "News <07:00,*,*,* *:* *:*,* *:*,*,*,* 01>");
     EXPECT_EQ(item->text, "news.wav");
     EXPECT_EQ(log.Count("save active"), 1);
+}
+// Rename asks about the highlighted item; bits beyond the id make no command; while an
+// entry is dragged no command runs at all.
+TEST_F(ServiceTest, CommandsReachTheirEntryAndNoneRunsWhileAnEntryIsDragged) {
+    ASSERT_TRUE(service.Create(kFrame));
+    service.m_nSelEntryId = 1;
+    service.m_pSelItem = AddActive("one");
+    service.OnCommand(1, ID_RENAME);
+    ASSERT_EQ(prompts.asked.size(), 1u);
+    EXPECT_EQ(prompts.asked[0].initialText, "one") << "the item's name, not a collection's";
+    service.OnCommand(0, (intptr_t(1) << 32) | ID_COLLECTION_NEW);
+    EXPECT_EQ(prompts.asked.size(), 1u);
+    log.calls.clear();
+    menus.shown.clear();
+    service.m_pDragItem = service.m_activeList[0].get();
+    service.OnCommand(0, ID_OPEN_MAIN_MENU);
+    service.OnCommand(0, ID_SAVE_AND_RELOAD);
+    EXPECT_TRUE(menus.shown.empty());
+    EXPECT_TRUE(log.calls.empty());
+}
+
+TEST_F(ServiceTest, CloseFromAContextMenuInsideTheMainMenuEndsEverythingAfterTracking) {
+    ASSERT_TRUE(service.Create(kFrame));
+    AddActive("one");
+    menus.onMainMenu = [&](CMainMenu&) {
+        menus.onContextMenu = [](int) { return unsigned(ID_CLOSE); };
+        service.OnCommand(0, ID_OPEN_CONTEXT_MENU);
+        return 1u; // the main menu's loop still returns an id
+    };
+    service.OpenMainMenu();
+    EXPECT_EQ(service.GetSafeHwnd(), NO_WINDOW);
+    EXPECT_TRUE(window.posted.empty()); // nothing is dispatched into a closed program
+    EXPECT_EQ(log.Count("destroy frame"), 1);
 }
 } // namespace
