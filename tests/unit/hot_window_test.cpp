@@ -29,13 +29,6 @@ TEST_F(HotWindowTest, TheStyleOfTheFileIsShownBusyUntilStartedAndGoesAtTheEnd) {
     service.SetBusy(false); // the frame's end of start-up
     service.OnDestroy();
     EXPECT_EQ(hotWindows.log, (Log{"create 19 1", "indicator 0", "destroy"}));
-
-    FakeServicePorts none;
-    CServiceWnd other{none.Ports(), 1024, 0};
-    none.store.onLoadActive = [](ServiceState& s) { s.m_nHotStyle = HOT_STYLE_MOUSE_ON_ICON; };
-    ASSERT_TRUE(other.Create(kFrame));
-    EXPECT_TRUE(none.hotWindows.log.empty()) << "style 0: no hot window";
-    EXPECT_FALSE(other.m_hotWnd.Exists());
 }
 
 TEST_F(HotWindowTest, ChoosingAStyleReplacesTheWindowAndNoneClearsTheHoverBit) {
@@ -47,8 +40,8 @@ TEST_F(HotWindowTest, ChoosingAStyleReplacesTheWindowAndNoneClearsTheHoverBit) {
         bool exists;
     };
     const Case cases[] = {
-        {0x15, true, 3, 0x13, true},   {0x05, true, 7, 0x07, true}, {0x15, true, 0, 0x00, false},
-        {0x10, false, 0, 0x10, false}, // nothing to take away: the bit stays
+        {0x15, true, 3, 0x13, true},  {0x05, true, 7, 0x07, true}, {0x15, true, 0, 0x00, false},
+        {0x10, true, 0, 0x10, false}, // style 0 makes no window: nothing to take away
         {0x00, false, 6, 0x06, true},
     };
     for (const Case& c : cases) {

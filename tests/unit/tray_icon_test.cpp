@@ -15,66 +15,60 @@ protected:
         ServiceFixture::SetUp();
         store.onLoadActive = [](ServiceState& s) { s.m_dwOptions &= ~OPT_NO_TRAY_ICON; };
     }
+    // The icon's calls as "what picture tip".
+    std::vector<std::string> Tray() const {
+        std::vector<std::string> out;
+        for (const auto& c : tray.calls)
+            out.push_back(c.what + " " + std::to_string(c.data.iconId) + " " + c.data.szTip);
+        return out;
+    }
 };
 
 TEST_F(TrayTest, TheIconComesWithTheWindowAndGoesWithIt) {
     ASSERT_TRUE(service.Create(kFrame));
-    ASSERT_EQ(tray.calls.size(), 1u);
-    EXPECT_EQ(tray.calls[0].what, "add");
-    const TrayIconData& added = tray.calls[0].data;
-    EXPECT_EQ(added.hWnd, service.GetSafeHwnd());
-    EXPECT_EQ(added.iconId, 153u);
-    EXPECT_EQ(added.szTip, "Quillbox");
-
+    EXPECT_EQ(tray.Last().hWnd, service.GetSafeHwnd());
     service.OnDestroy();
-    EXPECT_EQ(tray.calls.back().what, "delete");
-    EXPECT_FALSE(tray.shown);
-
-    // Added again later (the preference toggle), it has its picture, tip and messages.
-    service.SetTrayIcon(true);
-    EXPECT_EQ(tray.Last().uFlags, 7u);
+    service.SetTrayIcon(true); // added again later (the preference toggle)
+    EXPECT_EQ(Tray(), (std::vector<std::string>{"add 153 Quillbox", "delete 153 Quillbox",
+                                                "add 153 Quillbox"}));
+    EXPECT_EQ(tray.Last().uFlags, 7u) << "with its picture, tip and messages";
 }
 
 TEST_F(TrayTest, NoIconAtAllWhenTheUserTurnedItOff) {
     store.onLoadActive = nullptr; // the default keeps the icon off
     ASSERT_TRUE(service.Create(kFrame));
     service.OnServiceCommand(32810);
+    service.SetBusy(true);
     service.OnDestroy();
     EXPECT_TRUE(tray.calls.empty());
     EXPECT_TRUE(service.m_dwState & ST_PAUSED);
 }
 
+// Pause and continue change picture and tip (cut to 63 characters); the program's own work
+// shows busy and then the pause again.
 TEST_F(TrayTest, PauseAndContinueChangePictureAndTip) {
-    ASSERT_TRUE(service.Create(kFrame));
-    EXPECT_TRUE(service.OnServiceCommand(32810));
-    EXPECT_TRUE(service.m_dwState & ST_PAUSED);
-    EXPECT_EQ(tray.calls.back().what, "modify");
-    EXPECT_EQ(tray.Last().iconId, 185u);
-    EXPECT_EQ(tray.Last().szTip, "Quillbox is paused");
-    service.OnServiceCommand(32810);
-    EXPECT_TRUE(service.m_dwState & ST_PAUSED) << "pausing twice keeps it paused";
-
-    EXPECT_TRUE(service.OnServiceCommand(32811));
-    EXPECT_FALSE(service.m_dwState & ST_PAUSED);
-    EXPECT_EQ(tray.Last().iconId, 153u);
-    EXPECT_EQ(tray.Last().szTip, "Quillbox");
-    EXPECT_FALSE(service.OnServiceCommand(32812));
-
-    // A new icon of a paused service shows it paused.
-    service.OnServiceCommand(32810);
-    service.SetTrayIcon(true, true);
-    EXPECT_EQ(tray.Last().iconId, 185u);
-}
-
-TEST_F(TrayTest, TipsAreCutTo63Characters) {
     languages.libraries[LanguageLibraryPath(1)].strings[3009] = std::string(80, 'p');
     store.onLoadActive = [](ServiceState& s) {
         s.m_nLanguage = 1;
         s.m_dwOptions &= ~OPT_NO_TRAY_ICON;
     };
     ASSERT_TRUE(service.Create(kFrame));
+    tray.calls.clear();
+    EXPECT_TRUE(service.OnServiceCommand(32810));
     service.OnServiceCommand(32810);
-    EXPECT_EQ(tray.Last().szTip, std::string(63, 'p'));
+    EXPECT_TRUE(service.m_dwState & ST_PAUSED) << "pausing twice keeps it paused";
+    service.SetBusy(true);
+    service.SetBusy(false);
+    EXPECT_TRUE(service.OnServiceCommand(32811));
+    EXPECT_FALSE(service.m_dwState & ST_PAUSED);
+    EXPECT_FALSE(service.OnServiceCommand(32812));
+    service.OnServiceCommand(32810);
+    service.SetTrayIcon(true, true); // a new icon of a paused service shows it paused
+    const std::string paused = " " + std::string(63, 'p');
+    EXPECT_EQ(Tray(), (std::vector<std::string>{"modify 185" + paused, "modify 185" + paused,
+                                                "modify 188" + paused, "modify 185" + paused,
+                                                "modify 153 Quillbox", "modify 185" + paused,
+                                                "add 185" + paused}));
 }
 
 TEST_F(TrayTest, MouseProtocolOfTheIcon) {
