@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -225,6 +226,19 @@ TEST_F(MenuTracking, SaveAndReloadForgetsPointersIntoTheOldListsAndShowsBusy) {
     EXPECT_EQ(menus.cancels, 1);
     EXPECT_EQ(state.m_pSelItem, nullptr);
     EXPECT_EQ(log.calls, (Log{"busy", "admit", "save and reload", "idle"}));
+}
+
+// Only a tracked context menu reports the entry under the pointer; the tip reads it all.
+TEST_F(MenuTracking, TheHighlightOfAContextMenuIsItsLastSelection) {
+    CClipItem* item = AddActive("one");
+    Highlight(1, item);
+    tracking.OnMenuSelect(7, MenuHandle{0xCC});
+    EXPECT_EQ(state.m_nSelId, -1) << "the main menu reports through its drawing";
+    state.m_hTrackedMenu = MenuHandle{0xCC};
+    tracking.OnMenuSelect(7, MenuHandle{0xCD});
+    const MenuHighlight h = tracking.Highlight();
+    EXPECT_EQ(std::make_tuple(h.contextMenu, h.selId, h.entryId, h.item, state.m_hSelMenu),
+              std::make_tuple(true, 7, 1, item, MenuHandle{0xCD}));
 }
 
 TEST_F(MenuTracking, TypedLettersQueueTheirCommand) {
