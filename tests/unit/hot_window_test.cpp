@@ -9,8 +9,6 @@
 #include "resource.h"
 
 namespace {
-constexpr WindowHandle kTarget{0x900};
-constexpr WindowHandle kTargetFocus{0x901};
 using Log = std::vector<std::string>;
 
 class HotWindowTest : public ServiceFixture {
@@ -71,7 +69,7 @@ TEST_F(HotWindowTest, BusyShowsAndItsEndShowsThePauseAgain) {
     EXPECT_EQ(hotWindows.log, (Log{"indicator 2", "indicator 1", "indicator 2", "indicator 0"}));
 }
 
-TEST_F(HotWindowTest, HiddenWhileTheMainMenuIsShownAndNeverAPasteTarget) {
+TEST_F(HotWindowTest, HiddenWhileTheMainMenuIsShown) {
     ASSERT_TRUE(StartWithStyle(5));
     service.m_activeList.push_back(CClipItem::FromText("one"));
     hotWindows.log.clear();
@@ -81,14 +79,6 @@ TEST_F(HotWindowTest, HiddenWhileTheMainMenuIsShownAndNeverAPasteTarget) {
     };
     service.OpenMainMenu();
     EXPECT_EQ(hotWindows.log, (Log{"show 0", "show 1"}));
-
-    focus.foreground = kTarget;
-    focus.focusOf[kTarget] = kTargetFocus;
-    service.RememberTarget();
-    focus.foreground = hotWindows.handle; // the user clicked the hot-icon
-    service.RememberTarget();
-    EXPECT_EQ(service.m_hWndTarget, kTarget);
-    EXPECT_EQ(service.m_hWndTargetFocus, kTargetFocus);
 }
 
 TEST_F(HotWindowTest, ClicksOpenTheMenusTheOptionNamesAndRestingOpensTheMainMenu) {

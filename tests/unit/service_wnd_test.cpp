@@ -64,16 +64,16 @@ TEST_F(ServiceTest, AutostartBitFollowsTheCheckNotTheFile) {
     EXPECT_EQ(other.m_dwOptions & ~OPT_NO_AUTOSTART, OPT_DEFAULTS & ~OPT_NO_AUTOSTART);
 }
 
-TEST_F(ServiceTest, RemembersTheUsersWindowButNotItsOwnFrameOrTheTaskbar) {
+TEST_F(ServiceTest, RemembersTheUsersWindowButNotItsOwnFrameHotWindowOrTheTaskbar) {
     focus.classOf[kEditor] = "Notepad";
     focus.focusOf[kEditor] = kEditorField;
-    focus.classOf[WindowHandle{0x700}] = "Shell_TrayWnd";
+    focus.classOf[WindowHandle{0x710}] = "Shell_TrayWnd";
     focus.foreground = kEditor;
     ASSERT_TRUE(service.Create(kFrame));
     EXPECT_EQ(service.m_hWndTarget, kEditor);
     EXPECT_EQ(service.m_hWndTargetFocus, kEditorField);
 
-    for (WindowHandle w : {kFrame, WindowHandle{0x700}, NO_WINDOW}) {
+    for (WindowHandle w : {kFrame, WindowHandle{0x710}, NO_WINDOW, hotWindows.handle}) {
         focus.foreground = w;
         service.RememberTarget();
         EXPECT_EQ(service.m_hWndTarget, kEditor) << static_cast<uintptr_t>(w);
