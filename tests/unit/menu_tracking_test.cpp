@@ -181,8 +181,7 @@ TEST_F(MenuTracking, ContextMenuPopupsFollowTheHighlightedEntry) {
     state.m_dwOptions |= OPT_SCHEDULER_ON;
     Highlight(1, item);
     tracking.OpenContextMenu();
-    EXPECT_TRUE(menus.contexts.back().paused);
-    EXPECT_TRUE(menus.contexts.back().schedulerOn);
+    EXPECT_TRUE(menus.contexts.back().paused && menus.contexts.back().schedulerOn);
 }
 
 TEST_F(MenuTracking, AContextCommandClosesTheMainMenuAndActsOnTheRememberedEntry) {
@@ -200,9 +199,8 @@ TEST_F(MenuTracking, AContextCommandClosesTheMainMenuAndActsOnTheRememberedEntry
     EXPECT_EQ(state.m_hTrackedMenu, NO_MENU);
     EXPECT_EQ(menus.cancels, 1);
     EXPECT_EQ(window.posted, (Posted{{2, ID_PASTE_UPPER}, {0, ID_RELEASE_CUTS}}));
-    EXPECT_EQ(state.m_pSelItem, second);
-    EXPECT_EQ(state.m_strSelPath, "old path");
-    EXPECT_EQ(state.m_nPendingCmd, 0);
+    EXPECT_EQ(std::tie(state.m_pSelItem, state.m_strSelPath, state.m_nPendingCmd),
+              std::make_tuple(second, std::string("old path"), 0));
 
     // The service's own commands run at once; leaving without a command leaves the main
     // menu open.
@@ -243,11 +241,10 @@ TEST_F(MenuTracking, TheHighlightOfAContextMenuIsItsLastSelection) {
 
 TEST_F(MenuTracking, TypedLettersQueueTheirCommand) {
     Highlight(3, nullptr);
-    EXPECT_EQ(tracking.OnMenuChar('h', 5), (intptr_t(2) << 16) | 2);
-    EXPECT_EQ(state.m_nQueuedCmd, ID_PASTE_HTML);
-    state.m_nQueuedCmd = 0;
     EXPECT_EQ(tracking.OnMenuChar('?', 5), 0);
     EXPECT_EQ(state.m_nQueuedCmd, 0);
+    EXPECT_EQ(tracking.OnMenuChar('h', 5), (intptr_t(2) << 16) | 2);
+    EXPECT_EQ(state.m_nQueuedCmd, ID_PASTE_HTML);
 }
 
 TEST_F(MenuTracking, DropsOnTheMenuMoveOrCopyItems) {
@@ -267,6 +264,7 @@ TEST_F(MenuTracking, DropsOnTheMenuMoveOrCopyItems) {
     ASSERT_EQ(state.m_activeList.size(), 3u);
     EXPECT_EQ(state.m_activeList[0].get(), two);
     EXPECT_EQ(state.m_activeList[2].get(), one);
+    EXPECT_EQ(state.m_pSelItem, nullptr) << "the highlighted item may have moved";
     EXPECT_EQ(window.posted, (Posted{{0, ID_SAVE_AND_RELOAD}}));
 
     // Copied (Ctrl) onto a collection's entry: the collection gets a copy at its head.
