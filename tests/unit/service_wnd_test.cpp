@@ -171,9 +171,11 @@ TEST_F(ServiceTest, TheScheduleDialogsOkKeepsWhatTheUserMade) {
     service.m_pScheduleEditor = &editor;
     ASSERT_TRUE(service.Create(kFrame));
     CClipItem* item = AddActive("old.wav");
+    item->type = CLIP_RTF; // the play list becomes plain text
     EditItemSchedule(service, store, *item);
     EXPECT_EQ(item->caption, "News <07:00,*,*,* *:* *:*,* *:*,*,*,* 01>");
     EXPECT_EQ(item->text, "news.wav");
+    EXPECT_EQ(item->type, CLIP_TEXT);
     EXPECT_EQ(log.Count("save active"), 1);
 }
 // Rename asks about the highlighted item; bits beyond the id make no command; while an
