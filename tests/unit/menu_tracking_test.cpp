@@ -202,20 +202,23 @@ TEST_F(MenuTracking, AContextCommandClosesTheMainMenuAndActsOnTheRememberedEntry
     EXPECT_EQ(std::tie(state.m_pSelItem, state.m_strSelPath, state.m_nPendingCmd),
               std::make_tuple(second, std::string("old path"), 0));
 
-    // The service's own commands run at once; leaving without a command leaves the main
-    // menu open.
+    // The service's own commands run at once, a style once the menus have closed; leaving
+    // without a command leaves the main menu open.
     window.posted.clear();
-    for (unsigned command : {unsigned(ID_PAUSE_SERVICE), 0u}) {
+    for (unsigned command : {unsigned(ID_PAUSE_SERVICE), unsigned(ID_HOT_STYLE_FIRST), 0u}) {
         menus.onContextMenu = [command](int) { return command; };
         tracking.OpenContextMenu();
         EXPECT_EQ(state.m_nPendingCmd, 0);
     }
-    EXPECT_EQ(menus.cancels, 2);
-    EXPECT_EQ(window.posted, (Posted{{0, ID_RELEASE_CUTS}, {0, ID_RELEASE_CUTS}}));
+    EXPECT_EQ(menus.cancels, 3);
+    EXPECT_EQ(window.posted, (Posted{{0, ID_RELEASE_CUTS},
+                                     {0, ID_HOT_STYLE_FIRST}, // once the menus have closed
+                                     {0, ID_RELEASE_CUTS},
+                                     {0, ID_RELEASE_CUTS}}));
     // A right click inside a context menu closes it before the next one opens.
     state.m_hTrackedMenu = MenuHandle{0xCC};
     tracking.OpenContextMenu();
-    EXPECT_EQ(menus.cancels, 3);
+    EXPECT_EQ(menus.cancels, 4);
 }
 
 TEST_F(MenuTracking, SaveAndReloadForgetsPointersIntoTheOldListsAndShowsBusy) {
