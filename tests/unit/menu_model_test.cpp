@@ -179,6 +179,8 @@ TEST(TimeEntries, PatternsFromLanguageLibrariesAreNeverTrustedAsFormats) {
     t.hour = 21, t.minute = 15, t.second = 0, t.month = 9;
     EXPECT_EQ(FormatLocalTime("Time: %H:%M:%S ...", t), "Time: 21:15:00 ...");
     EXPECT_EQ(FormatLocalTime("%I %p, 100%%", t), "09 PM, 100%");
+    t.hour = 12;
+    EXPECT_EQ(FormatLocalTime("%I %p", t), "12 PM") << "noon";
     t.dayOfWeek = 7; // out of range: no name is read beyond the table
     EXPECT_EQ(FormatLocalTime("%m/%A", t), "09/?");
     // Conversions that are not time conversions stay as text; a lone % at the end too.

@@ -101,6 +101,10 @@ TEST(PreferenceMarks, FollowTheRecord) {
     ASSERT_EQ(m.enabled.size(), 3u);
     EXPECT_TRUE(!m.enabled[0].second && m.enabled[1].second && !m.enabled[2].second);
     EXPECT_EQ(PreferenceMarks(ID_INSERT_HEAD, prefs, facts).helpId, ID_INSERT_MENU);
+    EXPECT_EQ(PreferenceMarks(ID_PASTE_TEXT, prefs, facts).helpId, ID_PASTE_AS);
+    // The paste popup marks its one check box, and no other popup's.
+    const auto checks = PreferenceMarks(ID_PASTE_SHIFT_INS, prefs, facts).marks.checks;
+    EXPECT_EQ(checks, (std::vector<std::pair<unsigned, bool>>{{ID_PASTE_DROP_FILE, false}}));
     facts.firstIsPopup = true; // the Preferences popup itself
     EXPECT_EQ(PreferenceMarks(ID_MAX_ITEMS, prefs, facts).helpId, ID_PREFERENCES);
 }

@@ -177,6 +177,13 @@ TEST_F(ServiceTest, TheScheduleDialogsOkKeepsWhatTheUserMade) {
     EXPECT_EQ(item->text, "news.wav");
     EXPECT_EQ(item->type, CLIP_TEXT);
     EXPECT_EQ(log.Count("save active"), 1);
+    // An item of an external collection: that collection is marked changed and saved.
+    CClipItem collection;
+    item->owner = &collection;
+    EditItemSchedule(service, store, *item);
+    EXPECT_TRUE(collection.flags & CLIP_MODIFIED);
+    EXPECT_EQ(log.Count("save modified"), 1);
+    item->owner = nullptr;
 }
 // Rename asks about the highlighted item; bits beyond the id make no command; while an
 // entry is dragged no command runs at all.
