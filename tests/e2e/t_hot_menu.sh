@@ -22,6 +22,9 @@ start_quillbox
 wait_frame
 wait_for "the collapsed hot-menu to be its caption only" height_is -lt 30
 assert_eq "$l $t" "$X $Y" "the collapsed hot-menu's place"
+# The caption's picture: a free service's green round the clip's white wire.
+wait_for "the caption's picture" pixel_is $((X + 16)) $((Y + 10)) "#2E9A3C"
+assert_eq "$(pixel $((X + 7)) $((Y + 10)))" "#FFFFFF" "the clip's wire in the caption"
 caption=$((b - t)) # with the upper frame
 shot hot-menu-collapsed
 
