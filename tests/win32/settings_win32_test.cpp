@@ -70,22 +70,15 @@ TEST(SettingsFileWin32, EntriesAndTheMenuFontTheyGive) {
     Win32IniFile ini;
     const std::string file = temp / "quillbox.ini";
     const int dpi = ScreenDpiY();
-    LOGFONTA lf = {};
-    HFONT font = CreateMenuFont(ini); // no settings file: the default
-    ASSERT_NE(font, nullptr);
-    GetObjectA(font, sizeof lf, &lf);
-    DeleteObject(font);
-    EXPECT_STREQ(lf.lfFaceName, "MS Sans Serif");
-    EXPECT_EQ(lf.lfHeight, -MulDiv(8, dpi, 72));
-
     EXPECT_EQ(ini.ReadString(file, "Configuration", "Font", "dflt"), "dflt");
     ASSERT_TRUE(ini.WriteString(file, "Configuration", "Font", "Arial,10,204,1"));
     ASSERT_TRUE(ini.WriteString(file, "Configuration", "Long", std::string(3000, 'z')));
     // (The file as written and read back, the player's script shows.)
     EXPECT_EQ(ini.ReadString(file, "Configuration", "Long", ""), std::string(3000, 'z'));
 
-    font = CreateMenuFont(ini);
+    HFONT font = CreateMenuFont(ini);
     ASSERT_NE(font, nullptr);
+    LOGFONTA lf = {};
     GetObjectA(font, sizeof lf, &lf);
     DeleteObject(font);
     EXPECT_STREQ(lf.lfFaceName, "Arial");
