@@ -19,12 +19,13 @@ class ProbeWindow final : public CWindow {
 public:
     std::vector<UINT> seen;
     bool failCreate = false;
-    bool throwOnUser = false;
+    bool throwOnApp = false;
 
     ~ProbeWindow() override {
         if (Handle())
             DestroyWindow(Handle());
     }
+    bool CreateAsDialog() { return CreateDialogObject(IDD_HOT_WINDOW, nullptr); }
     bool Create() {
         if (!RegisterWindowClass(kProbeClass))
             return false;
@@ -42,8 +43,8 @@ protected:
         switch (msg) {
         case WM_CREATE:
             return failCreate ? -1 : 0;
-        case WM_USER:
-            if (throwOnUser)
+        case WM_APP:
+            if (throwOnApp)
                 throw std::runtime_error("handler failed");
             return 42;
         default:
@@ -52,16 +53,22 @@ protected:
     }
 };
 
+// A window's handler and a dialog's (answered by the dialog manager's default).
 TEST(Window, AnExceptionInAHandlerStaysInsideTheWindowProcedure) {
-    ProbeWindow probe;
-    ASSERT_TRUE(probe.Create());
-    probe.throwOnUser = true;
-    LRESULT result = 1;
-    EXPECT_NO_THROW(result = SendMessageA(probe.Handle(), WM_USER, 0, 0));
-    EXPECT_EQ(result, 0) << "default processing answers instead";
-    EXPECT_TRUE(IsWindow(probe.Handle()));
-    probe.throwOnUser = false;
-    EXPECT_EQ(SendMessageA(probe.Handle(), WM_USER, 0, 0), 42);
+    for (bool dialog : {false, true}) {
+        SCOPED_TRACE(dialog ? "dialog" : "window");
+        ProbeWindow probe;
+        ASSERT_TRUE(dialog ? probe.CreateAsDialog() : probe.Create());
+        probe.throwOnApp = true;
+        LRESULT result = 1;
+        EXPECT_NO_THROW(result = SendMessageA(probe.Handle(), WM_APP, 0, 0));
+        EXPECT_EQ(result, 0) << "default processing answers instead";
+        EXPECT_TRUE(IsWindow(probe.Handle()));
+        probe.throwOnApp = false;
+        EXPECT_EQ(SendMessageA(probe.Handle(), WM_APP, 0, 0), 42);
+        DestroyWindow(probe.Handle());
+        EXPECT_EQ(probe.Handle(), nullptr);
+    }
 }
 
 TEST(Window, AFailedCreateLeavesNoHandle) {
@@ -87,30 +94,4 @@ TEST(Window, TheHandleEndsWithTheWindowAndTheWindowWithTheObject) {
     EXPECT_FALSE(IsWindow(hwnd));
 }
 
-// A dialog of the program's template served by the same base.
-class ProbeDialog final : public CWindow {
-public:
-    bool Create() { return CreateDialogObject(IDD_HOT_WINDOW, nullptr); }
-    ~ProbeDialog() override {
-        if (Handle())
-            DestroyWindow(Handle());
-    }
-
-protected:
-    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override {
-        if (msg == WM_APP)
-            throw std::runtime_error("handler failed");
-        return DefaultProc(msg, wParam, lParam);
-    }
-};
-
-TEST(Window, ADialogsFailedHandlerIsAnsweredByTheManagersDefault) {
-    ProbeDialog probe;
-    ASSERT_TRUE(probe.Create());
-    LRESULT result = 1;
-    EXPECT_NO_THROW(result = SendMessageA(probe.Handle(), WM_APP, 0, 0));
-    EXPECT_EQ(result, 0);
-    DestroyWindow(probe.Handle());
-    EXPECT_EQ(probe.Handle(), nullptr);
-}
 } // namespace
