@@ -75,37 +75,28 @@ private:
     HGDIOBJ m_old = nullptr;
 };
 
-// A packed 24-bit DIB of `width` x `rows.size()` pixels, rows given top first; stored
-// bottom-up, or top-down (negative height) when asked.
-std::vector<uint8_t> Dib24(int width, const std::vector<std::vector<COLORREF>>& rows,
-                           bool topDown) {
-    const int height = static_cast<int>(rows.size());
-    const int stride = (width * 3 + 3) / 4 * 4;
+// A packed 24-bit 2 x 2 DIB, red and green over blue and white; stored bottom-up, or
+// top-down (negative height) when asked.
+std::vector<uint8_t> FourColours(bool topDown) {
     BITMAPINFOHEADER h = {};
     h.biSize = sizeof h;
-    h.biWidth = width;
-    h.biHeight = topDown ? -height : height;
+    h.biWidth = 2;
+    h.biHeight = topDown ? -2 : 2;
     h.biPlanes = 1;
     h.biBitCount = 24;
     h.biCompression = BI_RGB;
-    h.biSizeImage = stride * height;
-    std::vector<uint8_t> dib(sizeof h + size_t(stride) * height, 0);
+    h.biSizeImage = 16; // two rows of 6 bytes, padded to 8
+    std::vector<uint8_t> dib(sizeof h + 16, 0);
     std::memcpy(dib.data(), &h, sizeof h);
-    for (int y = 0; y < height; ++y) {
-        const int stored = topDown ? y : height - 1 - y;
-        uint8_t* row = dib.data() + sizeof h + size_t(stored) * stride;
-        for (int x = 0; x < width; ++x) {
-            row[3 * x] = GetBValue(rows[y][x]);
-            row[3 * x + 1] = GetGValue(rows[y][x]);
-            row[3 * x + 2] = GetRValue(rows[y][x]);
+    const COLORREF pixels[2][2] = {{kRed, kGreen}, {kBlue, kWhite}};
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 2; ++x) {
+            uint8_t* p = dib.data() + sizeof h + 8 * (topDown ? y : 1 - y) + 3 * x;
+            p[0] = GetBValue(pixels[y][x]);
+            p[1] = GetGValue(pixels[y][x]);
+            p[2] = GetRValue(pixels[y][x]);
         }
-    }
     return dib;
-}
-
-// Red, green over blue, white.
-std::vector<uint8_t> FourColours(bool topDown) {
-    return Dib24(2, {{kRed, kGreen}, {kBlue, kWhite}}, topDown);
 }
 
 CClipItem BitmapItem(std::vector<uint8_t> dib) {
