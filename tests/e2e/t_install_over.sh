@@ -12,6 +12,12 @@ uninstall_value() { # NAME: of the program's entry in the list of installed prog
 }
 # The program's shortcut in the Start menu's programs folder, when there is one.
 shortcut_file() { find "$WINEPREFIX/drive_c/users" -path '*Programs/Quillbox.lnk' 2>/dev/null | head -n 1; }
+# shortcut_has FILE TARGET NAME: the shell link holds TARGET as its path (ANSI) and NAME as
+# its description (UTF-16); each ends there.
+shortcut_has() {
+    python3 -c 'import sys; d = open(sys.argv[1], "rb").read(); t, n = sys.argv[2:]
+sys.exit(t.encode() + b"\0" not in d or (n + "\0").encode("utf-16-le") not in d)' "$@"
+}
 # answer TITLE BUTTON [TEXT [SHOT]]: the question TITLE (asking TEXT; its screenshot SHOT)
 # answered by a click on Yes (6) or No (7).
 answer() {
@@ -45,7 +51,7 @@ ls "$QBX_PROGRAM_DIR" | grep -qix 'quillbox.old' || fail "no quillbox.old beside
 assert_eq "$(autostart_value)" "$exe" "autostart value after the installation"
 assert_eq "$(uninstall_value UninstallString)" "$exe UNINSTALL" "uninstall command of the installed-programs entry"
 assert_eq "$(uninstall_value DisplayName)" "Quillbox" "name in the installed-programs list"
-[ -n "$(shortcut_file)" ] || fail "no Quillbox shortcut in the Start menu's programs folder"
+assert_true "the shortcut leads to $exe, described Quillbox" shortcut_has "$(shortcut_file)" "$exe" Quillbox
 
 start_quillbox UNINSTALL
 answer "Uninstall Quillbox" 7 "Are you sure you want to uninstall Quillbox?" uninstall-question
