@@ -78,20 +78,4 @@ TEST(Window, AFailedCreateLeavesNoHandle) {
     EXPECT_EQ(probe.Handle(), nullptr);
     EXPECT_LT(probe.Position(WM_NCDESTROY), probe.seen.size()) << "destroyed after the failure";
 }
-
-TEST(Window, TheHandleEndsWithTheWindowAndTheWindowWithTheObject) {
-    HWND hwnd = nullptr;
-    {
-        ProbeWindow probe;
-        ASSERT_TRUE(probe.Create());
-        hwnd = probe.Handle();
-        DestroyWindow(hwnd);
-        EXPECT_EQ(probe.Handle(), nullptr);
-        EXPECT_EQ(probe.seen.back(), static_cast<UINT>(WM_NCDESTROY));
-        ASSERT_TRUE(probe.Create()) << "the object can make a new window";
-        hwnd = probe.Handle();
-    }
-    EXPECT_FALSE(IsWindow(hwnd));
-}
-
 } // namespace
