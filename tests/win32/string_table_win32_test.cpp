@@ -7,19 +7,11 @@
 #include <map>
 #include <string>
 
-namespace {
-const std::map<unsigned, std::string>& GeneratedTable() {
-    static const std::map<unsigned, std::string> table = {
+TEST(ProgramStringTable, NativeCopyEqualsTheCompiledResources) {
+    const std::map<unsigned, std::string> table = {
 #include "ui_strings_table.inc"
     };
-    return table;
-}
-} // namespace
-
-TEST(ProgramStringTable, NativeCopyEqualsTheCompiledResources) {
-    const auto& table = GeneratedTable();
-    if (table.empty())
-        GTEST_SKIP() << "the resource scripts hold no string table";
+    ASSERT_FALSE(table.empty()) << "the resource scripts hold no string table";
     for (const auto& entry : table) {
         std::string text;
         bool found = ProgramResources().LoadText(entry.first, text);
