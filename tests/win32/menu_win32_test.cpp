@@ -5,13 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 #include "fakes/fake_registry_lists.h"
 #include "handles.h"
 #include "menu_draw.h"
 #include "menu_entries.h"
-#include "platform/ui_strings.h"
 #include "resource.h"
 #include "store/preferences.h"
 #include "ui/menu_ids.h"
@@ -132,36 +130,4 @@ TEST(ContextMenus, EveryPopupHasPreferencesAndTheSchedulerCommandThatApplies) {
     EXPECT_EQ(GetMenuState(on.Popup(), ID_SCHEDULER_START, MF_BYCOMMAND), UINT(-1));
     EXPECT_NE(GetMenuState(on.Popup(), ID_SCHEDULER_STOP, MF_BYCOMMAND), UINT(-1));
     EXPECT_EQ(ContextMenu(6, false, false).Popup(), nullptr);
-}
-
-TEST(ContextMenus, EveryCommandHasItsHelpTextAndItsPopupsTheirPictures) {
-    UniqueMenu all(LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME)));
-    ASSERT_TRUE(all);
-    std::vector<HMENU> todo{all.Get()};
-    int commands = 0;
-    while (!todo.empty()) {
-        HMENU m = todo.back();
-        todo.pop_back();
-        for (int pos = 0; pos < GetMenuItemCount(m); ++pos) {
-            if (HMENU sub = GetSubMenu(m, pos)) {
-                todo.push_back(sub);
-                continue;
-            }
-            const UINT id = GetMenuItemID(m, pos);
-            if (id == 0)
-                continue; // separator
-            ++commands;
-            EXPECT_GE(id, 32773u);
-            EXPECT_LE(id, 32899u);
-            EXPECT_FALSE(LoadUiString(id).empty()) << "no help text for " << id;
-            if (id >= ID_PASTE_ALL && id <= ID_CLOSE) {
-                EXPECT_NE(LoadMenuIcon(id - 30000), nullptr) << id;
-            }
-        }
-    }
-    EXPECT_GT(commands, 100);
-    for (unsigned picture : {150u, 151u, 152u, 178u, 179u, 180u, 183u, 184u, 187u})
-        EXPECT_NE(LoadMenuIcon(picture), nullptr) << picture;
-    for (unsigned picture = 154; picture <= 177; ++picture)
-        EXPECT_NE(LoadMenuIcon(picture), nullptr) << picture;
 }
