@@ -60,25 +60,6 @@ public:
     intptr_t Send(PlayerCommand, intptr_t) override { return 0; }
 };
 
-struct Players {
-    CPlayers players{PlayerPorts{std::make_shared<Win32WaveOut>(), std::make_shared<Win32Mci>(),
-                                 std::make_shared<Win32FileLister>(), std::make_shared<NoMedia>(),
-                                 std::make_shared<Win32Clock>(), StartDetachedThread,
-                                 "c:\\quillbox.exe"}};
-    // The status texts seen until the player's run ended.
-    std::vector<std::string> Watch(uint64_t run) {
-        std::vector<std::string> seen;
-        PumpUntil([&] {
-            const std::string status = players.Status();
-            if (seen.empty() || seen.back() != status)
-                seen.push_back(status);
-            return !players.IsRunning(run);
-        });
-        seen.push_back(players.Status());
-        return seen;
-    }
-};
-
 } // namespace
 
 TEST(PlayersWin32, SkipEndsTheMciClipAndTheListGoesOn) {
@@ -86,14 +67,21 @@ TEST(PlayersWin32, SkipEndsTheMciClipAndTheListGoesOn) {
     WriteWave(dir / "long.wav", 30000);
     WriteWave(dir / "short.wav", 300);
     std::fclose(std::fopen((dir / "text.wav").c_str(), "wb")); // not a wave file
-    Players p;
+    CPlayers players{PlayerPorts{std::make_shared<Win32WaveOut>(), std::make_shared<Win32Mci>(),
+                                 std::make_shared<Win32FileLister>(), std::make_shared<NoMedia>(),
+                                 std::make_shared<Win32Clock>(), StartDetachedThread,
+                                 "c:\\quillbox.exe"}};
     const uint64_t run =
-        p.players.Start(PlayerKind::Mci, MakePlayHeader({}) + dir / "text.wav\r\n" +
-                                             dir / "long.wav\r\n" + dir / "short.wav");
-    ASSERT_TRUE(PumpUntil([&] { return p.players.Status() == "long.wav"; })) << p.players.Status();
-    ASSERT_TRUE(PumpUntil([&] { return p.players.Progress().position >= 0; }));
-    p.players.SkipMciClip();
-    const std::vector<std::string> seen = p.Watch(run);
+        players.Start(PlayerKind::Mci, MakePlayHeader({}) + dir / "text.wav\r\n" +
+                                           dir / "long.wav\r\n" + dir / "short.wav");
+    ASSERT_TRUE(PumpUntil([&] { return players.Status() == "long.wav"; })) << players.Status();
+    ASSERT_TRUE(PumpUntil([&] { return players.Progress().position >= 0; }));
+    players.SkipMciClip();
+    std::vector<std::string> seen; // the status texts until the run ended
+    PumpUntil([&] {
+        seen.push_back(players.Status());
+        return !players.IsRunning(run);
+    });
     EXPECT_NE(std::find(seen.begin(), seen.end(), "short.wav"), seen.end()) << seen.front();
 }
 
