@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <cstring>
 #include <initializer_list>
-#include <memory>
 #include <vector>
 
 #include "draw_bitmap.h"
@@ -112,8 +111,7 @@ TEST(DrawBitmap, BottomUpAndTopDownPicturesDrawUprightAtTheirOwnSize) {
         SCOPED_TRACE(topDown ? "top-down" : "bottom-up");
         PixelCanvas canvas(4, 4, kBack);
         ASSERT_TRUE(canvas.Ready());
-        const RECT box = {0, 0, 4, 4};
-        EXPECT_TRUE(DrawBitmap(BitmapItem(FourColours(topDown)), canvas.Dc(), box));
+        EXPECT_TRUE(DrawBitmap(BitmapItem(FourColours(topDown)), canvas.Dc(), {0, 0, 4, 4}));
         EXPECT_EQ(canvas.At(1, 1), kRed);
         EXPECT_EQ(canvas.At(2, 1), kGreen);
         EXPECT_EQ(canvas.At(1, 2), kBlue);
@@ -172,12 +170,11 @@ TEST(DrawBitmap, OtherKindsAndUnusableDibsDrawNothing) {
                             RunLengthGreen(0), RunLengthGreen(5)})
         items.push_back(BitmapItem(dib));
 
-    const RECT box = {0, 0, 4, 4};
     for (size_t i = 0; i < items.size(); ++i) {
         SCOPED_TRACE(i);
         PixelCanvas canvas(4, 4, kBack);
         ASSERT_TRUE(canvas.Ready());
-        EXPECT_FALSE(DrawBitmap(items[i], canvas.Dc(), box));
+        EXPECT_FALSE(DrawBitmap(items[i], canvas.Dc(), {0, 0, 4, 4}));
         EXPECT_EQ(canvas.Other(kBack), 0);
     }
 }

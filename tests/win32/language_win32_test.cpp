@@ -23,7 +23,9 @@ std::string FirstMenuText(HMENU menu) {
 } // namespace
 
 TEST(LanguageWin32, TextsAndMenusComeFromTheLibraries) {
-    const std::string path = TestProgramFolder() + "\\testlang\\QuillboxGerman.dll";
+    char exe[MAX_PATH + 1] = "";
+    std::string path(exe, GetModuleFileNameA(nullptr, exe, MAX_PATH));
+    path = path.substr(0, path.find_last_of('\\')) + "\\testlang\\QuillboxGerman.dll";
     Win32LanguageLoader loader;
     auto german = loader.Load(path);
     ASSERT_TRUE(german) << "test library missing: " << path;
@@ -37,7 +39,6 @@ TEST(LanguageWin32, TextsAndMenusComeFromTheLibraries) {
     EXPECT_EQ(FirstMenuText(LoadMenuFrom(IDR_CONTEXT_MENU, german.get(), own)), ownMenu);
 }
 
-// (The German library beside the program is chosen and read by the end-to-end script.)
 TEST(LanguageWin32, AFileThatIsNoLibraryIsRefused) {
     TempFolder temp;
     WriteTextFile(temp / "QuillboxRussian.dll", "not a library");

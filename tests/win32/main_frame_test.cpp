@@ -40,7 +40,6 @@ TEST_F(MainFrameTest, TheServiceWindowUsesTheMenuFontOfTheSettings) {
     HWND service = GetDlgItem(Frame(), 1);
     ASSERT_NE(service, nullptr);
     const HFONT font = reinterpret_cast<HFONT>(SendMessageA(service, WM_GETFONT, 0, 0));
-    EXPECT_NE(font, nullptr);
     EXPECT_EQ(FromHfont(font), frame.Service().m_font);
     EXPECT_EQ(GetObjectType(font), static_cast<DWORD>(OBJ_FONT));
     EXPECT_EQ(log.Count("load active"), 1);

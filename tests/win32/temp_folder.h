@@ -1,6 +1,6 @@
 #pragma once
-// A fresh folder under the system's temporary folder, removed with what it holds; the folder
-// of the running test program; whole files written and read.
+// A fresh folder under the system's temporary folder, removed with what it holds; whole files
+// written and read.
 #include <windows.h>
 
 #include <filesystem>
@@ -31,12 +31,6 @@ public:
 private:
     std::string m_path;
 };
-
-inline std::string TestProgramFolder() {
-    char path[MAX_PATH + 1] = "";
-    std::string p(path, GetModuleFileNameA(nullptr, path, MAX_PATH));
-    return p.substr(0, p.find_last_of('\\'));
-}
 
 inline void WriteTextFile(const std::string& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;

@@ -33,9 +33,6 @@ public:
         return CreateWindowObject(0, kProbeClass, "probe", WS_OVERLAPPEDWINDOW, rect, nullptr,
                                   nullptr);
     }
-    size_t Position(UINT msg) const {
-        return static_cast<size_t>(std::find(seen.begin(), seen.end(), msg) - seen.begin());
-    }
 
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override {
@@ -76,6 +73,7 @@ TEST(Window, AFailedCreateLeavesNoHandle) {
     probe.failCreate = true;
     EXPECT_FALSE(probe.Create());
     EXPECT_EQ(probe.Handle(), nullptr);
-    EXPECT_LT(probe.Position(WM_NCDESTROY), probe.seen.size()) << "destroyed after the failure";
+    EXPECT_NE(std::find(probe.seen.begin(), probe.seen.end(), WM_NCDESTROY), probe.seen.end())
+        << "destroyed after the failure";
 }
 } // namespace
