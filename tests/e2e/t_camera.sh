@@ -39,8 +39,7 @@ close_camera() {
     qbxctl wait-gone "$CAMERA" "$QBX_TIMEOUT" || fail "Esc did not close the Camera"
 }
 
-start_quillbox
-wait_frame
+start_running
 qbxctl hot Quillbox "$QBX_TIMEOUT" >/dev/null || fail "no hot-icon"
 open_camera
 

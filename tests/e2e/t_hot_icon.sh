@@ -49,8 +49,7 @@ drag() {
     xdotool mouseup 1
 }
 
-start_quillbox
-wait_frame
+start_running
 drawn xp-clock "$RES/142_xp_clock.bmp" 4 15
 choose_style 1
 drawn simple "$RES/138_simple.bmp" 3 20

@@ -18,8 +18,7 @@ shot() { screenshot "$1" 360x200+$((X - 20))+$((Y - 20)) 300%; }
 click_button() { hot_place && click_at $((r - 12)) $((t + 11)); }
 
 start_target plain
-start_quillbox
-wait_frame
+start_running
 wait_for "the collapsed hot-menu to be its caption only" height_is -lt 30
 assert_eq "$l $t" "$X $Y" "the collapsed hot-menu's place"
 # The caption's picture: a free service's green round the clip's white wire.

@@ -10,8 +10,7 @@ when=$(date -d "+$ahead min" +%H:%M)
 add_item --text "$command" --caption "Command <$when,*,*,* 00:01 *:*,* *:*,*,*,* 03>"
 qbx_set "m_dwOptions=$(printf '0x%X' $(($(pref m_dwOptions) | 0x40000)))"
 
-start_quillbox
-wait_frame
+start_running
 QBX_TIMEOUT=200 wait_for "the command scheduled for $when to start" grep -q '^ready' "$out.log"
 started=$(stat -c %Y "$out.log")
 assert_eq "$(date -d "@$started" +%H:%M)" "$when" "the minute the command started"

@@ -15,11 +15,13 @@ fail() {
 note() { printf '%s\n' "$*" >&2; }
 
 # wait_for "what is awaited" COMMAND...: polls COMMAND until it succeeds, QBX_TIMEOUT at most.
+# On a timeout the reason also shows what the command SHOWN prints, when that is set.
 wait_for() {
     local what=$1 deadline=$((SECONDS + QBX_TIMEOUT))
     shift
     while ! "$@" >/dev/null 2>&1; do
-        [ "$SECONDS" -lt "$deadline" ] || fail "timed out after ${QBX_TIMEOUT}s waiting for $what"
+        [ "$SECONDS" -lt "$deadline" ] ||
+            fail "timed out after ${QBX_TIMEOUT}s waiting for $what${SHOWN:+ (there: '$($SHOWN)')}"
         sleep 0.2
     done
 }
@@ -61,6 +63,7 @@ start_quillbox() {
     QUILLBOX_PID=$!
     echo "$QUILLBOX_PID" >>"$QBX_PIDS"
 }
+start_running() { start_quillbox && wait_frame; } # and returns once its frame exists
 
 # start_helper WHAT LOG WORD PROGRAM ARGS...: a Windows helper in the background (HELPER_PID),
 # its output appended to LOG; returns once LOG has a line beginning with WORD.
@@ -145,14 +148,8 @@ captions() { items | cut -f4 | paste -sd '|'; }
 newest_is() { [ "$(items | head -n 1 | cut -f"${2:-4}")" = "$1" ]; }
 
 # wait_captions "A|B|C": the collection file holds exactly these items, in this order.
-wait_captions() {
-    local deadline=$((SECONDS + QBX_TIMEOUT))
-    until [ "$(captions)" = "$1" ]; do
-        [ "$SECONDS" -lt "$deadline" ] ||
-            fail "timed out waiting for the items '$1' in Clipboard.qbx (there: '$(captions)')"
-        sleep 0.2
-    done
-}
+captions_are() { [ "$(captions)" = "$1" ]; }
+wait_captions() { SHOWN=captions wait_for "the items '$1' in Clipboard.qbx" captions_are "$1"; }
 
 # The sound output of the Wine prefix is a file (tests/e2e/run) that holds what the test's
 # programs played. Every test starts with it empty and with an empty X clipboard (an earlier
@@ -171,8 +168,7 @@ xoffer() {
 # start_capturing: starts the program and returns once it has joined the clipboard-viewer
 # chain (its frame exists a little earlier) and the next cut counts as a cut.
 start_capturing() {
-    start_quillbox
-    wait_frame
+    start_running
     qbxctl viewer Quillbox "$QBX_TIMEOUT" || fail "Quillbox did not join the clipboard-viewer chain"
     cut_spacing
 }
@@ -321,5 +317,16 @@ cancel_dialog() {
     wait_for "the input dialog to close" dialog_gone
 }
 
-# The application to paste into.
-. "$QBX_ROOT/tests/e2e/lib/paste.sh"
+# start_target [plain|rich]: an application to paste into (tests/e2e/progs/pastetarget.cpp),
+# in front with its control focused. target_text: what its control holds, line ends as LF.
+PASTETARGET="$QBX_BUILD/mingw/e2e/pastetarget.exe"
+TARGET_OUT="$QBX_PROGRAM_DIR/../target"
+start_target() {
+    rm -f "$TARGET_OUT".*
+    start_helper "the target window" "$TARGET_OUT.log" ready "$PASTETARGET" "$TARGET_OUT" "${1:-plain}" 200
+    # Without a window manager the keyboard goes to the window under the pointer.
+    xdotool mousemove 300 300
+}
+target_text() { tr -d '\r' <"$TARGET_OUT.txt" 2>/dev/null; }
+target_text_is() { [ "$(target_text)" = "$1" ]; }
+wait_target_text() { SHOWN=target_text wait_for "the target to hold '$1'" target_text_is "$1"; }
