@@ -73,7 +73,6 @@ grep -qx '2005 The program has saved \$30.00 of your money' <<<"$about" ||
     fail "the savings line after 1000 pastes is wrong: $about"
 grep -qx '2015 Version 3.1' <<<"$about" || fail "no version line: $about"
 read -r left top right bottom < <(sed -n 's/^rect //p' <<<"$about")
-[ -n "$bottom" ] || fail "the About box has no place on the screen: $about"
 screenshot about
 
 # A right click beside the savings line: the formats of the cut, in a box of their own.
