@@ -16,13 +16,14 @@ start_watcher "$watch"
 start_capturing
 wait_captions "cut before the start"
 
-# A right click on the hot-icon opens the main menu; its one item's context menu pauses.
-pause_or_continue() {
+# hot_command ENTRIES K: a right click on the hot-icon opens the main menu of ENTRIES, and
+# context_command chooses entry K from the bottom of the first item's context menu.
+hot_command() {
     qbxctl hot Quillbox "$QBX_TIMEOUT" >/dev/null || fail "no hot-icon"
     click_at 310 210 3
-    context_command 1 0 2
-    wait_for "the menus to close" no_menus
+    context_command "$1" 0 "$2"
 }
+pause_or_continue() { hot_command 1 2 && wait_for "the menus to close" no_menus; }
 pause_or_continue
 cut_spacing
 # Set through the Windows clipboard: a cut taken over from X may bring a second,
@@ -96,9 +97,7 @@ files=$(qbx show "$(program_file Clipboard.qbx)" 1)
 
 # "Close" in the first item's context menu ends the program, which leaves the viewer chain:
 # the watcher after it hears of the next cut.
-qbxctl hot Quillbox "$QBX_TIMEOUT" >/dev/null || fail "no hot-icon"
-click_at 310 210 3
-context_command "$(items | wc -l)" 0 0
+hot_command "$(items | wc -l)" 0
 ended_with "$QUILLBOX_PID" 0 "Quillbox.exe after Close"
 clip_set "cut after the end"
 wait_watched "$watch" "cut after the end"

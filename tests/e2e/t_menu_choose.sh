@@ -7,7 +7,6 @@
 # takes the entry out (on disk at once), "Edit schedule" opens the Schedule dialog, whose
 # title and schedule become the entry's caption, "Rename" asks in the input dialog, and
 # "Remove all" asks, then empties the collection.
-. "$QBX_ROOT/tests/e2e/lib/paste.sh"
 add_item --text "third item"
 add_item --text "second item"
 add_item --text "first item"
@@ -18,6 +17,9 @@ start_capturing
 # of the menu opened from the top edge; "u" the highlighted third ("first item" by now) in
 # upper case.
 target_ends_with() { [[ "$(target_text)" == *"$1" ]]; }
+# context_key ENTRIES N K: in the main menu of ENTRIES, a right click on entry N and the Kth
+# command of its context menu chosen with the keyboard (separators are skipped).
+context_key() { open_menu "$1" && context_menu "$2" && xdotool key --repeat "$3" Down key Return; }
 for road in "hot-key 0 key 2 second_item" "top-edge 2 click 1 third_item" \
     "hot-key 2 key u FIRST_ITEM"; do
     set -- $road # OPENED-BY ROW XDOTOOL-ARGS PASTED
@@ -59,11 +61,8 @@ for road in "right-click THIRD 1 mouse click 3" "shift-f10 FIRST 1 keys key shif
 done
 wait_target_text "second itemthird itemFIRST ITEMTHIRD ITEMFIRST ITEMSECOND ITEM"
 
-# A right click on the second entry, "first item", and "Delete", its eighth command with
-# the keyboard (separators are skipped).
-open_menu 3
-context_menu 1
-xdotool key --repeat 8 Down key Return
+# A right click on the second entry, "first item", and "Delete", its eighth command.
+context_key 3 1 8
 wait_for "the menus to close after \"Delete\"" no_menus
 wait_captions "second item|third item"
 holds_for "nothing is pasted after \"Delete\"" 2 \
@@ -128,9 +127,7 @@ qbxctl wait-gone "Quillbox Schedule" "$QBX_TIMEOUT" || fail "OK did not close th
 menu_shown 2
 xdotool mousemove 1100 700 click 1
 wait_for "the reopened menu to close after a click beside it" no_menus
-open_menu 2
-context_menu 0
-xdotool key --repeat 6 Down key Return
+context_key 2 0 6
 wait_input_dialog
 assert_eq "$(qbxctl text Quillbox 2047 | tr -d '\r')" "second item" "the caption the dialog shows"
 screenshot "input-dialog-text"
@@ -138,16 +135,12 @@ type_in_dialog "renamed item"
 wait_captions "renamed item|Morning news <08:30,*,*,* *:* *:*,* *:*,*,*,* 217>"
 assert_eq "$(qbx show "$(program_file Clipboard.qbx)" 2)" "third item" "the scheduled item's files"
 # "New collection" (the fifth) asks for a name, with "Copy active collection"; cancelled.
-open_menu 2
-context_menu 0
-xdotool key --repeat 5 Down key Return
+context_key 2 0 5
 wait_input_dialog
 screenshot "input-dialog-new-collection"
 cancel_dialog
 # "Remove all" (the ninth) asks first; a click on "Yes" empties the active collection.
-open_menu 2
-context_menu 1
-xdotool key --repeat 9 Down key Return
+context_key 2 1 9
 box=$(qbxctl dialog Quillbox "$QBX_TIMEOUT" | tr -d '\r') || fail "\"Remove all\" did not ask"
 grep -q "remove all items" <<<"$box" || fail "\"Remove all\" asked: $box"
 screenshot "remove-all-question"

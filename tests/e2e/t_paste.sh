@@ -39,23 +39,22 @@ xdotool key Return
 wait_for "the counter's number at the target" pasted "Invoice #7" 1
 wait_for "the menus to close" no_menus
 
+# super_key N TEXT TIMES: Alt+N pastes, TEXT is at the target TIMES times, no menu opened.
 # Alt is held until the paste has arrived, as a person keeps holding it.
-xdotool keydown alt key 1
-wait_for "the rich edit control to hold the pasted words again" pasted 'plain bold words' 2
-assert_true "no menu opens for a super hot key" no_menus
-xdotool keyup alt
+super_key() {
+    xdotool keydown alt key "$1"
+    wait_for "'$2' $3 times at the target after Alt+$1" pasted "$2" "$3"
+    assert_true "no menu opens for Alt+$1" no_menus
+    xdotool keyup alt
+}
+super_key 1 'plain bold words' 2
 # The control's own Rich Text has the item's font, and only the middle word is bold (the
 # control's own text is plain Courier New).
 [[ "$(rich)" == *Arial* ]] || fail "the item's font did not arrive: $(rich)"
 rich | grep -q 'plain *\\b *bold *\\b0' || fail "the middle word is not the only bold one: $(rich)"
 
-xdotool keydown alt key 2
-wait_for "the second item at the target" pasted 'second item' 1
-assert_true "no menu opens for a super hot key" no_menus
-xdotool keyup alt
-xdotool keydown alt key 1
-wait_for "the item last pasted at the target again" pasted 'second item' 2
-xdotool keyup alt
+super_key 2 'second item' 1
+super_key 1 'second item' 2 # the item last pasted
 
 typed=$(target_text)
 xdotool keydown alt key 3

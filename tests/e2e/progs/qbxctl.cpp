@@ -277,9 +277,6 @@ std::string OfferedText() {
         utf8.assign(static_cast<size_t>(n > 0 ? n : 1), '\0');
         WideCharToMultiByte(CP_UTF8, 0, text, -1, &utf8[0], n, nullptr, nullptr);
         utf8.resize(std::strlen(utf8.c_str()));
-        for (char& c : utf8)
-            if (c == '\r' || c == '\n')
-                c = ' ';
         GlobalUnlock(data);
     }
     CloseClipboard();
