@@ -16,7 +16,6 @@ std::vector<std::string> FakeRegistryLists::SubkeyNames(const std::string& key) 
 
 bool FakeRegistryLists::ReadValue(const std::string& key, const std::string& name,
                                   std::vector<uint8_t>& data) const {
-    ++reads;
     auto k = m_values.find(LowerCase(key));
     if (k == m_values.end())
         return false;

@@ -25,7 +25,6 @@ public:
     // Makes `key` a subkey of its parent (the part before the last backslash).
     void AddKey(const std::string& key);
 
-    mutable int reads = 0;
     std::vector<std::string> createdKeys; // keys SubkeyNames had to create
 
 private:
