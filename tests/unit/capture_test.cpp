@@ -328,23 +328,6 @@ TEST_F(CaptureTest, CutsMarkedAsNotToBeKeptAreSkippedWhole) {
     EXPECT_EQ(viewers.forwarded.size(), 6u);
 }
 
-TEST_F(CaptureTest, ABusyClipboardIsTriedAgainBrieflyThenLeft) {
-    clipboard.refuseOpens = 2;
-    CutText("after two tries");
-    EXPECT_EQ(ActiveTexts(), std::vector<std::string>{"after two tries"});
-    EXPECT_EQ(clipboard.opens, 3 + 1) << "the start-up capture opened it once";
-
-    clipboard.refuseOpens = 1000;
-    clock.sleeps.clear();
-    const int opens = clipboard.opens;
-    CutText("never had");
-    EXPECT_EQ(service.m_activeList.size(), 1u);
-    EXPECT_GE(clipboard.opens - opens, 3);
-    EXPECT_LE(clipboard.opens - opens, 5);
-    EXPECT_LE(clock.Slept(), 100u);
-    EXPECT_EQ(viewers.forwarded.size(), 2u);
-}
-
 TEST_F(CaptureTest, ANotificationThatArrivesWhileDataIsRenderedDoesNotDisturbTheCapture) {
     int nested = 0;
     clipboard.onGetData = [&](unsigned) {
