@@ -45,15 +45,6 @@ TEST(ItemRecord, CaptionTypeContentAndHtml) {
     Append(expected, {0x03, '<', 'b', '>'});
     EXPECT_EQ(RecordsOf(dir, items), expected);
     EXPECT_EQ(items[0]->size, dib.size());
-
-    // Unknown types are stored as blocks, like bitmaps.
-    items[0] = Bitmap("odd", {1, 2, 3});
-    items[0]->type = 7;
-    EXPECT_EQ(RecordsOf(dir, items),
-              (Bytes{0x03, 'o', 'd', 'd', 0x07, 0x00, 0x03, 0, 0, 0, 1, 2, 3, 0x00}));
-    ClipList back = ReadItems(dir.Path("r.qbx"));
-    ASSERT_EQ(back.size(), 1u);
-    EXPECT_EQ(back[0]->dib, (Bytes{1, 2, 3}));
 }
 
 TEST(ItemRecord, HostileLengthsEndTheFileWithoutBeingBelieved) {
