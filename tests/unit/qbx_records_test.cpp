@@ -45,38 +45,6 @@ TEST(ItemRecord, CaptionTypeContentAndHtml) {
     Append(expected, {0x03, '<', 'b', '>'});
     EXPECT_EQ(RecordsOf(dir, items), expected);
     EXPECT_EQ(items[0]->size, dib.size());
-
-    // Unknown types are stored as blocks, like bitmaps.
-    items[0] = Bitmap("odd", {1, 2, 3});
-    items[0]->type = 7;
-    EXPECT_EQ(RecordsOf(dir, items),
-              (Bytes{0x03, 'o', 'd', 'd', 0x07, 0x00, 0x03, 0, 0, 0, 1, 2, 3, 0x00}));
-    ClipList back = ReadItems(dir.Path("r.qbx"));
-    ASSERT_EQ(back.size(), 1u);
-    EXPECT_EQ(back[0]->dib, (Bytes{1, 2, 3}));
-}
-
-TEST(ItemRecord, ACutRecordIsDroppedAndTheOnesBeforeKept) {
-    TempProgramFolder dir;
-    ClipList items;
-    items.push_back(Item("one", CLIP_TEXT, "first"));
-    items.push_back(Item("two", CLIP_RTF, "{\\rtf1 second}", "<i>"));
-    ASSERT_TRUE(WriteQbxFile(dir.Path("two.qbx"), QbxLayout::Active, CPreferences(), items));
-    const size_t thirdStart = ReadAll(dir.Path("two.qbx")).size();
-    items.push_back(Bitmap("three", MakeDib(2, 2)));
-    ASSERT_TRUE(WriteQbxFile(dir.Path("full.qbx"), QbxLayout::Active, CPreferences(), items));
-    const Bytes full = ReadAll(dir.Path("full.qbx"));
-
-    // Every cut inside the third record loses only that record.
-    for (size_t cut = thirdStart + 1; cut < full.size(); ++cut) {
-        WriteAll(dir.Path("cut.qbx"), Bytes(full.begin(), full.begin() + cut));
-        QbxReadResult r;
-        ClipList back = ReadItems(dir.Path("cut.qbx"), &r);
-        ASSERT_EQ(back.size(), 2u) << "cut at " << cut;
-        EXPECT_FALSE(r.whole);
-        EXPECT_EQ(r.stopAt, thirdStart);
-        EXPECT_EQ(back[1]->html, "<i>");
-    }
 }
 
 TEST(ItemRecord, HostileLengthsEndTheFileWithoutBeingBelieved) {

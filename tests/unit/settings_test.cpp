@@ -54,9 +54,8 @@ TEST(FontSetting, FieldsDefaultsAndMalformedValues) {
         {"Verdana,abc,204", {"Verdana", -11, 0, 0}},
         {"Verdana,-5,204", {"Verdana", -11, 0, 0}},
         {"Verdana,99999999999999999999,1", {"Verdana", -11, 0, 0}},
-        {"Verdana,9,300,1", {"Verdana", -12, 0, 0}}, // a character set is one byte
-        {"Verdana,9,256,1", {"Verdana", -12, 0, 0}},
-        {"Verdana,0", {"Verdana", 0, 0, 0}}, // the system's default height
+        {"Verdana,9,256,1", {"Verdana", -12, 0, 0}}, // a character set is one byte
+        {"Verdana,0", {"Verdana", 0, 0, 0}},         // the system's default height
         {",10", {"", -13, 0, 0}},
         {"", {"", -11, 0, 0}},
         {"A Face Name Much Longer Than Thirty-One Characters,9",
