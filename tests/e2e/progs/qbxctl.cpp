@@ -380,11 +380,11 @@ int main(int argc, char** argv) {
     }
     if (cmd == "wait-cursor" && argc == 5) {
         const POINT want = {std::atol(argv[2]), std::atol(argv[3])};
-        auto there = [&] {
-            POINT at = {};
-            return GetCursorPos(&at) && at.x == want.x && at.y == want.y;
-        };
-        return Done(WaitFor(seconds, there));
+        POINT at = {-1, -1};
+        if (WaitFor(seconds, [&] { return GetCursorPos(&at) && at.x == want.x && at.y == want.y; }))
+            return 0;
+        std::printf("%ld,%ld\n", at.x, at.y); // where Wine sees it instead
+        return 1;
     }
     if (cmd == "dialog" && argc == 4)
         return Dialog(title, seconds);
