@@ -1,6 +1,7 @@
 #include "store/clip_item.h"
 
 #include "fakes/fake_data_offer.h"
+#include "qbx_test_files.h"
 
 #include <gtest/gtest.h>
 
@@ -9,42 +10,13 @@
 
 namespace {
 
-using Bytes = std::vector<uint8_t>;
-
 // Exactly as long as `bytes`, so that a read past the end trips the sanitizer.
 Bytes Block(const std::string& bytes) {
     return Bytes(bytes.begin(), bytes.end());
 }
 
-Bytes operator+(Bytes a, const Bytes& b) {
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
-}
-
-Bytes WideBlock(const std::u16string& units) {
-    Bytes b;
-    for (char16_t u : units) {
-        b.push_back(static_cast<uint8_t>(u));
-        b.push_back(static_cast<uint8_t>(u >> 8));
-    }
-    return b;
-}
-
 std::unique_ptr<CClipItem> Files(const Bytes& b, bool wide) {
     return CClipItem::FromFileList(b.data(), b.size(), wide);
-}
-
-// A BITMAPINFOHEADER of w x h at 24 bits and 16 bytes of pixels.
-Bytes Dib24(int32_t w, int32_t h) {
-    Bytes b(40 + 16, 0);
-    for (int i = 0; i < 4; ++i) {
-        b[4 + i] = static_cast<uint8_t>(uint32_t(w) >> (8 * i));
-        b[8 + i] = static_cast<uint8_t>(uint32_t(h) >> (8 * i));
-    }
-    b[0] = 40;
-    b[12] = 1;
-    b[14] = 24;
-    return b;
 }
 
 } // namespace
@@ -77,9 +49,9 @@ TEST(ClipItem, FileListsNameTheFirstFileAndStayInsideTheirBlock) {
         // No terminating empty path and no final NUL: the cut path is kept, nothing more read.
         {Block("C:\\one"), false, "C:\\one\r\n", "one"},
         {Bytes(), false, "", ""},
-        {WideBlock(std::u16string(u"C:\\\u0414\u043E\u043A\\f.doc\0D:\\g\0\0", 19)), true,
+        {Utf16Bytes(std::u16string(u"C:\\\u0414\u043E\u043A\\f.doc\0D:\\g\0\0", 19)), true,
          "C:\\???\\f.doc\r\nD:\\g\r\n", "f.doc + 1 file"},
-        {WideBlock(u"C:\\a") + Bytes{'Z'}, true, "C:\\a\r\n", "a"}, // an odd byte: no unit
+        {Block(std::string("C\0:\0\\\0a\0Z", 9)), true, "C:\\a\r\n", "a"}, // an odd byte: no unit
     };
     for (const auto& c : cases) {
         auto item = Files(c.block, c.wide);
@@ -91,21 +63,21 @@ TEST(ClipItem, FileListsNameTheFirstFileAndStayInsideTheirBlock) {
     EXPECT_EQ(CClipItem::FromFileList(nullptr, 0, true)->text, "");
 
     auto wideList =
-        Files(WideBlock(std::u16string(u"C:\\\u0414\u043E\u043A\\f.doc\0D:\\g\0\0", 19)), true);
+        Files(Utf16Bytes(std::u16string(u"C:\\\u0414\u043E\u043A\\f.doc\0D:\\g\0\0", 19)), true);
     EXPECT_EQ(wideList->wideText, u"C:\\\u0414\u043E\u043A\\f.doc\r\nD:\\g\r\n");
-    auto named = Files(WideBlock(u"C:\\\u65E5\u672C 0123456789012345678901234567890.txt"), true);
+    auto named = Files(Utf16Bytes(u"C:\\\u65E5\u672C 0123456789012345678901234567890.txt"), true);
     EXPECT_EQ(named->ShownWideCaption(), u"\u65E5\u672C 0123456789012345678901234567890.txt")
         << "a file's name is its caption, however long";
     named->caption = "renamed";
     EXPECT_EQ(named->ShownWideCaption(), u"") << "a rename outdates the wide caption";
     const std::u16string longPath = u"C:\\" + std::u16string(300, u'p');
-    auto cut = Files(WideBlock(longPath + std::u16string(u"\0E:\\e\0\0", 7)), true);
+    auto cut = Files(Utf16Bytes(longPath + std::u16string(u"\0E:\\e\0\0", 7)), true);
     EXPECT_EQ(cut->text, "C:\\" + std::string(257, 'p') + "\r\nE:\\e\r\n");
 }
 
 TEST(ClipItem, BitmapCounterNumbersOneTo200AndACopyLeavesFileAndChildrenBehind) {
     uint8_t counter = 199;
-    auto original = CClipItem::FromDib(Dib24(2, 2), counter);
+    auto original = CClipItem::FromDib(InfoDib(2, 2, 24, 56), counter);
     EXPECT_EQ(std::make_tuple(original->caption, counter, original->size),
               std::make_tuple("Bitmap 200 (2x2x16M) 24 bits True Color", uint8_t(0), 56u));
     CClipItem owner;
@@ -118,7 +90,7 @@ TEST(ClipItem, BitmapCounterNumbersOneTo200AndACopyLeavesFileAndChildrenBehind) 
     original->dib[40] = 0x77;
     EXPECT_EQ(std::make_tuple(copy.dib[40], copy.fileOffset, copy.children.size(), copy.owner,
                               copy.caption, copy.flags),
-              std::make_tuple(uint8_t(0), 0u, size_t(0), &owner, original->caption,
+              std::make_tuple(uint8_t(40), 0u, size_t(0), &owner, original->caption,
                               uint16_t(CLIP_HAS_HTML)));
 }
 
@@ -156,25 +128,22 @@ TEST(ClipItem, KindDecidesTextLikenessExtensionAndPreviewSize) {
             EXPECT_EQ(item.GetPreviewSize(), (PixelSize{240, 160})) << c.type;
         }
     }
-}
-
-// A picture is previewed at its own size up to 240 x 160; larger ones at 240 x 160, and
-// unusable ones as a 32 x 32 placeholder.
-TEST(ClipItem, PicturePreviewSize) {
+    // A picture is previewed at its own size up to 240 x 160; larger ones at 240 x 160, and
+    // unusable ones as a 32 x 32 placeholder.
     const struct {
         Bytes dib;
         PixelSize size;
-    } cases[] = {
-        {Dib24(240, 160), {240, 160}},
-        {Dib24(241, 10), {240, 160}},
-        {Dib24(10, 161), {240, 160}},
-        {Dib24(10, -12), {10, 12}},
-        {Dib24(1, 1), {1, 1}},
-        {Dib24(0, 5), {32, 32}},
-        {Dib24(5, -2147483647 - 1), {32, 32}},
+    } pictures[] = {
+        {InfoDib(240, 160, 24, 56), {240, 160}},
+        {InfoDib(241, 10, 24, 56), {240, 160}},
+        {InfoDib(10, 161, 24, 56), {240, 160}},
+        {InfoDib(10, -12, 24, 56), {10, 12}},
+        {InfoDib(1, 1, 24, 56), {1, 1}},
+        {InfoDib(0, 5, 24, 56), {32, 32}},
+        {InfoDib(5, -2147483647 - 1, 24, 56), {32, 32}},
         {Bytes(30, 0), {32, 32}},
     };
-    for (const auto& c : cases) {
+    for (const auto& c : pictures) {
         CClipItem item;
         item.type = CLIP_BITMAP;
         item.dib = c.dib;

@@ -7,6 +7,7 @@
 
 #include "fakes/fake_document_shell.h"
 #include "fakes/fake_registry_lists.h"
+#include "qbx_test_files.h"
 #include "store/text_rules.h"
 #include "ui/menu_ids.h"
 #include "ui/openers.h"
@@ -30,22 +31,13 @@ std::string Shape(const MenuModel& menu) {
     return out;
 }
 
-std::vector<uint8_t> Utf16Bytes(const std::u16string& s) {
-    std::vector<uint8_t> b;
-    for (char16_t u : s + u'\0') {
-        b.push_back(static_cast<uint8_t>(u & 0xFF));
-        b.push_back(static_cast<uint8_t>(u >> 8));
-    }
-    return b;
-}
-
 // A value of the recent-documents list: the display name, 14 bytes, then the shortcut name.
 std::vector<uint8_t> RecentValue(const std::u16string& display, const std::string& shortcut,
                                  bool wideShortcut) {
-    std::vector<uint8_t> b = Utf16Bytes(display);
+    std::vector<uint8_t> b = Utf16Bytes(display + u'\0');
     b.insert(b.end(), 14, 0x11);
     if (wideShortcut) {
-        std::vector<uint8_t> w = Utf16Bytes(WidenText(shortcut));
+        std::vector<uint8_t> w = Utf16Bytes(WidenText(shortcut) + u'\0');
         b.insert(b.end(), w.begin(), w.end());
     } else {
         b.insert(b.end(), shortcut.begin(), shortcut.end());
@@ -104,6 +96,10 @@ TEST_F(DocumentsMenu, OpenSaveKeepsExistingFilesOnFixedDrivesInListOrder) {
     // bmp kept nothing
     EXPECT_EQ(Shape(*BuildOpenSaveMenu(registry, shell)),
               "Doc[C:\\w\\r.doc#0] txt[C:\\notes\\d.txt#1 C:\\notes\\a.txt#2]");
+    EXPECT_EQ(DriveRootOf("C:\\a\\b.txt"), "C:\\");
+    EXPECT_EQ(DriveRootOf("d:file"), "d:\\");
+    EXPECT_EQ(DriveRootOf("\\\\srv\\share\\x"), "\\");
+    EXPECT_EQ(DriveRootOf(""), "\\");
 }
 
 TEST_F(DocumentsMenu, NoPopupHoldsMoreThan127EntriesAndIdsStopAtTheLastOne) {
@@ -164,23 +160,13 @@ TEST_F(DocumentsMenu, RecentValuesThatEndEarlyAreSkipped) {
     std::u16string name;
     EXPECT_FALSE(ShortcutNameOfRecentValue({}, name));
     std::vector<uint8_t> cut = Utf16Bytes(u"display");
-    cut.insert(cut.end(), 14, 0);
+    EXPECT_FALSE(ShortcutNameOfRecentValue(cut, name)); // no NUL after the display name
+    cut.insert(cut.end(), 2 + 14, 0);
     EXPECT_FALSE(ShortcutNameOfRecentValue(cut, name)); // nothing after the gap
-    std::vector<uint8_t> unterminated = Utf16Bytes(u"display");
-    unterminated.pop_back();
-    unterminated.pop_back();
-    EXPECT_FALSE(ShortcutNameOfRecentValue(unterminated, name));
     // A Cyrillic display name (second byte 4) is stepped over as UTF-16.
     std::vector<uint8_t> ok = RecentValue(u"\u0414\u043e\u043a", "a.lnk", false);
     ASSERT_TRUE(ShortcutNameOfRecentValue(ok, name));
     EXPECT_EQ(name, u"a.lnk");
-}
-
-TEST_F(DocumentsMenu, DriveRootsAsPathSplittingGivesThem) {
-    EXPECT_EQ(DriveRootOf("C:\\a\\b.txt"), "C:\\");
-    EXPECT_EQ(DriveRootOf("d:file"), "d:\\");
-    EXPECT_EQ(DriveRootOf("\\\\srv\\share\\x"), "\\");
-    EXPECT_EQ(DriveRootOf(""), "\\");
 }
 
 TEST_F(DocumentsMenu, OpeningLinesPathsAddressesAndShortcuts) {

@@ -7,39 +7,30 @@
 #include "ui/hot_geometry.h"
 #include "ui/hot_hover.h"
 
+#include "qbx_test_files.h"
+
 #include <tuple>
 
 namespace {
-std::vector<uint8_t> BitmapFileStart(const char* magic, int32_t width, int32_t height,
-                                     uint32_t headerSize = 40) {
-    std::vector<uint8_t> b(14 + 40, 0);
-    b[0] = uint8_t(magic[0]);
-    b[1] = uint8_t(magic[1]);
-    auto put32 = [&](size_t at, uint32_t v) {
-        for (int i = 0; i < 4; ++i)
-            b[at + size_t(i)] = uint8_t(v >> (8 * i));
-    };
-    put32(14, headerSize);
-    put32(18, uint32_t(width));
-    put32(22, uint32_t(height));
-    b[26] = 1;
-    b[28] = 24;
+// A bitmap file's 14-byte header (of which only the magic is read), then the DIB's header.
+Bytes BitmapFileStart(const char* magic, int32_t width, int32_t height, uint32_t headerSize = 40) {
+    Bytes b = {uint8_t(magic[0]), uint8_t(magic[1])};
+    b.resize(14);
+    const Bytes dib = InfoDib(width, height, 24, 40, 0, 0, headerSize);
+    b.insert(b.end(), dib.begin(), dib.end());
     return b;
 }
 
 // (Which frame each state shows, the hot window's keeper tests prove.)
-TEST(HotGeometry, OnlyStyleSixReadsTheFileAndStylesPastSevenShowNothing) {
+TEST(HotGeometry, OnlyStyleSixReadsAFileAndOnlyABitmapOfThreeSmallFramesIsTaken) {
     // Style 6 falls back on the classic picture when the file is unusable.
     for (uint8_t style = 1; style <= 7; ++style)
         EXPECT_EQ(LookOfHotStyle(style | 0x10).external, style == 6) << int(style);
     EXPECT_EQ(LookOfHotStyle(0x16).bitmap, LookOfHotStyle(2).bitmap);
     for (uint8_t style : {0, 8, 15})
         EXPECT_EQ(LookOfHotStyle(style).kind, HotKind::None) << int(style);
-}
-
-TEST(HotGeometry, OnlyABitmapOfThreeSmallFramesIsTaken) {
     struct Case {
-        std::vector<uint8_t> start;
+        Bytes start;
         bool read;
         bool usable;
     };
@@ -54,8 +45,8 @@ TEST(HotGeometry, OnlyABitmapOfThreeSmallFramesIsTaken) {
         {BitmapFileStart("BM", 0, 38), true, false},
         {BitmapFileStart("GIF", 114, 38), false, false}, // no bitmap file
         {BitmapFileStart("BM", 114, 38, 1000), false, false},
-        {std::vector<uint8_t>{'B', 'M', 0, 0}, false, false},
-        {std::vector<uint8_t>(), false, false},
+        {Bytes{'B', 'M', 0, 0}, false, false},
+        {Bytes(), false, false},
     };
     for (size_t i = 0; i < std::size(cases); ++i) {
         PixelSize size;
@@ -215,10 +206,9 @@ TEST(Camera, SizesAreReadAndNeverExceedTheScreen) {
     };
     for (const Case& c : cases) {
         PixelSize size;
-        EXPECT_EQ(ReadCameraSize(c.text, size), c.read) << c.text;
-        if (c.read) {
-            EXPECT_EQ(size, c.size) << c.text;
-        }
+        const bool read = ReadCameraSize(c.text, size);
+        EXPECT_EQ(std::make_pair(read, read ? size : PixelSize{}), std::make_pair(c.read, c.size))
+            << c.text;
     }
     CameraMetrics m;
     m.cxPanel = 70;

@@ -82,21 +82,44 @@ inline Bytes EmptyCollectionFile() {
     return b;
 }
 
-// A small packed DIB: BITMAPINFOHEADER of w x h at 24 bits and its pixel rows.
+// Writes the `width` low bytes of `v` at `at`, lowest first.
+inline void Put(Bytes& b, size_t at, uint32_t v, int width) {
+    for (int i = 0; i < width; ++i)
+        b[at + size_t(i)] = static_cast<uint8_t>(v >> (8 * i));
+}
+
+// A DIB block of `total` bytes; byte i after the header holds i & 0xFF, so that a wrong cut
+// shows in the content.
+inline Bytes InfoDib(int32_t w, int32_t h, uint16_t bits, size_t total = 2048,
+                     uint32_t compression = 0, uint32_t used = 0, uint32_t headerSize = 40) {
+    Bytes b(total);
+    Put(b, 0, headerSize, 4);
+    Put(b, 4, static_cast<uint32_t>(w), 4);
+    Put(b, 8, static_cast<uint32_t>(h), 4);
+    Put(b, 12, 1, 2);
+    Put(b, 14, bits, 2);
+    Put(b, 16, compression, 4);
+    Put(b, 32, used, 4);
+    for (size_t i = 40; i < total; ++i)
+        b[i] = static_cast<uint8_t>(i);
+    return b;
+}
+
+// A small packed DIB of w x h at 24 bits, exactly as long as its pixel rows.
 inline Bytes MakeDib(int32_t w, int32_t h) {
+    const uint32_t bits = ((static_cast<uint32_t>(w) * 3 + 3) & ~3u) * uint32_t(h < 0 ? -h : h);
+    Bytes b = InfoDib(w, h, 24, 40 + bits);
+    Put(b, 20, bits, 4);
+    return b;
+}
+
+// UTF-16 units as their little-endian bytes.
+inline Bytes Utf16Bytes(const std::u16string& units) {
     Bytes b;
-    AppendU32(b, 40);
-    AppendU32(b, static_cast<uint32_t>(w));
-    AppendU32(b, static_cast<uint32_t>(h));
-    AppendU16(b, 1);
-    AppendU16(b, 24);
-    AppendU32(b, 0);
-    uint32_t stride = (static_cast<uint32_t>(w) * 3 + 3) & ~3u;
-    uint32_t rows = static_cast<uint32_t>(h < 0 ? -h : h);
-    AppendU32(b, stride * rows);
-    b.resize(40, 0);
-    for (uint32_t i = 0; i < stride * rows; ++i)
-        b.push_back(static_cast<uint8_t>(i * 7));
+    for (char16_t u : units) {
+        b.push_back(static_cast<uint8_t>(u));
+        b.push_back(static_cast<uint8_t>(u >> 8));
+    }
     return b;
 }
 
