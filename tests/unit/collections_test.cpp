@@ -31,14 +31,6 @@ CPreferences Prefs(bool head) {
     return p;
 }
 
-// What capture does with an admitted text: purge, re-use, insert, trim.
-void Capture(ClipList& active, std::unique_ptr<CClipItem> item, CPreferences& prefs) {
-    if (auto reused = RemoveDuplicates(active, *item, prefs))
-        item = std::move(reused);
-    InsertItem(active, std::move(item), prefs);
-    TrimToCapacity(active, prefs);
-}
-
 } // namespace
 
 TEST(Capacity, LimitsAreClampedAndMeasured) {
@@ -74,7 +66,7 @@ TEST(Capacity, LimitsAreClampedAndMeasured) {
     }
 }
 
-TEST(Duplicates, RichTextAndItsPlainTextAreOneCut) {
+TEST(Duplicates, RichTextAndItsPlainTextAreOneCutAndLoweredLimitsPurge) {
     CPreferences prefs = Prefs(true);
     ClipList active = ListOf({"older"});
     active.push_back(CClipItem::FromRtf("{\\rtf1 Hello world}"));
@@ -84,7 +76,9 @@ TEST(Duplicates, RichTextAndItsPlainTextAreOneCut) {
 
     // Plain text equal to the Rich Text's plain form brings the first such item forward;
     // any other stays where it is.
-    Capture(active, CClipItem::FromText("Hello world"), prefs);
+    auto plain = CClipItem::FromText("Hello world");
+    auto reused = RemoveDuplicates(active, *plain, prefs);
+    InsertItem(active, reused ? std::move(reused) : std::move(plain), prefs);
     ASSERT_EQ(active.size(), 4u);
     EXPECT_EQ(active.front().get(), rich);
     EXPECT_EQ(active[2]->text, "{\\rtf1\\b Hello world}");
@@ -104,11 +98,9 @@ TEST(Duplicates, RichTextAndItsPlainTextAreOneCut) {
     active.push_back(CClipItem::FromDib(std::vector<uint8_t>(48, 2), counter));
     RemoveDuplicates(active, *CClipItem::FromRtf("{\\rtf1 }"), prefs);
     EXPECT_EQ(active.size(), 1u);
-}
 
-TEST(Duplicates, LoweredLimitsPurgeOnTheNextCut) {
-    CPreferences prefs = Prefs(true);
-    ClipList active = ListOf({"ab", std::string(2000, 'x'), "long enough", "abc"});
+    // Limits lowered since the last cut purge the items outside them.
+    active = ListOf({"ab", std::string(2000, 'x'), "long enough", "abc"});
     prefs.m_nMinTextSize = 3;
     prefs.m_nMaxItemSizeKB = 1;
     RemoveDuplicates(active, *CClipItem::FromText("new one"), prefs);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <functional>
 #include <thread>
@@ -48,13 +49,10 @@ public:
         std::lock_guard<std::mutex> guard(lock);
         return log;
     }
-    int Polls() {
-        std::lock_guard<std::mutex> guard(lock);
-        return polls;
-    }
     std::mutex lock;
     std::vector<std::string> log;
-    int busyOnce = 0, polls = 0;
+    int busyOnce = 0;
+    std::atomic<int> polls{0};
     bool stops = true;
 };
 
@@ -148,8 +146,8 @@ TEST(Players, TheMciPlayerRetriesABusyOutputSeeksAndSkips) {
     EXPECT_GE(rig.players.Progress().position, 100);
     rig.players.SeekMci(500);
     ASSERT_TRUE(logged("seek 500"));
-    const int polled = rig.mci->Polls();
-    Eventually([&] { return rig.mci->Polls() >= polled + 4; });
+    const int polled = rig.mci->polls;
+    Eventually([&] { return rig.mci->polls >= polled + 4; });
     rig.players.SkipMciClip();
     rig.WaitEnded(run, __LINE__);
     EXPECT_EQ(rig.mci->Log(),

@@ -6,15 +6,6 @@
 
 namespace {
 
-ClipList ReadItems(const std::string& path, QbxReadResult* result = nullptr,
-                   RecordContent content = RecordContent::Keep) {
-    ClipList items;
-    QbxReadResult r = ReadQbxFile(path, QbxLayout::Active, nullptr, items, content);
-    if (result)
-        *result = r;
-    return items;
-}
-
 // The file `items` make, without its 40 bytes of magic and preferences.
 Bytes RecordsOf(const TempProgramFolder& dir, ClipList& items, const char* file = __builtin_FILE(),
                 int line = __builtin_LINE()) {
@@ -74,8 +65,9 @@ TEST(ItemRecord, HostileLengthsEndTheFileWithoutBeingBelieved) {
         file.insert(file.end(), c.tail.begin(), c.tail.end());
         WriteAll(dir.Path("h.qbx"), file);
         for (RecordContent content : {RecordContent::Keep, RecordContent::Drop}) {
-            QbxReadResult r;
-            ClipList back = ReadItems(dir.Path("h.qbx"), &r, content);
+            ClipList back;
+            QbxReadResult r =
+                ReadQbxFile(dir.Path("h.qbx"), QbxLayout::Active, nullptr, back, content);
             ASSERT_EQ(back.size(), 1u) << c.what;
             EXPECT_EQ(back[0]->size, 4u) << c.what;
             EXPECT_FALSE(r.whole) << c.what;

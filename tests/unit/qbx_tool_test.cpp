@@ -60,12 +60,9 @@ void ExpectRefused(const TempProgramFolder& dir, const std::vector<std::string>&
     ToolRun r = Qbx(dir, args);
     const bool oneLine = !r.err.empty() && r.err.find('\n') == r.err.size() - 1;
     if (r.exitCode != exitCode || (exitCode == 1 && !oneLine) ||
-        r.err.find(mentions) == std::string::npos) {
-        std::string command = "qbx";
-        for (const std::string& a : args)
-            command += " " + a;
-        ADD_FAILURE_AT(file, line) << command << ": status " << r.exitCode << ", said: " << r.err;
-    }
+        r.err.find(mentions) == std::string::npos)
+        ADD_FAILURE_AT(file, line)
+            << testing::PrintToString(args) << ": status " << r.exitCode << ", said: " << r.err;
 }
 
 const char kRtf[] = "{\\rtf1{\\fonttbl{\\f0 Arial;}}\\f0 Hello\\par World}";
