@@ -55,9 +55,7 @@ TEST(CounterFormatTest, OtherConversionsAreLiteralAndOnlyOneValueIsTaken) {
         EXPECT_EQ(r.text, c.text) << c.pattern;
         EXPECT_EQ(r.counted, c.counted) << c.pattern;
     }
-}
-
-TEST(CounterFormatTest, HugeWidthsAreBoundedByThePatternLength) {
+    // Huge widths are bounded by the pattern's length.
     EXPECT_EQ(FormatCounter("%999999999d", 5).text, std::string(11 + 31 - 1, ' ') + "5");
     EXPECT_EQ(FormatCounter("%.99999999999999999999u", 5).text,
               std::string(23 + 31 - 1, '0') + "5");

@@ -136,7 +136,7 @@ TEST(EntryLook, TheTimePopupShowsTheTimeWhileHighlightedButKeepsItsWidth) {
     EXPECT_EQ(Told(ReportOf(entry)), Tells(ID_TIME_FIRST + 1));
 }
 
-TEST(EntryLook, AddressesReportWhatOpensThem) {
+TEST(EntryLook, AddressesReportWhatOpensThemAndAreCutToFitWithDots) {
     const MenuEntry bare = Entry(EntryKind::Url, ID_URL_FIRST, "example.org/page");
     EXPECT_EQ(Told(ReportOf(bare)), Tells(ID_URL_FIRST, "http://example.org/page"));
     EXPECT_EQ(ReportOf(Entry(EntryKind::Url, ID_URL_FIRST, "https://x.org")).path, "https://x.org");
@@ -146,6 +146,11 @@ TEST(EntryLook, AddressesReportWhatOpensThem) {
     const MenuEntry longOne = Entry(EntryKind::Url, ID_URL_FIRST, std::string(50, 'w'));
     EXPECT_EQ(MeasureOf(longOne, Context().now).text, std::string(36, 'w'));
     EXPECT_FALSE(MeasureOf(longOne, Context().now).fullRow);
+    FixedWidth six;
+    EXPECT_EQ(FitText("abcdef", 36, six), "abcdef");
+    EXPECT_EQ(FitText("abcdefgh", 36, six), "abcdef...");
+    EXPECT_EQ(FitText("abc", 0, six), "...");
+    EXPECT_EQ(FitText("", 10, six), "");
 }
 
 TEST(EntryLook, DocumentsShowTheirFileNameAndReportTheWholePath) {
@@ -202,12 +207,4 @@ TEST(EntrySize, ItemsAreNarrowerLongTextsCappedAndTheHotBarFillsRows) {
         EXPECT_EQ(onBar(Entry(kind, 0, "x"), 50, 800), 800);
     for (EntryKind kind : {EntryKind::TimeEntry, EntryKind::Document, EntryKind::FileTypePopup})
         EXPECT_EQ(onBar(Entry(kind, ID_TIME_FIRST, "x"), 50, 800), 76);
-}
-
-TEST(EntrySize, AddressesAreCutToFitWithDots) {
-    FixedWidth six;
-    EXPECT_EQ(FitText("abcdef", 36, six), "abcdef");
-    EXPECT_EQ(FitText("abcdefgh", 36, six), "abcdef...");
-    EXPECT_EQ(FitText("abc", 0, six), "...");
-    EXPECT_EQ(FitText("", 10, six), "");
 }

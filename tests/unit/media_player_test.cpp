@@ -41,7 +41,7 @@ struct Rig {
 
 } // namespace
 
-TEST(MediaPlayer, PausesNestAndTheSongGoesOnWhereItWas) {
+TEST(MediaPlayer, PausesNestStopAbandonsAndAFailedOpenSaysSo) {
     Rig rig;
     EXPECT_EQ(rig.player.OnCommand(PC_QUERY, 0), 0);
     rig.player.OnCommand(PC_VOLUME, 4);
@@ -60,17 +60,14 @@ TEST(MediaPlayer, PausesNestAndTheSongGoesOnWhereItWas) {
     EXPECT_EQ(rig.engine.state.playState, 2);
     EXPECT_EQ(rig.engine.state.position, 12.5);
     EXPECT_EQ(rig.volume.volumes, std::vector<int>{4});
-}
-
-TEST(MediaPlayer, StopTellsTheThreadToAbandonAndAFailedOpenSaysSo) {
-    Rig rig;
-    rig.player.OnCommand(PC_PAUSE, 0); // idle: nothing to pause
-    EXPECT_EQ(rig.player.PauseCount(), 0);
-    rig.Open("c:\\song.mp3");
-    rig.player.OnCommand(PC_STOP, 0);
-    EXPECT_EQ(rig.player.OnCommand(PC_QUERY, 0), 1);
-    EXPECT_EQ(rig.player.TakeStatus(), "");
-    EXPECT_EQ(rig.Open("http://bad.example/x"), 0);
-    EXPECT_EQ(rig.view.status, "Cannot find server or DNS Error - http://bad.example/x");
-    EXPECT_EQ(rig.player.OnCommand(PC_QUERY, 0), 0);
+    Rig idle;
+    idle.player.OnCommand(PC_PAUSE, 0); // idle: nothing to pause
+    EXPECT_EQ(idle.player.PauseCount(), 0);
+    idle.Open("c:\\song.mp3");
+    idle.player.OnCommand(PC_STOP, 0);
+    EXPECT_EQ(idle.player.OnCommand(PC_QUERY, 0), 1);
+    EXPECT_EQ(idle.player.TakeStatus(), "");
+    EXPECT_EQ(idle.Open("http://bad.example/x"), 0);
+    EXPECT_EQ(idle.view.status, "Cannot find server or DNS Error - http://bad.example/x");
+    EXPECT_EQ(idle.player.OnCommand(PC_QUERY, 0), 0);
 }

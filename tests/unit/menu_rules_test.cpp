@@ -18,7 +18,7 @@ std::pair<int, int> At(MenuPoint p) {
 }
 } // namespace
 
-TEST(MenuPosition, ThePointerOnTheTopRowOpensTheMenuLower) {
+TEST(MenuPosition, TheTopRowOpensLowerAndReopeningFindsThePositionAgain) {
     const MenuPoint atPointer{-1, -1};
     EXPECT_EQ(At(MenuPosition(atPointer, {50, 0})), std::make_pair(100, 100));
     EXPECT_EQ(At(MenuPosition(atPointer, {500, 0})), std::make_pair(400, 100));
@@ -26,9 +26,6 @@ TEST(MenuPosition, ThePointerOnTheTopRowOpensTheMenuLower) {
     EXPECT_EQ(At(MenuPosition(atPointer, {640, 1})), std::make_pair(640, 1));
     // A remembered position wins over the pointer.
     EXPECT_EQ(At(MenuPosition({30, 40}, {640, 0})), std::make_pair(30, 40));
-}
-
-TEST(MenuPosition, ReopeningFindsThePositionAgainEvenAtTheScreenEdge) {
     for (MenuPoint shown : {MenuPoint{0, 0}, MenuPoint{0, 300}, MenuPoint{250, 100}}) {
         const MenuPoint stored = ForgottenPosition(shown);
         EXPECT_LT(stored.x, 0); // the next opening goes to the pointer
@@ -55,16 +52,13 @@ TEST(ContextPopups, ChosenByTheHighlightedEntry) {
     EXPECT_EQ(ContextPopupFor(ID_PRINT), CONTEXT_NONE);
 }
 
-TEST(MenuChar, DigitsRunTheFirstNineEntries) {
+TEST(MenuChar, DigitsRunTheFirstNineEntriesAndLettersQueueAVariant) {
     EXPECT_EQ(MenuCharAction('1', -1, false, 5).result, Executes(0));
     EXPECT_EQ(MenuCharAction('5', 3, false, 5).result, Executes(4));
     EXPECT_EQ(MenuCharAction('5', 3, false, 5).queuedCommand, 0);
     EXPECT_EQ(MenuCharAction('6', -1, false, 5).result, 0); // there is no sixth entry
     EXPECT_EQ(MenuCharAction('0', -1, false, 5).result, 0);
     EXPECT_EQ(MenuCharAction('2', -1, true, 5).result, 0); // not in a context menu
-}
-
-TEST(MenuChar, LettersQueueAVariantForTheHighlightedItem) {
     const struct {
         char key;
         int32_t command;

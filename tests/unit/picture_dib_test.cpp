@@ -26,9 +26,7 @@ TEST(PictureDib, RowsRunFromTheBottomArePaddedAndLieOverWhite) {
     EXPECT_EQ(Bytes(dib.begin() + 20, dib.begin() + 24), (Bytes{16, 0, 0, 0})) << "bits' size";
     EXPECT_EQ(Bytes(dib.begin() + 40, dib.end()),
               (Bytes{255, 255, 255, 10, 11, 12, 0, 0, 1, 2, 3, 127, 127, 227, 0, 0}));
-}
-
-TEST(PictureDib, EmptyOversizedOrInconsistentPicturesGiveNoDib) {
+    // Empty, oversized or inconsistent pictures give no DIB.
     EXPECT_EQ(PictureDibSize(0, 5), 0u);
     EXPECT_EQ(PictureDibSize(5, 0), 0u);
     EXPECT_EQ(PictureDibSize(70000, 70000), 0u) << "beyond what a DIB can hold";

@@ -50,7 +50,7 @@ TEST(RtfText, ReadsAWordPadDocument) {
               "\xCF\xF0\xE8\xE2\xE5\xF2, world?\r\n");
 }
 
-TEST(RtfText, UnicodeEscapeReplacesItsQuestionMark) {
+TEST(RtfText, EscapesOfUnicodeAndHexAndLineBreaks) {
     EXPECT_EQ(Text("{\\rtf1 \\u1040?}"), "\xC0");
     EXPECT_EQ(Text("{\\rtf1 \\u1040\\'3f}"), "\xC0");
     EXPECT_EQ(Text("{\\rtf1 \\u233?}"), "\xE9"); // below 849 the number is the byte
@@ -59,9 +59,6 @@ TEST(RtfText, UnicodeEscapeReplacesItsQuestionMark) {
     // written as a hex byte is kept, and a later question mark stays one.
     EXPECT_EQ(Text("{\\rtf1 \\u1055\\'cf Why?}"), "\xCF Why?");
     EXPECT_EQ(Text("{\\rtf1 {\\*\\x \\u1040?}?}"), "?");
-}
-
-TEST(RtfText, HexEscapesAndLineBreaks) {
     EXPECT_EQ(Text("{\\rtf1 \\'41\\'e9\\'E9\\'0a\\'0d\\'0a\\'0d}"), "A\xE9\xE9\r\n\r\n\r");
     EXPECT_EQ(Text("{\\rtf1 \\'4\r\n1}"), "A");
     // Source line breaks are noise; an escaped one ends a paragraph.
@@ -106,7 +103,7 @@ TEST(RtfText, UnreadableSourceStaysAsItIs) {
     EXPECT_EQ(RtfPlainText(""), "");
 }
 
-TEST(RtfText, DeepNestingNeedsNoStack) {
+TEST(RtfText, DeepNestingLongWordsAndHugeParametersAreHarmless) {
     const size_t depth = 2000000;
     const std::string balanced = std::string(depth, '{') + "x" + std::string(depth, '}');
     EXPECT_EQ(Text(balanced), "x");
@@ -114,9 +111,6 @@ TEST(RtfText, DeepNestingNeedsNoStack) {
     const std::string skipped =
         "{\\*\\x" + std::string(depth, '{') + "y" + std::string(depth, '}') + "}z";
     EXPECT_EQ(Text(skipped), "z");
-}
-
-TEST(RtfText, LongWordsAndHugeParametersAreHarmless) {
     const std::string longWord = "{\\rtf1 \\" + std::string(100000, 'q') + "123 ok}";
     EXPECT_EQ(Text(longWord), "ok");
     const std::string huge = "{\\rtf1 \\u" + std::string(5000, '9') + "?}";

@@ -10,17 +10,13 @@ int Scan(const std::string& in, const char* fmt, int32_t* v) {
 }
 } // namespace
 
-TEST(ScanValues, WidthLimitsDigitsAndCountsTheSign) {
+TEST(ScanValues, WidthsLimitDigitsSignsCountAndBlanksMatchAnyWhiteSpace) {
     int32_t v[8] = {};
     const auto first4 = [&] { return std::vector<int32_t>(v, v + 4); };
     ASSERT_EQ(Scan("1234-1:-15", "%02d%02d%02d:%02d", v), 4);
     EXPECT_EQ(first4(), (std::vector<int32_t>{12, 34, -1, -1})); // "-1" fills the width
     ASSERT_EQ(Scan("fFaA7,+7,-123456", "%04x%d,%d,%d", v), 4);
     EXPECT_EQ(first4(), (std::vector<int32_t>{0xFFAA, 7, 7, -123456}));
-}
-
-TEST(ScanValues, BlanksMatchAnyWhiteSpaceButLiteralsMatchThemselves) {
-    int32_t v[8] = {};
     EXPECT_EQ(Scan("1,2", "%d, %d", v), 2);
     EXPECT_EQ(Scan("1,\t\r\n 2", "%d, %d", v), 2);
     EXPECT_EQ(Scan("1 ,2", "%d,%d", v), 1);

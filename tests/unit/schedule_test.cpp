@@ -19,7 +19,7 @@ const char kNews[] = "News <08:30,*,*,* *:* *:*,* *:*,*,*,*>";
 
 } // namespace
 
-TEST(Schedule, FlagsAndVolumeAreOptional) {
+TEST(Schedule, FlagsAndVolumeAreOptionalAndWrittenOnlyWhenSet) {
     ScheduleRecord r;
     r.flags = 0x33;
     ASSERT_TRUE(ParseSchedule(kNews, r));
@@ -28,9 +28,22 @@ TEST(Schedule, FlagsAndVolumeAreOptional) {
     int volume = 9;
     ASSERT_TRUE(ParseScheduleFlags("x <1:2,3,4,5 6:7 8:9,10 11:12,13,14,15 21>", flags, volume));
     EXPECT_EQ(std::make_pair(int(flags), volume), std::make_pair(0x21, -1));
+
+    r = ScheduleRecord();
+    r.start.wHour = 7;
+    r.start.wMinute = 5;
+    EXPECT_EQ(FormatSchedule(r), "07:05,*,*,* *:* *:*,* *:*,*,*,* 00");
+    r.volume = 0;
+    EXPECT_EQ(FormatSchedule(r), "07:05,*,*,* *:* *:*,* *:*,*,*,* 000");
+    r.flags = 0x10;
+    r.volume = 5;
+    EXPECT_EQ(FormatSchedule(r).substr(32), "105");
+    r.flags = 0x21;
+    r.volume = -1;
+    EXPECT_EQ(FormatSchedule(r).substr(32), "21");
 }
 
-TEST(Schedule, FewerThanFifteenValuesIsNoSchedule) {
+TEST(Schedule, FewerThanFifteenValuesIsNoScheduleAndKeepsTheCaptionWhole) {
     ScheduleRecord r;
     r.start.wHour = 3;
     r.volume = 4;
@@ -46,24 +59,14 @@ TEST(Schedule, FewerThanFifteenValuesIsNoSchedule) {
     int volume = 5;
     EXPECT_FALSE(ParseScheduleFlags("Price <5 %>", flags, volume));
     EXPECT_EQ(std::make_pair(int(flags), volume), std::make_pair(0, -1));
+    // A schedule shows only its start time in the menu, and the title is the rest.
+    EXPECT_EQ(MenuCaptionOf("Clock <*:*,*,*,* *:* 00:15,* *:*,*,*,* 02>"), "Clock ");
+    EXPECT_EQ(MenuCaptionOf("Alarm <06:45,2,*,* *:* *:*,* *:*,*,*,* 00>"), "Alarm <06:45>");
+    EXPECT_EQ(TitleOf("Alarm <06:45,2,*,* *:* *:*,* *:*,*,*,* 00>"), "Alarm");
+    EXPECT_EQ(TitleOf("Notes \t "), "Notes");
 }
 
-TEST(Schedule, FormatWritesUnsetValuesAsStars) {
-    ScheduleRecord r;
-    r.start.wHour = 7;
-    r.start.wMinute = 5;
-    EXPECT_EQ(FormatSchedule(r), "07:05,*,*,* *:* *:*,* *:*,*,*,* 00");
-    r.volume = 0;
-    EXPECT_EQ(FormatSchedule(r), "07:05,*,*,* *:* *:*,* *:*,*,*,* 000");
-    r.flags = 0x10;
-    r.volume = 5;
-    EXPECT_EQ(FormatSchedule(r).substr(32), "105");
-    r.flags = 0x21;
-    r.volume = -1;
-    EXPECT_EQ(FormatSchedule(r).substr(32), "21");
-}
-
-TEST(Schedule, FormatAndParseRoundTrip) {
+TEST(Schedule, FormatAndParseRoundTripAndHandTypedTextIsReadByScanRules) {
     ScheduleRecord full;
     full.start = {NOT_SET, 12, 7, 31, 23, 59, NOT_SET, NOT_SET};
     full.duration.wHour = 0;
@@ -90,9 +93,6 @@ TEST(Schedule, FormatAndParseRoundTrip) {
         EXPECT_EQ(FormatSchedule(back), FormatSchedule(r));
         EXPECT_EQ(TitleOf(caption), "Title");
     }
-}
-
-TEST(Schedule, HandTypedTextIsReadByScanRules) {
     ScheduleRecord r;
     // Out-of-range values are stored as read; blanks before numbers are skipped.
     ASSERT_TRUE(ParseSchedule("x < 30:99,9,13,32 1:2 3:4,5 6:7,8,9,10 3F12>", r));
@@ -100,11 +100,4 @@ TEST(Schedule, HandTypedTextIsReadByScanRules) {
     // Numbers are cut to 16 bits, so a huge one does no harm.
     ASSERT_TRUE(ParseSchedule("<1:2,99999999999,4,5 6:7 8:9,10 11:12,13,14,15>", r));
     EXPECT_EQ(r.start.wDayOfWeek, static_cast<uint16_t>(int32_t(99999999999LL & 0xFFFFFFFF)));
-}
-
-TEST(Schedule, MenuCaptionShowsOnlyTheStartTime) {
-    EXPECT_EQ(MenuCaptionOf("Clock <*:*,*,*,* *:* 00:15,* *:*,*,*,* 02>"), "Clock ");
-    EXPECT_EQ(MenuCaptionOf("Alarm <06:45,2,*,* *:* *:*,* *:*,*,*,* 00>"), "Alarm <06:45>");
-    EXPECT_EQ(TitleOf("Alarm <06:45,2,*,* *:* *:*,* *:*,*,*,* 00>"), "Alarm");
-    EXPECT_EQ(TitleOf("Notes \t "), "Notes");
 }
