@@ -37,11 +37,8 @@ const std::string& Folder() {
 
 void WriteFile(const std::string& path, const uint8_t* data, size_t size) {
     std::FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f)
+    if (!f || (size != 0 && std::fwrite(data, 1, size, f) != size) || std::fclose(f) != 0)
         std::abort();
-    if (size != 0 && std::fwrite(data, 1, size, f) != size)
-        std::abort();
-    std::fclose(f);
 }
 
 } // namespace
