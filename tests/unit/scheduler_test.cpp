@@ -5,6 +5,7 @@
 #include "fakes/fake_clock.h"
 #include "fakes/fake_players.h"
 #include "fakes/fake_system.h"
+#include "qbx_test_files.h"
 
 namespace {
 
@@ -16,14 +17,6 @@ struct Rig {
     FakePlayerCommands media;
     CScheduler scheduler{SchedulerPorts{clock, timers, processes, players, media}};
 };
-
-std::unique_ptr<CClipItem> Item(const std::string& caption, const std::string& text,
-                                uint16_t type = CLIP_TEXT) {
-    auto item = CClipItem::FromText(text);
-    item->type = type;
-    item->caption = caption;
-    return item;
-}
 
 } // namespace
 
@@ -77,11 +70,13 @@ TEST(Scheduler, DurationTimersEndTheirClipsOnlyWhenTheTimeIsUp) {
 TEST(Scheduler, ScheduledCommandsRunLineByLineAndEndWithTheirDuration) {
     Rig rig;
     ClipList active, collections;
-    active.push_back(Item("Cmds <10:00,*,*,* 00:01 *:*,* *:*,*,*,* 03>", "a\r\n b \r\n\r\nfails"));
-    active.push_back(Item("Pic <10:00,*,*,* *:* *:*,* *:*,*,*,* 03>", "x", CLIP_BITMAP));
-    active.push_back(Item("Later <10:01,*,*,* *:* *:*,* *:*,*,*,* 03>", "later"));
+    active.push_back(
+        Item("Cmds <10:00,*,*,* 00:01 *:*,* *:*,*,*,* 03>", CLIP_TEXT, "a\r\n b \r\n\r\nfails"));
+    active.push_back(Item("Pic <10:00,*,*,* *:* *:*,* *:*,*,*,* 03>", CLIP_BITMAP, "x"));
+    active.push_back(Item("Later <10:01,*,*,* *:* *:*,* *:*,*,*,* 03>", CLIP_TEXT, "later"));
     collections.push_back(CClipItem::NewCollection("Ext"));
-    collections[0]->children.push_back(Item("Ext <10:00,*,*,* *:* *:*,* *:*,*,*,* 03>", "ext"));
+    collections[0]->children.push_back(
+        Item("Ext <10:00,*,*,* *:* *:*,* *:*,*,*,* 03>", CLIP_TEXT, "ext"));
     rig.clock.SetLocal(2024, 3, 5, 10, 0, 1);
     rig.scheduler.ScanSchedules(active, collections);
     EXPECT_EQ(rig.processes.run, (std::vector<std::string>{"a", "b", "fails", "ext"}));
