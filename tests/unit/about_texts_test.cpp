@@ -3,7 +3,7 @@
 
 #include "ui/about_texts.h"
 
-TEST(AboutTexts, SavingsAreThreeCentsAPasteInPlaceOfTheFormatsNumber) {
+TEST(AboutTexts, SavingsAreThreeCentsAPasteAndTheListingNamesTheFormatsInOrder) {
     const struct {
         const char* format;
         uint32_t pastes;
@@ -18,9 +18,6 @@ TEST(AboutTexts, SavingsAreThreeCentsAPasteInPlaceOfTheFormatsNumber) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(SavingsLine(c.format, c.pastes), c.line);
-}
-
-TEST(AboutTexts, TheListingNamesStandardAndRegisteredFormatsInTheirOrder) {
     EXPECT_EQ(ClipboardFormatListing({}), "The system clipboard is empty");
     EXPECT_EQ(ClipboardFormatListing({{13, ""}, {1, ""}, {0xC0A7, "Rich Text Format"}, {142, ""}}),
               "Current formats in the system clipboard:\n"

@@ -124,7 +124,7 @@ TEST(EntryLook, ItemPicturesFollowKindHtmlAndCaptionMarks) {
     }
 }
 
-TEST(EntryLook, TheTimePopupShowsTheTimeWhileHighlightedButKeepsItsWidth) {
+TEST(EntryLook, PopupsReportTheirStatusIdsAndOnlyTheTimePopupShowsTheTimeWhenHighlighted) {
     const MenuEntry popup = Entry(EntryKind::TimePopup);
     EXPECT_EQ(Seen(LookOf(popup, false, Context())), Shows("Time...", IDI_TIME));
     EXPECT_EQ(Seen(LookOf(popup, true, Context())), Shows("Time: 14:02:09 ...", IDI_TIME));
@@ -134,6 +134,20 @@ TEST(EntryLook, TheTimePopupShowsTheTimeWhileHighlightedButKeepsItsWidth) {
     const MenuEntry entry = Entry(EntryKind::TimeEntry, ID_TIME_FIRST + 1);
     EXPECT_EQ(Seen(LookOf(entry, true, Context())), Shows("02:02 PM", IDI_TIME));
     EXPECT_EQ(Told(ReportOf(entry)), Tells(ID_TIME_FIRST + 1));
+    auto collection = CClipItem::NewCollection("Letters");
+    MenuEntry c = Entry(EntryKind::Collection, 0, "Letters");
+    c.item = collection.get();
+    EXPECT_EQ(Seen(LookOf(c, false, Context())), Shows("Letters", IDI_COLLECTION_CLOSED));
+    EXPECT_EQ(Seen(LookOf(c, true, Context())), Shows("Letters", IDI_COLLECTION_OPEN));
+    EXPECT_EQ(Told(ReportOf(c)), Tells(ID_STATUS_COLLECTION, "Letters"));
+    // Only the time popup changes its text while highlighted.
+    const MenuEntry recent = Entry(EntryKind::RecentPopup);
+    EXPECT_EQ(Seen(LookOf(recent, true, Context())), Shows("Documents (recent)...", IDI_DOCUMENTS));
+    EXPECT_EQ(Told(ReportOf(recent)), Tells(ID_STATUS_DOCS_RECENT));
+    // A command shows its caption with the mnemonic, and its picture when it has one.
+    EXPECT_EQ(Seen(LookOf(Entry(EntryKind::Command, ID_PASTE_ALL, "Paste &all"), false, Context())),
+              Shows("Paste &all", 2800, ShellIcon::None, "", true));
+    EXPECT_EQ(LookOf(Entry(EntryKind::Command, ID_PASTE_TEXT, "&Text"), false, Context()).icon, 0u);
 }
 
 TEST(EntryLook, AddressesReportWhatOpensThemAndAreCutToFitWithDots) {
@@ -165,25 +179,6 @@ TEST(EntryLook, DocumentsShowTheirFileNameAndReportTheWholePath) {
     const MenuEntry type = Entry(EntryKind::FileTypePopup, 0, "txt");
     EXPECT_EQ(Seen(LookOf(type, false, Context())), Shows("txt", 0, ShellIcon::File, ".txt"));
     EXPECT_EQ(Told(ReportOf(type)), Tells(-1));
-}
-
-TEST(EntryLook, PopupsReportTheirStatusIds) {
-    auto collection = CClipItem::NewCollection("Letters");
-    MenuEntry c = Entry(EntryKind::Collection, 0, "Letters");
-    c.item = collection.get();
-    EXPECT_EQ(Seen(LookOf(c, false, Context())), Shows("Letters", IDI_COLLECTION_CLOSED));
-    EXPECT_EQ(Seen(LookOf(c, true, Context())), Shows("Letters", IDI_COLLECTION_OPEN));
-    EXPECT_EQ(Told(ReportOf(c)), Tells(ID_STATUS_COLLECTION, "Letters"));
-    // Only the time popup changes its text while highlighted.
-    const MenuEntry recent = Entry(EntryKind::RecentPopup);
-    EXPECT_EQ(Seen(LookOf(recent, true, Context())), Shows("Documents (recent)...", IDI_DOCUMENTS));
-    EXPECT_EQ(Told(ReportOf(recent)), Tells(ID_STATUS_DOCS_RECENT));
-}
-
-TEST(EntryLook, CommandsShowTheirCaptionWithMnemonicAndPicture) {
-    EXPECT_EQ(Seen(LookOf(Entry(EntryKind::Command, ID_PASTE_ALL, "Paste &all"), false, Context())),
-              Shows("Paste &all", 2800, ShellIcon::None, "", true));
-    EXPECT_EQ(LookOf(Entry(EntryKind::Command, ID_PASTE_TEXT, "&Text"), false, Context()).icon, 0u);
 }
 
 TEST(EntrySize, ItemsAreNarrowerLongTextsCappedAndTheHotBarFillsRows) {

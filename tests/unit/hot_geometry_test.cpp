@@ -57,7 +57,7 @@ TEST(HotGeometry, OnlyStyleSixReadsAFileAndOnlyABitmapOfThreeSmallFramesIsTaken)
     }
 }
 
-TEST(HotGeometry, ClockShowsTheHourWithoutLeadingZeroAndTheColonOnOddSeconds) {
+TEST(HotGeometry, TheClockShowsTheHourWithoutLeadingZeroAndCaptionAndTipOnTwelveHours) {
     using Cells = std::vector<std::pair<int, int>>; // digit, x
     struct Case {
         int h, m, s;
@@ -76,6 +76,24 @@ TEST(HotGeometry, ClockShowsTheHourWithoutLeadingZeroAndTheColonOnOddSeconds) {
         for (const DigitCell& d : face.digits)
             cells.emplace_back(d.digit, d.x);
         EXPECT_EQ(std::tie(cells, face.colon), std::tie(c.cells, c.colon)) << c.h << ":" << c.s;
+    }
+    LocalTime t;
+    struct Told {
+        int hour, minute;
+        const char* playing;
+        const char* tip;
+        const char* caption;
+    };
+    const Told told[] = {
+        {0, 5, "", "12:05 ", "12:05  "},
+        {13, 7, "", "01:07 ", "01:07  "},
+        {12, 30, "song.mp3", "12:30 Playing: song.mp3", "12:30   - Playing: song.mp3"},
+    };
+    for (const Told& c : told) {
+        t.hour = c.hour;
+        t.minute = c.minute;
+        EXPECT_EQ(HotIconTip(t, c.playing) + "|" + HotMenuCaption(t, c.playing),
+                  std::string(c.tip) + "|" + c.caption);
     }
 }
 
@@ -134,27 +152,6 @@ TEST(HotGeometry, HotMenuSizes) {
     EXPECT_EQ(HotMenuWidth(9000, 1280), 1280);
 }
 
-TEST(HotGeometry, CaptionAndTipTellTheTimeOnTwelveHours) {
-    LocalTime t;
-    struct Case {
-        int hour, minute;
-        const char* playing;
-        const char* tip;
-        const char* caption;
-    };
-    const Case cases[] = {
-        {0, 5, "", "12:05 ", "12:05  "},
-        {13, 7, "", "01:07 ", "01:07  "},
-        {12, 30, "song.mp3", "12:30 Playing: song.mp3", "12:30   - Playing: song.mp3"},
-    };
-    for (const Case& c : cases) {
-        t.hour = c.hour;
-        t.minute = c.minute;
-        EXPECT_EQ(HotIconTip(t, c.playing) + "|" + HotMenuCaption(t, c.playing),
-                  std::string(c.tip) + "|" + c.caption);
-    }
-}
-
 TEST(HotHover, TheMenuOpensOnlyAfterThePointerRestedForAPeriod) {
     // Events: 'h' hit test at the point, 't' timer over the icon, 'o' timer outside it.
     struct Event {
@@ -194,7 +191,7 @@ TEST(HotHover, TheMenuOpensOnlyAfterThePointerRestedForAPeriod) {
     EXPECT_TRUE(arm.OnHitTest({3, 3}).openMenu);
 }
 
-TEST(Camera, SizesAreReadAndNeverExceedTheScreen) {
+TEST(Camera, SizesAndFragmentsNeverExceedTheScreen) {
     struct Case {
         const char* text;
         bool read;
@@ -225,26 +222,23 @@ TEST(Camera, SizesAreReadAndNeverExceedTheScreen) {
     const PixelRect d = DefaultCameraRect(1024, m);
     EXPECT_EQ(d.right, 1024 - 120);
     EXPECT_EQ(shown(d), (PixelSize{120, 90}));
-}
-
-TEST(Camera, AFragmentNeverReadsOutsideTheScreenNorOutgrowsIt) {
-    const PixelRect screen = {-1280, 0, 1024, 768}; // a second screen left of the primary
-    struct Case {
+    const PixelRect desktop = {-1280, 0, 1024, 768}; // a second screen left of the primary
+    struct Fragment {
         ScreenPoint at;
         PixelSize view;
         PixelRect source;
         PixelSize size;
     };
-    const Case cases[] = {
+    const Fragment fragments[] = {
         {{100, 100}, {120, 90}, {100, 100, 220, 190}, {120, 90}},
         {{1000, 700}, {120, 90}, {1000, 700, 1024, 768}, {120, 90}}, // cut, padded black
         {{-1280, 0}, {5000, 5000}, {-1280, 0, 1024, 768}, {2304, 768}},
         {{5000, -50}, {8, 8}, {1023, 0, 1024, 8}, {8, 8}},
         {{0, 0}, {0, 0}, {0, 0, 0, 0}, {0, 0}},
     };
-    for (size_t i = 0; i < std::size(cases); ++i) {
-        const CameraFragment f = FragmentAt(cases[i].at, cases[i].view, screen);
-        EXPECT_EQ(std::tie(f.source, f.size), std::tie(cases[i].source, cases[i].size)) << i;
+    for (const Fragment& c : fragments) {
+        const CameraFragment f = FragmentAt(c.at, c.view, desktop);
+        EXPECT_EQ(std::tie(f.source, f.size), std::tie(c.source, c.size)) << c.at.x;
     }
     EXPECT_EQ(ColourClipText(ColourText(255, 0, 0)), "\"#FF0000\"");
     EXPECT_EQ(ColourText(1, 171, 300), "01ABFF");

@@ -84,15 +84,6 @@ struct Rig {
 
 } // namespace
 
-TEST(Players, ThePlayHeaderCarriesRandomPauseAndVolume) {
-    std::string list;
-    const PlayHeader h = ParsePlayHeader(MakePlayHeader({true, false, 9}) + "a.wav", list);
-    EXPECT_EQ(std::make_tuple(h.random, h.pauseMedia, h.volume, list),
-              std::make_tuple(true, false, 9, "a.wav"));
-    EXPECT_EQ(ParsePlayHeader(MakePlayHeader({}) + "a.wav", list).volume, -1);
-    EXPECT_EQ(ParsePlayHeader(MakePlayHeader({false, false, 0}), list).volume, 0);
-}
-
 TEST(Players, AWaveListPlaysInOrderAtItsVolumeAndPausesTheMediaPlayerButNotItself) {
     Rig rig;
     const uint64_t run = rig.players.Start(
@@ -158,10 +149,16 @@ TEST(Players, TheMciPlayerRetriesABusyOutputSeeksAndSkips) {
               std::make_pair(0, -1));
 }
 
-TEST(Players, AStartWithoutAThreadHasNoRunAndLeavesNoneBehind) {
+TEST(Players, ThePlayHeaderCarriesItsSettingsAndAStartWithoutAThreadHasNoRun) {
     const ThreadStarter refuse = [](std::function<void()>) { return false; };
     CPlayers players{PlayerPorts{std::make_shared<FakeWaveOut>(), nullptr, nullptr, nullptr,
                                  nullptr, refuse, std::string()}};
     EXPECT_EQ(players.Start(PlayerKind::Wave, "0 c:\\a.wav"), 0u);
     EXPECT_TRUE(players.Shutdown(0));
+    std::string list;
+    const PlayHeader h = ParsePlayHeader(MakePlayHeader({true, false, 9}) + "a.wav", list);
+    EXPECT_EQ(std::make_tuple(h.random, h.pauseMedia, h.volume, list),
+              std::make_tuple(true, false, 9, "a.wav"));
+    EXPECT_EQ(ParsePlayHeader(MakePlayHeader({}) + "a.wav", list).volume, -1);
+    EXPECT_EQ(ParsePlayHeader(MakePlayHeader({false, false, 0}), list).volume, 0);
 }

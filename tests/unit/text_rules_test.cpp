@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(TextRules, CaptionsAndPreviews) {
+TEST(TextRules, CaptionsPreviewsAndNarrowingThatWideningUndoes) {
     const std::string x32(32, 'x');
     const struct {
         std::string text, caption, preview;
@@ -27,9 +27,7 @@ TEST(TextRules, CaptionsAndPreviews) {
         EXPECT_EQ(PreviewFromText(c.text), c.preview) << c.text;
     }
     EXPECT_EQ(PreviewFromText(std::string(600, 'z')).size(), 511u);
-}
-
-TEST(TextRules, NarrowingPutsCyrillicOnItsAnsiPlacesAndWideningGivesItBack) {
+    // Narrowing puts Cyrillic on its ANSI places, and widening gives it back.
     EXPECT_EQ(NarrowUtf16(u"\u041F\u0440\u0438 A\u00E9\u00FF\u0410\u044F"),
               "\xCF\xF0\xE8 A\xE9\xFF\xC0\xFF");
     // Other units land on arbitrary but fixed bytes: (unit - 848) mod 256.
