@@ -11,9 +11,4 @@ struct CallLog {
     int Count(const std::string& call) const {
         return static_cast<int>(std::count(calls.begin(), calls.end(), call));
     }
-    // Position of the first such call, or -1.
-    int IndexOf(const std::string& call) const {
-        auto it = std::find(calls.begin(), calls.end(), call);
-        return it == calls.end() ? -1 : static_cast<int>(it - calls.begin());
-    }
 };

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "fakes/lower_case.h"
+#include "fakes/fake_text.h"
 #include "platform/clipboard.h"
 
 // The clipboard as a table of formats. Registered names get numbers from 0xC100 on, the
@@ -34,16 +34,7 @@ public:
         data.push_back(0);
         Offer(format, data);
     }
-    void OfferWide(const std::u16string& text) {
-        std::vector<uint8_t> data;
-        for (char16_t c : text) {
-            data.push_back(uint8_t(c & 0xFF));
-            data.push_back(uint8_t(c >> 8));
-        }
-        data.push_back(0);
-        data.push_back(0);
-        Offer(13, data);
-    }
+    void OfferWide(const std::u16string& text) { Offer(13, WideBytes(text)); }
     void Clear() {
         formats.clear();
         Changed();

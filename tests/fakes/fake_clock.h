@@ -1,5 +1,6 @@
 #pragma once
 #include <functional>
+#include <numeric>
 #include <vector>
 
 #include "platform/clock.h"
@@ -38,10 +39,5 @@ public:
         if (onSleep)
             onSleep();
     }
-    uint32_t Slept() const {
-        uint32_t total = 0;
-        for (uint32_t ms : sleeps)
-            total += ms;
-        return total;
-    }
+    uint32_t Slept() const { return std::accumulate(sleeps.begin(), sleeps.end(), 0u); }
 };

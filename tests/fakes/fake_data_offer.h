@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "fakes/fake_text.h"
 #include "platform/data_offer.h"
 
 class FakeDataOffer : public IDataOffer {
@@ -24,14 +25,8 @@ public:
         blocks[format].assign(text.begin(), text.end());
         blocks[format].push_back(0);
     }
-    // UTF-16 little-endian with its NUL.
     void SetWideText(unsigned format, const std::u16string& text) {
-        auto& b = blocks[format];
-        b.clear();
-        for (char16_t u : text + u'\0') {
-            b.push_back(uint8_t(u & 0xFF));
-            b.push_back(uint8_t(u >> 8));
-        }
+        blocks[format] = WideBytes(text);
     }
 
     std::map<unsigned, std::vector<uint8_t>> blocks;

@@ -1,6 +1,6 @@
 #pragma once
-// A shell with a made-up file system: fixed drives, existing files and shortcuts that lead
-// to files. Records what it was asked to open or start.
+// A shell with a made-up file system: the fixed drive C:, existing files and shortcuts
+// that lead to files. Records what it was asked to open or start.
 #include "platform/document_shell.h"
 
 #include <set>
@@ -10,7 +10,7 @@
 
 class FakeDocumentShell : public IDocumentShell {
 public:
-    bool IsFixedDrive(const std::string& root) const override { return fixedDrives.count(root); }
+    bool IsFixedDrive(const std::string& root) const override { return root == "C:\\"; }
     bool FileExists(const std::u16string& path) const override { return files.count(path); }
     bool ResolveShortcut(const std::u16string& linkPath, bool open) override {
         resolved.push_back(linkPath);
@@ -34,7 +34,6 @@ public:
         return file != failingProgram;
     }
 
-    std::set<std::string> fixedDrives{"C:\\"};
     std::set<std::u16string> files;
     std::set<std::u16string> shortcuts; // links that resolve to an existing file
     std::string failingProgram;         // Execute fails for this file

@@ -15,9 +15,23 @@ struct FakeResourceContent {
 
 class FakeResourceModule : public IResourceModule {
 public:
-    explicit FakeResourceModule(FakeResourceContent content, int* liveCount = nullptr);
-    ~FakeResourceModule() override;
-    bool LoadText(unsigned id, std::string& text) const override;
+    explicit FakeResourceModule(FakeResourceContent content, int* liveCount = nullptr)
+        : m_content(std::move(content)), m_liveCount(liveCount) {
+        if (m_liveCount)
+            ++*m_liveCount;
+    }
+    ~FakeResourceModule() override {
+        if (m_liveCount)
+            --*m_liveCount;
+    }
+    // Like the system's string tables: an empty string counts as missing.
+    bool LoadText(unsigned id, std::string& text) const override {
+        auto it = m_content.strings.find(id);
+        if (it == m_content.strings.end() || it->second.empty())
+            return false;
+        text = it->second;
+        return true;
+    }
     bool HasMenu(unsigned id) const override { return m_content.menus.count(id) != 0; }
 
 private:
@@ -27,7 +41,13 @@ private:
 
 class FakeLanguageLoader : public ILanguageLoader {
 public:
-    std::unique_ptr<IResourceModule> Load(const std::string& path) override;
+    std::unique_ptr<IResourceModule> Load(const std::string& path) override {
+        auto it = libraries.find(path);
+        if (it == libraries.end())
+            return nullptr;
+        ++loads;
+        return std::make_unique<FakeResourceModule>(it->second, &live);
+    }
 
     std::map<std::string, FakeResourceContent> libraries; // by path
     int loads = 0;                                        // successful loads

@@ -3,22 +3,11 @@
 #include "platform/win_constants.h"
 
 std::string FakeKeyInput::Name(unsigned vk) {
-    switch (vk) {
-    case win::VK_SHIFT:
-        return "Shift";
-    case win::VK_CONTROL:
-        return "Ctrl";
-    case win::VK_MENU:
-        return "Alt";
-    case win::VK_INSERT:
-        return "Insert";
-    case win::VK_TAB:
-        return "Tab";
-    case win::VK_RIGHT:
-        return "Right";
-    case win::VK_V:
-        return "V";
-    default:
-        return std::to_string(vk);
-    }
+    const std::map<unsigned, std::string> names = {
+        {win::VK_SHIFT, "Shift"}, {win::VK_CONTROL, "Ctrl"},
+        {win::VK_MENU, "Alt"},    {win::VK_INSERT, "Insert"},
+        {win::VK_TAB, "Tab"},     {win::VK_RIGHT, "Right"},
+        {win::VK_V, "V"}};
+    auto it = names.find(vk);
+    return it == names.end() ? std::to_string(vk) : it->second;
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include <map>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -40,14 +41,9 @@ public:
     }
 
     static std::string Hex(WindowHandle window) {
-        const char* digits = "0123456789abcdef";
-        std::string s;
-        uintptr_t w = static_cast<uintptr_t>(window);
-        do {
-            s.insert(s.begin(), digits[w % 16]);
-            w /= 16;
-        } while (w);
-        return "0x" + s;
+        std::ostringstream s;
+        s << "0x" << std::hex << static_cast<uintptr_t>(window);
+        return s.str();
     }
 
 private:

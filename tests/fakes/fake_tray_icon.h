@@ -4,7 +4,7 @@
 
 #include "platform/tray_icon.h"
 
-// Every call with a copy of the record it carried, and whether an icon is shown now.
+// Every call with a copy of the record it carried. The service ignores the answers.
 class FakeTrayIcon final : public ITrayIcon {
 public:
     struct Call {
@@ -12,22 +12,15 @@ public:
         TrayIconData data;
     };
     std::vector<Call> calls;
-    bool shown = false;
 
-    bool Add(const TrayIconData& icon) override {
-        calls.push_back({"add", icon});
-        shown = true;
+    bool Add(const TrayIconData& icon) override { return Record("add", icon); }
+    bool Modify(const TrayIconData& icon) override { return Record("modify", icon); }
+    bool Delete(const TrayIconData& icon) override { return Record("delete", icon); }
+    const TrayIconData& Last() const { return calls.back().data; }
+
+private:
+    bool Record(const char* what, const TrayIconData& icon) {
+        calls.push_back({what, icon});
         return true;
     }
-    bool Modify(const TrayIconData& icon) override {
-        calls.push_back({"modify", icon});
-        return shown;
-    }
-    bool Delete(const TrayIconData& icon) override {
-        calls.push_back({"delete", icon});
-        const bool was = shown;
-        shown = false;
-        return was;
-    }
-    const TrayIconData& Last() const { return calls.back().data; }
 };
