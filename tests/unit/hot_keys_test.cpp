@@ -32,17 +32,10 @@ struct HotKeysUnit : ISuperHotKeyPaste {
     void PasteSuperHotKey(int id) override { pasted.push_back(id); }
 };
 
-class HotKeyTest : public ServiceFixture {
-protected:
-    // Starts with these options (the file would have set them).
-    bool StartWith(uint32_t options) {
-        store.onLoadActive = [options](ServiceState& s) { s.m_dwOptions = options; };
-        return service.Create(kFrame);
-    }
-};
+using HotKeyTest = ServiceFixture;
 
 TEST_F(HotKeyTest, DefaultsHoldAltShiftInsertCtrlShiftVAndTheMouseTimer) {
-    ASSERT_TRUE(StartWith(OPT_DEFAULTS));
+    ASSERT_TRUE(service.Create(kFrame));
     EXPECT_EQ(hotKeys.registered, (std::map<int, Combo>{{1, kAltShiftIns}, {2, kCtrlShiftV}}));
     EXPECT_EQ(timers.running, (std::map<uintptr_t, unsigned>{{TIMER_MOUSE_AT_TOP, 400}}));
     EXPECT_TRUE(boxes.shown.empty());
@@ -85,7 +78,7 @@ TEST(HotKeys, SecondHotKeyFallsBackToTheOtherChoiceAndTheBitsFollow) {
 
 TEST_F(HotKeyTest, WithBothSecondHotKeysTakenTheStartSaysSoAndGoesOn) {
     hotKeys.takenByOthers = {kCtrlShiftIns, kCtrlShiftV, kAltShiftIns};
-    ASSERT_TRUE(StartWith(OPT_DEFAULTS));
+    ASSERT_TRUE(service.Create(kFrame));
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].text,
               "Unable to register hotkey <Alt + Shift + Insert> or <Ctrl + Shift + Insert>");

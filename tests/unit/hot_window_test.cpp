@@ -13,20 +13,22 @@ using Log = std::vector<std::string>;
 
 class HotWindowTest : public ServiceFixture {
 protected:
-    bool StartWithStyle(uint8_t style, uint32_t options = OPT_DEFAULTS) {
-        store.onLoadActive = [style, options](ServiceState& s) {
-            s.m_nHotStyle = style;
-            s.m_dwOptions = options;
-        };
+    bool StartWithStyle(uint8_t style) {
+        store.onLoadActive = [style](ServiceState& s) { s.m_nHotStyle = style; };
         return service.Create(kFrame);
     }
 };
 
-TEST_F(HotWindowTest, TheStyleOfTheFileIsShownBusyUntilStartedAndGoesAtTheEnd) {
+TEST_F(HotWindowTest, TheStyleOfTheFileShowsBusyAndPauseUntilItGoesAtTheEnd) {
     ASSERT_TRUE(StartWithStyle(0x13));
     service.SetBusy(false); // the frame's end of start-up
+    service.OnServiceCommand(ID_PAUSE_SERVICE);
+    service.SetBusy(true);
+    service.SetBusy(false); // the pause again
+    service.OnServiceCommand(ID_CONTINUE_SERVICE);
     service.OnDestroy();
-    EXPECT_EQ(hotWindows.log, (Log{"create 19 1", "indicator 0", "destroy"}));
+    EXPECT_EQ(hotWindows.log, (Log{"create 19 1", "indicator 0", "indicator 2", "indicator 1",
+                                   "indicator 2", "indicator 0", "destroy"}));
 }
 
 TEST_F(HotWindowTest, ChoosingAStyleReplacesTheWindowAndNoneClearsTheHoverBit) {
@@ -57,16 +59,6 @@ TEST_F(HotWindowTest, ChoosingAStyleReplacesTheWindowAndNoneClearsTheHoverBit) {
                 << "a new window shows the pause";
         }
     }
-}
-
-TEST_F(HotWindowTest, BusyShowsAndItsEndShowsThePauseAgain) {
-    ASSERT_TRUE(StartWithStyle(5));
-    hotWindows.log.clear();
-    service.OnServiceCommand(ID_PAUSE_SERVICE);
-    service.SetBusy(true);
-    service.SetBusy(false);
-    service.OnServiceCommand(ID_CONTINUE_SERVICE);
-    EXPECT_EQ(hotWindows.log, (Log{"indicator 2", "indicator 1", "indicator 2", "indicator 0"}));
 }
 
 TEST_F(HotWindowTest, HiddenWhileTheMainMenuIsShown) {
@@ -133,7 +125,8 @@ TEST_F(HotWindowTest, PlaceAndWidthAreKeptAndADragIsNoClick) {
 }
 
 TEST_F(HotWindowTest, DroppedTextBecomesAnItemButAnEntryDraggedOverItDoesNot) {
-    ASSERT_TRUE(StartWithStyle(5, OPT_DEFAULTS | OPT_AUTOSAVE));
+    ASSERT_TRUE(StartWithStyle(5));
+    service.m_dwOptions |= OPT_AUTOSAVE;
     service.SetBusy(false);
     hotWindows.log.clear();
     const int saves = log.Count("save active");
