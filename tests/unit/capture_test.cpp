@@ -29,10 +29,6 @@ std::vector<uint8_t> Dib(size_t total, uint8_t fill = 0x55) {
     return dib;
 }
 
-std::vector<uint8_t> Dword(uint32_t v) {
-    return {uint8_t(v), uint8_t(v >> 8), uint8_t(v >> 16), uint8_t(v >> 24)};
-}
-
 using Texts = std::vector<std::string>;
 // The messages passed on down the chain, as (to, message, wParam).
 using Passed = std::vector<std::tuple<uintptr_t, unsigned, uintptr_t>>;
@@ -98,7 +94,6 @@ protected:
             out.push_back(Describe(*item));
         return out;
     }
-    // The follow-up timer fires when it is due.
     void LookAgainWhenDue() {
         ASSERT_TRUE(timers.Runs(TIMER_LOOK_AGAIN));
         clock.tick += timers.running[TIMER_LOOK_AGAIN];
@@ -312,8 +307,8 @@ TEST_F(CaptureTest, CutsMarkedAsNotToBeKeptAreSkippedWhole) {
         {"ExcludeClipboardContentFromMonitorProcessing", {}, false},
         {"x-kde-passwordManagerHint", secret, false},
         {"x-kde-passwordManagerHint", open, true},
-        {"canincludeinclipboardhistory", Dword(0), false},
-        {"canincludeinclipboardhistory", Dword(1), true},
+        {"canincludeinclipboardhistory", {0, 0, 0, 0}, false},
+        {"canincludeinclipboardhistory", {1, 0, 0, 0}, true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.mark);
@@ -343,7 +338,6 @@ TEST_F(CaptureTest, ANotificationThatArrivesWhileDataIsRenderedDoesNotDisturbThe
 // A notification that could not be followed is followed up once its reason has passed; what
 // is on the clipboard then is taken if the clipboard changed since it was last read whole.
 TEST_F(CaptureTest, ACutThatCouldNotBeReadAtItsNotificationIsTakenLater) {
-    using Texts = std::vector<std::string>;
     const struct {
         const char* name;
         Texts kept;
@@ -551,23 +545,14 @@ TEST_F(StartupCaptureTest, TheChainIsMendedWhenAMemberLeavesAndLeftAtTheEnd) {
     EXPECT_EQ(viewers.leaves[0], std::make_pair(self, NO_WINDOW));
 }
 
-} // namespace
-
 // A picture offered only as a PNG file, as browsers and X programs offer one.
-class PngCaptureTest : public CaptureTest {
-protected:
-    unsigned cfPng = 0;
-    const std::vector<uint8_t> png = {0x89, 'P', 'N', 'G', 1};
-
-    void SetUp() override {
-        CaptureTest::SetUp();
-        cfPng = clipboard.RegisterFormat("png"); // the name as registered in any case
-        pictures.known[png] = DecodedPicture{3, 2, std::vector<uint8_t>(3 * 2 * 4, 0xFF)};
-    }
-};
+using PngCaptureTest = CaptureTest;
+const std::vector<uint8_t> kPng = {0x89, 'P', 'N', 'G', 1};
 
 TEST_F(PngCaptureTest, APngAloneBecomesABitmapItemWithinTheLimits) {
-    clipboard.Offer(cfPng, png);
+    const unsigned cfPng = clipboard.RegisterFormat("png"); // the name as registered in any case
+    pictures.known[kPng] = DecodedPicture{3, 2, std::vector<uint8_t>(3 * 2 * 4, 0xFF)};
+    clipboard.Offer(cfPng, kPng);
     CutAs(g_cfHtml, "<img src=x.png>");
     // 3 pixels of 3 bytes, rows of 12
     EXPECT_EQ(Kept(), Texts{"bitmap dib64 html=<img src=x.png>"});
@@ -576,7 +561,7 @@ TEST_F(PngCaptureTest, APngAloneBecomesABitmapItemWithinTheLimits) {
 
     // The same picture again is one item; the repeat gate is the pictures' one.
     clipboard.Clear();
-    Cut(cfPng, png, 300);
+    Cut(cfPng, kPng, 300);
     EXPECT_EQ(pictures.decodes, 1) << "within 500 ms of the last picture";
     Notify(600);
     EXPECT_EQ(service.m_activeList.size(), 1u);
@@ -591,7 +576,9 @@ TEST_F(PngCaptureTest, APngAloneBecomesABitmapItemWithinTheLimits) {
 }
 
 TEST_F(PngCaptureTest, ADibOfferedBesideThePngIsTakenAndBadPngDataIsNoItem) {
-    clipboard.Offer(cfPng, png);
+    const unsigned cfPng = clipboard.RegisterFormat("PNG");
+    pictures.known[kPng] = DecodedPicture{3, 2, std::vector<uint8_t>(3 * 2 * 4, 0xFF)};
+    clipboard.Offer(cfPng, kPng);
     Cut(CF_DIB, Dib(300));
     EXPECT_EQ(pictures.decodes, 0);
 
@@ -601,7 +588,9 @@ TEST_F(PngCaptureTest, ADibOfferedBesideThePngIsTakenAndBadPngDataIsNoItem) {
 
     // Without the picture format chosen, nothing is decoded.
     service.m_dwOptions &= ~OPT_FMT_BITMAP;
-    Cut(cfPng, png);
+    Cut(cfPng, kPng);
     EXPECT_EQ(pictures.decodes, 1);
     EXPECT_EQ(Kept(), Texts{"bitmap dib300"});
 }
+
+} // namespace

@@ -35,12 +35,11 @@ struct Service {
 TEST(ProgramCollectionStore, StartsWithTheCreatedItemAndKeepsWhatWasSaved) {
     TempProgramFolder dir;
     FakeScreen screen;
-    FakeMessageBox boxes;
-    ProgramCollectionStore store(screen, boxes, SystemSaveFiles());
+    Service first;
+    ProgramCollectionStore store(screen, first.boxes, SystemSaveFiles());
     auto work = CClipItem::NewCollection("Work");
     ASSERT_TRUE(SaveCollection(*work, CPreferences()));
 
-    Service first;
     store.LoadActiveCollection(first.wnd);
     ASSERT_EQ(first.wnd.m_activeList.size(), 1u);
     EXPECT_EQ(first.wnd.m_activeList[0]->text, LoadUiString(3062));

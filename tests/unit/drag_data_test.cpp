@@ -24,11 +24,8 @@ std::string AsText(const std::vector<uint8_t>& block) {
 
 Bytes Header(uint32_t x, uint32_t y, bool wide) {
     Bytes b;
-    AppendU32(b, 20);
-    AppendU32(b, x);
-    AppendU32(b, y);
-    AppendU32(b, 1);
-    AppendU32(b, wide ? 1 : 0);
+    for (uint32_t v : {20u, x, y, 1u, wide ? 1u : 0u})
+        AppendU32(b, v);
     return b;
 }
 

@@ -17,18 +17,6 @@
 
 namespace {
 
-// A 32-bit DIB of w x h pixels without colour masks, its pixels all `fill`.
-Bytes Dib32(int w, int h, uint8_t fill) {
-    Bytes b(40 + size_t(w) * h * 4, fill);
-    std::fill(b.begin(), b.begin() + 40, 0);
-    b[0] = 40;
-    b[4] = static_cast<uint8_t>(w);
-    b[8] = static_cast<uint8_t>(h);
-    b[12] = 1;
-    b[14] = 32;
-    return b;
-}
-
 std::string Str(const Bytes& b) {
     return std::string(b.begin(), b.end());
 }
@@ -56,13 +44,13 @@ TEST(ItemFile, HoldsTheContentAsHeldOrFromTheCollectionFile) {
     orphan.fileOffset = inFile.fileOffset;
 
     uint8_t counter = 0;
-    auto picture = CClipItem::FromDib(Dib32(100, 50, 7), counter);
+    auto picture = CClipItem::FromDib(MakeDib(100, 50), counter);
     auto broken = CClipItem::FromDib(Bytes(48, 2), counter);
     auto files = Typed(CLIP_FILES, "C:\\a.txt\r\nC:\\b.txt\r\n");
     auto rtf = CClipItem::FromRtf("{\\rtf1 bold}");
-    // 100 x 50 at 32 bits: 14 + 40 + 20,000 bytes, the pixels at 54.
+    // 100 x 50 at 24 bits: 14 + 40 + 15,000 bytes, the pixels at 54.
     Bytes bmp = {'B', 'M'};
-    for (uint32_t v : {14u + 40 + 20000, 0u, 54u})
+    for (uint32_t v : {14u + 40 + 15000, 0u, 54u})
         AppendU32(bmp, v);
     const struct {
         const CClipItem* item;
@@ -182,7 +170,7 @@ TEST_F(ItemEditTest, TheEditedContentComesBackOnceTheEditorEnds) {
 
 TEST_F(ItemEditTest, EveryKindComesBackAsItselfAndABrokenPictureNotAtAll) {
     uint8_t counter = 0;
-    const Bytes newDib = Dib32(2, 2, 9);
+    const Bytes newDib = MakeDib(2, 2);
     const std::string newPicture = "BM" + std::string(12, '\0') + Str(newDib);
     const struct {
         std::unique_ptr<CClipItem> item;
@@ -191,8 +179,8 @@ TEST_F(ItemEditTest, EveryKindComesBackAsItselfAndABrokenPictureNotAtAll) {
     } cases[] = {
         {CClipItem::FromRtf("{\\rtf1 old}"), "{\\rtf1 new text}", 8},
         {Typed(CLIP_FILES_WIDE, "C:\\a.txt\r\n"), "C:\\b.txt\r\nC:\\c.txt\r\n", 20},
-        {CClipItem::FromDib(Dib32(1, 1, 3), counter), newPicture, 56},
-        {CClipItem::FromDib(Dib32(1, 1, 3), counter), "BM too short", 44},
+        {CClipItem::FromDib(MakeDib(1, 1), counter), newPicture, 56},
+        {CClipItem::FromDib(MakeDib(1, 1), counter), "BM too short", 44},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.edited);
@@ -266,7 +254,7 @@ TEST_F(ItemEditTest, PrintingGoesToTheShellAndAPictureThatPrintedNothingStaysPut
     EXPECT_EQ(Active(1)->text, "two") << "a printed text stays where it was";
 
     uint8_t counter = 0;
-    service.m_activeList.push_back(CClipItem::FromDib(Dib32(1, 1, 3), counter));
+    service.m_activeList.push_back(CClipItem::FromDib(MakeDib(1, 1), counter));
     CClipItem* picture = Active(2);
     documents.canPrint = false;
     documents.canOpen = false;
