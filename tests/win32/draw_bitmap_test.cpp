@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <initializer_list>
@@ -18,61 +19,40 @@ const COLORREF kGreen = RGB(0, 255, 0);
 const COLORREF kBlue = RGB(0, 0, 255);
 const COLORREF kWhite = RGB(255, 255, 255);
 
-// A 32-bit top-down DIB section in a memory DC whose pixels are read back directly.
-class PixelCanvas {
-public:
-    PixelCanvas(int width, int height, COLORREF background) : m_width(width), m_height(height) {
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        void* bits = nullptr;
-        m_bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        m_bits = static_cast<uint32_t*>(bits);
-        m_dc = CreateCompatibleDC(nullptr);
-        if (m_dc && m_bitmap)
-            m_old = SelectObject(m_dc, m_bitmap);
-        const uint32_t packed = (uint32_t(GetRValue(background)) << 16) |
-                                (uint32_t(GetGValue(background)) << 8) | GetBValue(background);
-        for (int i = 0; m_bits && i < width * height; ++i)
-            m_bits[i] = packed;
-    }
-    ~PixelCanvas() {
-        if (m_old)
-            SelectObject(m_dc, m_old);
-        DeleteDC(m_dc);
-        DeleteObject(m_bitmap);
-    }
-    PixelCanvas(const PixelCanvas&) = delete;
-    PixelCanvas& operator=(const PixelCanvas&) = delete;
-
-    bool Ready() const { return m_old != nullptr && m_bits != nullptr; }
-    HDC Dc() const { return m_dc; }
-    COLORREF At(int x, int y) const {
-        GdiFlush();
-        const uint32_t p = m_bits[y * m_width + x];
-        return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
-    }
-    // How many pixels differ from `colour`.
-    int Other(COLORREF colour) const {
-        int count = 0;
-        for (int y = 0; y < m_height; ++y)
-            for (int x = 0; x < m_width; ++x)
-                count += At(x, y) != colour;
-        return count;
-    }
-
-private:
-    int m_width;
-    int m_height;
-    HBITMAP m_bitmap = nullptr;
-    uint32_t* m_bits = nullptr;
-    HDC m_dc = nullptr;
-    HGDIOBJ m_old = nullptr;
+// What DrawBitmap answered, and the pixels row by row of the width x height box it drew
+// into: a 32-bit top-down DIB section filled with kBack, read back directly (no pixels when
+// the section could not be made).
+struct Drawn {
+    bool drew = false;
+    std::vector<COLORREF> pixels;
 };
+
+Drawn Draw(const CClipItem& item, int width, int height) {
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HDC dc = CreateCompatibleDC(nullptr);
+    Drawn out;
+    if (bitmap && dc) {
+        HGDIOBJ old = SelectObject(dc, bitmap);
+        uint32_t* p = static_cast<uint32_t*>(bits);
+        std::fill(p, p + width * height, kBack); // grey: the same in RGB and BGR order
+        out.drew = DrawBitmap(item, dc, {0, 0, width, height});
+        GdiFlush();
+        for (int i = 0; i < width * height; ++i)
+            out.pixels.push_back(RGB((p[i] >> 16) & 0xFF, (p[i] >> 8) & 0xFF, p[i] & 0xFF));
+        SelectObject(dc, old);
+    }
+    DeleteDC(dc);
+    DeleteObject(bitmap);
+    return out;
+}
 
 // A packed 24-bit 2 x 2 DIB, red and green over blue and white; stored bottom-up, or
 // top-down (negative height) when asked.
@@ -109,14 +89,11 @@ CClipItem BitmapItem(std::vector<uint8_t> dib) {
 TEST(DrawBitmap, BottomUpAndTopDownPicturesDrawUprightAtTheirOwnSize) {
     for (bool topDown : {false, true}) {
         SCOPED_TRACE(topDown ? "top-down" : "bottom-up");
-        PixelCanvas canvas(4, 4, kBack);
-        ASSERT_TRUE(canvas.Ready());
-        EXPECT_TRUE(DrawBitmap(BitmapItem(FourColours(topDown)), canvas.Dc(), {0, 0, 4, 4}));
-        EXPECT_EQ(canvas.At(1, 1), kRed);
-        EXPECT_EQ(canvas.At(2, 1), kGreen);
-        EXPECT_EQ(canvas.At(1, 2), kBlue);
-        EXPECT_EQ(canvas.At(2, 2), kWhite);
-        EXPECT_EQ(canvas.Other(kBack), 4) << "nothing drawn outside the box";
+        const Drawn d = Draw(BitmapItem(FourColours(topDown)), 4, 4);
+        EXPECT_TRUE(d.drew);
+        EXPECT_EQ(d.pixels,
+                  std::vector<COLORREF>({kBack, kBack, kBack, kBack, kBack, kRed, kGreen, kBack,
+                                         kBack, kBlue, kWhite, kBack, kBack, kBack, kBack, kBack}));
     }
 }
 
@@ -142,11 +119,9 @@ std::vector<uint8_t> RunLengthGreen(DWORD sizeImage) {
 }
 
 TEST(DrawBitmap, CompressedBitsAreDrawnAsLongAsTheHeaderSays) {
-    PixelCanvas canvas(2, 1, kBack);
-    ASSERT_TRUE(canvas.Ready());
-    EXPECT_TRUE(DrawBitmap(BitmapItem(RunLengthGreen(4)), canvas.Dc(), {0, 0, 2, 1}));
-    EXPECT_EQ(canvas.At(0, 0), kGreen);
-    EXPECT_EQ(canvas.At(1, 0), kGreen);
+    const Drawn d = Draw(BitmapItem(RunLengthGreen(4)), 2, 1);
+    EXPECT_TRUE(d.drew);
+    EXPECT_EQ(d.pixels, std::vector<COLORREF>({kGreen, kGreen}));
 }
 
 // GDI reads as many bits as the header promises: a block that holds fewer, or a compressed
@@ -161,10 +136,8 @@ TEST(DrawBitmap, OtherKindsAndUnusableDibsDrawNothing) {
 
     std::vector<CClipItem> items;
     for (uint16_t kind : {CLIP_TEXT, CLIP_RTF, CLIP_FILES, CLIP_COLLECTION}) {
-        CClipItem item; // a picture that these kinds must not show
-        item.type = kind;
-        item.dib = whole;
-        items.push_back(item);
+        items.push_back(BitmapItem(whole)); // a picture that these kinds must not show
+        items.back().type = kind;
     }
     for (const auto& dib : {std::vector<uint8_t>(), truncated, headerOnly, unknownHeader,
                             RunLengthGreen(0), RunLengthGreen(5)})
@@ -172,10 +145,9 @@ TEST(DrawBitmap, OtherKindsAndUnusableDibsDrawNothing) {
 
     for (size_t i = 0; i < items.size(); ++i) {
         SCOPED_TRACE(i);
-        PixelCanvas canvas(4, 4, kBack);
-        ASSERT_TRUE(canvas.Ready());
-        EXPECT_FALSE(DrawBitmap(items[i], canvas.Dc(), {0, 0, 4, 4}));
-        EXPECT_EQ(canvas.Other(kBack), 0);
+        const Drawn d = Draw(items[i], 4, 4);
+        EXPECT_FALSE(d.drew);
+        EXPECT_EQ(d.pixels, std::vector<COLORREF>(16, kBack));
     }
 }
 } // namespace
