@@ -17,93 +17,65 @@
 #include "ui/menu_rules.h"
 
 namespace {
-struct EntryInfo {
-    UINT type = 0, state = 0, id = 0;
-    HMENU sub = nullptr;
-    ULONG_PTR data = 0;
-};
-
-EntryInfo InfoAt(HMENU menu, int pos) {
+MENUITEMINFOA InfoAt(HMENU menu, int pos) {
     MENUITEMINFOA mii = {};
     mii.cbSize = sizeof mii;
     mii.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_SUBMENU | MIIM_DATA;
-    EntryInfo info;
-    if (GetMenuItemInfoA(menu, static_cast<UINT>(pos), TRUE, &mii)) {
-        info.type = mii.fType;
-        info.state = mii.fState;
-        info.id = mii.wID;
-        info.sub = mii.hSubMenu;
-        info.data = mii.dwItemData;
-    }
-    return info;
+    GetMenuItemInfoA(menu, static_cast<UINT>(pos), TRUE, &mii);
+    return mii;
 }
+} // namespace
 
 // A main menu with items, a collection with an item and an empty one, and all four
 // extension popups.
-class MenuWin32 : public ::testing::Test {
-protected:
+TEST(MenuWin32, EntriesAreOwnerDrawnAndTheDocumentsPopupsOutliveEveryMainMenu) {
     ClipList active, collections;
+    for (const char* t : {"first text", "second text"})
+        active.push_back(CClipItem::FromText(t));
+    collections.push_back(CClipItem::NewCollection("Letters"));
+    collections.back()->children.push_back(CClipItem::FromText("+2Pass %u"));
+    collections.back()->children.back()->owner = collections.back().get();
+    collections.push_back(CClipItem::NewCollection("Empty"));
     FakeRegistryLists systemLists;
+    const uint32_t all = OPT_EXT_TIME | OPT_EXT_URLS | OPT_EXT_DOCS_OPENSAVE | OPT_EXT_DOCS_RECENT;
+    const MenuModel model = BuildMainMenu({active, collections, all, &systemLists});
+    // The documents popups: a file-type popup with one document, built as at start-up.
+    MenuEntry type;
+    type.kind = EntryKind::FileTypePopup;
+    type.popup = true;
+    type.text = "txt";
+    type.submenu = std::make_unique<MenuModel>();
+    MenuEntry doc;
+    doc.kind = EntryKind::Document;
+    doc.id = ID_DOC_FIRST;
+    doc.text = "C:\\notes\\plan.txt";
+    type.submenu->entries.push_back(std::move(doc));
     MenuModel documents;
-    UniqueMenu sharedOpenSave, sharedRecent;
+    documents.entries.push_back(std::move(type));
+    UniqueMenu sharedOpenSave(CreatePopupMenu()), sharedRecent(CreatePopupMenu());
+    ASSERT_TRUE(AppendEntries(sharedOpenSave.Get(), documents, SharedPopups()));
 
-    void SetUp() override {
-        for (const char* t : {"first text", "second text"})
-            active.push_back(CClipItem::FromText(t));
-        for (const char* name : {"Letters", "Empty"}) {
-            collections.push_back(CClipItem::NewCollection(name));
-            if (std::string(name) == "Letters") {
-                auto item = CClipItem::FromText("+2Pass %u");
-                item->owner = collections.back().get();
-                collections.back()->children.push_back(std::move(item));
-            }
-        }
-        // The documents popups: a file-type popup with one document, built as at start-up.
-        MenuEntry type;
-        type.kind = EntryKind::FileTypePopup;
-        type.popup = true;
-        type.text = "txt";
-        type.submenu = std::make_unique<MenuModel>();
-        MenuEntry doc;
-        doc.kind = EntryKind::Document;
-        doc.id = ID_DOC_FIRST;
-        doc.text = "C:\\notes\\plan.txt";
-        type.submenu->entries.push_back(std::move(doc));
-        documents.entries.push_back(std::move(type));
-        sharedOpenSave.Reset(CreatePopupMenu());
-        sharedRecent.Reset(CreatePopupMenu());
-        ASSERT_TRUE(AppendEntries(sharedOpenSave.Get(), documents, SharedPopups()));
-    }
-    MenuModel Build() {
-        const uint32_t all =
-            OPT_EXT_TIME | OPT_EXT_URLS | OPT_EXT_DOCS_OPENSAVE | OPT_EXT_DOCS_RECENT;
-        return BuildMainMenu({active, collections, all, &systemLists});
-    }
-    SharedPopups Shared() const { return {sharedOpenSave.Get(), sharedRecent.Get()}; }
-};
-} // namespace
-
-TEST_F(MenuWin32, EntriesAreOwnerDrawnAndTheDocumentsPopupsOutliveEveryMainMenu) {
-    const MenuModel model = Build();
     HMENU time = nullptr;
     for (int round = 0; round < 2; ++round) {
-        RealizedMenu menu(model, Shared());
+        RealizedMenu menu(model, {sharedOpenSave.Get(), sharedRecent.Get()});
         ASSERT_EQ(GetMenuItemCount(menu.Get()), 8);
         for (int pos = 0; pos < 8; ++pos) {
-            const EntryInfo e = InfoAt(menu.Get(), pos);
+            const MENUITEMINFOA e = InfoAt(menu.Get(), pos);
             const MenuEntry& m = model.entries[static_cast<size_t>(pos)];
-            EXPECT_TRUE(e.type & MFT_OWNERDRAW) << pos;
+            EXPECT_TRUE(e.fType & MFT_OWNERDRAW) << pos;
             // The drawing finds the group mark by the entry's id, a popup's id its handle.
             bool checked = false;
-            ProbeMenuEntry(menu.Get(), e.sub ? UINT(UINT_PTR(e.sub)) : e.id, nullptr, checked);
+            ProbeMenuEntry(menu.Get(), e.hSubMenu ? UINT(UINT_PTR(e.hSubMenu)) : e.wID, nullptr,
+                           checked);
             EXPECT_EQ(checked, m.groupMark) << pos;
             uintptr_t tag;
-            EXPECT_EQ(e.data, EntryTag(m.kind, tag) ? tag : reinterpret_cast<ULONG_PTR>(&m)) << pos;
+            EXPECT_EQ(e.dwItemData, EntryTag(m.kind, tag) ? tag : reinterpret_cast<ULONG_PTR>(&m))
+                << pos;
         }
         // The documents popups are the ones built at start-up, not copies.
-        EXPECT_EQ(InfoAt(menu.Get(), 6).sub, sharedOpenSave.Get());
-        EXPECT_EQ(InfoAt(menu.Get(), 7).sub, sharedRecent.Get());
-        time = InfoAt(menu.Get(), 4).sub;
+        EXPECT_EQ(InfoAt(menu.Get(), 6).hSubMenu, sharedOpenSave.Get());
+        EXPECT_EQ(InfoAt(menu.Get(), 7).hSubMenu, sharedRecent.Get());
+        time = InfoAt(menu.Get(), 4).hSubMenu;
     }
     EXPECT_FALSE(IsMenu(time)) << "the time popup goes with its menu";
     ASSERT_TRUE(IsMenu(sharedRecent.Get()));
@@ -118,11 +90,11 @@ TEST(ContextMenus, EveryPopupHasPreferencesAndTheSchedulerCommandThatApplies) {
         ASSERT_NE(menu.Popup(), nullptr) << index;
         int count = 0;
         for (int pos = 0; pos < GetMenuItemCount(menu.Popup()); ++pos) {
-            const EntryInfo e = InfoAt(menu.Popup(), pos);
-            if (e.id != ID_PREFERENCES)
+            const MENUITEMINFOA e = InfoAt(menu.Popup(), pos);
+            if (e.wID != ID_PREFERENCES)
                 continue;
-            count = GetMenuItemCount(e.sub);
-            EXPECT_EQ(e.data, TAG_PREFERENCES) << index;
+            count = GetMenuItemCount(e.hSubMenu);
+            EXPECT_EQ(e.dwItemData, TAG_PREFERENCES) << index;
         }
         EXPECT_EQ(count, 12) << "popup " << index << ": ten submenus, separator, About";
     }
