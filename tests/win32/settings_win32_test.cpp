@@ -15,19 +15,10 @@ const char* const kTestKey = "Software\\Quillworks\\QuillboxTest";
 // Removes the test key before and after each test.
 class RegistryWin32Test : public ::testing::Test {
 protected:
-    void SetUp() override { Clean(); }
-    void TearDown() override { Clean(); }
-    void Clean() {
+    void SetUp() override { TearDown(); }
+    void TearDown() override {
         RegDeleteKeyA(HKEY_CURRENT_USER, kTestKey);
         RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Quillworks"); // only when nothing else is in it
-    }
-    void SetRaw(const char* name, DWORD type, const void* data, DWORD size) {
-        HKEY k;
-        ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kTestKey, 0, nullptr, 0, KEY_SET_VALUE,
-                                  nullptr, &k, nullptr),
-                  ERROR_SUCCESS);
-        RegSetValueExA(k, name, 0, type, static_cast<const BYTE*>(data), size);
-        RegCloseKey(k);
     }
     std::string Read(const char* name) {
         std::string v = "(none)";
@@ -56,9 +47,10 @@ TEST_F(RegistryWin32Test, StringValuesAsWrittenAndAsOthersWroteThem) {
     EXPECT_TRUE(reg.DeleteValue(RegHive::CurrentUser, kTestKey, "Font"));
     EXPECT_FALSE(reg.DeleteValue(RegHive::CurrentUser, kTestKey, "Font"));
 
-    SetRaw("NoNul", REG_SZ, "abc", 3);
-    SetRaw("Number", REG_DWORD, "\x01\x00\x00\x00", 4);
-    SetRaw("Two", REG_SZ, "one\0two", 8);
+    RegSetKeyValueA(HKEY_CURRENT_USER, kTestKey, "NoNul", REG_SZ, "abc", 3);
+    ASSERT_EQ(RegSetKeyValueA(HKEY_CURRENT_USER, kTestKey, "Number", REG_DWORD, "\x01\0\0\0", 4),
+              ERROR_SUCCESS);
+    RegSetKeyValueA(HKEY_CURRENT_USER, kTestKey, "Two", REG_SZ, "one\0two", 8);
     EXPECT_EQ(Read("NoNul"), "abc");
     EXPECT_EQ(Read("Number"), "(none)");
     EXPECT_EQ(Read("Two"), "one");
