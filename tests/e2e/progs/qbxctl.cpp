@@ -29,53 +29,13 @@
 #include <vector>
 
 namespace {
-BOOL CALLBACK Collect(HWND hwnd, LPARAM lParam) {
-    reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(hwnd);
-    return TRUE;
-}
-
-// The top-level windows in z-order, the one on top first.
-std::vector<HWND> TopLevels() {
-    std::vector<HWND> all;
-    EnumWindows(Collect, reinterpret_cast<LPARAM>(&all));
-    return all;
-}
-
-std::string ClassOf(HWND hwnd) {
-    char cls[256] = "";
-    GetClassNameA(hwnd, cls, sizeof cls);
-    return cls;
-}
-
-struct FindState {
-    HWND found; // the one on top
-    int count;
-};
-
-FindState Find(const char* title, const char* cls = nullptr) {
-    FindState st = {nullptr, 0};
-    char text[512];
-    for (HWND hwnd : TopLevels()) {
-        if (GetWindowTextA(hwnd, text, sizeof text) < 0 || std::strcmp(text, title) != 0 ||
-            (cls && ClassOf(hwnd) != cls))
-            continue;
-        if (!st.found)
-            st.found = hwnd;
-        ++st.count;
-    }
-    return st;
-}
-
 // Polls every 50 ms until `want` says yes or the deadline passes.
 template <typename Pred> bool WaitFor(double seconds, Pred want) {
     const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(seconds * 1000);
-    for (;;) {
-        if (want())
-            return true;
-        if (GetTickCount64() >= deadline)
-            return false;
+    bool ok;
+    while (!(ok = want()) && GetTickCount64() < deadline)
         Sleep(50);
-    }
+    return ok;
 }
 
 // Handles the thread's messages (its windows') until `done` says yes or the deadline passes.
@@ -110,8 +70,8 @@ HWND MakeWindow(const char* cls, const char* title, WNDPROC proc) {
 std::vector<RECT> ShownMenus() {
     std::vector<RECT> rects;
     RECT r;
-    for (HWND hwnd : TopLevels())
-        if (ClassOf(hwnd) == "#32768" && IsWindowVisible(hwnd) && GetWindowRect(hwnd, &r))
+    for (HWND hwnd = nullptr; (hwnd = FindWindowExA(nullptr, hwnd, "#32768", nullptr));)
+        if (IsWindowVisible(hwnd) && GetWindowRect(hwnd, &r))
             rects.push_back(r);
     return rects;
 }
@@ -121,11 +81,11 @@ std::vector<RECT> ShownMenus() {
 HWND HotWindow(const char* title) {
     DWORD pid = 0;
     DWORD owner = 0;
-    if (HWND frame = Find(title).found)
+    if (HWND frame = FindWindowA(nullptr, title))
         GetWindowThreadProcessId(frame, &pid);
-    for (HWND hwnd : TopLevels())
-        if (pid && GetWindowThreadProcessId(hwnd, &owner) && owner == pid &&
-            ClassOf(hwnd) == "#32770" && IsWindowVisible(hwnd) && GetWindowTextLengthA(hwnd) == 0)
+    for (HWND hwnd = nullptr; pid && (hwnd = FindWindowExA(nullptr, hwnd, "#32770", nullptr));)
+        if (GetWindowThreadProcessId(hwnd, &owner) && owner == pid && IsWindowVisible(hwnd) &&
+            GetWindowTextLengthA(hwnd) == 0)
             return hwnd;
     return nullptr;
 }
@@ -144,24 +104,27 @@ void Print(const std::string& line) {
     std::fflush(stdout);
 }
 
-// Prints the window's rectangle; 1 when there is none.
-int PrintRect(HWND window) {
+// Prints the window's rectangle after PREFIX; 1 when there is none.
+int PrintRect(HWND window, const char* prefix = "") {
     RECT r = {};
     if (!window || !GetWindowRect(window, &r))
         return 1;
-    Print(RectText(r));
+    Print(prefix + RectText(r));
     return 0;
 }
 
 int Info(const char* title) {
-    FindState st = Find(title);
-    if (!st.found)
+    const HWND found = FindWindowA(nullptr, title); // the one on top
+    if (!found)
         return 1;
+    int count = 0;
+    for (HWND hwnd = nullptr; (hwnd = FindWindowExA(nullptr, hwnd, nullptr, title));)
+        ++count;
     DWORD pid = 0;
-    GetWindowThreadProcessId(st.found, &pid);
-    HWND service = GetDlgItem(st.found, 1);
-    Print("found=1 count=" + std::to_string(st.count) +
-          " visible=" + std::to_string(IsWindowVisible(st.found) ? 1 : 0) +
+    GetWindowThreadProcessId(found, &pid);
+    HWND service = GetDlgItem(found, 1);
+    Print("found=1 count=" + std::to_string(count) +
+          " visible=" + std::to_string(IsWindowVisible(found) ? 1 : 0) +
           " pid=" + std::to_string(pid) + " service=" + std::to_string(service ? 1 : 0) +
           " service_visible=" + std::to_string(service && IsWindowVisible(service) ? 1 : 0));
     return 0;
@@ -190,12 +153,9 @@ BOOL CALLBACK PrintControl(HWND child, LPARAM) {
 // The place and the controls of the first visible dialog with that title.
 int Dialog(const char* title, double seconds) {
     HWND dialog = nullptr;
-    if (!WaitFor(seconds,
-                 [&] { return (dialog = Find(title, "#32770").found) && IsWindowVisible(dialog); }))
+    if (!WaitFor(seconds, [&] { return IsWindowVisible(dialog = FindWindowA("#32770", title)); }))
         return 1;
-    RECT r = {};
-    GetWindowRect(dialog, &r);
-    Print("rect " + RectText(r));
+    PrintRect(dialog, "rect ");
     EnumChildWindows(dialog, PrintControl, 0);
     return 0;
 }
@@ -339,25 +299,21 @@ int main(int argc, char** argv) {
     const char* title = argv[2];
     const double seconds = std::atof(argv[argc - 1]);
     if (cmd == "wait-window" && argc == 4)
-        return Done(WaitFor(seconds, [&] { return Find(title).found != nullptr; }));
+        return Done(WaitFor(seconds, [&] { return FindWindowA(nullptr, title) != nullptr; }));
     if (cmd == "wait-gone" && argc == 4)
-        return Done(WaitFor(seconds, [&] { return Find(title).found == nullptr; }));
+        return Done(WaitFor(seconds, [&] { return FindWindowA(nullptr, title) == nullptr; }));
     if (cmd == "info")
         return Info(title);
     if (cmd == "syscolor") { // upper case, as a screen pixel reads
         const COLORREF c = GetSysColor(std::atoi(argv[2]));
-        char hex[8];
-        std::snprintf(hex, sizeof hex, "#%02X%02X%02X", GetRValue(c), GetGValue(c), GetBValue(c));
-        Print(hex);
+        std::printf("#%02X%02X%02X\n", GetRValue(c), GetGValue(c), GetBValue(c));
         return 0;
     }
-    if (cmd == "viewer" && argc == 4) {
-        auto heads = [&] {
-            HWND frame = Find(title).found;
+    if (cmd == "viewer" && argc == 4) // the frame's service window heads the viewer chain
+        return Done(WaitFor(seconds, [&] {
+            HWND frame = FindWindowA(nullptr, title);
             return frame && GetClipboardViewer() == GetDlgItem(frame, 1);
-        };
-        return Done(WaitFor(seconds, heads));
-    }
+        }));
     if (cmd == "hold" && argc == 6)
         return Hold(argv[2], argv[3], argv[4], seconds);
     if (cmd == "wait-shown" && (argc == 4 || argc == 6)) {
@@ -398,8 +354,10 @@ int main(int argc, char** argv) {
         return ClipHeld(argv[2], std::atoi(argv[3]));
     if (cmd == "clip-wait-open" && argc == 4)
         return Done(WaitFor(seconds, [&] {
+            char cls[256] = "";
             HWND opener = GetOpenClipboardWindow();
-            return opener && ClassOf(opener) == argv[2];
+            return opener && GetClassNameA(opener, cls, sizeof cls) &&
+                   std::strcmp(cls, argv[2]) == 0;
         }));
     if (cmd == "clip-watch" && argc == 3)
         return ClipWatch(seconds);
@@ -418,8 +376,8 @@ int main(int argc, char** argv) {
     }
 
     // A dialog before the hidden frame of the same title.
-    HWND window = Find(title, "#32770").found;
-    if (!window && !(window = Find(title).found))
+    HWND window = FindWindowA("#32770", title);
+    if (!window && !(window = FindWindowA(nullptr, title)))
         return 1;
     if (cmd == "close")
         return Done(PostMessageA(window, WM_CLOSE, 0, 0));
