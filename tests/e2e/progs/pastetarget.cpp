@@ -94,12 +94,10 @@ public:
             return DV_E_FORMATETC;
         medium->tymed = TYMED_HGLOBAL;
         medium->pUnkForRelease = nullptr;
-        if (format->cfFormat == CF_TEXT) {
-            medium->hGlobal = BlockOf(g_text.c_str(), g_text.size() + 1);
-        } else {
-            std::wstring wide(g_text.begin(), g_text.end());
-            medium->hGlobal = BlockOf(wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
-        }
+        const std::wstring wide(g_text.begin(), g_text.end());
+        medium->hGlobal = format->cfFormat == CF_TEXT
+                              ? BlockOf(g_text.c_str(), g_text.size() + 1)
+                              : BlockOf(wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
         return medium->hGlobal ? S_OK : E_OUTOFMEMORY;
     }
     HRESULT STDMETHODCALLTYPE GetDataHere(FORMATETC*, STGMEDIUM*) override { return E_NOTIMPL; }
@@ -177,8 +175,7 @@ int main(int argc, char** argv) {
     g_out = argv[1];
     g_rich = mode == "rich";
     const DWORD seconds = static_cast<DWORD>(std::atoi(argv[3]));
-    if (drag)
-        g_text = argv[4];
+    g_text = drag ? argv[4] : "";
     if ((g_rich && !LoadLibraryA("riched20.dll")) || (drag && FAILED(OleInitialize(nullptr))))
         return 2;
 
@@ -189,21 +186,17 @@ int main(int argc, char** argv) {
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     wc.lpszClassName = "QbxPasteTarget";
     RegisterClassA(&wc);
-    HWND top = drag ? CreateWindowExA(0, wc.lpszClassName, "Drag source", WS_POPUP | WS_BORDER, 100,
-                                      100, 200, 100, nullptr, nullptr, wc.hInstance, nullptr)
-                    : CreateWindowExA(0, wc.lpszClassName, "Paste target", WS_OVERLAPPEDWINDOW, 100,
-                                      100, 560, 360, nullptr, nullptr, wc.hInstance, nullptr);
+    HWND top = CreateWindowExA(0, wc.lpszClassName, drag ? "Drag source" : "Paste target",
+                               drag ? WS_POPUP | WS_BORDER : WS_OVERLAPPEDWINDOW, 100, 100,
+                               drag ? 200 : 560, drag ? 100 : 360, nullptr, nullptr, wc.hInstance,
+                               nullptr);
     if (!top)
         return 2;
     if (!drag) {
         const DWORD style = WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL;
-        if (g_rich)
-            g_edit = CreateWindowExA(0, RICHEDIT_CLASSA, "", style, 0, 0, 540, 320, top,
-                                     reinterpret_cast<HMENU>(1), wc.hInstance, nullptr);
-        else
-            g_edit = CreateWindowExW(0, L"EDIT", L"", style, 0, 0, 540, 320, top,
-                                     reinterpret_cast<HMENU>(1), wc.hInstance, nullptr);
-        if (!g_edit || (!g_rich && !IsWindowUnicode(g_edit)))
+        g_edit = CreateWindowExW(0, g_rich ? RICHEDIT_CLASSW : L"EDIT", L"", style, 0, 0, 540, 320,
+                                 top, reinterpret_cast<HMENU>(1), wc.hInstance, nullptr);
+        if (!g_edit || !IsWindowUnicode(g_edit))
             return 2;
     }
     if (g_rich) {

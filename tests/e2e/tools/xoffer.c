@@ -11,7 +11,6 @@
 #include <poll.h>
 #include <stdio.h>
 #include <stdlib.h>
-#include <string.h>
 #include <unistd.h>
 
 #define MAX_OFFERS 16
@@ -54,15 +53,13 @@ static Time server_time(Display* dpy, Window win) {
 }
 
 static void answer(Display* dpy, XSelectionRequestEvent* req, Atom targets_atom, long max_bytes) {
-    XSelectionEvent ev;
-    memset(&ev, 0, sizeof ev);
-    ev.type = SelectionNotify;
-    ev.display = req->display;
-    ev.requestor = req->requestor;
-    ev.selection = req->selection;
-    ev.target = req->target;
-    ev.time = req->time;
-    ev.property = None;
+    XSelectionEvent ev = {.type = SelectionNotify,
+                          .display = req->display,
+                          .requestor = req->requestor,
+                          .selection = req->selection,
+                          .target = req->target,
+                          .property = None,
+                          .time = req->time};
     Atom property = req->property != None ? req->property : req->target; /* old clients */
     if (req->target == targets_atom) {
         Atom list[MAX_OFFERS + 1];
@@ -118,10 +115,8 @@ int main(int argc, char** argv) {
 
     /* The caller goes on once the data is offered; a background copy serves it. */
     pid_t pid = fork();
-    if (pid < 0)
-        return 1;
-    if (pid > 0)
-        _exit(0);
+    if (pid != 0)
+        _exit(pid < 0 ? 1 : 0);
     setsid();
 
     struct pollfd pfd = {ConnectionNumber(dpy), POLLIN, 0};
