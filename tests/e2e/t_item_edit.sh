@@ -20,8 +20,7 @@ wine reg add 'HKCR\QuillboxTestText\shell\edit\command' /ve \
 cp "$QBX_BUILD/mingw/QuillboxGerman.dll" "$QBX_PROGRAM_DIR/" || fail "no QuillboxGerman.dll"
 add_item --text "first item"
 qbx_set m_dwOptions=0xF95D m_nLanguage=1 # autosave: every cut is on the disk at once
-start_target plain
-start_capturing
+start_with_target plain
 
 # A right click on the item: its context menu's first entry opens "Einfügen als", whose
 # letter "g" chooses "&Großbuchstaben" (capitals), a letter English has not there.

@@ -10,8 +10,7 @@
 add_item --text "third item"
 add_item --text "second item"
 add_item --text "first item"
-start_target plain
-start_capturing
+start_with_target plain
 
 # "2" chooses the second entry of the open menu, whatever is highlighted; a click the third
 # of the menu opened from the top edge; "u" the highlighted third ("first item" by now) in

@@ -10,8 +10,7 @@ done
 qbx_set m_dwOptions=0xF15D # the defaults (8 items at most) plus autosave
 watch="$QBX_PROGRAM_DIR/../watch.log"
 start_watcher "$watch"
-start_target plain
-start_capturing
+start_with_target plain
 full="item 1|item 2|item 3|item 4|item 5|item 6|item 7|item 8"
 assert_eq "$(captions)" "$full" "items at the start"
 

@@ -20,8 +20,7 @@ add Counters.qbx --text "Dear colleague," --caption "+Dear colleague"
 add Letters.qbx --text "Kind regards, Ann"
 add Letters.qbx --text "Best wishes"
 
-start_target plain # hot keys reach the program while a window of Wine has the focus
-start_capturing
+start_with_target plain # hot keys reach the program while a window of Wine has the focus
 
 # wait_tip: the preview tip shows the highlighted entry: shown, and moved beside the pointer
 # when its subject changed.

@@ -15,8 +15,7 @@ qbx add "$(program_file Counters.qbx)" --text "Invoice #%d" --caption "+1 invoic
 # Wine's rich edit control pastes on Ctrl+V only, not on Shift+Insert.
 # The defaults, Ctrl+V for Shift+Insert and "Drop file".
 qbx_set m_nSuperHotKey=1 m_nCounter1=7 m_dwOptions=0x1F92D
-start_target rich
-start_capturing
+start_with_target rich
 
 pasted() { [ "$(grep -o "$1" "$TARGET_OUT.txt" | wc -l)" -eq "$2" ]; } # TEXT TIMES
 rich() { tr -d '\r\n\0' <"$TARGET_OUT.rtf"; }

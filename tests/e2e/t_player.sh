@@ -11,8 +11,7 @@ done
 printf '[Configuration]\r\nVideo=700.420.320.240\r\n' >"$(program_file quillbox.ini)"
 add_item --text "clip.avi" --caption "Clip <*:*,*,*,* *:* *:*,* *:*,*,*,* 00>"
 add_item --text "chime.wav" --caption "Chime <*:*,*,*,* *:* *:*,* *:*,*,*,* 02>"
-start_target plain
-start_capturing
+start_with_target plain
 
 open_menu 2
 xdotool key 1

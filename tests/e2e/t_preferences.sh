@@ -4,8 +4,7 @@
 # menus stay open, and the next cut is on disk at once. The hot-key and font dialogs open.
 # "About" in the item's context menu shows the savings of 1000 pastes.
 qbx_set m_nHotStyle=0 m_nPasteCount=1000
-start_target plain
-start_capturing
+start_with_target plain
 # preferences N: the application menu's "Preferences" (its seventh entry), its Nth submenu.
 preferences() { open_menu; keys_to_submenu 6; keys_to_submenu "$1"; }
 

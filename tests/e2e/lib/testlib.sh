@@ -332,6 +332,7 @@ start_target() {
     # Without a window manager the keyboard goes to the window under the pointer.
     xdotool mousemove 300 300
 }
+start_with_target() { start_target "$@" && start_capturing; } # [plain|rich], then the program
 target_text() { tr -d '\r' <"$TARGET_OUT.txt" 2>/dev/null; }
 target_text_is() { [ "$(target_text)" = "$1" ]; }
 wait_target_text() { SHOWN=target_text wait_for "the target to hold '$1'" target_text_is "$1"; }
