@@ -26,7 +26,6 @@ start_with_target plain
 # letter "g" chooses "&Großbuchstaben" (capitals), a letter English has not there.
 open_menu
 context_menu 0
-read -r l t r b <<<"$CONTEXT"
 point_at $((l + 40)) "$(entry_y "$t" 0)"
 menu_rect 3 >/dev/null || fail "the first entry of the context menu opened no submenu"
 screenshot german-context-menu
@@ -38,7 +37,6 @@ wait_for "the menus to close" no_menus
 # entries and two separators make the context menu.
 open_menu
 context_menu 0
-read -r l t r b <<<"$CONTEXT"
 separator=$(((b - t - 6 - 16 * ROW) / 2))
 click_at $((l + 40)) $((t + 3 + 6 * ROW + separator + ROW / 2))
 wait_for "the editor to start" test -s "$signals/editor.started" # its copy is written, not only made

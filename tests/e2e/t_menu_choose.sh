@@ -40,7 +40,7 @@ wait_target_text "second itemthird itemFIRST ITEM"
 # the highlighted second entry (then "first item") and by the context-menu key on the third
 # ("second item"); each time "Paste As", its first entry, and "Upper" in the submenu the
 # system draws (highlighted in COLOR_HIGHLIGHT).
-highlight=$(system_highlight)
+highlight=$(qbxctl syscolor 13)
 for road in "right-click THIRD 1 mouse click 3" "shift-f10 FIRST 1 keys key shift+F10" \
     "menu-key SECOND 2 keys key Menu"; do
     set -- $road # NAME PASTED ROW HOW XDOTOOL-ARGS...
@@ -50,11 +50,9 @@ for road in "right-click THIRD 1 mouse click 3" "shift-f10 FIRST 1 keys key shif
     read -r l t r b <<<"$(menu_rect 2)"
     [ -n "$b" ] || fail "no context menu opened by $1"
     xdotool mousemove $((l + 40)) $((t + 8))
-    read -r l t r b <<<"$(menu_rect 3)"
+    menu_shown 5 3 # Text, Upper, Lower, HTML, Unix
     screenshot "context-menu-by-$1"
-    y=$((t + 3 + (b - t - 6) * 3 / 10)) # the second of Text, Upper, Lower, HTML, Unix
-    xdotool mousemove $((l + 40)) "$y"
-    wait_for "\"Upper\" to show highlighted ($1)" pixel_is $((l + 3)) "$y" "$highlight"
+    point_at_row 1 "" "$highlight"
     xdotool click 1
     wait_for "\"$2 ITEM\" at the target ($1)" target_ends_with "$2 ITEM"
 done
@@ -73,11 +71,9 @@ holds_for "nothing is pasted after \"Delete\"" 2 \
 # become the item's caption.
 open_menu 2
 context_menu 1
-read -r l t r b <<<"$CONTEXT"
 click_at $((l + 40)) "$(entry_y "$t" 3)"
-read -r l t r b <<<"$(menu_rect 3)"
-[ -n "$b" ] || fail "\"Scheduler\" opened no submenu"
-click_at $((l + 40)) $((t + 3 + (b - t - 6) * 3 / 4))
+menu_shown 2 3
+click_at $((l + 40)) "$(entry_y "$t" 1)"
 qbxctl wait-window "Quillbox Schedule" "$QBX_TIMEOUT" || fail "the Schedule dialog did not open"
 # Keys typed before the dialog has the keyboard would go elsewhere.
 dialog_has_keys() {

@@ -28,14 +28,6 @@ wait_tip() {
     qbxctl wait-shown QuillboxPreviewTip "$QBX_TIMEOUT" $((AT_X + 10)) $((AT_Y + 20)) ||
         fail "no preview tip beside the pointer at $AT_X,$AT_Y"
 }
-# wait_painted: the menu at RECT shows its entries (its first row, not highlighted, is
-# filled with COLOR_MENU).
-wait_painted() {
-    local l t r b
-    read -r l t r b <<<"$RECT"
-    wait_for "the menu at $RECT to be painted" pixel_is $((l + 3)) "$(entry_y "$t" 0)" \
-        "$(qbxctl syscolor 4)"
-}
 # shot NAME: the screen around the menus (they open at 200,150), as build/screens/NAME.png.
 shot() { screenshot "$1" 760x460+150+110; }
 # submenu ROW ENTRIES: the pointer on ROW of the main menu opens a submenu of ENTRIES.
@@ -67,12 +59,12 @@ point_at_row 1 # "+2Pass %u" with counter 2 at 7
 wait_tip
 shot menu-counter-item
 submenu 7 2
-wait_painted
+row_shows 0 "$(qbxctl syscolor 4)" # painted: its first row, not highlighted, in COLOR_MENU
 wait_tip # the help text of a collection's popup
 shot menu-collections
 submenu 8 6
 point_at_row 1
-wait_painted
+row_shows 0 "$(qbxctl syscolor 4)"
 wait_for "the tip to go: time entries have none" eval '! qbxctl wait-shown QuillboxPreviewTip 0'
 shot menu-time
 

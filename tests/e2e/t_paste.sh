@@ -23,10 +23,9 @@ rich() { tr -d '\r\n\0' <"$TARGET_OUT.rtf"; }
 # The first entry, the Rich Text item, clicked with Ctrl held; the menu opened at the pointer,
 # which rests on its corner, not on an entry.
 open_menu
-read -r left top _ _ <<<"$RECT"
 xdotool keydown ctrl
 qbxctl wait-key 17 "$QBX_TIMEOUT" || fail "Wine did not see Ctrl held" # VK_CONTROL
-xdotool mousemove $((left + 40)) $((top + 10)) click 1
+xdotool mousemove $((l + 40)) $((t + 10)) click 1
 wait_for "the Rich Text item's words at the target" pasted 'plain bold words' 1
 xdotool keyup ctrl
 [[ "$(rich)" != *Arial* && "$(rich)" != *'\b '* ]] || fail "formatting arrived with Ctrl held: $(rich)"

@@ -38,11 +38,8 @@ wait_for "the font dialog to close" eval '! qbxctl item Font 2'
 # "Insert position and misc." (the fourth submenu): a real click on "Autosave", its fourth row.
 preferences 3
 menu_shown 4 3
-read -r l t r b <<<"$RECT"
-y=$(entry_y "$t" 3)
-xdotool mousemove $((l + 40)) "$y"
-wait_for "\"Autosave\" to show highlighted" pixel_is $((l + 3)) "$y" "$(system_highlight)"
-mark() { import -display "$DISPLAY" -window root -crop "16x$ROW+$((l + 3))+$((y - ROW / 2))" -depth 8 rgb:- | md5sum; }
+point_at_row 3 "" "$(qbxctl syscolor 13)" # COLOR_HIGHLIGHT: the system draws these entries
+mark() { import -display "$DISPLAY" -window root -crop "16x$ROW+$((l + 3))+$((AT_Y - ROW / 2))" -depth 8 rgb:- | md5sum; }
 unmarked=$(mark)
 xdotool click 1
 mark_changed() { [ "$(mark)" != "$unmarked" ]; }

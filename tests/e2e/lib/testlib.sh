@@ -225,20 +225,25 @@ press_menu_hot_key() {
     xdotool key alt+shift+Insert || fail "xdotool could not type the hot key"
 }
 
-# menu_shown ENTRIES [N]: RECT is the place of the last opened of N menus (1), ROW the height
-# of one of its ENTRIES (owner-drawn entries are all alike); entry_y TOP N is the middle of
-# entry N (0-based, no separator above) of the menu whose top is TOP.
+# menu_shown ENTRIES [N]: RECT and l t r b are the place of the last opened of N menus (1),
+# ROW the height of one of its ENTRIES (owner-drawn entries are all alike); entry_y TOP N is
+# the middle of entry N (0-based, no separator above) of the menu whose top is TOP.
 menu_shown() {
     RECT=$(menu_rect "${2:-1}") || fail "menu ${2:-1} did not open"
-    local l t r b
     read -r l t r b <<<"$RECT"
     ROW=$(((b - t - 6) / $1))
 }
 entry_y() { printf '%s' $(($1 + 3 + $2 * ROW + ROW / 2)); }
+# row_shows N COLOUR: entry N of the menu at RECT shows COLOUR at its left edge.
+row_shows() {
+    local l t r b
+    read -r l t r b <<<"$RECT"
+    wait_for "entry $1 of the menu at $RECT to show $2" pixel_is $((l + 3)) "$(entry_y "$t" "$1")" "$2"
+}
 
-# point_at_row N [keys]: the pointer (at AT_X AT_Y), or the Down key from a menu just opened,
-# goes to entry N of the menu at RECT; returns once it shows highlighted (owner-drawn
-# entries in COLOR_ACTIVECAPTION).
+# point_at_row N [keys] [COLOUR]: the pointer (at AT_X AT_Y), or the Down key from a menu
+# just opened, goes to entry N of the menu at RECT; returns once it shows highlighted in
+# COLOUR (by default COLOR_ACTIVECAPTION, as owner-drawn entries are; system-drawn: syscolor 13).
 point_at_row() {
     local l t r b
     read -r l t r b <<<"$RECT"
@@ -249,25 +254,22 @@ point_at_row() {
         point_at "$AT_X" "$AT_Y"
     fi
     : "${HIGHLIGHT:=$(qbxctl syscolor 2)}"
-    wait_for "entry $1 of the menu to show highlighted" pixel_is $((l + 3)) "$AT_Y" "$HIGHLIGHT"
+    row_shows "$1" "${3:-$HIGHLIGHT}"
 }
-# A system-drawn entry shows highlighted in COLOR_HIGHLIGHT.
-system_highlight() { qbxctl syscolor 13; }
 
-# context_menu N: a right click on entry N of the menu at RECT; CONTEXT is its context menu's
-# place. context_command ENTRIES N K: in the open main menu of ENTRIES entries, a right click
-# on entry N and a click on the context menu's entry K from the bottom (0 "Close", 1
-# "Preferences", 2 "Pause service" or "Continue service", 4 "Camera").
+# context_menu N: a right click on entry N of the menu at RECT; CONTEXT and l t r b are its
+# context menu's place. context_command ENTRIES N K: in the open main menu of ENTRIES
+# entries, a right click on entry N and a click on the context menu's entry K from the bottom
+# (0 "Close", 1 "Preferences", 2 "Pause service" or "Continue service", 4 "Camera").
 context_menu() {
     point_at_row "$1"
     xdotool click 3
     CONTEXT=$(menu_rect 2) || fail "a right click on entry $1 opened no context menu"
+    read -r l t r b <<<"$CONTEXT"
 }
 context_command() {
     menu_shown "$1"
     context_menu "$2"
-    local l t r b
-    read -r l t r b <<<"$CONTEXT"
     click_at $((l + 40)) $((b - 3 - $3 * ROW - ROW / 2))
 }
 
