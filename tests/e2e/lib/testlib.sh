@@ -26,9 +26,8 @@ wait_for() {
     done
 }
 
-# holds_for "what" SECONDS COMMAND...: COMMAND keeps succeeding for SECONDS (polled), for
-# the tests that prove an absence ("no menu opened", "the file was not written"): nothing
-# can be awaited there, so the time is fixed. Fails as soon as COMMAND fails.
+# holds_for "what" SECONDS COMMAND...: COMMAND keeps succeeding for SECONDS (polled); proves
+# an absence, where nothing can be awaited. Fails as soon as COMMAND fails.
 holds_for() {
     local what=$1 deadline=$((SECONDS + $2))
     shift 2
@@ -55,8 +54,7 @@ ended_with() {
     assert_eq "$?" "$2" "exit status of $3"
 }
 
-# start_quillbox [ARGS...]: Quillbox.exe from the program folder (or QUILLBOX_DIR), in the
-# background (QUILLBOX_PID).
+# start_quillbox [ARGS...]: Quillbox.exe from the program folder (or QUILLBOX_DIR), QUILLBOX_PID.
 start_quillbox() {
     (cd "${QUILLBOX_DIR:-$QBX_PROGRAM_DIR}" && exec wine Quillbox.exe "$@") \
         >>"$QBX_PROGRAM_DIR/../quillbox.out" 2>&1 &
@@ -77,8 +75,6 @@ start_helper() {
 }
 
 qbxctl() { wine "$QBXCTL" "$@"; }
-
-# wait_frame: the running copy's hidden frame "Quillbox" exists.
 wait_frame() { qbxctl wait-window Quillbox "$QBX_TIMEOUT" || fail "no window titled Quillbox appeared"; }
 
 # frame_info KEY: one field of `qbxctl info Quillbox` (found, count, visible, pid ...).
@@ -150,13 +146,6 @@ newest_is() { [ "$(items | head -n 1 | cut -f"${2:-4}")" = "$1" ]; }
 # wait_captions "A|B|C": the collection file holds exactly these items, in this order.
 captions_are() { [ "$(captions)" = "$1" ]; }
 wait_captions() { SHOWN=captions wait_for "the items '$1' in Clipboard.qbx" captions_are "$1"; }
-
-# The sound output of the Wine prefix is a file (tests/e2e/run) that holds what the test's
-# programs played. Every test starts with it empty and with an empty X clipboard (an earlier
-# test's last cut would otherwise be kept when the program starts).
-reset_sound() { rm -f "$QBX_SOUND_OUT"; }
-sound_played() { [ -s "$QBX_SOUND_OUT" ]; }
-reset_clipboard() { clip_set ""; }
 
 # xoffer TARGET FILE [TARGET FILE]...: data on the X clipboard under several targets at once,
 # a cut of its own: cut_spacing after the one before.
