@@ -41,9 +41,9 @@ void WriteWave(const std::string& path, int ms) {
     std::fclose(f);
 }
 
-// Handles the thread's messages until `done` holds or 10 s have passed; false then.
+// Handles the thread's messages until `done` holds or 30 s have passed; false then.
 template <class Done> bool PumpUntil(Done done) {
-    const DWORD deadline = GetTickCount() + 10000;
+    const DWORD deadline = GetTickCount() + 30000;
     MSG msg;
     while (!done()) {
         if (GetTickCount() > deadline)
