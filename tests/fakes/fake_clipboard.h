@@ -34,7 +34,7 @@ public:
         data.push_back(0);
         Offer(format, data);
     }
-    void OfferWide(const std::u16string& text) { Offer(13, WideBytes(text)); }
+    void OfferWide(const std::u16string& text) { Offer(13, Utf16Bytes(text + u'\0')); }
     void Clear() {
         formats.clear();
         Changed();

@@ -26,7 +26,7 @@ public:
         blocks[format].push_back(0);
     }
     void SetWideText(unsigned format, const std::u16string& text) {
-        blocks[format] = WideBytes(text);
+        blocks[format] = Utf16Bytes(text + u'\0');
     }
 
     std::map<unsigned, std::vector<uint8_t>> blocks;

@@ -52,7 +52,7 @@ public:
         SetBytes(key, name, std::move(bytes));
     }
     void SetWide(const std::string& key, const std::string& name, const std::u16string& value) {
-        SetBytes(key, name, WideBytes(value));
+        SetBytes(key, name, Utf16Bytes(value + u'\0'));
     }
     void SetBytes(const std::string& key, const std::string& name, std::vector<uint8_t> bytes) {
         AddKey(key);

@@ -1,7 +1,7 @@
 #pragma once
 // Text as the fakes keep it. Names the system compares without regard to case (registry keys
 // and values, settings entries, clipboard format names) are kept in lower case; wide text is
-// kept as the system hands it over, UTF-16 little-endian with its NUL.
+// kept as the system hands it over, UTF-16 little-endian (with its NUL).
 #include <cctype>
 #include <cstdint>
 #include <string>
@@ -13,9 +13,10 @@ inline std::string LowerCase(std::string s) {
     return s;
 }
 
-inline std::vector<uint8_t> WideBytes(const std::u16string& text) {
+// UTF-16 little-endian, as the units are (a NUL only when `units` ends with one).
+inline std::vector<uint8_t> Utf16Bytes(const std::u16string& units) {
     std::vector<uint8_t> bytes;
-    for (char16_t u : text + u'\0') {
+    for (char16_t u : units) {
         bytes.push_back(static_cast<uint8_t>(u & 0xFF));
         bytes.push_back(static_cast<uint8_t>(u >> 8));
     }

@@ -1,6 +1,7 @@
 #pragma once
 // Temporary program folders, byte-level file helpers and items for the collection file tests.
 #include "store/clip_item.h"
+#include "fakes/fake_text.h"
 #include "platform/win_constants.h"
 #include "store/program_files.h"
 
@@ -110,16 +111,6 @@ inline Bytes MakeDib(int32_t w, int32_t h) {
     const uint32_t bits = ((static_cast<uint32_t>(w) * 3 + 3) & ~3u) * uint32_t(h < 0 ? -h : h);
     Bytes b = InfoDib(w, h, 24, 40 + bits);
     Put(b, 20, bits, 4);
-    return b;
-}
-
-// UTF-16 units as their little-endian bytes.
-inline Bytes Utf16Bytes(const std::u16string& units) {
-    Bytes b;
-    for (char16_t u : units) {
-        b.push_back(static_cast<uint8_t>(u));
-        b.push_back(static_cast<uint8_t>(u >> 8));
-    }
     return b;
 }
 
